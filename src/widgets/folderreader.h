@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace kelvane {
+
+// What a folder holds, as the browsing lists show it: names without folder, exactly as the
+// file system spells them, hidden entries (and on Windows system ones) left out, unsorted.
+struct FolderContents {
+    std::vector<std::string> files;
+    std::vector<std::string> subfolders;
+};
+
+// Reads one folder. Raises WidgetError when it can't be listed.
+FolderContents ReadFolder(const std::string& folder);
+
+}  // namespace kelvane

@@ -1,0 +1,38 @@
+#include <windows.h>
+
+#include "folderreader.h"
+#include "widgeterror.h"
+
+namespace kelvane {
+
+FolderContents ReadFolder(const std::string& folder) {
+    std::string pattern = folder;
+    if (!pattern.empty() && pattern.back() != '\\' && pattern.back() != '/') {
+        pattern += '\\';
+    }
+    pattern += '*';
+    WIN32_FIND_DATAA data{};
+    HANDLE find = FindFirstFileA(pattern.c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) {
+        throw WidgetError("can't list folder " + folder);
+    }
+    FolderContents contents;
+    do {
+        const std::string name = data.cFileName;
+        if (name == "." || name == "..") {
+            continue;
+        }
+        if (data.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) {
+            continue;
+        }
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            contents.subfolders.push_back(name);
+        } else {
+            contents.files.push_back(name);
+        }
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+    return contents;
+}
+
+}  // namespace kelvane

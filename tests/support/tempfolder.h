@@ -1,0 +1,33 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace kelvane::test {
+
+// A fresh folder under the system's temporary folder, removed with everything in it when the
+// object goes.
+class TempFolder {
+  public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+    // The folder as the program's texts carry it.
+    std::string Text() const { return path_.string(); }
+    // The full path of a name in the folder.
+    std::string At(const std::string& name) const { return (path_ / name).string(); }
+
+    // Creates or replaces a file with exactly these bytes; returns its full path.
+    std::string Write(const std::string& name, const std::string& bytes) const;
+    // The whole content of a file, as bytes.
+    std::string Read(const std::string& name) const;
+    std::string MakeFolder(const std::string& name) const;
+
+  private:
+    std::filesystem::path path_;
+};
+
+}  // namespace kelvane::test

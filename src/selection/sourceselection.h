@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+
+#include "widgets/drivelist.h"
+#include "widgets/filelist.h"
+#include "widgets/folderlist.h"
+#include "widgets/listwidget.h"
+#include "widgets/mouseevent.h"
+
+namespace kelvane {
+
+// Browsing drive, folder and files, and turning the picks of the file list into the merge list.
+class SourceSelection {
+public:
+    SourceSelection(DriveList& myDrive, FolderList& myFolders, FileList& fileList,
+                    ListWidget& lstFileSelect, const ListWidget& lstFileType);
+
+    void myDrive_Change();
+    void myFolders_Change();
+    void fileList_MouseUp(const MouseEvent& event);
+
+    // Rebuilds the merge list from the selected files of an accepted type, and unselects the
+    // selected files of any other type.
+    void SelectValidFiles();
+    // True when the extension of sfile (in folder sPath) is one of the accepted types.
+    bool bIsValidFileType(const std::string& sPath, const std::string& sfile) const;
+
+private:
+    DriveList& myDrive_;
+    FolderList& myFolders_;
+    FileList& fileList_;
+    ListWidget& lstFileSelect_;
+    const ListWidget& lstFileType_;
+};
+
+}  // namespace kelvane

@@ -10,7 +10,7 @@ namespace kelvane {
 
 // The accepted file types of the Options page: the list, its entry box and its four buttons.
 class FileTypeList {
-public:
+  public:
     FileTypeList(ListWidget& lstFileType, TextBox& txtFileType, MsgBox& msgBox);
 
     // Start-up: appends "TXT", "SQL" and "DAT", each marked.
@@ -25,7 +25,7 @@ public:
     void cmdLearList_Click();
     void cmdClear_Click();
 
-private:
+  private:
     ListWidget& lstFileType_;
     TextBox& txtFileType_;
     MsgBox& msgBox_;

@@ -7,7 +7,7 @@ namespace kelvane {
 
 // Reordering the merge list: the Up and Down buttons and dragging a row.
 class MergeOrder {
-public:
+  public:
     explicit MergeOrder(ListWidget& lstFileSelect);
 
     // 1 moves the current row one place up, -1 one place down; anything else moves nothing.
@@ -21,7 +21,7 @@ public:
     // The row that was current at the last press on the list.
     int DragFromIndex() const { return lDragFromIndex; }
 
-private:
+  private:
     ListWidget& lstFileSelect_;
     int lDragFromIndex = 0;
 };

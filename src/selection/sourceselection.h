@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "widgets/drivelist.h"
 #include "widgets/filelist.h"
@@ -12,7 +13,7 @@ namespace kelvane {
 
 // Browsing drive, folder and files, and turning the picks of the file list into the merge list.
 class SourceSelection {
-public:
+  public:
     SourceSelection(DriveList& myDrive, FolderList& myFolders, FileList& fileList,
                     ListWidget& lstFileSelect, const ListWidget& lstFileType);
 
@@ -26,7 +27,15 @@ public:
     // True when the extension of sfile (in folder sPath) is one of the accepted types.
     bool bIsValidFileType(const std::string& sPath, const std::string& sfile) const;
 
-private:
+  private:
+    // The accepted types as they stand now, upper-cased, in list order. A list that can't be
+    // read to its end gives the types read before the failure.
+    std::vector<std::string> AcceptedTypes() const;
+    // The type test against types already read: folderPrefix is the folder as it is joined to a
+    // name (see JoinFolder), fullName a buffer the test may reuse between calls.
+    static bool HasAcceptedType(const std::string& folderPrefix, const std::string& sfile,
+                                const std::vector<std::string>& upperTypes, std::string& fullName);
+
     DriveList& myDrive_;
     FolderList& myFolders_;
     FileList& fileList_;

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <cstddef>
+
+#include "merge/fileservices.h"
+#include "merge/platformfiles.h"
 #include "widgets/folderlist.h"
 #include "widgets/listwidget.h"
 #include "widgets/msgbox.h"
@@ -10,9 +14,11 @@ namespace kelvane {
 
 // The target path, the Save dialog and the merge run.
 class MergeRun {
-public:
+  public:
+    // `files` and `bufferSize` are what each run's file services work with.
     MergeRun(TextBox& txtTartgetPath, const FolderList& myFolders, const ListWidget& lstFileSelect,
-             SaveDialog& comdlg, MsgBox& msgBox);
+             SaveDialog& comdlg, MsgBox& msgBox, PlatformFiles& files = NativeFiles(),
+             std::size_t bufferSize = FileServices::kDefaultBufferSize);
 
     // Start-up: the Save dialog's filter, then its title.
     static void ConfigureSaveDialog(SaveDialog& comdlg);
@@ -23,12 +29,17 @@ public:
     // One merge run: every line of every listed file, in list order, into the target.
     void MergeFiles();
 
-private:
+  private:
+    // True when an existing target is also one of the listed files found in the source folder.
+    bool TargetIsASource(FileServices& fso, const std::string& target) const;
+
     TextBox& txtTartgetPath_;
     const FolderList& myFolders_;
     const ListWidget& lstFileSelect_;
     SaveDialog& comdlg_;
     MsgBox& msgBox_;
+    PlatformFiles& files_;
+    std::size_t bufferSize_;
 };
 
 }  // namespace kelvane

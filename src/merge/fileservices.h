@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "merge/platformfiles.h"
+#include "merge/textstream.h"
+
+namespace kelvane {
+
+// The file services a merge run works through: existence tests, and text streams opened for
+// reading or writing. One object lives for one run; the streams it opens may outlive it.
+class FileServices {
+  public:
+    enum IOMode { ForReading = 1, ForWriting = 2 };
+    // Only the platform's 8-bit text is offered: bytes are never converted.
+    enum Tristate { TristateFalse = 0 };
+
+    // Large enough that reading and writing cost few system calls, small enough to stay in
+    // the processor's caches.
+    static constexpr std::size_t kDefaultBufferSize = 256 * 1024;
+
+    explicit FileServices(PlatformFiles& files = NativeFiles(),
+                          std::size_t bufferSize = kDefaultBufferSize);
+
+    // True when a file (not a folder) exists at the path.
+    bool FileExists(const std::string& path) const;
+    // The extension of the path's last component, without the dot.
+    std::string GetExtensionName(const std::string& path) const;
+    // Opens a text stream. ForWriting empties the file, making it first when `create` is
+    // true; ForReading makes a missing file when `create` is true. Raises FileError when the
+    // file can't be opened as asked.
+    std::unique_ptr<TextStream> OpenTextFile(const std::string& path, IOMode mode, bool create,
+                                             Tristate format = TristateFalse);
+    // What tells the file at the path from every other, whatever name reaches it; empty when
+    // nothing is found there.
+    std::optional<FileIdentity> Identity(const std::string& path) const;
+
+  private:
+    PlatformFiles& files_;
+    std::size_t bufferSize_;
+};
+
+}  // namespace kelvane

@@ -1,0 +1,205 @@
+#include "textstream.h"
+
+#include <cstring>
+
+#include "fileerror.h"
+
+namespace kelvane {
+
+namespace {
+
+constexpr char kLineEnd[] = "\r\n";
+
+}  // namespace
+
+TextStream::TextStream(std::unique_ptr<PlatformFile> file, Mode mode, std::size_t bufferSize)
+    : file_(std::move(file)),
+      mode_(mode),
+      capacity_(bufferSize > 0 ? bufferSize : 1),
+      buffer_(std::make_unique_for_overwrite<char[]>(capacity_)) {}
+
+TextStream::~TextStream() {
+    if (closed_) {
+        return;
+    }
+    try {
+        if (mode_ == Mode::Writing && !failed_) {
+            Flush();
+        }
+    } catch (const FileError&) {
+        // The run that let go of the stream has already ended.
+    }
+    // file_ goes with its own destructor, which releases the handle.
+}
+
+void TextStream::RequireMode(Mode mode) const {
+    if (closed_) {
+        throw FileError("the stream is closed");
+    }
+    if (mode_ != mode) {
+        throw FileError("bad file mode");
+    }
+}
+
+bool TextStream::Fill() {
+    if (pos_ < end_) {
+        return true;
+    }
+    if (atEof_) {
+        return false;
+    }
+    pos_ = 0;
+    end_ = 0;
+    end_ = file_->Read(buffer_.get(), capacity_);
+    atEof_ = end_ == 0;
+    return !atEof_;
+}
+
+bool TextStream::AtEndOfStream() {
+    RequireMode(Mode::Reading);
+    return !Fill();
+}
+
+std::string TextStream::ReadLine() {
+    RequireMode(Mode::Reading);
+    if (!Fill()) {
+        throw FileError("input past end of file");
+    }
+    std::string line;
+    do {
+        const char* start = buffer_.get() + pos_;
+        const std::size_t available = end_ - pos_;
+        const auto* lf = static_cast<const char*>(std::memchr(start, '\n', available));
+        if (lf != nullptr) {
+            line.append(start, lf);
+            pos_ += static_cast<std::size_t>(lf - start) + 1;
+            if (!line.empty() && line.back() == '\r') {
+                line.pop_back();
+            }
+            return line;
+        }
+        line.append(start, available);
+        pos_ = end_;
+    } while (Fill());
+    return line;  // the last line, without a line end
+}
+
+void TextStream::CopyLine(TextStream& target) {
+    RequireMode(Mode::Reading);
+    target.RequireMode(Mode::Writing);
+    if (!Fill()) {
+        throw FileError("input past end of file");
+    }
+    // The line's bytes go out as they come. A CR just before the LF is copied with the bytes
+    // before it, which is exactly the CR of the CR LF the target line ends with; so only
+    // whether the last byte copied was a CR has to be remembered across buffers.
+    const std::size_t mark = target.Mark();
+    bool lastWasCr = false;
+    try {
+        for (;;) {
+            const char* start = buffer_.get() + pos_;
+            const std::size_t available = end_ - pos_;
+            const auto* lf = static_cast<const char*>(std::memchr(start, '\n', available));
+            if (lf != nullptr) {
+                const auto length = static_cast<std::size_t>(lf - start);
+                if (length > 0) {
+                    target.Put(start, length);
+                    lastWasCr = lf[-1] == '\r';
+                }
+                pos_ += length + 1;
+                if (lastWasCr) {
+                    target.Put(kLineEnd + 1, 1);
+                } else {
+                    target.Put(kLineEnd, 2);
+                }
+                return;
+            }
+            target.Put(start, available);
+            lastWasCr = start[available - 1] == '\r';
+            pos_ = end_;
+            if (!Fill()) {
+                // The last line, without a line end: a CR it ends with is one of its characters.
+                target.Put(kLineEnd, 2);
+                return;
+            }
+        }
+    } catch (const FileError&) {
+        target.DropTo(mark);
+        throw;
+    }
+}
+
+void TextStream::WriteLine(std::string_view text) {
+    RequireMode(Mode::Writing);
+    Put(text.data(), text.size());
+    Put(kLineEnd, 2);
+}
+
+void TextStream::Put(const char* data, std::size_t size) {
+    if (size <= capacity_ - end_) {
+        std::memcpy(buffer_.get() + end_, data, size);
+        end_ += size;
+        return;
+    }
+    PutSlow(data, size);
+}
+
+void TextStream::PutSlow(const char* data, std::size_t size) {
+    // Top the buffer up, so that the file is written in whole buffers.
+    const std::size_t room = capacity_ - end_;
+    std::memcpy(buffer_.get() + end_, data, room);
+    end_ += room;
+    data += room;
+    size -= room;
+    Flush();
+    while (size >= capacity_) {
+        std::memcpy(buffer_.get(), data, capacity_);
+        end_ = capacity_;
+        data += capacity_;
+        size -= capacity_;
+        Flush();
+    }
+    std::memcpy(buffer_.get(), data, size);
+    end_ = size;
+}
+
+void TextStream::Flush() {
+    if (failed_) {
+        throw FileError("an earlier write failed");
+    }
+    if (end_ == 0) {
+        return;
+    }
+    try {
+        file_->Write(buffer_.get(), end_);
+    } catch (const FileError&) {
+        failed_ = true;
+        end_ = 0;
+        throw;
+    }
+    flushed_ += end_;
+    end_ = 0;
+}
+
+void TextStream::DropTo(std::size_t mark) {
+    // Whatever of the bytes since the mark is still held here goes; bytes already written
+    // out stay in the file.
+    if (mark <= flushed_) {
+        end_ = 0;
+    } else if (mark < flushed_ + end_) {
+        end_ = mark - flushed_;
+    }
+}
+
+void TextStream::Close() {
+    if (closed_) {
+        return;
+    }
+    if (mode_ == Mode::Writing) {
+        Flush();  // on failure the destructor lets the handle go
+    }
+    closed_ = true;
+    file_->Close();
+}
+
+}  // namespace kelvane

@@ -4,6 +4,14 @@
 
 namespace kelvane {
 
+// The program's version.
+inline constexpr int kVersionMajor = 1;
+inline constexpr int kVersionMinor = 0;
+inline constexpr int kVersionRevision = 0;
+
+// The maker's address, shown on its own line at the end of the description.
+inline constexpr char kMakerAddress[] = "www.kelvane.example";
+
 // The load event of the About dialog: its caption and the texts of its three labels.
 void LoadAboutBox(Form& frmAbout);
 

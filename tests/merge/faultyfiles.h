@@ -1,0 +1,104 @@
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "merge/fileerror.h"
+#include "merge/platformfiles.h"
+
+namespace kelvane::test {
+
+// The real file API with failures injected by file name, for the failures a test can't cause
+// on a real file system (the tests may run with rights that override file permissions).
+class FaultyFiles : public PlatformFiles {
+  public:
+    bool IsFile(const std::string& path) override { return NativeFiles().IsFile(path); }
+    std::optional<FileIdentity> Identity(const std::string& path) override {
+        return NativeFiles().Identity(path);
+    }
+
+    std::unique_ptr<PlatformFile> Open(const std::string& path, Access access,
+                                       bool create) override {
+        const std::string name = std::filesystem::path(path).filename().string();
+        opened.push_back(name);
+        if (failOpen.count(name) != 0) {
+            throw FileError("injected open failure");
+        }
+        auto file = NativeFiles().Open(path, access, create);
+        std::optional<std::size_t> readLimit;
+        if (const auto it = failReadAt.find(name); it != failReadAt.end()) {
+            readLimit = it->second;
+        }
+        const bool writing = access == Access::Write;
+        return std::make_unique<Faulty>(std::move(file), readLimit,
+                                        writing ? failWriteAt : std::nullopt, writing && failClose);
+    }
+
+    // Bare names whose opening fails.
+    std::set<std::string> failOpen;
+    // Bare names whose reading fails once this many bytes were read.
+    std::map<std::string, std::size_t> failReadAt;
+    // Files opened for writing: a write fails once this many bytes were written, as on a full
+    // disk, after writing what fits.
+    std::optional<std::size_t> failWriteAt;
+    // Files opened for writing: closing reports a failure.
+    bool failClose = false;
+    // Bare names of every file opened, in order.
+    std::vector<std::string> opened;
+
+  private:
+    class Faulty : public PlatformFile {
+      public:
+        Faulty(std::unique_ptr<PlatformFile> file, std::optional<std::size_t> readLimit,
+               std::optional<std::size_t> writeLimit, bool failClose)
+            : file_(std::move(file)),
+              readLimit_(readLimit),
+              writeLimit_(writeLimit),
+              failClose_(failClose) {}
+
+        std::size_t Read(char* buffer, std::size_t size) override {
+            if (readLimit_) {
+                if (done_ >= *readLimit_) {
+                    throw FileError("injected read failure");
+                }
+                size = std::min(size, *readLimit_ - done_);
+            }
+            const std::size_t n = file_->Read(buffer, size);
+            done_ += n;
+            return n;
+        }
+
+        void Write(const char* data, std::size_t size) override {
+            if (writeLimit_ && done_ + size > *writeLimit_) {
+                file_->Write(data, *writeLimit_ - done_);
+                done_ = *writeLimit_;
+                throw FileError("injected write failure");
+            }
+            file_->Write(data, size);
+            done_ += size;
+        }
+
+        void Close() override {
+            file_->Close();
+            if (failClose_) {
+                throw FileError("injected close failure");
+            }
+        }
+
+      private:
+        std::unique_ptr<PlatformFile> file_;
+        std::optional<std::size_t> readLimit_;
+        std::optional<std::size_t> writeLimit_;
+        bool failClose_;
+        std::size_t done_ = 0;
+    };
+};
+
+}  // namespace kelvane::test

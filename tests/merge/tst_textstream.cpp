@@ -1,0 +1,272 @@
+#include "merge/textstream.h"
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <memory>
+#include <ostream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "memoryfile.h"
+#include "merge/fileerror.h"
+
+namespace kelvane {
+namespace {
+
+using test::MemoryFile;
+using test::MemoryFileRef;
+
+// How the lines of a file are meant to be read: CR LF and LF end a line, a lone CR is a
+// character, and a last line without a line end counts.
+std::vector<std::string> ModelLines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    std::string line;
+    for (const char c : bytes) {
+        if (c == '\n') {
+            if (!line.empty() && line.back() == '\r') {
+                line.pop_back();
+            }
+            lines.push_back(line);
+            line.clear();
+        } else {
+            line += c;
+        }
+    }
+    if (!line.empty()) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::string ModelCopy(const std::string& bytes) {
+    std::string out;
+    for (const auto& line : ModelLines(bytes)) {
+        out += line + "\r\n";
+    }
+    return out;
+}
+
+TextStream Reader(MemoryFile& file, std::size_t bufferSize) {
+    return TextStream(std::make_unique<MemoryFileRef>(file), TextStream::Mode::Reading, bufferSize);
+}
+
+TextStream Writer(MemoryFile& file, std::size_t bufferSize) {
+    return TextStream(std::make_unique<MemoryFileRef>(file), TextStream::Mode::Writing, bufferSize);
+}
+
+std::vector<std::string> ReadAllLines(MemoryFile& file, std::size_t bufferSize) {
+    TextStream in = Reader(file, bufferSize);
+    std::vector<std::string> lines;
+    while (!in.AtEndOfStream()) {
+        lines.push_back(in.ReadLine());
+    }
+    return lines;
+}
+
+std::string CopyAllLines(MemoryFile& source, std::size_t inSize, std::size_t outSize) {
+    MemoryFile target;
+    {
+        TextStream in = Reader(source, inSize);
+        TextStream out = Writer(target, outSize);
+        while (!in.AtEndOfStream()) {
+            in.CopyLine(out);
+        }
+        out.Close();
+    }
+    return target.written;
+}
+
+struct LineCase {
+    const char* name;
+    std::string bytes;
+    std::vector<std::string> lines;
+};
+
+void PrintTo(const LineCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class LineEnds : public testing::TestWithParam<LineCase> {};
+
+TEST_P(LineEnds, ReadLineAndCopyLineAgree) {
+    const LineCase& c = GetParam();
+    std::string expected;
+    for (const auto& line : c.lines) {
+        expected += line + "\r\n";
+    }
+    for (const std::size_t size : {1, 2, 3, 64}) {
+        MemoryFile readSource;
+        readSource.content = c.bytes;
+        EXPECT_EQ(ReadAllLines(readSource, size), c.lines) << "buffer " << size;
+        MemoryFile copySource;
+        copySource.content = c.bytes;
+        EXPECT_EQ(CopyAllLines(copySource, size, size), expected) << "buffer " << size;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LineEnds,
+    testing::Values(LineCase{"Empty", "", {}}, LineCase{"OnlyCrLf", "\r\n", {""}},
+                    LineCase{"OnlyLf", "\n", {""}}, LineCase{"NoFinalEnd", "A\r\nB", {"A", "B"}},
+                    LineCase{"FinalEndAddsNoLine", "A\nB\n", {"A", "B"}},
+                    LineCase{"MixedEnds", "A\r\nB\nC\r\n", {"A", "B", "C"}},
+                    LineCase{"LoneCrIsACharacter", "A\rB\n", {"A\rB"}},
+                    LineCase{"LastLineEndsInCr", "A\nB\r", {"A", "B\r"}},
+                    LineCase{"OnlyCr", "\r", {"\r"}}, LineCase{"CrCrLf", "A\r\r\n", {"A\r"}},
+                    LineCase{"LfCr", "\n\r", {"", "\r"}},
+                    LineCase{"EmptyLines", "\n\r\n\n", {"", "", ""}},
+                    LineCase{"RawBytes",
+                             std::string("\xEF\xBB\xBFx\0y\x1A\xFF\xC3(", 11) + "\n",
+                             {std::string("\xEF\xBB\xBFx\0y\x1A\xFF\xC3(", 11)}}),
+    [](const testing::TestParamInfo<LineCase>& p) { return p.param.name; });
+
+// Random files of line ends and a few other bytes, read in random pieces through small
+// buffers, so that CR and LF fall on every kind of boundary.
+TEST(TextStreamRandom, MatchesTheModel) {
+    std::mt19937 random(20240611);
+    const std::string alphabet("\r\n\r\na\0\xFF", 7);
+    for (int round = 0; round < 3000; ++round) {
+        std::string bytes(std::uniform_int_distribution<int>(0, 60)(random), ' ');
+        for (char& c : bytes) {
+            c = alphabet[std::uniform_int_distribution<std::size_t>(0,
+                                                                    alphabet.size() - 1)(random)];
+        }
+        std::vector<std::size_t> pieces(4);
+        for (auto& piece : pieces) {
+            piece = std::uniform_int_distribution<std::size_t>(1, 5)(random);
+        }
+        const std::size_t inSize = std::uniform_int_distribution<std::size_t>(1, 7)(random);
+        const std::size_t outSize = std::uniform_int_distribution<std::size_t>(1, 7)(random);
+        SCOPED_TRACE(testing::Message()
+                     << "round " << round << " in " << inSize << " out " << outSize);
+
+        MemoryFile copySource;
+        copySource.content = bytes;
+        copySource.pieces = pieces;
+        EXPECT_EQ(CopyAllLines(copySource, inSize, outSize), ModelCopy(bytes));
+
+        MemoryFile readSource;
+        readSource.content = bytes;
+        readSource.pieces = pieces;
+        EXPECT_EQ(ReadAllLines(readSource, inSize), ModelLines(bytes));
+
+        // Reading and copying lines in turn on one stream keeps them in step.
+        MemoryFile mixedSource;
+        mixedSource.content = bytes;
+        mixedSource.pieces = pieces;
+        MemoryFile target;
+        {
+            TextStream in = Reader(mixedSource, inSize);
+            TextStream out = Writer(target, outSize);
+            for (bool copy = round % 2 == 0; !in.AtEndOfStream(); copy = !copy) {
+                if (copy) {
+                    in.CopyLine(out);
+                } else {
+                    out.WriteLine(in.ReadLine());
+                }
+            }
+            out.Close();
+        }
+        EXPECT_EQ(target.written, ModelCopy(bytes));
+    }
+}
+
+TEST(TextStream, ReadingPastTheEndFails) {
+    MemoryFile source;
+    source.content = "A";
+    MemoryFile target;
+    TextStream in = Reader(source, 8);
+    TextStream out = Writer(target, 8);
+    EXPECT_EQ(in.ReadLine(), "A");
+    EXPECT_TRUE(in.AtEndOfStream());
+    EXPECT_THROW(in.ReadLine(), FileError);
+    EXPECT_THROW(in.CopyLine(out), FileError);
+}
+
+TEST(TextStream, WrongModeFails) {
+    MemoryFile file;
+    file.content = "A\n";
+    TextStream in = Reader(file, 8);
+    TextStream out = Writer(file, 8);
+    EXPECT_THROW(in.WriteLine("x"), FileError);
+    EXPECT_THROW(out.ReadLine(), FileError);
+    EXPECT_THROW(out.AtEndOfStream(), FileError);
+    EXPECT_THROW(out.CopyLine(in), FileError);
+}
+
+// A line longer than both buffers goes out in pieces; the memory used doesn't grow with it.
+TEST(TextStream, CopiesALineLongerThanTheBuffers) {
+    MemoryFile source;
+    source.content = std::string(10000, 'x') + "\r" + std::string(5000, 'y') + "\r\nz";
+    MemoryFile target;
+    {
+        TextStream in = Reader(source, 64);
+        TextStream out = Writer(target, 100);
+        in.CopyLine(out);
+        EXPECT_GT(target.writes, 100);  // written out while the line was still being read
+        in.CopyLine(out);
+        out.Close();
+    }
+    EXPECT_EQ(target.written,
+              std::string(10000, 'x') + "\r" + std::string(5000, 'y') + "\r\nz\r\n");
+}
+
+TEST(TextStream, ReadFailureMidLineDropsTheHeldPartOfTheLine) {
+    MemoryFile source;
+    source.content = "one\ntwo\nthree\n";
+    source.readLimit = 10;  // fails inside "three"
+    MemoryFile target;
+    {
+        TextStream in = Reader(source, 4);
+        TextStream out = Writer(target, 64);
+        in.CopyLine(out);
+        in.CopyLine(out);
+        EXPECT_THROW(in.CopyLine(out), FileError);
+    }
+    EXPECT_EQ(target.written, "one\r\ntwo\r\n");  // written out when the stream let go
+}
+
+TEST(TextStream, AFailedWriteIsNotTriedAgain) {
+    MemoryFile target;
+    target.writeLimit = 5;
+    {
+        TextStream out = Writer(target, 4);
+        out.WriteLine("ab");
+        EXPECT_THROW(out.WriteLine("cdef"), FileError);
+        EXPECT_THROW(out.Close(), FileError);
+    }
+    EXPECT_EQ(target.written, "ab\r\nc");
+    EXPECT_EQ(target.writes, 2);
+}
+
+// Data still held when the file is closed goes out then; a failure there is reported.
+TEST(TextStream, CloseReportsFailuresOfTheLastWrite) {
+    MemoryFile full;
+    full.writeLimit = 0;
+    TextStream out = Writer(full, 64);
+    out.WriteLine("held until closed");
+    EXPECT_EQ(full.writes, 0);
+    EXPECT_THROW(out.Close(), FileError);
+
+    MemoryFile refusing;
+    refusing.failClose = true;
+    TextStream other = Writer(refusing, 64);
+    other.WriteLine("x");
+    EXPECT_THROW(other.Close(), FileError);
+    EXPECT_EQ(refusing.written, "x\r\n");
+}
+
+TEST(TextStream, LettingGoWritesOutWhatIsHeld) {
+    MemoryFile target;
+    {
+        TextStream out = Writer(target, 64);
+        out.WriteLine("kept");
+    }
+    EXPECT_EQ(target.written, "kept\r\n");
+    EXPECT_EQ(target.closes, 0);  // the handle is let go without a close to report
+}
+
+}  // namespace
+}  // namespace kelvane

@@ -278,15 +278,20 @@ INSTANTIATE_TEST_SUITE_P(Folders, TypeTest,
                                          TypeTestCase{"|data|", "b.dat", true},
                                          TypeTestCase{"|data", "b.exe", false}));
 
-// A type list whose later items can't be read.
+// A type list whose items past the first `readable` can't be read.
 class BrokenTypes : public FakeListWidget {
   public:
-    BrokenTypes(const Names& readable, int count)
-        : FakeListWidget(Style::CheckBox, readable), count_(count) {}
-    int ListCount() const override { return count_; }
+    BrokenTypes(const Names& types, int readable)
+        : FakeListWidget(Style::CheckBox, types), readable_(readable) {}
+    std::string List(int index) const override {
+        if (index >= readable_) {
+            throw WidgetError("unreadable type");
+        }
+        return FakeListWidget::List(index);
+    }
 
   private:
-    int count_;
+    int readable_;
 };
 
 TEST(SourceSelection, ATypeThatCantBeReadEndsTheTestWithWhatWasFound) {
@@ -294,7 +299,7 @@ TEST(SourceSelection, ATypeThatCantBeReadEndsTheTestWithWhatWasFound) {
     FakeFolderList folders;
     FakeFileList files;
     FakeListWidget merge;
-    BrokenTypes types({"TXT"}, 3);
+    BrokenTypes types({"TXT", "SQL", "DAT"}, 1);
     SourceSelection selection(drive, folders, files, merge, types);
     EXPECT_TRUE(selection.bIsValidFileType("", "a.txt"));
     EXPECT_FALSE(selection.bIsValidFileType("", "a.sql"));

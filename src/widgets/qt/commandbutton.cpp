@@ -1,0 +1,47 @@
+#include "commandbutton.h"
+
+#include <QKeyEvent>
+#include <QMetaObject>
+#include <QShortcutEvent>
+
+namespace kelvane::qt {
+
+CommandButton::CommandButton(const QString& caption, QWidget* parent)
+    : QPushButton(caption, parent) {
+    setAutoDefault(false);
+    setDefault(false);
+}
+
+bool CommandButton::event(QEvent* event) {
+    if (event->type() == QEvent::Shortcut) {
+        const auto* shortcut = static_cast<QShortcutEvent*>(event);
+        if (shortcut->isAmbiguous() || !isEnabled()) {
+            return QPushButton::event(event);
+        }
+        if (focusPolicy() == Qt::NoFocus) {
+            click();
+            return true;
+        }
+        setFocus(Qt::ShortcutFocusReason);
+        QMetaObject::invokeMethod(this, &CommandButton::ClickIfFocused, Qt::QueuedConnection);
+        return true;
+    }
+    return QPushButton::event(event);
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+void CommandButton::ClickIfFocused() {
+    if (hasFocus() && isEnabled()) {
+        click();
+    }
+}
+
+}  // namespace kelvane::qt

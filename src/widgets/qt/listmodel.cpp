@@ -1,0 +1,83 @@
+#include "listmodel.h"
+
+#include <utility>
+
+namespace kelvane::qt {
+
+ListModel::ListModel(bool checkable, QObject* parent)
+    : QAbstractListModel(parent), checkable_(checkable) {}
+
+int ListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : Count();
+}
+
+QVariant ListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= Count()) {
+        return {};
+    }
+    const int row = index.row();
+    if (role == Qt::DisplayRole) {
+        const std::string& text = Text(row);
+        return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+    }
+    if (role == Qt::CheckStateRole && checkable_) {
+        return Checked(row) ? Qt::Checked : Qt::Unchecked;
+    }
+    return {};
+}
+
+bool ListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!checkable_ || role != Qt::CheckStateRole || !index.isValid() || index.row() >= Count()) {
+        return false;
+    }
+    SetChecked(index.row(), value.toInt() == Qt::Checked);
+    return true;
+}
+
+Qt::ItemFlags ListModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags result = QAbstractListModel::flags(index) | Qt::ItemNeverHasChildren;
+    if (checkable_) {
+        result |= Qt::ItemIsUserCheckable;
+    }
+    return result;
+}
+
+void ListModel::SetText(int row, const std::string& text) {
+    texts_[static_cast<std::size_t>(row)] = text;
+    const QModelIndex changed = index(row);
+    emit dataChanged(changed, changed, {Qt::DisplayRole});
+}
+
+void ListModel::SetChecked(int row, bool checked) {
+    checks_[static_cast<std::size_t>(row)] = checked ? 1 : 0;
+    const QModelIndex changed = index(row);
+    emit dataChanged(changed, changed, {Qt::CheckStateRole});
+}
+
+void ListModel::Append(const std::string& text) {
+    const int row = Count();
+    beginInsertRows(QModelIndex(), row, row);
+    texts_.push_back(text);
+    checks_.push_back(0);
+    endInsertRows();
+}
+
+void ListModel::Remove(int row) {
+    beginRemoveRows(QModelIndex(), row, row);
+    texts_.erase(texts_.begin() + row);
+    checks_.erase(checks_.begin() + row);
+    endRemoveRows();
+}
+
+void ListModel::Clear() {
+    Reset({});
+}
+
+void ListModel::Reset(std::vector<std::string> texts) {
+    beginResetModel();
+    texts_ = std::move(texts);
+    checks_.assign(texts_.size(), 0);
+    endResetModel();
+}
+
+}  // namespace kelvane::qt

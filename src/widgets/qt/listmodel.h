@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <string>
+#include <vector>
+
+namespace kelvane::qt {
+
+// The rows of our list views: 8-bit texts kept byte for byte, shown through the local 8-bit
+// encoding (bytes that aren't valid text show as a replacement character), each with a check
+// mark when the list is checkable. Reading a row is O(1) and no Qt item objects are made.
+class ListModel : public QAbstractListModel {
+    Q_OBJECT
+
+  public:
+    explicit ListModel(bool checkable, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    int Count() const { return static_cast<int>(texts_.size()); }
+    const std::string& Text(int row) const { return texts_[static_cast<std::size_t>(row)]; }
+    void SetText(int row, const std::string& text);
+    bool Checked(int row) const { return checks_[static_cast<std::size_t>(row)] != 0; }
+    void SetChecked(int row, bool checked);
+
+    void Append(const std::string& text);
+    void Remove(int row);
+    void Clear();
+    // Replaces every row at once (one model reset), all unchecked.
+    void Reset(std::vector<std::string> texts);
+
+  private:
+    bool checkable_;
+    std::vector<std::string> texts_;
+    std::vector<char> checks_;
+};
+
+}  // namespace kelvane::qt

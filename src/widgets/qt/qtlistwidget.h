@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QListView>
+
+#include "widgets/listwidget.h"
+#include "widgets/mouseevent.h"
+
+class QMouseEvent;
+
+namespace kelvane::qt {
+
+class ListModel;
+
+// The mouse event our handlers receive, from Qt's; the position is in the list's viewport.
+MouseEvent ToMouseEvent(const QMouseEvent& event);
+
+// A list widget in one of the two styles of the contract, over a model of our own (texts kept
+// byte for byte, O(1) reads, fast appends).
+//
+// SingleSelection: at most one row is selected and it is the current row (ListIndex). A press
+// of the left button makes the row under the pointer current before MouseDown is emitted;
+// while the button is held the current row follows the pointer. Other buttons don't move the
+// current row. Ctrl+click doesn't unselect the current row.
+//
+// CheckBox: Selected(i) is row i's check mark; ListIndex is the highlighted row.
+//
+// In both styles ListIndex is -1 when no row is current: after Clear, after the current row is
+// removed, and while the user hasn't picked a row (taking the focus doesn't pick the first row).
+class QtListWidget : public QListView, public ListWidget {
+    Q_OBJECT
+
+  public:
+    enum class Style { SingleSelection, CheckBox };
+
+    explicit QtListWidget(Style style, QWidget* parent = nullptr);
+
+    int ListCount() const override;
+    std::string List(int index) const override;
+    void SetList(int index, const std::string& text) override;
+    bool Selected(int index) const override;
+    void SetSelected(int index, bool selected) override;
+    int ListIndex() const override;
+    void SetListIndex(int index) override;
+    int NewIndex() const override { return newIndex_; }
+    void AddItem(const std::string& text) override;
+    void RemoveItem(int index) override;
+    void Clear() override;
+
+    Style ListStyle() const { return style_; }
+
+  signals:
+    void MouseDown(const kelvane::MouseEvent& event);
+    void MouseUp(const kelvane::MouseEvent& event);
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(
+        const QModelIndex& index, const QEvent* event = nullptr) const override;
+
+  private:
+    void Check(int index) const;
+    void MakeCurrent(int row);
+    void ClearCurrent();
+
+    Style style_;
+    ListModel* model_;
+    int newIndex_ = -1;
+    bool following_ = false;  // the left button went down over this list and is still held
+};
+
+}  // namespace kelvane::qt

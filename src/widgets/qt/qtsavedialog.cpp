@@ -1,0 +1,58 @@
+#include "qtsavedialog.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStringList>
+
+namespace kelvane::qt {
+
+namespace {
+
+QString FromLocal(const std::string& text) {
+    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QString QtSaveDialog::ToQtFilter(const std::string& filter) {
+    const QStringList parts = FromLocal(filter).split(u'|');
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns;
+        for (const QString& pattern : parts[i + 1].split(u';')) {
+            if (!pattern.trimmed().isEmpty()) {
+                patterns.append(pattern.trimmed());
+            }
+        }
+        if (!patterns.isEmpty()) {
+            entries.append(parts[i] + QStringLiteral(" (") + patterns.join(QChar(u' ')) +
+                           QChar(u')'));
+        }
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
+void QtSaveDialog::ShowSave() {
+    QFileDialog dialog(owner_, FromLocal(title_));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    const QString filters = ToQtFilter(filter_);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters.split(QStringLiteral(";;")));
+    }
+    if (!fileName_.empty()) {
+        const QFileInfo previous(FromLocal(fileName_));
+        dialog.setDirectory(previous.absolutePath());
+        dialog.selectFile(previous.fileName());
+    }
+    if (dialog.exec() != QDialog::Accepted) {
+        return;  // cancelled: FileName stays as it was
+    }
+    const QStringList chosen = dialog.selectedFiles();
+    if (!chosen.isEmpty()) {
+        fileName_ = chosen.first().toLocal8Bit().toStdString();
+    }
+}
+
+}  // namespace kelvane::qt

@@ -1,0 +1,92 @@
+#include "qttextbox.h"
+
+#include <QFocusEvent>
+#include <QMetaObject>
+
+namespace kelvane::qt {
+
+QtTextBox::QtTextBox(QWidget* parent) : QLineEdit(parent) {}
+
+std::string QtTextBox::Text() const {
+    return text().toLocal8Bit().toStdString();
+}
+
+void QtTextBox::SetText(const std::string& text) {
+    setText(QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+int QtTextBox::BytesBefore(int position) const {
+    return static_cast<int>(text().left(position).toLocal8Bit().size());
+}
+
+int QtTextBox::PositionOfByte(int bytes) const {
+    const QString all = text();
+    if (bytes <= 0) {
+        return 0;
+    }
+    for (int position = 1; position <= all.size(); ++position) {
+        if (BytesBefore(position) >= bytes) {
+            return position;
+        }
+    }
+    return static_cast<int>(all.size());
+}
+
+int QtTextBox::SelStart() const {
+    return BytesBefore(hasSelectedText() ? selectionStart() : cursorPosition());
+}
+
+void QtTextBox::SetSelStart(int start) {
+    deselect();
+    setCursorPosition(PositionOfByte(start));
+}
+
+int QtTextBox::SelLength() const {
+    if (!hasSelectedText()) {
+        return 0;
+    }
+    const int start = selectionStart();
+    return BytesBefore(start + static_cast<int>(selectedText().size())) - BytesBefore(start);
+}
+
+void QtTextBox::SetSelLength(int length) {
+    const int startBytes = SelStart();
+    const int start = PositionOfByte(startBytes);
+    const int end = PositionOfByte(startBytes + (length > 0 ? length : 0));
+    if (end > start) {
+        setSelection(start, end - start);
+    } else {
+        deselect();
+        setCursorPosition(start);
+    }
+}
+
+void QtTextBox::SetFocus() {
+    setFocus(Qt::OtherFocusReason);
+}
+
+void QtTextBox::SetMaxLength(int length) {
+    maxLength_ = length > 0 ? length : 0;
+    setMaxLength(maxLength_ > 0 ? maxLength_ : 32767);
+}
+
+void QtTextBox::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
+        reason == Qt::MenuBarFocusReason) {
+        return;  // the window lost activation; the focus stays with this box in it
+    }
+    QMetaObject::invokeMethod(this, &QtTextBox::RaiseLostFocusIfMoved, Qt::QueuedConnection);
+}
+
+void QtTextBox::RaiseLostFocusIfMoved() {
+    // By now the focus change is complete: raise the event only if the focus went to another
+    // control of this window and is still there.
+    const QWidget* focused = window()->focusWidget();
+    if (focused != nullptr && focused != this) {
+        emit LostFocus();
+    }
+}
+
+}  // namespace kelvane::qt

@@ -1,0 +1,48 @@
+#include "tabcontrol.h"
+
+#include <QFrame>
+#include <QTabBar>
+
+namespace kelvane::qt {
+
+TabControl::TabControl(QWidget* parent) : QWidget(parent), bar_(new QTabBar(this)) {
+    bar_->setObjectName("tabStrip");
+    bar_->setDrawBase(false);
+    bar_->setExpanding(false);
+    bar_->setFocusPolicy(Qt::TabFocus);
+    connect(bar_, &QTabBar::currentChanged, this, &TabControl::ShowPage);
+}
+
+QWidget* TabControl::AddPage(const QString& caption) {
+    auto* page = new QFrame(this);
+    page->setFrameShape(QFrame::StyledPanel);
+    page->setGeometry(0, kStripHeight, width(), height() - kStripHeight);
+    pages_.push_back(page);
+    bar_->addTab(caption);
+    ShowPage(bar_->currentIndex());
+    return page;
+}
+
+int TabControl::CurrentPage() const {
+    return bar_->currentIndex();
+}
+
+void TabControl::SetCurrentPage(int index) {
+    bar_->setCurrentIndex(index);
+}
+
+void TabControl::ShowPage(int index) {
+    for (std::size_t i = 0; i < pages_.size(); ++i) {
+        pages_[i]->setVisible(static_cast<int>(i) == index);
+    }
+}
+
+void TabControl::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    bar_->setGeometry(0, 0, width(), kStripHeight);
+    for (QWidget* page : pages_) {
+        page->setGeometry(0, kStripHeight, width(), height() - kStripHeight);
+    }
+}
+
+}  // namespace kelvane::qt

@@ -1,0 +1,14 @@
+#include <QApplication>
+
+#include "appicons.h"
+#include "frmmain.h"
+
+// The program reads no command line: Qt's own options are the only ones it takes.
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setWindowIcon(AppIcon());
+    frmMain window;
+    QObject::connect(&window, &frmMain::Unloaded, &app, &QApplication::quit);
+    window.show();
+    return QApplication::exec();
+}

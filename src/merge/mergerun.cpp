@@ -89,12 +89,16 @@ void MergeRun::MergeFiles() {
             return;
         }
         out = fso.OpenTextFile(target, FileServices::ForWriting, true, FileServices::TristateFalse);
+        // A listed name that only exists because the target was just made under it is the
+        // run's own output, not a source: reading it back would never end.
+        const auto targetIdentity = fso.Identity(target);
 
         const std::string folder = myFolders_.List(myFolders_.ListIndex());
         const int count = lstFileSelect_.ListCount();
         for (int i = 0; i < count; ++i) {
             const std::string source = JoinFolder(folder, lstFileSelect_.List(i));
-            if (!fso.FileExists(source)) {
+            if (!fso.FileExists(source) ||
+                (targetIdentity && fso.Identity(source) == targetIdentity)) {
                 continue;
             }
             in = fso.OpenTextFile(source, FileServices::ForReading, false,

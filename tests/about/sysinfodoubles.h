@@ -1,0 +1,40 @@
+#pragma once
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "about/filelookup.h"
+#include "about/programstarter.h"
+
+namespace kelvane::test {
+
+// A file system of a few plain files, given by full path; records every lookup.
+class FakeFileLookup : public FileLookup {
+  public:
+    std::string PlainFileName(const std::string& path) override {
+        lookups.push_back(path);
+        if (files.count(path) == 0) {
+            return {};
+        }
+        const auto separator = path.find_last_of('\\');
+        return separator == std::string::npos ? path : path.substr(separator + 1);
+    }
+
+    std::set<std::string> files;
+    std::vector<std::string> lookups;
+};
+
+// Records every program start; only the programs listed as installed start.
+class RecordingStarter : public ProgramStarter {
+  public:
+    bool Start(const std::string& program) override {
+        attempts.push_back(program);
+        return installed.count(program) != 0;
+    }
+
+    std::set<std::string> installed;
+    std::vector<std::string> attempts;
+};
+
+}  // namespace kelvane::test

@@ -97,7 +97,7 @@ const ValueCase kValueCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Values, Win32RegistryValueTest, ::testing::ValuesIn(kValueCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(Win32RegistryTest, AValueWithNoDataIsAFailureThatPassesToTheCaller) {
     for (const DWORD type : {static_cast<DWORD>(REG_SZ), static_cast<DWORD>(REG_BINARY)}) {
@@ -132,7 +132,9 @@ TEST_F(Win32RegistryTest, NamesInTheAnsiCodePagePassUnchanged) {
     if (GetACP() == CP_UTF8) {
         GTEST_SKIP() << "the ANSI code page is UTF-8 here: a lone byte 0xE9 is no character";
     }
-    const std::string folder = "C:\\Donn\xE9" "es\\Info";
+    const std::string folder =
+        "C:\\Donn\xE9"
+        "es\\Info";
     test::Win32TestKey key(kTestKey);
     key.SetString("Caf\xE9", folder);
 

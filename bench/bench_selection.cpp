@@ -1,0 +1,218 @@
+// Times the source selection on a folder of 100,000 files with the real Qt widgets, next to
+// plain listings of the same folder. Run by hand; it prints seconds and ratios.
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QItemSelectionModel>
+#include <QWidget>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "selection/sourceselection.h"
+#include "widgets/folderreader.h"
+#include "widgets/naturalorder.h"
+#include "widgets/qt/qtdrivelist.h"
+#include "widgets/qt/qtfilelist.h"
+#include "widgets/qt/qtfolderlist.h"
+#include "widgets/qt/qtlistwidget.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+constexpr int kFiles = 100000;
+
+double Seconds(const std::function<void()>& work) {
+    const auto start = Clock::now();
+    work();
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// The best of a few runs, to keep a noisy machine from skewing a figure; the first run, which
+// pays for anything done once, is kept in `first` when asked for.
+double Best(int runs, const std::function<void()>& prepare, const std::function<void()>& work,
+            double* first = nullptr) {
+    double best = 1e9;
+    for (int run = 0; run < runs; ++run) {
+        prepare();
+        const double seconds = Seconds(work);
+        if (run == 0 && first != nullptr) {
+            *first = seconds;
+        }
+        best = std::min(best, seconds);
+    }
+    return best;
+}
+
+// Every second file is a .log, the others .txt; numbered so that they alternate in the list.
+fs::path MakeFolder() {
+    const fs::path folder =
+        fs::temp_directory_path() /
+        ("kelvane-bench-" + std::to_string(Clock::now().time_since_epoch().count()));
+    fs::create_directories(folder);
+    char name[32];
+    for (int i = 0; i < kFiles; ++i) {
+        std::snprintf(name, sizeof name, "part%d.%s", i, i % 2 == 0 ? "txt" : "log");
+        std::ofstream(folder / name).put('x');
+    }
+    return folder;
+}
+
+// Lets Qt finish what a change queued (layout, the flush of the selection), then draws the
+// window, so a figure covers everything up to a list the user can see and use.
+void Settle(QWidget& window) {
+    for (int round = 0; round < 3; ++round) {
+        QApplication::sendPostedEvents();
+        QApplication::processEvents();
+    }
+    window.repaint();
+}
+
+void Report(const char* what, double seconds, double first, double target, double reference) {
+    std::printf("%-56s %7.3f s (first run %.3f s; target %.1f s, %s)  %5.2fx ls\n", what, seconds,
+                first, target, std::max(seconds, first) < target ? "met" : "MISSED",
+                seconds / reference);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    using namespace kelvane;
+
+#ifndef NDEBUG
+    std::puts("note: a debug build; build with -DCMAKE_BUILD_TYPE=RelWithDebInfo for real figures");
+#endif
+    std::printf("making %d files...\n", kFiles);
+    const fs::path folder = MakeFolder();
+    const std::string folderText = folder.string();
+
+    QWidget window;
+    auto* layout = new QHBoxLayout(&window);
+    auto* myDrive = new qt::QtDriveList(&window);
+    auto* myFolders = new qt::QtFolderList(&window);
+    auto* fileList = new qt::QtFileList(&window);
+    auto* lstFileSelect = new qt::QtListWidget(qt::QtListWidget::Style::SingleSelection, &window);
+    auto* lstFileType = new qt::QtListWidget(qt::QtListWidget::Style::CheckBox, &window);
+    layout->addWidget(myDrive);
+    layout->addWidget(myFolders);
+    layout->addWidget(fileList);
+    layout->addWidget(lstFileSelect);
+    layout->addWidget(lstFileType);
+    window.resize(1000, 400);
+    window.show();
+    SourceSelection selection(*myDrive, *myFolders, *fileList, *lstFileSelect, *lstFileType);
+    for (const char* type : {"TXT", "SQL", "DAT"}) {
+        lstFileType->AddItem(type);
+        lstFileType->SetSelected(lstFileType->NewIndex(), true);
+    }
+    myFolders->SetPath(folderText);
+    Settle(window);
+
+    // References: the shell's listing, and our own reading plus natural sort.
+    const std::string ls = "ls '" + folderText + "' > /dev/null";
+    const double lsSeconds = Best(
+        3, [] {},
+        [&] {
+            if (std::system(ls.c_str()) != 0) {
+                std::puts("ls failed");
+            }
+        });
+    FolderContents read;
+    const double readOnlySeconds = Best(
+        3, [] {}, [&] { read = ReadFolder(folderText); });
+    const double sortSeconds = Best(
+        3, [&] { read = ReadFolder(folderText); },
+        [&] { std::sort(read.files.begin(), read.files.end(), NaturalLess); });
+    const double readSeconds = readOnlySeconds + sortSeconds;
+    std::printf("%-58s %8.3f s\n", "reference: ls of the folder", lsSeconds);
+    std::printf("%-58s %8.3f s  (reading %.3f s, sorting %.3f s)\n",
+                "reference: reading the folder and sorting it naturally", readSeconds,
+                readOnlySeconds, sortSeconds);
+
+    // 1. Moving the file list to the folder, until it is drawn and usable.
+    double moveFirst = 0;
+    const double moveSeconds = Best(
+        3,
+        [&] {
+            fileList->SetPath(fs::temp_directory_path().string());
+            Settle(window);
+        },
+        [&] {
+            fileList->SetPath(folderText);
+            Settle(window);
+        },
+        &moveFirst);
+
+    // 2. Select all, then the release: every file accepted.
+    lstFileType->AddItem("LOG");
+    double selectAllSeconds = 0;
+    double allFirst = 0;
+    const double allSeconds = Best(
+        3,
+        [&] {
+            fileList->clearSelection();
+            Settle(window);
+            selectAllSeconds = Seconds([&] {
+                fileList->selectAll();
+                Settle(window);
+            });
+        },
+        [&] {
+            selection.fileList_MouseUp(MouseEvent{});
+            fileList->FlushSelection();
+            Settle(window);
+        },
+        &allFirst);
+    const int allMerged = lstFileSelect->ListCount();
+
+    // 3. The same with .log no longer accepted: every second file is unselected again.
+    lstFileType->RemoveItem(lstFileType->ListCount() - 1);
+    double halfFirst = 0;
+    const double halfSeconds = Best(
+        3,
+        [&] {
+            fileList->clearSelection();
+            Settle(window);
+            fileList->selectAll();
+            Settle(window);
+        },
+        [&] {
+            selection.fileList_MouseUp(MouseEvent{});
+            fileList->FlushSelection();
+            Settle(window);
+        },
+        &halfFirst);
+    const int halfMerged = lstFileSelect->ListCount();
+    const auto ranges = fileList->selectionModel()->selection();
+    int selectedRows = 0;
+    for (const auto& range : ranges) {
+        selectedRows += range.height();
+    }
+
+    std::printf("\n");
+    Report("1. moving the file list to the folder", moveSeconds, moveFirst, 0.5, lsSeconds);
+    Report("2. rebuild after selecting all (all accepted)", allSeconds, allFirst, 1.0, lsSeconds);
+    Report("3. rebuild after selecting all (every second refused)", halfSeconds, halfFirst, 1.0,
+           lsSeconds);
+    std::printf("   (the select-all itself took %.3f s)\n", selectAllSeconds);
+    std::printf("   vs our own read+sort (best runs): %.1fx, %.1fx, %.1fx\n",
+                moveSeconds / readSeconds, allSeconds / readSeconds, halfSeconds / readSeconds);
+    std::printf("check: merged %d then %d; %d rows left selected in %lld ranges\n", allMerged,
+                halfMerged, selectedRows, static_cast<long long>(ranges.size()));
+
+    fs::remove_all(folder);
+    const bool sound = allMerged == kFiles && halfMerged == kFiles / 2 &&
+                       selectedRows == kFiles / 2 && ranges.size() == kFiles / 2;
+    return sound ? 0 : 1;
+}

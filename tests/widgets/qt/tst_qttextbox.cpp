@@ -1,0 +1,130 @@
+#include "widgets/qt/qttextbox.h"
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <QVBoxLayout>
+#include <functional>
+
+#include "qttestapp.h"
+#include "widgets/qt/commandbutton.h"
+
+namespace kelvane::qt {
+namespace {
+
+using test::ShowActive;
+using test::TestApp;
+
+// A window with the box between two other controls: a line edit before it and a button with
+// the access key Alt+G after it.
+class FocusWindow : public QWidget {
+  public:
+    FocusWindow() {
+        auto* layout = new QVBoxLayout(this);
+        layout->addWidget(before);
+        layout->addWidget(box);
+        layout->addWidget(button);
+        QObject::connect(box, &QtTextBox::LostFocus, [this] { ++lostFocus; });
+    }
+
+    QLineEdit* before = new QLineEdit(this);
+    QtTextBox* box = new QtTextBox(this);
+    CommandButton* button = new CommandButton("&Go", this);
+    int lostFocus = 0;
+};
+
+struct FocusCase {
+    const char* name;
+    std::function<void(FocusWindow&)> act;
+    bool raised;
+};
+
+class LostFocusTest : public ::testing::TestWithParam<FocusCase> {};
+
+TEST_P(LostFocusTest, IsRaisedOnlyWhenTheFocusMovesInsideTheWindow) {
+    TestApp();
+    FocusWindow window;
+    ASSERT_TRUE(ShowActive(window));
+    window.box->setFocus(Qt::OtherFocusReason);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(window.box->hasFocus());
+
+    GetParam().act(window);
+    EXPECT_EQ(window.lostFocus, 0) << "raised before the focus change was complete";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.lostFocus, GetParam().raised ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Reasons, LostFocusTest,
+    ::testing::Values(
+        FocusCase{"Mouse", [](FocusWindow& w) { QTest::mouseClick(w.before, Qt::LeftButton); },
+                  true},
+        FocusCase{"Tab", [](FocusWindow& w) { QTest::keyClick(w.box, Qt::Key_Tab); }, true},
+        FocusCase{
+            "ShiftTab",
+            [](FocusWindow& w) { QTest::keyClick(w.box, Qt::Key_Backtab, Qt::ShiftModifier); },
+            true},
+        FocusCase{"AccessKey",
+                  [](FocusWindow& w) { QTest::keyClick(w.box, Qt::Key_G, Qt::AltModifier); }, true},
+        FocusCase{"SetFocusOfAnotherControl",
+                  [](FocusWindow& w) { w.before->setFocus(Qt::OtherFocusReason); }, true},
+        FocusCase{"AnotherWindowActivated",
+                  [](FocusWindow& w) {
+                      auto* other = new QWidget(nullptr);
+                      other->setAttribute(Qt::WA_DeleteOnClose);
+                      ShowActive(*other);
+                      EXPECT_TRUE(w.box->hasFocus() == false);
+                      QObject::connect(&w, &QObject::destroyed, other, &QWidget::close);
+                  },
+                  false},
+        FocusCase{"MessageBoxOpened",
+                  [](FocusWindow& w) {
+                      auto* box = new QMessageBox(QMessageBox::Critical, "Kelvane Message",
+                                                  "Invalid", QMessageBox::Ok, &w);
+                      box->setAttribute(Qt::WA_DeleteOnClose);
+                      box->open();
+                      ASSERT_TRUE(QTest::qWaitForWindowActive(box));
+                      box->close();
+                  },
+                  false}),
+    [](const ::testing::TestParamInfo<FocusCase>& reason) {
+        return std::string(reason.param.name);
+    });
+
+TEST(QtTextBoxTest, SelectionCountsBytesOfTheEightBitText) {
+    TestApp();
+    QtTextBox box;
+    box.SetText("\xc3\xa9t\xc3\xa9");  // "été": 3 characters, 5 bytes
+    EXPECT_EQ(box.Text(), "\xc3\xa9t\xc3\xa9");
+    box.SetSelStart(0);
+    box.SetSelLength(static_cast<int>(box.Text().size()));
+    EXPECT_EQ(box.selectedText(), QString::fromUtf8("\xc3\xa9t\xc3\xa9"));
+    EXPECT_EQ(box.SelStart(), 0);
+    EXPECT_EQ(box.SelLength(), 5);
+
+    box.SetSelStart(2);
+    EXPECT_EQ(box.cursorPosition(), 1);
+    EXPECT_EQ(box.SelLength(), 0);
+    box.SetSelLength(1);
+    EXPECT_EQ(box.selectedText(), QString("t"));
+    EXPECT_EQ(box.SelStart(), 2);
+}
+
+TEST(QtTextBoxTest, MaximumLengthRefusesFurtherTyping) {
+    TestApp();
+    QtTextBox box;
+    EXPECT_EQ(box.MaxLength(), 0);
+    box.SetMaxLength(4);
+    EXPECT_EQ(box.MaxLength(), 4);
+    QTest::keyClicks(&box, "ABCDE");
+    EXPECT_EQ(box.Text(), "ABCD");
+    box.SetMaxLength(0);
+    QTest::keyClicks(&box, "EF");
+    EXPECT_EQ(box.Text(), "ABCDEF");
+}
+
+}  // namespace
+}  // namespace kelvane::qt

@@ -1,0 +1,149 @@
+// The entry check of the Options page on the real main window, with the message boxes faked.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <string>
+#include <vector>
+
+#include "app/frmmain.h"
+#include "fakemsgbox.h"
+#include "fakesavedialog.h"
+#include "widgets/qt/commandbutton.h"
+#include "widgets/qt/qtlistwidget.h"
+#include "widgets/qt/qttextbox.h"
+#include "widgets/qt/tabcontrol.h"
+
+namespace kelvane {
+namespace {
+
+constexpr char kInvalid[] = "Invalid file type. Please enter a valid type ( 'TXT', 'DAT'...)";
+
+QApplication& App() {
+    static int argc = 1;
+    static char name[] = "tst_filetypeswindow";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    return app;
+}
+
+std::vector<std::string> Items(const ListWidget& list) {
+    std::vector<std::string> items;
+    for (int i = 0; i < list.ListCount(); ++i) {
+        items.push_back(list.List(i));
+    }
+    return items;
+}
+
+class FileTypesWindow : public testing::Test {
+  protected:
+    FileTypesWindow() : window(Services()) {}
+
+    frmMain::Services Services() {
+        App();
+        frmMain::Services services;
+        services.msgBox = &msg;
+        services.saveDialog = &save;
+        services.openDocument = [](Form&, const std::string&) {};
+        services.showAbout = [] {};
+        return services;
+    }
+
+    void SetUp() override {
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        window.SSTab1->SetCurrentPage(1);  // "Options"
+        window.txtFileType->setFocus(Qt::MouseFocusReason);
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(window.txtFileType->hasFocus());
+    }
+
+    // Types into the entry box, which holds the focus.
+    void Type(const char* text) {
+        QTest::keyClicks(window.txtFileType, QString::fromLatin1(text));
+        QCoreApplication::processEvents();
+    }
+
+    // A user's click: the queued focus-loss check gets its turn between press and release.
+    void Click(QWidget* button) {
+        const QPoint centre = button->rect().center();
+        QTest::mousePress(button, Qt::LeftButton, Qt::NoModifier, centre);
+        QCoreApplication::processEvents();
+        QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, centre);
+        QCoreApplication::processEvents();
+    }
+
+    // The failed check's outcome: one more message, the focus back, the whole entry selected.
+    void ExpectSentBack(std::size_t messages, const char* entry) {
+        ASSERT_EQ(msg.shown.size(), messages);
+        EXPECT_EQ(msg.shown.back().text, kInvalid);
+        EXPECT_EQ(msg.shown.back().style, MsgBox::Style::Information);
+        EXPECT_EQ(msg.shown.back().title, "Kelvane Message");
+        EXPECT_TRUE(window.txtFileType->hasFocus());
+        EXPECT_EQ(window.txtFileType->Text(), entry);
+        EXPECT_EQ(window.txtFileType->SelStart(), 0);
+        EXPECT_EQ(window.txtFileType->selectedText().toStdString(), entry);
+    }
+
+    test::FakeMsgBox msg;
+    test::FakeSaveDialog save;
+    frmMain window;
+};
+
+TEST_F(FileTypesWindow, StartsWithTheThreeDefaultsMarkedAndAFourLetterEntry) {
+    EXPECT_EQ(Items(*window.lstFileType), (std::vector<std::string>{"TXT", "SQL", "DAT"}));
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(window.lstFileType->Selected(i)) << i;
+    }
+    Type("ABCDE");
+    EXPECT_EQ(window.txtFileType->Text(), "ABCD");
+    EXPECT_TRUE(msg.shown.empty());
+}
+
+TEST_F(FileTypesWindow, TabAwayFromAnInvalidEntryShowsOneMessageAndComesBack) {
+    Type("MP3");
+    for (std::size_t round = 1; round <= 3; ++round) {
+        QTest::keyClick(window.txtFileType, Qt::Key_Tab);
+        QCoreApplication::processEvents();
+        ExpectSentBack(round, "MP3");
+    }
+}
+
+TEST_F(FileTypesWindow, ValidOrBlankEntriesLetTheFocusGo) {
+    for (const char* entry : {"", "DOC"}) {
+        window.txtFileType->SetText(entry);
+        window.txtFileType->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(window.txtFileType, Qt::Key_Tab);
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(window.cmdAddFileType->hasFocus()) << entry;
+    }
+    EXPECT_TRUE(msg.shown.empty());
+}
+
+// After a failed check a click on a page button never runs, whichever button and however often.
+TEST_F(FileTypesWindow, AClickThatFailsTheCheckNeverRuns) {
+    Type("MP3");
+    window.lstFileType->SetListIndex(0);
+    std::size_t messages = 0;
+    for (int round = 0; round < 2; ++round) {
+        for (QWidget* button : std::vector<QWidget*>{window.cmdAddFileType, window.cmdDelete,
+                                                     window.cmdLearList, window.cmdClear}) {
+            Click(button);
+            ExpectSentBack(++messages, "MP3");  // no clear-list question either
+            EXPECT_EQ(Items(*window.lstFileType), (std::vector<std::string>{"TXT", "SQL", "DAT"}))
+                << button->objectName().toStdString();
+        }
+    }
+}
+
+TEST_F(FileTypesWindow, AButtonClickedWithAValidEntryRunsOnce) {
+    Type("doc");
+    Click(window.cmdAddFileType);
+    EXPECT_TRUE(msg.shown.empty());
+    EXPECT_EQ(Items(*window.lstFileType), (std::vector<std::string>{"TXT", "SQL", "DAT", "doc"}));
+    EXPECT_TRUE(window.lstFileType->Selected(3));
+}
+
+}  // namespace
+}  // namespace kelvane

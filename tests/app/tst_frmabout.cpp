@@ -1,0 +1,300 @@
+#include "app/frmabout.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "about/memoryregistry.h"
+#include "about/sysinfolauncher.h"
+#include "fakemsgbox.h"
+#include "widgets/qt/qtmsgbox.h"
+
+namespace {
+
+using kelvane::MemoryRegistry;
+
+QApplication& TestApp() {
+    static int argc = 1;
+    static char name[] = "tst_frmabout";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    return app;
+}
+
+// A file system with no files at all.
+class NoFiles : public kelvane::FileLookup {
+  public:
+    std::string PlainFileName(const std::string&) override { return {}; }
+};
+
+// Records the programs started; those listed as installed start.
+class RecordingStarter : public kelvane::ProgramStarter {
+  public:
+    bool Start(const std::string& program) override {
+        attempts.push_back(program);
+        return installed.count(program) != 0;
+    }
+    std::set<std::string> installed;
+    std::vector<std::string> attempts;
+};
+
+// What the dialog showed at one moment.
+struct Shown {
+    std::string caption, title, version, description;
+
+    static Shown Of(const frmAbout& about) {
+        return {about.windowTitle().toStdString(), about.lblTitle->text().toStdString(),
+                about.lblVersion->text().toStdString(), about.lblDescription->text().toStdString()};
+    }
+    bool operator==(const Shown&) const = default;
+};
+
+// Records the texts of the dialog each time it becomes visible.
+class ShowWatcher : public QObject {
+  public:
+    explicit ShowWatcher(frmAbout& about) : about_(about) { about.installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &about_ && event->type() == QEvent::Show) {
+            shows.push_back(Shown::Of(about_));
+        }
+        return false;
+    }
+    std::vector<Shown> shows;
+
+  private:
+    frmAbout& about_;
+};
+
+class FrmAboutTest : public ::testing::Test {
+  protected:
+    // Shows the dialog modally, as the About command does, and runs `whileShown` inside its
+    // modal loop. True when the dialog closed by itself; a dialog still open after a long while
+    // is closed by force so the test ends, and the result is false.
+    bool ShowModal(const std::function<void()>& whileShown) {
+        bool forced = false;
+        QTimer::singleShot(0, &about, [&] {
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&about));
+            whileShown();
+        });
+        QTimer guard;
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, &about, [&] {
+            forced = true;
+            about.done(QDialog::Rejected);
+        });
+        guard.start(30000);
+        about.ShowModal();
+        return !forced && !about.isVisible();
+    }
+
+    QWidget* Focused() const { return QApplication::focusWidget(); }
+
+    QApplication& app = TestApp();  // before any widget
+    MemoryRegistry registry;
+    NoFiles files;
+    RecordingStarter starter;
+    kelvane::test::FakeMsgBox msgBox;
+    frmAbout about{registry, files, starter, msgBox};
+};
+
+// ---- Layout: every control at its place, in device-independent pixels (15 twips each).
+
+struct Placement {
+    const char* name;
+    QRect geometry;
+};
+
+class FrmAboutLayoutTest : public FrmAboutTest, public ::testing::WithParamInterface<Placement> {};
+
+TEST_P(FrmAboutLayoutTest, ControlIsAtItsPlace) {
+    const auto* control = about.findChild<QWidget*>(GetParam().name);
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(control->geometry(), GetParam().geometry);
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, FrmAboutLayoutTest,
+                         ::testing::Values(Placement{"picIcon", QRect(16, 16, 36, 36)},
+                                           Placement{"lblTitle", QRect(70, 16, 259, 32)},
+                                           Placement{"lblVersion", QRect(70, 52, 259, 15)},
+                                           Placement{"lblDescription", QRect(70, 75, 259, 78)},
+                                           Placement{"cmdOK", QRect(283, 175, 84, 23)},
+                                           Placement{"cmdSysInfo", QRect(284, 205, 83, 23)},
+                                           Placement{"Line1", QRect(6, 163, 371, 3)}),
+                         [](const auto& named) { return std::string(named.param.name); });
+
+TEST_F(FrmAboutTest, FixedDialogAtItsPlace) {
+    EXPECT_EQ(about.minimumSize(), QSize(382, 237));
+    EXPECT_EQ(about.maximumSize(), QSize(382, 237));
+    const Qt::WindowFlags flags = about.windowFlags();
+    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(about.parentWidget(), nullptr);
+    EXPECT_TRUE(about.cmdOK->isDefault());
+    EXPECT_EQ(about.cmdSysInfo->text(), "&System Info...");
+    EXPECT_TRUE(about.lblDescription->wordWrap());
+    EXPECT_TRUE(about.lblTitle->font().bold());
+    EXPECT_DOUBLE_EQ(about.lblTitle->font().pointSizeF(), 9.75);
+
+    QPoint place;
+    bool modal = false;
+    EXPECT_TRUE(ShowModal([&] {
+        place = about.geometry().topLeft();
+        modal = about.isModal() && QApplication::activeModalWidget() == &about;
+        about.cmdOK->click();
+    }));
+    EXPECT_EQ(place, QPoint(156, 129));
+    EXPECT_TRUE(modal);
+}
+
+// ---- Showing: the texts, the focus and the ways to close.
+
+TEST_F(FrmAboutTest, ShowsItsTextsWithTheFocusOnOk) {
+    ShowWatcher watcher(about);
+    Shown seen;
+    QWidget* focus = nullptr;
+    EXPECT_TRUE(ShowModal([&] {
+        seen = Shown::Of(about);
+        focus = Focused();
+        QTest::keyClick(Focused(), Qt::Key_Escape);
+    }));
+
+    EXPECT_EQ(seen.caption, "About Kelvane Text File Merger");
+    EXPECT_EQ(seen.title, "Kelvane Text File Merger");
+    EXPECT_EQ(seen.version, "Version 1.0.0");
+    EXPECT_EQ(focus, about.cmdOK);
+    // The texts were in place before the dialog ever showed: no placeholder is seen.
+    ASSERT_EQ(watcher.shows.size(), 1u);
+    EXPECT_EQ(watcher.shows[0], seen);
+}
+
+TEST_F(FrmAboutTest, DescriptionIsOneParagraphAnEmptyLineAndTheAddress) {
+    std::string text;
+    EXPECT_TRUE(ShowModal([&] {
+        text = about.lblDescription->text().toStdString();
+        about.cmdOK->click();
+    }));
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 2);
+    EXPECT_EQ(text.find('\r'), std::string::npos);
+    const auto breaks = text.find("\n\n");
+    ASSERT_NE(breaks, std::string::npos);
+    EXPECT_TRUE(text.starts_with("Kelvane Text File merger is a useful tool"));
+    EXPECT_NE(text.find("environment. Just put"), std::string::npos);
+    EXPECT_EQ(text.substr(breaks + 2, 1), " ");
+    EXPECT_GT(text.size(), breaks + 3);
+}
+
+TEST_F(FrmAboutTest, TabMovesThroughOkIconAndSysInfo) {
+    std::vector<QWidget*> order;
+    EXPECT_TRUE(ShowModal([&] {
+        for (int i = 0; i < 4; ++i) {
+            order.push_back(Focused());
+            QTest::keyClick(Focused(), Qt::Key_Tab);
+        }
+        about.cmdOK->click();
+    }));
+    EXPECT_EQ(order,
+              (std::vector<QWidget*>{about.cmdOK, about.picIcon, about.cmdSysInfo, about.cmdOK}));
+}
+
+TEST_F(FrmAboutTest, EscClosesWhereverTheFocusIs) {
+    EXPECT_TRUE(ShowModal([&] {
+        about.picIcon->setFocus();
+        QTest::keyClick(about.picIcon, Qt::Key_Escape);
+    }));
+    EXPECT_TRUE(ShowModal([&] {
+        about.cmdSysInfo->setFocus();
+        QTest::keyClick(about.cmdSysInfo, Qt::Key_Escape);
+    }));
+    EXPECT_TRUE(starter.attempts.empty());
+    EXPECT_TRUE(msgBox.shown.empty());
+}
+
+TEST_F(FrmAboutTest, EnterOnTheIconClicksOk) {
+    EXPECT_TRUE(ShowModal([&] {
+        about.picIcon->setFocus();
+        QTest::keyClick(about.picIcon, Qt::Key_Return);
+    }));
+    EXPECT_TRUE(starter.attempts.empty());
+}
+
+TEST_F(FrmAboutTest, TheCloseBoxClosesIt) {
+    EXPECT_TRUE(ShowModal([&] { about.close(); }));
+}
+
+TEST_F(FrmAboutTest, OpenCloseOpenShowsTheSameTextsAndFocus) {
+    Shown first, second;
+    QWidget* focus = nullptr;
+    EXPECT_TRUE(ShowModal([&] {
+        first = Shown::Of(about);
+        about.cmdSysInfo->setFocus();
+        about.setWindowTitle("changed");
+        about.lblDescription->setText("changed");
+        QTest::keyClick(Focused(), Qt::Key_Escape);
+    }));
+    EXPECT_TRUE(ShowModal([&] {
+        second = Shown::Of(about);
+        focus = Focused();
+        about.cmdOK->click();
+    }));
+    EXPECT_EQ(second, first);
+    EXPECT_EQ(focus, about.cmdOK);
+}
+
+// ---- System Info.
+
+TEST_F(FrmAboutTest, EnterOnSysInfoStartsTheProgramAndTheDialogStaysOpen) {
+    registry.SetString(kelvane::kHkeyLocalMachine, kelvane::kSysInfoKey, "PATH", "/opt/sysinfo");
+    starter.installed = {"/opt/sysinfo"};
+    bool openAfterStart = false;
+    EXPECT_TRUE(ShowModal([&] {
+        about.cmdSysInfo->setFocus();
+        QTest::keyClick(about.cmdSysInfo, Qt::Key_Return);
+        openAfterStart = about.isVisible();
+        QTest::keyClick(Focused(), Qt::Key_Escape);
+    }));
+    EXPECT_TRUE(openAfterStart);
+    EXPECT_EQ(starter.attempts, std::vector<std::string>{"/opt/sysinfo"});
+    EXPECT_TRUE(msgBox.shown.empty());
+}
+
+TEST_F(FrmAboutTest, SysInfoWithNoProgramSaysSoInAPlainBoxWithTheApplicationTitle) {
+    bool openAfterMessage = false;
+    EXPECT_TRUE(ShowModal([&] {
+        QTest::mouseClick(about.cmdSysInfo, Qt::LeftButton);
+        openAfterMessage = about.isVisible();
+        about.cmdOK->click();
+    }));
+    EXPECT_TRUE(openAfterMessage);
+    EXPECT_TRUE(starter.attempts.empty());
+    ASSERT_EQ(msgBox.shown.size(), 1u);
+    const auto& shown = msgBox.shown[0];
+    EXPECT_EQ(shown.text, "System Information Is Unavailable At This Time");
+
+    // The box the program would show for it: no icon, OK only, the application title.
+    const auto box = kelvane::qt::QtMsgBox::Build(&about, shown.text, shown.style, shown.title);
+    EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+    EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+    EXPECT_EQ(box->windowTitle(), "Kelvane Text File Merger");
+}
+
+TEST_F(FrmAboutTest, PlatformServicesByDefault) {
+    frmAbout own;
+    EXPECT_EQ(own.findChild<QPushButton*>("cmdOK"), own.cmdOK);
+    EXPECT_EQ(own.LabelCaption("lblVersion"), "Version");
+    own.Form_Load();
+    EXPECT_EQ(own.LabelCaption("lblVersion"), "Version 1.0.0");
+    EXPECT_EQ(own.Caption(), "About Kelvane Text File Merger");
+}
+
+}  // namespace

@@ -19,14 +19,6 @@ namespace {
 
 constexpr char kInvalid[] = "Invalid file type. Please enter a valid type ( 'TXT', 'DAT'...)";
 
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "tst_filetypeswindow";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
-
 std::vector<std::string> Items(const ListWidget& list) {
     std::vector<std::string> items;
     for (int i = 0; i < list.ListCount(); ++i) {
@@ -40,7 +32,6 @@ class FileTypesWindow : public testing::Test {
     FileTypesWindow() : window(Services()) {}
 
     frmMain::Services Services() {
-        App();
         frmMain::Services services;
         services.msgBox = &msg;
         services.saveDialog = &save;
@@ -147,3 +138,10 @@ TEST_F(FileTypesWindow, AButtonClickedWithAValidEntryRunsOnce) {
 
 }  // namespace
 }  // namespace kelvane
+
+// The application lives on main's stack, so it goes before Qt's own statics at exit.
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

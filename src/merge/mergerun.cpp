@@ -103,9 +103,8 @@ void MergeRun::MergeFiles() {
             }
             in = fso.OpenTextFile(source, FileServices::ForReading, false,
                                   FileServices::TristateFalse);
-            while (!in->AtEndOfStream()) {
-                in->CopyLine(*out);
-            }
+            // Every line of the source, until its end, a buffer at a time.
+            in->CopyToEnd(*out);
         }
 
         // A failure that only shows when the target's last bytes go out is a failure too.

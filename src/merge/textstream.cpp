@@ -1,8 +1,10 @@
 #include "textstream.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "fileerror.h"
+#include "lineends.h"
 
 namespace kelvane {
 
@@ -126,6 +128,51 @@ void TextStream::CopyLine(TextStream& target) {
     } catch (const FileError&) {
         target.DropTo(mark);
         throw;
+    }
+}
+
+void TextStream::CopyToEnd(TextStream& target) {
+    RequireMode(Mode::Reading);
+    target.RequireMode(Mode::Writing);
+    constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+    std::size_t lineMark = target.Mark();  // where the line being copied starts in the target
+    bool crBefore = false;
+    try {
+        while (Fill()) {
+            const std::size_t available = end_ - pos_;
+            std::size_t room = target.capacity_ - target.end_;
+            // The copy may double what it reads, so it gets at most half the room; the
+            // target is written out rather than filled in ever smaller steps.
+            if (room < 2 * available && room < target.capacity_ / 2 + 2) {
+                target.Flush();
+                room = target.capacity_;
+            }
+            const std::size_t base = target.Mark();
+            std::size_t afterLastLf = kNone;
+            if (room >= 2) {
+                const std::size_t take = std::min(available, room / 2);
+                target.end_ +=
+                    CopyLineEnds(buffer_.get() + pos_, take, target.buffer_.get() + target.end_,
+                                 crBefore, afterLastLf);
+                pos_ += take;
+            } else {
+                // A target buffer of a single byte.
+                char bytes[2];
+                const std::size_t length =
+                    CopyLineEnds(buffer_.get() + pos_, 1, bytes, crBefore, afterLastLf);
+                ++pos_;
+                target.Put(bytes, length);
+            }
+            if (afterLastLf != kNone) {
+                lineMark = base + afterLastLf;
+            }
+        }
+    } catch (const FileError&) {
+        target.DropTo(lineMark);
+        throw;
+    }
+    if (target.Mark() != lineMark) {
+        target.Put(kLineEnd, 2);  // the last line, without a line end of its own
     }
 }
 

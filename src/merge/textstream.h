@@ -33,6 +33,10 @@ class TextStream {
     // streams' buffers. If reading fails part way, the part of the line that `target` still
     // holds in its buffer is dropped; a part already written out to its file stays.
     void CopyLine(TextStream& target);
+    // Reading: moves every line left to `target`, exactly as calling CopyLine until
+    // AtEndOfStream would, and with the same outcome when reading fails part way; only
+    // faster, as whole buffers are worked through at a time.
+    void CopyToEnd(TextStream& target);
 
     // Writing: the text, then CR LF.
     void WriteLine(std::string_view text);

@@ -65,13 +65,19 @@ std::vector<std::string> ReadAllLines(MemoryFile& file, std::size_t bufferSize) 
     return lines;
 }
 
-std::string CopyAllLines(MemoryFile& source, std::size_t inSize, std::size_t outSize) {
+// Copies the source line by line, or all of it in one go.
+std::string CopyAllLines(MemoryFile& source, std::size_t inSize, std::size_t outSize,
+                         bool toEnd = false) {
     MemoryFile target;
     {
         TextStream in = Reader(source, inSize);
         TextStream out = Writer(target, outSize);
-        while (!in.AtEndOfStream()) {
-            in.CopyLine(out);
+        if (toEnd) {
+            in.CopyToEnd(out);
+        } else {
+            while (!in.AtEndOfStream()) {
+                in.CopyLine(out);
+            }
         }
         out.Close();
     }
@@ -100,9 +106,12 @@ TEST_P(LineEnds, ReadLineAndCopyLineAgree) {
         MemoryFile readSource;
         readSource.content = c.bytes;
         EXPECT_EQ(ReadAllLines(readSource, size), c.lines) << "buffer " << size;
-        MemoryFile copySource;
-        copySource.content = c.bytes;
-        EXPECT_EQ(CopyAllLines(copySource, size, size), expected) << "buffer " << size;
+        for (const bool toEnd : {false, true}) {
+            MemoryFile copySource;
+            copySource.content = c.bytes;
+            EXPECT_EQ(CopyAllLines(copySource, size, size, toEnd), expected)
+                << "buffer " << size << (toEnd ? ", to the end" : ", by line");
+        }
     }
 }
 
@@ -173,6 +182,57 @@ TEST(TextStreamRandom, MatchesTheModel) {
     }
 }
 
+// Longer random files, with lines short and long, copied whole: the bulk copy works through
+// many bytes at a time, so it needs lines and buffers longer than the ones above.
+TEST(TextStreamRandom, CopyToEndMatchesTheModel) {
+    std::mt19937 random(77);
+    for (int round = 0; round < 1500; ++round) {
+        std::string bytes;
+        const int lines = std::uniform_int_distribution<int>(0, 30)(random);
+        for (int i = 0; i < lines; ++i) {
+            const int length = std::uniform_int_distribution<int>(0, 1)(random) != 0
+                                   ? std::uniform_int_distribution<int>(0, 8)(random)
+                                   : std::uniform_int_distribution<int>(0, 200)(random);
+            for (int j = 0; j < length; ++j) {
+                const int kind = std::uniform_int_distribution<int>(0, 19)(random);
+                bytes += kind == 0 ? '\r' : kind == 1 ? '\0' : static_cast<char>('a' + kind);
+            }
+            const int end = std::uniform_int_distribution<int>(0, 3)(random);
+            bytes += end == 0 ? "\r\n" : end == 1 ? "\r" : "\n";
+        }
+        if (!bytes.empty() && std::uniform_int_distribution<int>(0, 2)(random) == 0) {
+            bytes.pop_back();  // often no line end at the very end
+        }
+        const auto size = [&](std::size_t most) {
+            return std::uniform_int_distribution<std::size_t>(1, most)(random);
+        };
+        MemoryFile source;
+        source.content = bytes;
+        source.pieces = {size(300), size(40), size(300)};
+        const std::size_t inSize = size(round % 3 == 0 ? 8 : 400);
+        const std::size_t outSize = size(round % 2 == 0 ? 8 : 400);
+        SCOPED_TRACE(testing::Message()
+                     << "round " << round << " in " << inSize << " out " << outSize);
+        EXPECT_EQ(CopyAllLines(source, inSize, outSize, true), ModelCopy(bytes));
+    }
+}
+
+TEST(TextStream, CopyToEndCarriesOnAfterSingleLines) {
+    MemoryFile source;
+    source.content = "one\r\ntwo\nthree";
+    MemoryFile target;
+    {
+        TextStream in = Reader(source, 5);
+        TextStream out = Writer(target, 5);
+        in.CopyLine(out);
+        in.CopyToEnd(out);
+        EXPECT_TRUE(in.AtEndOfStream());
+        in.CopyToEnd(out);  // nothing left: nothing more
+        out.Close();
+    }
+    EXPECT_EQ(target.written, "one\r\ntwo\r\nthree\r\n");
+}
+
 TEST(TextStream, ReadingPastTheEndFails) {
     MemoryFile source;
     source.content = "A";
@@ -214,18 +274,43 @@ TEST(TextStream, CopiesALineLongerThanTheBuffers) {
 }
 
 TEST(TextStream, ReadFailureMidLineDropsTheHeldPartOfTheLine) {
+    for (const bool toEnd : {false, true}) {
+        MemoryFile source;
+        source.content = "one\ntwo\nthree\n";
+        source.readLimit = 10;  // fails inside "three"
+        MemoryFile target;
+        {
+            TextStream in = Reader(source, 4);
+            TextStream out = Writer(target, 64);
+            if (toEnd) {
+                EXPECT_THROW(in.CopyToEnd(out), FileError);
+            } else {
+                in.CopyLine(out);
+                in.CopyLine(out);
+                EXPECT_THROW(in.CopyLine(out), FileError);
+            }
+        }
+        // Written out when the stream let go.
+        EXPECT_EQ(target.written, "one\r\ntwo\r\n") << (toEnd ? "to the end" : "by line");
+    }
+}
+
+// Part of a line too long for the target's buffer is out in the file before reading fails;
+// it stays there, and the rest that was held goes.
+TEST(TextStream, ReadFailureInALongLineKeepsWhatWasWrittenOut) {
     MemoryFile source;
-    source.content = "one\ntwo\nthree\n";
-    source.readLimit = 10;  // fails inside "three"
+    source.content = "ok\n" + std::string(100, 'x') + "\n";
+    source.readLimit = 50;
     MemoryFile target;
     {
-        TextStream in = Reader(source, 4);
-        TextStream out = Writer(target, 64);
-        in.CopyLine(out);
-        in.CopyLine(out);
-        EXPECT_THROW(in.CopyLine(out), FileError);
+        TextStream in = Reader(source, 8);
+        TextStream out = Writer(target, 16);
+        EXPECT_THROW(in.CopyToEnd(out), FileError);
     }
-    EXPECT_EQ(target.written, "one\r\ntwo\r\n");  // written out when the stream let go
+    ASSERT_GE(target.written.size(), 4u);
+    EXPECT_EQ(target.written.substr(0, 4), "ok\r\n");
+    EXPECT_LE(target.written.size(), 4u + 47u);
+    EXPECT_EQ(target.written.find_first_not_of('x', 4), std::string::npos);
 }
 
 TEST(TextStream, AFailedWriteIsNotTriedAgain) {

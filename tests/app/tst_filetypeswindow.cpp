@@ -50,9 +50,12 @@ class FileTypesWindow : public testing::Test {
         ASSERT_TRUE(window.txtFileType->hasFocus());
     }
 
-    // Types into the entry box, which holds the focus.
+    // Types into the entry box, which holds the focus, one key per character.
     void Type(const char* text) {
-        QTest::keyClicks(window.txtFileType, QString::fromLatin1(text));
+        for (const QChar c : QString::fromUtf8(text)) {
+            QTest::sendKeyEvent(QTest::Click, window.txtFileType, Qt::Key_unknown, QString(c),
+                                Qt::NoModifier);
+        }
         QCoreApplication::processEvents();
     }
 
@@ -72,9 +75,11 @@ class FileTypesWindow : public testing::Test {
         EXPECT_EQ(msg.shown.back().style, MsgBox::Style::Information);
         EXPECT_EQ(msg.shown.back().title, "Kelvane Message");
         EXPECT_TRUE(window.txtFileType->hasFocus());
-        EXPECT_EQ(window.txtFileType->Text(), entry);
+        EXPECT_EQ(window.txtFileType->text(), QString::fromUtf8(entry));
+        EXPECT_EQ(window.txtFileType->selectedText(), QString::fromUtf8(entry));
         EXPECT_EQ(window.txtFileType->SelStart(), 0);
-        EXPECT_EQ(window.txtFileType->selectedText().toStdString(), entry);
+        EXPECT_EQ(window.txtFileType->SelLength(),
+                  static_cast<int>(window.txtFileType->Text().size()));
     }
 
     test::FakeMsgBox msg;
@@ -93,11 +98,15 @@ TEST_F(FileTypesWindow, StartsWithTheThreeDefaultsMarkedAndAFourLetterEntry) {
 }
 
 TEST_F(FileTypesWindow, TabAwayFromAnInvalidEntryShowsOneMessageAndComesBack) {
-    Type("MP3");
-    for (std::size_t round = 1; round <= 3; ++round) {
-        QTest::keyClick(window.txtFileType, Qt::Key_Tab);
-        QCoreApplication::processEvents();
-        ExpectSentBack(round, "MP3");
+    std::size_t messages = 0;
+    for (const char* entry : {"MP3", " TXT", "d\xC3\xA9j\xC3\xA0"}) {
+        window.txtFileType->clear();
+        Type(entry);
+        for (int round = 0; round < 2; ++round) {
+            QTest::keyClick(window.txtFileType, Qt::Key_Tab);
+            QCoreApplication::processEvents();
+            ExpectSentBack(++messages, entry);
+        }
     }
 }
 

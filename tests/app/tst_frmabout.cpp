@@ -23,14 +23,6 @@ namespace {
 
 using kelvane::MemoryRegistry;
 
-QApplication& TestApp() {
-    static int argc = 1;
-    static char name[] = "tst_frmabout";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
-
 // A file system with no files at all.
 class NoFiles : public kelvane::FileLookup {
   public:
@@ -99,7 +91,6 @@ class FrmAboutTest : public ::testing::Test {
 
     QWidget* Focused() const { return QApplication::focusWidget(); }
 
-    QApplication& app = TestApp();  // before any widget
     MemoryRegistry registry;
     NoFiles files;
     RecordingStarter starter;
@@ -298,3 +289,10 @@ TEST_F(FrmAboutTest, PlatformServicesByDefault) {
 }
 
 }  // namespace
+
+// The application lives on main's stack, so it goes before the toolkit's own statics.
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

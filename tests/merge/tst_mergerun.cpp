@@ -164,7 +164,7 @@ TEST_P(MergedContent, TargetHoldsEveryLineEndedByCrLf) {
     }
 }
 
-const std::string kRaw("\xEF\xBB\xBFid\0\x1A\xFF\xFE\xC3(\x80", 13);
+const std::string kRaw("\xEF\xBB\xBFid\0\x1A\xFF\xFE\xC3(\x80", 12);
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, MergedContent,

@@ -127,8 +127,8 @@ INSTANTIATE_TEST_SUITE_P(
                     LineCase{"LfCr", "\n\r", {"", "\r"}},
                     LineCase{"EmptyLines", "\n\r\n\n", {"", "", ""}},
                     LineCase{"RawBytes",
-                             std::string("\xEF\xBB\xBFx\0y\x1A\xFF\xC3(", 11) + "\n",
-                             {std::string("\xEF\xBB\xBFx\0y\x1A\xFF\xC3(", 11)}}),
+                             std::string("\xEF\xBB\xBFx\0y\x1A\xFF\xC3(", 10) + "\n",
+                             {std::string("\xEF\xBB\xBFx\0y\x1A\xFF\xC3(", 10)}}),
     [](const testing::TestParamInfo<LineCase>& p) { return p.param.name; });
 
 // Random files of line ends and a few other bytes, read in random pieces through small

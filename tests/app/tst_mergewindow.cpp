@@ -1,0 +1,147 @@
+// Merging on the real main window: the target typed or chosen, files picked with the mouse,
+// then "&Merge files".
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QTest>
+#include <string>
+#include <vector>
+
+#include "app/frmmain.h"
+#include "fakemsgbox.h"
+#include "fakesavedialog.h"
+#include "tempfolder.h"
+#include "widgets/qt/commandbutton.h"
+#include "widgets/qt/qtfilelist.h"
+#include "widgets/qt/qtfolderlist.h"
+#include "widgets/qt/qtlistwidget.h"
+#include "widgets/qt/qttextbox.h"
+
+namespace kelvane {
+namespace {
+
+using Names = std::vector<std::string>;
+
+// A line with a NUL, a 0x1A and a byte that is no UTF-8, ended by CR LF.
+const std::string kB("B\0\x1A\xFF\r\n", 6);
+
+QApplication& App() {
+    static int argc = 1;
+    static char name[] = "tst_mergewindow";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    return app;
+}
+
+class MergeWindow : public testing::Test {
+  protected:
+    MergeWindow() : window(Services()) {}
+
+    frmMain::Services Services() {
+        App();
+        frmMain::Services services;
+        services.msgBox = &msg;
+        services.saveDialog = &save;
+        services.openDocument = [](Form&, const std::string&) {};
+        services.showAbout = [] {};
+        return services;
+    }
+
+    void SetUp() override {
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        folder.Write("a.txt", "A1\nA2");
+        folder.Write("b.SQL", kB);
+        folder.Write("c.dat", "");
+        folder.Write("d.exe", "not text\n");
+        window.myFolders->SetPath(folder.Text());
+        QCoreApplication::processEvents();
+        ASSERT_EQ(window.fileList->ListCount(), 4);
+    }
+
+    // Clicks the file list's rows, the first plainly and the others with Ctrl held.
+    void Pick(const std::vector<int>& rows) {
+        Qt::KeyboardModifiers keys = Qt::NoModifier;
+        for (const int row : rows) {
+            const QPoint centre =
+                window.fileList->visualRect(window.fileList->model()->index(row, 0)).center();
+            QTest::mouseClick(window.fileList->viewport(), Qt::LeftButton, keys, centre);
+            QCoreApplication::processEvents();
+            keys = Qt::ControlModifier;
+        }
+    }
+
+    void TypeTarget(const std::string& path) {
+        window.txtTartgetPath->setFocus();
+        window.txtTartgetPath->SetText("");
+        QTest::keyClicks(window.txtTartgetPath, QString::fromStdString(path));
+        QCoreApplication::processEvents();
+    }
+
+    void ClickMerge() {
+        QTest::mouseClick(window.cmdMerge, Qt::LeftButton);
+        QCoreApplication::processEvents();
+    }
+
+    std::vector<std::string> Shown() const {
+        std::vector<std::string> texts;
+        for (const auto& box : msg.shown) {
+            texts.push_back(box.text);
+        }
+        return texts;
+    }
+
+    test::FakeMsgBox msg;
+    test::FakeSaveDialog save;
+    frmMain window;
+    test::TempFolder folder;
+    test::TempFolder out;
+};
+
+TEST_F(MergeWindow, TypedTargetReceivesThePickedFilesInOrder) {
+    EXPECT_EQ(window.cmdMerge->text(), QString("&Merge files"));
+    TypeTarget(out.At("all.sql"));
+    Pick({0, 1, 2, 3});  // a.txt, b.SQL, c.dat and d.exe, which isn't an accepted type
+    ASSERT_EQ(window.lstFileSelect->ListCount(), 3);
+
+    ClickMerge();
+    EXPECT_TRUE(msg.shown.empty());
+    EXPECT_EQ(out.Read("all.sql"), "A1\r\nA2\r\n" + kB);
+    EXPECT_EQ(window.txtTartgetPath->Text(), out.At("all.sql"));
+
+    // Again onto the file now there: the question first, and Yes replaces it.
+    Pick({1});
+    msg.answers = {MsgBox::Button::Yes};
+    ClickMerge();
+    EXPECT_EQ(Shown(), std::vector<std::string>{
+                           "The file already exists!. Do you want to replace this file?"});
+    EXPECT_EQ(out.Read("all.sql"), kB);
+}
+
+TEST_F(MergeWindow, TargetChosenInTheSaveDialog) {
+    EXPECT_EQ(save.filter, "Text files (*.txt)|*.txt;*.sql|All Files(*.*)|*.*");
+    EXPECT_EQ(save.title, "Save Target File As");
+    save.choice = out.At("chosen.txt");
+    QTest::mouseClick(window.cmdFileLookUp, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.txtTartgetPath->Text(), out.At("chosen.txt"));
+
+    Pick({2, 0});
+    ClickMerge();
+    EXPECT_TRUE(msg.shown.empty());
+    EXPECT_EQ(out.Read("chosen.txt"), "A1\r\nA2\r\n");
+}
+
+TEST_F(MergeWindow, APickedFileIsRefusedAsTheTarget) {
+    Pick({0, 1});
+    TypeTarget("  " + folder.At("b.SQL") + " ");
+    msg.answers = {MsgBox::Button::Yes};
+    ClickMerge();
+    EXPECT_EQ(Shown(), std::vector<std::string>{"The target file is one of the files to merge. "
+                                                "Please give another target file."});
+    EXPECT_EQ(folder.Read("b.SQL"), kB);
+}
+
+}  // namespace
+}  // namespace kelvane

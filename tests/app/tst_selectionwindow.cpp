@@ -24,12 +24,14 @@ namespace {
 
 using Names = std::vector<std::string>;
 
+// Made on first use and kept to the end of the process: destroying it during exit would race
+// Qt's own clean-up.
 QApplication& App() {
     static int argc = 1;
     static char name[] = "tst_selectionwindow";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 template <typename List>

@@ -23,14 +23,29 @@ void Place(QWidget* control, int left, int top, int width, int height) {
     control->setGeometry(Px(left), Px(top), Px(width), Px(height));
 }
 
-// A named face, or the nearest sans-serif face of the same size and weight where it's missing.
-QFont Face(const char* family, double points, bool bold) {
+// "MS Sans Serif", or where it's missing the nearest sans-serif face of the same size and
+// weight: faces of the same widths first, so the texts wrap as they were laid out.
+QFont Face(double points, bool bold) {
     QFont font;
-    font.setFamilies({QString::fromLatin1(family)});
+    font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial", "Arimo",
+                      "DejaVu Sans Condensed"});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
+}
+
+// A wrapped label whose text would run past its bottom edge in a face wider than the one it was
+// laid out for: the font steps down until the whole text shows, its last line included.
+void FitToHeight(QLabel* label, const QFont& font) {
+    constexpr double kSmallest = 6.0;
+    QFont fitted = font;
+    label->setFont(fitted);
+    while (label->heightForWidth(label->width()) > label->height() &&
+           fitted.pointSizeF() > kSmallest) {
+        fitted.setPointSizeF(fitted.pointSizeF() - 0.25);
+        label->setFont(fitted);
+    }
 }
 
 void SetBlackText(QWidget* control) {
@@ -110,7 +125,7 @@ void frmAbout::CreateControls() {
     setObjectName("frmAbout");
     setWindowTitle("About MyApp");
     setWindowIcon(AppIcon());
-    setFont(Face("MS Sans Serif", 8.25, false));
+    setFont(Face(8.25, false));
     // The client area: 5730 x 3555 twips, its top-left corner at 2340, 1935 twips on the screen.
     setGeometry(Px(2340), Px(1935), Px(5730), Px(3555));
     setFixedSize(Px(5730), Px(3555));
@@ -123,7 +138,7 @@ void frmAbout::CreateControls() {
 
     lblTitle = new QLabel("Application Title", this);
     lblTitle->setObjectName("lblTitle");
-    lblTitle->setFont(Face("MS Sans Serif", 9.75, true));
+    lblTitle->setFont(Face(9.75, true));
     SetBlackText(lblTitle);
     Place(lblTitle, 1050, 240, 3885, 480);
 
@@ -189,6 +204,9 @@ std::string frmAbout::LabelCaption(const std::string& label) const {
 
 void frmAbout::SetLabelCaption(const std::string& label, const std::string& caption) {
     form_->SetLabelCaption(label, caption);
+    if (label == "lblDescription") {
+        FitToHeight(lblDescription, font());
+    }
 }
 
 void frmAbout::ShowModal() {

@@ -185,6 +185,28 @@ TEST_F(FrmAboutTest, DescriptionIsOneParagraphAnEmptyLineAndTheAddress) {
     EXPECT_GT(text.size(), breaks + 3);
 }
 
+bool ShowsWhole(const QLabel* label) {
+    return label->heightForWidth(label->width()) <= label->height();
+}
+
+TEST_F(FrmAboutTest, DescriptionShowsWholeWithTheAddressLine) {
+    about.Form_Load();
+    EXPECT_TRUE(ShowsWhole(about.lblDescription));
+    EXPECT_GE(about.lblDescription->font().pointSizeF(), 6.0);
+}
+
+TEST_F(FrmAboutTest, ALongerDescriptionStillShowsWhole) {
+    const std::string paragraph =
+        "Kelvane Text File merger is a useful tool to merge text files in windows environment. ";
+    about.SetLabelCaption("lblDescription",
+                          paragraph + paragraph + paragraph + "\n\n www.kelvane.example");
+    EXPECT_TRUE(ShowsWhole(about.lblDescription));
+    EXPECT_LT(about.lblDescription->font().pointSizeF(), 8.25);
+
+    about.Form_Load();  // the usual text again at the usual size, where it fits
+    EXPECT_TRUE(ShowsWhole(about.lblDescription));
+}
+
 TEST_F(FrmAboutTest, TabMovesThroughOkIconAndSysInfo) {
     std::vector<QWidget*> order;
     EXPECT_TRUE(ShowModal([&] {

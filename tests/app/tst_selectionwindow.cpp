@@ -24,15 +24,28 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-// Made on first use and kept to the end of the process: destroying it during exit would race
-// Qt's own clean-up.
+// The test program's one QApplication, made on first use. It is destroyed after the last test
+// and before the process exits: left to the exit handlers it crashes, and never destroyed it
+// leaves the font library's memory unreleased.
+QApplication* app = nullptr;
+
 QApplication& App() {
     static int argc = 1;
     static char name[] = "tst_selectionwindow";
     static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
+    if (app == nullptr) {
+        app = new QApplication(argc, argv);
+    }
     return *app;
 }
+
+struct AppLifetime : testing::Environment {
+    void TearDown() override {
+        delete app;
+        app = nullptr;
+    }
+};
+testing::Environment* const appLifetime = testing::AddGlobalTestEnvironment(new AppLifetime);
 
 template <typename List>
 Names Items(const List& list) {

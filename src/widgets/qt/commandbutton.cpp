@@ -1,7 +1,9 @@
 #include "commandbutton.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMetaObject>
+#include <QMouseEvent>
 #include <QShortcutEvent>
 
 namespace kelvane::qt {
@@ -36,6 +38,18 @@ void CommandButton::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QPushButton::keyPressEvent(event);
+}
+
+void CommandButton::mousePressEvent(QMouseEvent* event) {
+    // The press has just moved the focus here; run the LostFocus it queued before the button
+    // goes down. If that handler took the focus back, the press is spent and no click follows.
+    const bool hadFocusBefore = hasFocus();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+    if (hadFocusBefore && !hasFocus()) {
+        event->accept();
+        return;
+    }
+    QPushButton::mousePressEvent(event);
 }
 
 void CommandButton::ClickIfFocused() {

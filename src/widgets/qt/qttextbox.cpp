@@ -3,6 +3,8 @@
 #include <QFocusEvent>
 #include <QMetaObject>
 
+#include "widgets/widgeterror.h"
+
 namespace kelvane::qt {
 
 QtTextBox::QtTextBox(QWidget* parent) : QLineEdit(parent) {}
@@ -62,6 +64,11 @@ void QtTextBox::SetSelLength(int length) {
 }
 
 void QtTextBox::SetFocus() {
+    // A box on a page that isn't shown can't take the focus. Giving it anyway would leave the
+    // user typing into an invisible box, with every later click pulling the focus back there.
+    if (!isVisible()) {
+        throw WidgetError("a hidden text box can't take the focus");
+    }
     setFocus(Qt::OtherFocusReason);
 }
 

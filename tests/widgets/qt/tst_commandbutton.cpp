@@ -87,6 +87,20 @@ TEST_F(CommandButtonTest, AfterAFailedCheckAMouseClickNeverClicksEither) {
     EXPECT_TRUE(window.box->hasFocus());
 }
 
+TEST_F(CommandButtonTest, AfterAFailedCheckAQuickClickNeverClicks) {
+    window.checkFails = true;
+    QTest::mouseClick(window.button, Qt::LeftButton);  // press and release delivered together
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.checks, 1);
+    EXPECT_EQ(window.clicks, 0);
+    EXPECT_TRUE(window.box->hasFocus());
+
+    window.checkFails = false;
+    QTest::mouseClick(window.button, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.clicks, 1) << "a passed check lets the same quick click through";
+}
+
 TEST_F(CommandButtonTest, EnterAndSpaceClickTheFocusedButtonAndEscapeDoesNot) {
     window.button->setFocus(Qt::TabFocusReason);
     QCoreApplication::processEvents();

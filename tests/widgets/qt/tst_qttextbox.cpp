@@ -10,6 +10,7 @@
 
 #include "qttestapp.h"
 #include "widgets/qt/commandbutton.h"
+#include "widgets/widgeterror.h"
 
 namespace kelvane::qt {
 namespace {
@@ -111,6 +112,19 @@ TEST(QtTextBoxTest, SelectionCountsBytesOfTheEightBitText) {
     box.SetSelLength(1);
     EXPECT_EQ(box.selectedText(), QString("t"));
     EXPECT_EQ(box.SelStart(), 2);
+}
+
+TEST(QtTextBoxTest, AHiddenBoxRefusesTheFocus) {
+    TestApp();
+    QWidget window;
+    auto* box = new QtTextBox(&window);
+    box->hide();
+    ASSERT_TRUE(test::ShowActive(window));
+    EXPECT_THROW(box->SetFocus(), WidgetError);
+    EXPECT_FALSE(box->hasFocus());
+    box->show();
+    box->SetFocus();
+    EXPECT_TRUE(box->hasFocus());
 }
 
 TEST(QtTextBoxTest, MaximumLengthRefusesFurtherTyping) {

@@ -169,10 +169,3 @@ TEST_F(FileTypesWindow, AButtonClickedWithAValidEntryRunsOnce) {
 
 }  // namespace
 }  // namespace kelvane
-
-// The application lives on main's stack, so it goes before Qt's own statics at exit.
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

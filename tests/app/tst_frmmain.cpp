@@ -23,20 +23,8 @@
 
 namespace {
 
-QApplication& TestApp() {
-    static int argc = 1;
-    static char name[] = "tst_frmmain";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
-
-struct WithTestApp {
-    WithTestApp() { TestApp(); }
-};
-
 // The main window with doubles for every dialog and for the document opener.
-class MainWindowTest : private WithTestApp, public ::testing::Test {
+class MainWindowTest : public ::testing::Test {
   protected:
     MainWindowTest() : window(Services()) {
         QObject::connect(&window, &frmMain::Unloaded, [this] { ++unloads; });

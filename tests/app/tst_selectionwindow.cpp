@@ -24,29 +24,6 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-// The test program's one QApplication, made on first use. It is destroyed after the last test
-// and before the process exits: left to the exit handlers it crashes, and never destroyed it
-// leaves the font library's memory unreleased.
-QApplication* app = nullptr;
-
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "tst_selectionwindow";
-    static char* argv[] = {name, nullptr};
-    if (app == nullptr) {
-        app = new QApplication(argc, argv);
-    }
-    return *app;
-}
-
-struct AppLifetime : testing::Environment {
-    void TearDown() override {
-        delete app;
-        app = nullptr;
-    }
-};
-testing::Environment* const appLifetime = testing::AddGlobalTestEnvironment(new AppLifetime);
-
 template <typename List>
 Names Items(const List& list) {
     Names items;
@@ -76,7 +53,6 @@ class SelectionWindow : public testing::Test {
     SelectionWindow() : window(Services()) {}
 
     frmMain::Services Services() {
-        App();
         frmMain::Services services;
         services.msgBox = &msg;
         services.saveDialog = &save;

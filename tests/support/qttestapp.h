@@ -6,17 +6,13 @@
 
 namespace kelvane::test {
 
-// The one QApplication of a test program, made on first use and kept to the end of the process
-// (destroying it during exit would race Qt's own clean-up).
+// The one QApplication of a Qt test program. qttestmain.cpp makes it on main's stack, before the
+// first test, and ends it after the last, so Qt cleans up before the process exits.
 inline QApplication& TestApp() {
-    static int argc = 1;
-    static char name[] = "kelvane-test";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
+    return *static_cast<QApplication*>(QCoreApplication::instance());
 }
 
-// A base for fixtures whose members are widgets: the application exists before them.
+// A base for fixtures whose members are widgets.
 struct WithTestApp {
     WithTestApp() { TestApp(); }
 };

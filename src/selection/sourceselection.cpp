@@ -1,35 +1,14 @@
 #include "sourceselection.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <exception>
-#include <string_view>
 
 #include "merge/pathname.h"
 #include "widgets/text.h"
 #include "widgets/widgeterror.h"
 
 namespace kelvane {
-
-namespace {
-
-// True when UCase(text) == upper, without building the upper-cased copy.
-bool EqualsUpper(std::string_view text, std::string_view upper) {
-    if (text.size() != upper.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-        if (c != upper[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-
-}  // namespace
 
 SourceSelection::SourceSelection(DriveList& myDrive, FolderList& myFolders, FileList& fileList,
                                  ListWidget& lstFileSelect, const ListWidget& lstFileType)
@@ -73,14 +52,13 @@ void SourceSelection::SelectValidFiles() {
     const std::string folder = myFolders_.List(myFolders_.ListIndex());
     const std::string folderPrefix = JoinFolder(folder, "");
     const std::vector<std::string> upperTypes = AcceptedTypes();
-    std::string fullName;
 
     for (int i = 0; i < count; ++i) {
         const std::string name = fileList_.List(i);
         if (!fileList_.Selected(i)) {
             continue;
         }
-        if (HasAcceptedType(folderPrefix, name, upperTypes, fullName)) {
+        if (HasAcceptedType(folderPrefix, name, upperTypes)) {
             lstFileSelect_.AddItem(name);
         } else {
             fileList_.SetSelected(i, false);
@@ -93,8 +71,7 @@ void SourceSelection::SelectValidFiles() {
 
 bool SourceSelection::bIsValidFileType(const std::string& sPath, const std::string& sfile) const {
     try {
-        std::string fullName;
-        return HasAcceptedType(JoinFolder(sPath, ""), sfile, AcceptedTypes(), fullName);
+        return HasAcceptedType(JoinFolder(sPath, ""), sfile, AcceptedTypes());
     } catch (const std::exception&) {
         return false;  // any step that fails leaves the file not accepted
     }
@@ -115,17 +92,10 @@ std::vector<std::string> SourceSelection::AcceptedTypes() const {
 }
 
 bool SourceSelection::HasAcceptedType(const std::string& folderPrefix, const std::string& sfile,
-                                      const std::vector<std::string>& upperTypes,
-                                      std::string& fullName) {
+                                      const std::vector<std::string>& upperTypes) {
     try {
-        fullName.assign(folderPrefix);
-        fullName.append(sfile);
-        const std::string extension = GetExtensionName(fullName);
-        for (const std::string& type : upperTypes) {
-            if (EqualsUpper(extension, type)) {
-                return true;
-            }
-        }
+        const std::string extension = UCase(GetExtensionName(folderPrefix + sfile));
+        return std::find(upperTypes.begin(), upperTypes.end(), extension) != upperTypes.end();
     } catch (const std::exception&) {
         // A name whose type can't be taken is not accepted.
     }

@@ -32,9 +32,9 @@ class SourceSelection {
     // read to its end gives the types read before the failure.
     std::vector<std::string> AcceptedTypes() const;
     // The type test against types already read: folderPrefix is the folder as it is joined to a
-    // name (see JoinFolder), fullName a buffer the test may reuse between calls.
+    // name (see JoinFolder).
     static bool HasAcceptedType(const std::string& folderPrefix, const std::string& sfile,
-                                const std::vector<std::string>& upperTypes, std::string& fullName);
+                                const std::vector<std::string>& upperTypes);
 
     DriveList& myDrive_;
     FolderList& myFolders_;

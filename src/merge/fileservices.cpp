@@ -27,9 +27,11 @@ std::unique_ptr<TextStream> FileServices::OpenTextFile(const std::string& path, 
     const bool reading = mode == ForReading;
     auto file = files_.Open(
         path, reading ? PlatformFiles::Access::Read : PlatformFiles::Access::Write, create);
+    // A writing stream holds twice as much, so that a reading buffer's worth of lines, with
+    // the CRs they may gain, always goes into it in one step.
     return std::make_unique<TextStream>(
         std::move(file), reading ? TextStream::Mode::Reading : TextStream::Mode::Writing,
-        bufferSize_);
+        reading ? bufferSize_ : 2 * bufferSize_);
 }
 
 std::optional<FileIdentity> FileServices::Identity(const std::string& path) const {

@@ -18,10 +18,12 @@ class FileServices {
     // Only the platform's 8-bit text is offered: bytes are never converted.
     enum Tristate { TristateFalse = 0 };
 
-    // Large enough that reading and writing cost few system calls, small enough to stay in
-    // the processor's caches.
+    // The buffer of a reading stream; a writing stream's is twice as large. Large enough that
+    // reading and writing cost few system calls, small enough to stay in the processor's
+    // caches.
     static constexpr std::size_t kDefaultBufferSize = 256 * 1024;
 
+    // `bufferSize` sets the streams' buffers, as above.
     explicit FileServices(PlatformFiles& files = NativeFiles(),
                           std::size_t bufferSize = kDefaultBufferSize);
 

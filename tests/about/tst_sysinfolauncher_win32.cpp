@@ -94,6 +94,8 @@ TEST_F(SysInfoLauncherWin32Test, AHiddenProgramOrAFolderOfThatNameIsNotFound) {
     test::TempFolder hidden;
     const std::string program = hidden.Write("MSINFO32.EXE", "MZ");
     ASSERT_TRUE(SetFileAttributesA(program.c_str(), FILE_ATTRIBUTE_HIDDEN));
+    ASSERT_TRUE(GetFileAttributesA(program.c_str()) & FILE_ATTRIBUTE_HIDDEN)
+        << "the file system keeps no hidden attribute (under wine: no extended attributes)";
     EXPECT_TRUE(LaunchWithFolder(hidden.Text()).empty());
 
     test::TempFolder folder;

@@ -20,7 +20,7 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-build_packages=(g++ cmake ninja-build qt6-base-dev libgl-dev googletest fonts-dejavu-core)
+build_packages=(g++ cmake ninja-build qt6-base-dev libgl-dev googletest fonts-dejavu-core fonts-liberation)
 
 # configure_and_build DIR [cmake options...]
 configure_and_build() {

@@ -9,31 +9,15 @@
 #include "about/aboutbox.h"
 #include "about/sysinfolauncher.h"
 #include "appicons.h"
+#include "twips.h"
 #include "widgets/qt/qtform.h"
 #include "widgets/qt/qtmsgbox.h"
 
 namespace {
 
-// The dialog is laid out in twips; 15 twips make one device-independent pixel.
-int Px(int twips) {
-    return (twips + 7) / 15;
-}
-
-void Place(QWidget* control, int left, int top, int width, int height) {
-    control->setGeometry(Px(left), Px(top), Px(width), Px(height));
-}
-
-// "MS Sans Serif", or where it's missing the nearest sans-serif face of the same size and
-// weight: faces of the same widths first, so the texts wrap as they were laid out.
-QFont Face(double points, bool bold) {
-    QFont font;
-    font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial", "Arimo",
-                      "DejaVu Sans Condensed"});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
+using twips::Face;
+using twips::Place;
+using twips::Px;
 
 // A wrapped label whose text would run past its bottom edge in a face wider than the one it was
 // laid out for: the font steps down until the whole text shows, its last line included.
@@ -125,7 +109,7 @@ void frmAbout::CreateControls() {
     setObjectName("frmAbout");
     setWindowTitle("About MyApp");
     setWindowIcon(AppIcon());
-    setFont(Face(8.25, false));
+    setFont(Face("MS Sans Serif", 8.25, false));
     // The client area: 5730 x 3555 twips, its top-left corner at 2340, 1935 twips on the screen.
     setGeometry(Px(2340), Px(1935), Px(5730), Px(3555));
     setFixedSize(Px(5730), Px(3555));
@@ -138,7 +122,7 @@ void frmAbout::CreateControls() {
 
     lblTitle = new QLabel("Application Title", this);
     lblTitle->setObjectName("lblTitle");
-    lblTitle->setFont(Face(9.75, true));
+    lblTitle->setFont(Face("MS Sans Serif", 9.75, true));
     SetBlackText(lblTitle);
     Place(lblTitle, 1050, 240, 3885, 480);
 

@@ -17,6 +17,7 @@
 #include "opendocument.h"
 #include "selection/mergeorder.h"
 #include "selection/sourceselection.h"
+#include "twips.h"
 #include "widgets/application.h"
 #include "widgets/qt/commandbutton.h"
 #include "widgets/qt/qtdrivelist.h"
@@ -36,29 +37,14 @@ using kelvane::qt::TabControl;
 
 namespace {
 
-// The window is laid out in twips; 15 twips make one device-independent pixel.
-int Px(int twips) {
-    return (twips + 7) / 15;
-}
-
-void Place(QWidget* control, int left, int top, int width, int height) {
-    control->setGeometry(Px(left), Px(top), Px(width), Px(height));
-}
+using twips::Face;
+using twips::Place;
+using twips::Px;
 
 // A control on a page of the tab control, placed in the tab control's own coordinates.
 void PlaceOnPage(QWidget* control, int left, int top, int width, int height) {
     const QPoint at = TabControl::PagePos(Px(left), Px(top));
     control->setGeometry(at.x(), at.y(), Px(width), Px(height));
-}
-
-// A named face, or the nearest sans-serif face of the same size and weight where it's missing.
-QFont Face(const char* family, double points, bool bold) {
-    QFont font;
-    font.setFamilies({QString::fromLatin1(family)});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
 }
 
 template <typename Control>

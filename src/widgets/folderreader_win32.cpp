@@ -12,11 +12,18 @@ FolderContents ReadFolder(const std::string& folder) {
     }
     pattern += '*';
     WIN32_FIND_DATAA data{};
+    FolderContents contents;
     HANDLE find = FindFirstFileA(pattern.c_str(), &data);
     if (find == INVALID_HANDLE_VALUE) {
+        // A drive's top folder has no "." entry, so an empty one finds nothing at all.
+        const DWORD error = GetLastError();
+        const DWORD attributes = GetFileAttributesA(folder.c_str());
+        if (error == ERROR_FILE_NOT_FOUND && attributes != INVALID_FILE_ATTRIBUTES &&
+            (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            return contents;
+        }
         throw WidgetError("can't list folder " + folder);
     }
-    FolderContents contents;
     do {
         const std::string name = data.cFileName;
         if (name == "." || name == "..") {

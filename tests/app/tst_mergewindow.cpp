@@ -26,20 +26,11 @@ using Names = std::vector<std::string>;
 // A line with a NUL, a 0x1A and a byte that is no UTF-8, ended by CR LF.
 const std::string kB("B\0\x1A\xFF\r\n", 6);
 
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "tst_mergewindow";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
-
 class MergeWindow : public testing::Test {
   protected:
     MergeWindow() : window(Services()) {}
 
     frmMain::Services Services() {
-        App();
         frmMain::Services services;
         services.msgBox = &msg;
         services.saveDialog = &save;

@@ -311,10 +311,3 @@ TEST_F(FrmAboutTest, PlatformServicesByDefault) {
 }
 
 }  // namespace
-
-// The application lives on main's stack, so it goes before the toolkit's own statics.
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

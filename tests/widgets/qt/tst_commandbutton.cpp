@@ -12,7 +12,6 @@ namespace kelvane::qt {
 namespace {
 
 using test::ShowActive;
-using test::TestApp;
 
 // An entry box whose focus-loss check can fail and put the focus back, and a button after it.
 class EntryWindow : public QWidget {
@@ -44,10 +43,9 @@ class EntryWindow : public QWidget {
     int clicks = 0;
 };
 
-class CommandButtonTest : private test::WithTestApp, public ::testing::Test {
+class CommandButtonTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        TestApp();
         ASSERT_TRUE(ShowActive(window));
         window.FocusBox();
     }

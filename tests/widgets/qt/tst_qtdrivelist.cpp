@@ -11,10 +11,7 @@
 namespace kelvane::qt {
 namespace {
 
-using test::TestApp;
-
 TEST(QtDriveListTest, ListsTheRootFirstAndNoSystemMounts) {
-    TestApp();
     const std::vector<std::string> volumes = QtDriveList::Volumes();
     ASSERT_FALSE(volumes.empty());
     EXPECT_EQ(volumes.front(), "/");
@@ -26,7 +23,6 @@ TEST(QtDriveListTest, ListsTheRootFirstAndNoSystemMounts) {
 }
 
 TEST(QtDriveListTest, ChoosesTheVolumeHoldingAPathAndTheFolderListOpensIt) {
-    TestApp();
     QtDriveList drives;
     int changes = 0;
     QObject::connect(&drives, &QtDriveList::Change, [&] { ++changes; });

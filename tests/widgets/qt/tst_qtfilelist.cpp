@@ -15,7 +15,6 @@ namespace kelvane::qt {
 namespace {
 
 using test::TempFolder;
-using test::TestApp;
 
 std::vector<std::string> Names(const QtFileList& list) {
     std::vector<std::string> names;
@@ -35,7 +34,6 @@ std::vector<bool> QtSelection(const QtFileList& list) {
 }
 
 TEST(QtFileListTest, ListsFilesInNaturalOrderWithoutHiddenOnesOrFolders) {
-    TestApp();
     TempFolder folder;
     for (const char* name : {"part10.txt", "part2.txt", "Part1.txt", ".hidden", "b.sql"}) {
         folder.Write(name, "x");
@@ -49,7 +47,6 @@ TEST(QtFileListTest, ListsFilesInNaturalOrderWithoutHiddenOnesOrFolders) {
 }
 
 TEST(QtFileListTest, NamesThatAreNotTextKeepTheirExactBytes) {
-    TestApp();
     TempFolder folder;
     const std::string raw = "r\xe9sum\xe9.txt";  // Latin-1 bytes, not valid UTF-8
     folder.Write(raw, "x");
@@ -62,7 +59,6 @@ TEST(QtFileListTest, NamesThatAreNotTextKeepTheirExactBytes) {
 }
 
 TEST(QtFileListTest, AFolderThatCanNotBeListedLeavesTheListAsItWas) {
-    TestApp();
     TempFolder folder;
     folder.Write("a.txt", "x");
     QtFileList list;
@@ -77,10 +73,9 @@ TEST(QtFileListTest, AFolderThatCanNotBeListedLeavesTheListAsItWas) {
     EXPECT_THROW(list.SetSelected(-1, true), WidgetError);
 }
 
-class FileSelectionTest : private test::WithTestApp, public ::testing::Test {
+class FileSelectionTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        TestApp();
         for (int i = 0; i < kCount; ++i) {
             folder.Write("f" + std::to_string(i) + ".txt", "");
         }

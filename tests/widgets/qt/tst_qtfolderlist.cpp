@@ -13,13 +13,11 @@ namespace kelvane::qt {
 namespace {
 
 using test::TempFolder;
-using test::TestApp;
 namespace fs = std::filesystem;
 
-class FolderListTest : private test::WithTestApp, public ::testing::Test {
+class FolderListTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        TestApp();
         top = folder.MakeFolder("top");
         open = folder.MakeFolder("top/open");
         for (const char* name : {"top/open/sub10", "top/open/sub2", "top/open/.hidden"}) {

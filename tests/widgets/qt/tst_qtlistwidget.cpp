@@ -12,12 +12,9 @@
 namespace kelvane::qt {
 namespace {
 
-using test::TestApp;
-
-class SingleListTest : private test::WithTestApp, public ::testing::Test {
+class SingleListTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        TestApp();
         list.resize(200, 300);
         for (const char* text : {"A", "B", "C", "D", "E", "F"}) {
             list.AddItem(text);
@@ -141,7 +138,6 @@ TEST_F(SingleListTest, IndexesOutsideTheListRaise) {
 }
 
 TEST(QtListWidgetTest, CheckBoxStyleKeepsCheckMarksApartFromTheHighlight) {
-    TestApp();
     QtListWidget list(QtListWidget::Style::CheckBox);
     for (const char* text : {"TXT", "SQL", "DAT"}) {
         list.AddItem(text);
@@ -161,7 +157,6 @@ TEST(QtListWidgetTest, CheckBoxStyleKeepsCheckMarksApartFromTheHighlight) {
 }
 
 TEST(QtListWidgetTest, TextsKeepTheirBytesAndIndexesPass32767) {
-    TestApp();
     QtListWidget list(QtListWidget::Style::SingleSelection);
     const std::string raw = "caf\xe9-\xff.txt";  // not valid UTF-8
     for (int i = 0; i < 40000; ++i) {

@@ -18,7 +18,6 @@ struct BoxCase {
 class MsgBoxStyleTest : public ::testing::TestWithParam<BoxCase> {};
 
 TEST_P(MsgBoxStyleTest, ShowsItsIconAndButtons) {
-    test::TestApp();
     const auto box = QtMsgBox::Build(nullptr, "Some text", GetParam().style, "Kelvane Message");
     EXPECT_EQ(box->icon(), GetParam().icon);
     EXPECT_EQ(box->standardButtons(), GetParam().buttons);
@@ -35,13 +34,11 @@ INSTANTIATE_TEST_SUITE_P(
         BoxCase{MsgBox::Style::Plain, QMessageBox::NoIcon, QMessageBox::Ok}));
 
 TEST(QtMsgBoxTest, ABoxWithoutTitleShowsTheApplicationTitle) {
-    test::TestApp();
     const auto box = QtMsgBox::Build(nullptr, "x", MsgBox::Style::Plain, "");
     EXPECT_EQ(box->windowTitle().toStdString(), "Kelvane Text File Merger");
 }
 
 TEST(QtMsgBoxTest, TextIsShownAsItIsNotAsMarkup) {
-    test::TestApp();
     const auto box =
         QtMsgBox::Build(nullptr, "<b>a.txt</b> caf\xc3\xa9", MsgBox::Style::Critical, "");
     EXPECT_EQ(box->textFormat(), Qt::PlainText);

@@ -16,7 +16,6 @@ namespace kelvane::qt {
 namespace {
 
 using test::ShowActive;
-using test::TestApp;
 
 // A window with the box between two other controls: a line edit before it and a button with
 // the access key Alt+G after it.
@@ -45,7 +44,6 @@ struct FocusCase {
 class LostFocusTest : public ::testing::TestWithParam<FocusCase> {};
 
 TEST_P(LostFocusTest, IsRaisedOnlyWhenTheFocusMovesInsideTheWindow) {
-    TestApp();
     FocusWindow window;
     ASSERT_TRUE(ShowActive(window));
     window.box->setFocus(Qt::OtherFocusReason);
@@ -96,7 +94,6 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST(QtTextBoxTest, SelectionCountsBytesOfTheEightBitText) {
-    TestApp();
     QtTextBox box;
     box.SetText("\xc3\xa9t\xc3\xa9");  // "été": 3 characters, 5 bytes
     EXPECT_EQ(box.Text(), "\xc3\xa9t\xc3\xa9");
@@ -115,7 +112,6 @@ TEST(QtTextBoxTest, SelectionCountsBytesOfTheEightBitText) {
 }
 
 TEST(QtTextBoxTest, AHiddenBoxRefusesTheFocus) {
-    TestApp();
     QWidget window;
     auto* box = new QtTextBox(&window);
     box->hide();
@@ -128,7 +124,6 @@ TEST(QtTextBoxTest, AHiddenBoxRefusesTheFocus) {
 }
 
 TEST(QtTextBoxTest, MaximumLengthRefusesFurtherTyping) {
-    TestApp();
     QtTextBox box;
     EXPECT_EQ(box.MaxLength(), 0);
     box.SetMaxLength(4);

@@ -86,51 +86,6 @@ std::string TextStream::ReadLine() {
     return line;  // the last line, without a line end
 }
 
-void TextStream::CopyLine(TextStream& target) {
-    RequireMode(Mode::Reading);
-    target.RequireMode(Mode::Writing);
-    if (!Fill()) {
-        throw FileError("input past end of file");
-    }
-    // The line's bytes go out as they come. A CR just before the LF is copied with the bytes
-    // before it, which is exactly the CR of the CR LF the target line ends with; so only
-    // whether the last byte copied was a CR has to be remembered across buffers.
-    const std::size_t mark = target.Mark();
-    bool lastWasCr = false;
-    try {
-        for (;;) {
-            const char* start = buffer_.get() + pos_;
-            const std::size_t available = end_ - pos_;
-            const auto* lf = static_cast<const char*>(std::memchr(start, '\n', available));
-            if (lf != nullptr) {
-                const auto length = static_cast<std::size_t>(lf - start);
-                if (length > 0) {
-                    target.Put(start, length);
-                    lastWasCr = lf[-1] == '\r';
-                }
-                pos_ += length + 1;
-                if (lastWasCr) {
-                    target.Put(kLineEnd + 1, 1);
-                } else {
-                    target.Put(kLineEnd, 2);
-                }
-                return;
-            }
-            target.Put(start, available);
-            lastWasCr = start[available - 1] == '\r';
-            pos_ = end_;
-            if (!Fill()) {
-                // The last line, without a line end: a CR it ends with is one of its characters.
-                target.Put(kLineEnd, 2);
-                return;
-            }
-        }
-    } catch (const FileError&) {
-        target.DropTo(mark);
-        throw;
-    }
-}
-
 void TextStream::CopyToEnd(TextStream& target) {
     RequireMode(Mode::Reading);
     target.RequireMode(Mode::Writing);

@@ -28,14 +28,11 @@ class TextStream {
     bool AtEndOfStream();
     // Reading: the characters up to the next line end, which is consumed but not returned.
     std::string ReadLine();
-    // Reading: moves the next line to `target` exactly as target.WriteLine(ReadLine()) would,
-    // a buffer at a time, so that a line of any length needs no more memory than the two
-    // streams' buffers. If reading fails part way, the part of the line that `target` still
-    // holds in its buffer is dropped; a part already written out to its file stays.
-    void CopyLine(TextStream& target);
-    // Reading: moves every line left to `target`, exactly as calling CopyLine until
-    // AtEndOfStream would, and with the same outcome when reading fails part way; only
-    // faster, as whole buffers are worked through at a time.
+    // Reading: moves every line left to `target`, exactly as target.WriteLine(ReadLine())
+    // until AtEndOfStream would, but whole buffers at a time, so that a line of any length needs
+    // no more memory than the two streams' buffers. If reading fails part way, the part of the
+    // current line that `target` still holds in its buffer is dropped; a part already written
+    // out to its file stays.
     void CopyToEnd(TextStream& target);
 
     // Writing: the text, then CR LF.

@@ -21,7 +21,7 @@ class FileServices {
     // The buffer of a reading stream; a writing stream's is twice as large. Large enough that
     // reading and writing cost few system calls, small enough to stay in the processor's
     // caches.
-    static constexpr std::size_t kDefaultBufferSize = 256 * 1024;
+    static constexpr std::size_t kDefaultBufferSize = 512 * 1024;
 
     // `bufferSize` sets the streams' buffers, as above.
     explicit FileServices(PlatformFiles& files = NativeFiles(),

@@ -8,8 +8,7 @@
 #include <vector>
 
 #include "app/frmmain.h"
-#include "fakemsgbox.h"
-#include "fakesavedialog.h"
+#include "mainwindowdoubles.h"
 #include "widgets/qt/commandbutton.h"
 #include "widgets/qt/qtlistwidget.h"
 #include "widgets/qt/qttextbox.h"
@@ -28,18 +27,9 @@ std::vector<std::string> Items(const ListWidget& list) {
     return items;
 }
 
-class FileTypesWindow : public testing::Test {
+class FileTypesWindow : public test::MainWindowDoubles, public testing::Test {
   protected:
     FileTypesWindow() : window(Services()) {}
-
-    frmMain::Services Services() {
-        frmMain::Services services;
-        services.msgBox = &msg;
-        services.saveDialog = &save;
-        services.openDocument = [](Form&, const std::string&) {};
-        services.showAbout = [] {};
-        return services;
-    }
 
     void SetUp() override {
         window.show();
@@ -86,8 +76,6 @@ class FileTypesWindow : public testing::Test {
                   static_cast<int>(window.txtFileType->Text().size()));
     }
 
-    test::FakeMsgBox msg;
-    test::FakeSaveDialog save;
     frmMain window;
 };
 

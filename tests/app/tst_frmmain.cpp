@@ -1,4 +1,5 @@
 #include "app/frmmain.h"
+#include "mainwindowdoubles.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +12,6 @@
 #include <filesystem>
 #include <vector>
 
-#include "fakemsgbox.h"
-#include "fakesavedialog.h"
 #include "widgets/qt/commandbutton.h"
 #include "widgets/qt/qtdrivelist.h"
 #include "widgets/qt/qtfilelist.h"
@@ -24,22 +23,10 @@
 namespace {
 
 // The main window with doubles for every dialog and for the document opener.
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public kelvane::test::MainWindowDoubles, public ::testing::Test {
   protected:
     MainWindowTest() : window(Services()) {
         QObject::connect(&window, &frmMain::Unloaded, [this] { ++unloads; });
-    }
-
-    frmMainServices Services() {
-        frmMainServices services;
-        services.msgBox = &msgBox;
-        services.saveDialog = &saveDialog;
-        services.openDocument = [this](kelvane::Form& form, const std::string& document) {
-            opened.push_back(document);
-            openedBy = &form;
-        };
-        services.showAbout = [this] { ++abouts; };
-        return services;
     }
 
     void ShowActive() {
@@ -48,11 +35,6 @@ class MainWindowTest : public ::testing::Test {
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
-    kelvane::test::FakeMsgBox msgBox;
-    kelvane::test::FakeSaveDialog saveDialog;
-    std::vector<std::string> opened;
-    kelvane::Form* openedBy = nullptr;
-    int abouts = 0;
     int unloads = 0;
     frmMain window;
 };
@@ -64,15 +46,15 @@ TEST_F(MainWindowTest, StartsWithTheDefaultTypesMarkedAndTheSaveDialogSet) {
         EXPECT_EQ(window.lstFileType->List(i), types[i]);
         EXPECT_TRUE(window.lstFileType->Selected(i)) << types[i];
     }
-    EXPECT_EQ(saveDialog.filter, "Text files (*.txt)|*.txt;*.sql|All Files(*.*)|*.*");
-    EXPECT_EQ(saveDialog.title, "Save Target File As");
+    EXPECT_EQ(save.filter, "Text files (*.txt)|*.txt;*.sql|All Files(*.*)|*.*");
+    EXPECT_EQ(save.title, "Save Target File As");
     EXPECT_EQ(window.lstFileSelect->ListCount(), 0);
     EXPECT_EQ(window.txtTartgetPath->Text(), "");
     EXPECT_EQ(window.txtFileType->Text(), "");
     EXPECT_EQ(window.txtFileType->MaxLength(), 4);
     EXPECT_EQ(window.Caption(), "Kelvane Text File Merger");
     EXPECT_EQ(window.SSTab1->CurrentPage(), 0);
-    EXPECT_TRUE(msgBox.shown.empty());
+    EXPECT_TRUE(msg.shown.empty());
 }
 
 TEST_F(MainWindowTest, BrowsingListsStartAtTheCurrentDirectory) {
@@ -165,14 +147,14 @@ TEST_F(MainWindowTest, CloseExitAndTheCloseBoxAllUnloadWithoutAQuestion) {
     ShowActive();
     window.close();
     EXPECT_EQ(unloads, 3);
-    EXPECT_TRUE(msgBox.shown.empty());
+    EXPECT_TRUE(msg.shown.empty());
 }
 
 TEST_F(MainWindowTest, HelpAsksForHelpPdfAndShowsNoMessage) {
     window.mnuHelpHelp->trigger();
     EXPECT_EQ(opened, std::vector<std::string>{"help.pdf"});
     EXPECT_EQ(openedBy, &window);
-    EXPECT_TRUE(msgBox.shown.empty());
+    EXPECT_TRUE(msg.shown.empty());
 }
 
 TEST_F(MainWindowTest, AboutShowsTheDialogEachTime) {
@@ -189,7 +171,7 @@ TEST_F(MainWindowTest, AltMClicksMergeFiles) {
     QCoreApplication::processEvents();
     EXPECT_EQ(QApplication::focusWidget(), window.cmdMerge);
     // With no target path the merge run answers with its own message.
-    EXPECT_EQ(msgBox.shown.size(), 1u);
+    EXPECT_EQ(msg.shown.size(), 1u);
 }
 
 TEST_F(MainWindowTest, AFailedEntryCheckShowsOneMessageAndKeepsTheFocus) {
@@ -201,7 +183,7 @@ TEST_F(MainWindowTest, AFailedEntryCheckShowsOneMessageAndKeepsTheFocus) {
     QTest::keyClick(window.txtFileType, Qt::Key_A, Qt::AltModifier);  // "&Add to List"
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
-    ASSERT_EQ(msgBox.shown.size(), 1u);
+    ASSERT_EQ(msg.shown.size(), 1u);
     EXPECT_EQ(QApplication::focusWidget(), window.txtFileType);
     EXPECT_EQ(window.txtFileType->SelLength(), 3);
     EXPECT_EQ(window.lstFileType->ListCount(), 3) << "the click after the failed check never runs";

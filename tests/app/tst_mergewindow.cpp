@@ -9,8 +9,7 @@
 #include <vector>
 
 #include "app/frmmain.h"
-#include "fakemsgbox.h"
-#include "fakesavedialog.h"
+#include "mainwindowdoubles.h"
 #include "tempfolder.h"
 #include "widgets/qt/commandbutton.h"
 #include "widgets/qt/qtfilelist.h"
@@ -26,18 +25,9 @@ using Names = std::vector<std::string>;
 // A line with a NUL, a 0x1A and a byte that is no UTF-8, ended by CR LF.
 const std::string kB("B\0\x1A\xFF\r\n", 6);
 
-class MergeWindow : public testing::Test {
+class MergeWindow : public test::MainWindowDoubles, public testing::Test {
   protected:
     MergeWindow() : window(Services()) {}
-
-    frmMain::Services Services() {
-        frmMain::Services services;
-        services.msgBox = &msg;
-        services.saveDialog = &save;
-        services.openDocument = [](Form&, const std::string&) {};
-        services.showAbout = [] {};
-        return services;
-    }
 
     void SetUp() override {
         window.show();
@@ -83,8 +73,6 @@ class MergeWindow : public testing::Test {
         return texts;
     }
 
-    test::FakeMsgBox msg;
-    test::FakeSaveDialog save;
     frmMain window;
     test::TempFolder folder;
     test::TempFolder out;

@@ -11,8 +11,7 @@
 #include <vector>
 
 #include "app/frmmain.h"
-#include "fakemsgbox.h"
-#include "fakesavedialog.h"
+#include "mainwindowdoubles.h"
 #include "tempfolder.h"
 #include "widgets/qt/commandbutton.h"
 #include "widgets/qt/qtfilelist.h"
@@ -48,18 +47,9 @@ QPoint RowCentre(QAbstractItemView& view, int row) {
     return view.visualRect(view.model()->index(row, 0)).center();
 }
 
-class SelectionWindow : public testing::Test {
+class SelectionWindow : public test::MainWindowDoubles, public testing::Test {
   protected:
     SelectionWindow() : window(Services()) {}
-
-    frmMain::Services Services() {
-        frmMain::Services services;
-        services.msgBox = &msg;
-        services.saveDialog = &save;
-        services.openDocument = [](Form&, const std::string&) {};
-        services.showAbout = [] {};
-        return services;
-    }
 
     void SetUp() override {
         window.show();
@@ -97,8 +87,6 @@ class SelectionWindow : public testing::Test {
         QCoreApplication::processEvents();
     }
 
-    test::FakeMsgBox msg;
-    test::FakeSaveDialog save;
     frmMain window;
     test::TempFolder folder;
 };

@@ -17,28 +17,14 @@
 #include "about/memoryregistry.h"
 #include "about/sysinfolauncher.h"
 #include "fakemsgbox.h"
+#include "sysinfodoubles.h"
 #include "widgets/qt/qtmsgbox.h"
 
 namespace {
 
 using kelvane::MemoryRegistry;
-
-// A file system with no files at all.
-class NoFiles : public kelvane::FileLookup {
-  public:
-    std::string PlainFileName(const std::string&) override { return {}; }
-};
-
-// Records the programs started; those listed as installed start.
-class RecordingStarter : public kelvane::ProgramStarter {
-  public:
-    bool Start(const std::string& program) override {
-        attempts.push_back(program);
-        return installed.count(program) != 0;
-    }
-    std::set<std::string> installed;
-    std::vector<std::string> attempts;
-};
+using kelvane::test::FakeFileLookup;
+using kelvane::test::RecordingStarter;
 
 // What the dialog showed at one moment.
 struct Shown {
@@ -92,7 +78,7 @@ class FrmAboutTest : public ::testing::Test {
     QWidget* Focused() const { return QApplication::focusWidget(); }
 
     MemoryRegistry registry;
-    NoFiles files;
+    FakeFileLookup files;
     RecordingStarter starter;
     kelvane::test::FakeMsgBox msgBox;
     frmAbout about{registry, files, starter, msgBox};

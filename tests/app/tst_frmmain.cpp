@@ -1,5 +1,4 @@
 #include "app/frmmain.h"
-#include "mainwindowdoubles.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +8,12 @@
 #include <QMenu>
 #include <QTabBar>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 #include <vector>
 
+#include "app/startup.h"
+#include "mainwindowdoubles.h"
 #include "widgets/qt/commandbutton.h"
 #include "widgets/qt/qtdrivelist.h"
 #include "widgets/qt/qtfilelist.h"
@@ -196,6 +198,38 @@ TEST_F(MainWindowTest, AnExceptionFromAProcedureStopsAtTheWindow) {
     };
     frmMain other(services);
     EXPECT_NO_THROW(other.mnuHelpHelp->trigger());
+}
+
+// With the real About dialog: closing it leaves the program running, however the main window
+// counts among the application's windows.
+TEST(MainWindowWithAbout, ClosingTheAboutDialogKeepsTheProgramRunning) {
+    SetUpApplication();
+    kelvane::test::FakeMsgBox msg;
+    kelvane::test::FakeSaveDialog save;
+    frmMainServices services;
+    services.msgBox = &msg;
+    services.saveDialog = &save;
+    frmMain window(services);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    int aboutsClosed = 0;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (QWidget* about = QApplication::activeModalWidget()) {
+            about->close();
+            ++aboutsClosed;
+        }
+    });
+    closer.start(20);
+    QTimer::singleShot(0, [&] {
+        window.mnuHelpAbout->trigger();  // returns once the dialog has closed
+        window.mnuHelpAbout->trigger();
+        QTimer::singleShot(50, [] { QCoreApplication::exit(7); });
+    });
+    EXPECT_EQ(QApplication::exec(), 7) << "the program ended when the About dialog closed";
+    EXPECT_EQ(aboutsClosed, 2);
+    EXPECT_TRUE(window.isVisible());
 }
 
 }  // namespace

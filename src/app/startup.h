@@ -1,0 +1,4 @@
+#pragma once
+
+// What the program sets on its application before the main window is made.
+void SetUpApplication();

@@ -37,6 +37,8 @@ void QtSaveDialog::ShowSave() {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    // The filter's descriptions show as they are written, without the patterns added again.
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     const QString filters = ToQtFilter(filter_);
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters.split(QStringLiteral(";;")));

@@ -77,10 +77,15 @@ void QtFolderList::SetPath(const std::string& path) {
         addItem(new QListWidgetItem(closedIcon, QString(depth * kIndent, u' ') + FromLocal(name)));
         paths_.push_back((fs::path(folder) / name).string());
     }
+    // Opening the open folder again shows its subfolders afresh but raises no change, so the
+    // file list keeps the user's picks.
+    const bool moved = folder != path_;
     path_ = folder;
     setCurrentRow(openRow_);
     scrollToItem(item(openRow_));
-    emit Change();
+    if (moved) {
+        emit Change();
+    }
 }
 
 int QtFolderList::ListCount() const {
@@ -118,7 +123,7 @@ void QtFolderList::OpenRow(int row) {
     }
     try {
         SetPath(paths_[static_cast<std::size_t>(row)]);
-    } catch (const WidgetError&) {
+    } catch (const std::exception&) {
         // A folder that can't be read stays closed; the highlight stays on it.
     }
 }

@@ -98,6 +98,13 @@ TEST_F(FolderListTest, AClickMovesTheHighlightAndADoubleClickOrEnterOpens) {
     QTest::keyClick(&list, Qt::Key_Return);
     EXPECT_EQ(list.Path(), open);
     EXPECT_EQ(changes, 3);
+
+    // Opening the open folder again is no change: the file list keeps the user's picks.
+    fs::create_directory(fs::path(open) / "sub3");
+    QTest::keyClick(&list, Qt::Key_Return);
+    EXPECT_EQ(list.Path(), open);
+    EXPECT_EQ(list.ListCount(), 3) << "its subfolders are shown afresh";
+    EXPECT_EQ(changes, 3);
 }
 
 }  // namespace

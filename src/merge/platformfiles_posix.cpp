@@ -88,7 +88,11 @@ class PosixFiles : public PlatformFiles {
 
     std::unique_ptr<PlatformFile> Open(const std::string& path, Access access,
                                        bool create) override {
-        int flags = O_CLOEXEC | (access == Access::Read ? O_RDONLY : O_WRONLY | O_TRUNC);
+        // Opened without blocking, so that a pipe or device named like a file can't freeze the
+        // run at its opening: a pipe no program writes to reads as empty, and one no program
+        // reads from refuses to open. Reads and writes then block as usual.
+        int flags =
+            O_CLOEXEC | O_NONBLOCK | (access == Access::Read ? O_RDONLY : O_WRONLY | O_TRUNC);
         if (create) {
             flags |= O_CREAT;
         }
@@ -107,6 +111,10 @@ class PosixFiles : public PlatformFiles {
         }
         if (S_ISDIR(info.st_mode)) {
             errno = EISDIR;
+            Fail("can't open", path);
+        }
+        const int status = ::fcntl(fd, F_GETFL);
+        if (status == -1 || ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) == -1) {
             Fail("can't open", path);
         }
         return file;

@@ -17,29 +17,33 @@ bool SystemProgramStarter::Start(const std::string& program) {
     }
     char* const argv[] = {const_cast<char*>(program.c_str()), nullptr};
 
+    // The attributes are made before the fork, so that the go-between, a child of a program
+    // with several threads, does nothing but start the program and leave.
+    posix_spawnattr_t attributes;
+    if (posix_spawnattr_init(&attributes) != 0) {
+        return false;
+    }
+    sigset_t signals;
+    sigemptyset(&signals);
+    posix_spawnattr_setsigmask(&attributes, &signals);
+    sigfillset(&signals);
+    posix_spawnattr_setsigdefault(&attributes, &signals);
+    posix_spawnattr_setflags(&attributes,
+                             POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+
     // A short-lived go-between starts the program in a session of its own and leaves at once,
     // so the program passes to the system, leaves no zombie behind and is never waited for.
     // The go-between's exit code tells whether the program could be started: posix_spawn
     // reports a program that can't be executed.
     const pid_t between = fork();
+    if (between == 0) {
+        pid_t child = 0;
+        _exit(posix_spawn(&child, program.c_str(), nullptr, &attributes, argv, environ) == 0 ? 0
+                                                                                             : 1);
+    }
+    posix_spawnattr_destroy(&attributes);
     if (between < 0) {
         return false;
-    }
-    if (between == 0) {
-        posix_spawnattr_t attributes;
-        sigset_t signals;
-        int started = posix_spawnattr_init(&attributes);
-        sigemptyset(&signals);
-        posix_spawnattr_setsigmask(&attributes, &signals);
-        sigfillset(&signals);
-        posix_spawnattr_setsigdefault(&attributes, &signals);
-        posix_spawnattr_setflags(
-            &attributes, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
-        pid_t child = 0;
-        if (started == 0) {
-            started = posix_spawn(&child, program.c_str(), nullptr, &attributes, argv, environ);
-        }
-        _exit(started == 0 ? 0 : 1);
     }
 
     int status = 0;

@@ -110,7 +110,12 @@ class Win32Files : public PlatformFiles {
         if (handle == INVALID_HANDLE_VALUE) {
             Fail("can't open", path);
         }
-        return std::make_unique<Win32File>(handle, path);
+        try {
+            return std::make_unique<Win32File>(handle, path);
+        } catch (...) {
+            CloseHandle(handle);
+            throw;
+        }
     }
 };
 

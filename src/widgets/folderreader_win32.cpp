@@ -24,6 +24,10 @@ FolderContents ReadFolder(const std::string& folder) {
         }
         throw WidgetError("can't list folder " + folder);
     }
+    struct FindCloser {
+        HANDLE find;
+        ~FindCloser() { FindClose(find); }
+    } closer{find};
     do {
         const std::string name = data.cFileName;
         if (name == "." || name == "..") {
@@ -38,7 +42,6 @@ FolderContents ReadFolder(const std::string& folder) {
             contents.files.push_back(name);
         }
     } while (FindNextFileA(find, &data));
-    FindClose(find);
     return contents;
 }
 

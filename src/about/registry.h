@@ -21,7 +21,6 @@ inline constexpr std::int32_t kErrorMoreData = 234;
 // Access rights asked for when a key is opened.
 inline constexpr std::uint32_t kKeyRead = 0x20019;       // read control, query, enumerate, notify
 inline constexpr std::uint32_t kKeyAllAccess = 0xF003F;  // everything, write rights included
-inline constexpr std::uint32_t kKeyReadWrite = 0x2003F;  // read control and all six key rights
 
 // Value types.
 inline constexpr std::uint32_t kRegSz = 1;

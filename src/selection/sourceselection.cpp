@@ -64,9 +64,6 @@ void SourceSelection::SelectValidFiles() {
             fileList_.SetSelected(i, false);
         }
     }
-    if (lstFileSelect_.ListIndex() != -1) {
-        lstFileSelect_.SetListIndex(-1);
-    }
 }
 
 bool SourceSelection::bIsValidFileType(const std::string& sPath, const std::string& sfile) const {

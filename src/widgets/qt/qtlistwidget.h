@@ -46,8 +46,6 @@ class QtListWidget : public QListView, public ListWidget {
     void RemoveItem(int index) override;
     void Clear() override;
 
-    Style ListStyle() const { return style_; }
-
   signals:
     void MouseDown(const kelvane::MouseEvent& event);
     void MouseUp(const kelvane::MouseEvent& event);

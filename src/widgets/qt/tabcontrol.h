@@ -23,7 +23,6 @@ class TabControl : public QWidget {
     // Adds a page with the given tab caption and returns it; resize the control first.
     QWidget* AddPage(const QString& caption);
     QWidget* Page(int index) const { return pages_.at(static_cast<std::size_t>(index)); }
-    int PageCount() const { return static_cast<int>(pages_.size()); }
     int CurrentPage() const;
     void SetCurrentPage(int index);
     QTabBar* TabBar() const { return bar_; }

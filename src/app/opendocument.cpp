@@ -5,9 +5,10 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include "widgets/qt/localtext.h"
+
 void OpenDocument(kelvane::Form& /*form*/, const std::string& document) {
-    const QString name =
-        QString::fromLocal8Bit(document.data(), static_cast<qsizetype>(document.size()));
+    const QString name = kelvane::qt::FromLocal(document);
     const QFileInfo file(QDir::current(), name);
     if (name.isEmpty() || !file.isFile()) {
         return;

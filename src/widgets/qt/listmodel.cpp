@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "localtext.h"
+
 namespace kelvane::qt {
 
 ListModel::ListModel(bool checkable, QObject* parent)
@@ -17,8 +19,7 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
     }
     const int row = index.row();
     if (role == Qt::DisplayRole) {
-        const std::string& text = Text(row);
-        return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+        return FromLocal(Text(row));
     }
     if (role == Qt::CheckStateRole && checkable_) {
         return Checked(row) ? Qt::Checked : Qt::Unchecked;

@@ -6,19 +6,12 @@
 #include <filesystem>
 #include <set>
 
+#include "localtext.h"
 #include "widgets/widgeterror.h"
 
 namespace kelvane::qt {
 
 namespace {
-
-QString FromLocal(const std::string& text) {
-    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string ToLocal(const QString& text) {
-    return text.toLocal8Bit().toStdString();
-}
 
 bool StartsWithFolder(const std::string& path, const std::string& folder) {
     if (path.compare(0, folder.size(), folder) != 0) {

@@ -5,19 +5,12 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "localtext.h"
 #include "widgets/folderreader.h"
 #include "widgets/naturalorder.h"
 #include "widgets/widgeterror.h"
 
 namespace kelvane::qt {
-
-namespace {
-
-QString FromLocal(const std::string& text) {
-    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 QtFolderList::QtFolderList(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);

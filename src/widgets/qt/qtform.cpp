@@ -4,15 +4,12 @@
 #include <QEventLoop>
 #include <QLabel>
 
+#include "localtext.h"
 #include "widgets/widgeterror.h"
 
 namespace kelvane::qt {
 
 namespace {
-
-QString FromLocal(const std::string& text) {
-    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QLabel* FindLabel(const QWidget* window, const std::string& name) {
     QLabel* label = window == nullptr ? nullptr : window->findChild<QLabel*>(FromLocal(name));
@@ -29,7 +26,7 @@ QtForm::QtForm(QWidget* window) : QObject(window), window_(window) {
 }
 
 std::string QtForm::Caption() const {
-    return window_->windowTitle().toLocal8Bit().toStdString();
+    return ToLocal(window_->windowTitle());
 }
 
 void QtForm::SetCaption(const std::string& caption) {
@@ -37,7 +34,7 @@ void QtForm::SetCaption(const std::string& caption) {
 }
 
 std::string QtForm::LabelCaption(const std::string& label) const {
-    return FindLabel(window_, label)->text().toLocal8Bit().toStdString();
+    return ToLocal(FindLabel(window_, label)->text());
 }
 
 void QtForm::SetLabelCaption(const std::string& label, const std::string& caption) {

@@ -1,16 +1,9 @@
 #include "qtmsgbox.h"
 
+#include "localtext.h"
 #include "widgets/application.h"
 
 namespace kelvane::qt {
-
-namespace {
-
-QString FromLocal(const std::string& text) {
-    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 std::unique_ptr<QMessageBox> QtMsgBox::Build(QWidget* owner, const std::string& text, Style style,
                                              const std::string& title) {

@@ -4,15 +4,9 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include "localtext.h"
+
 namespace kelvane::qt {
-
-namespace {
-
-QString FromLocal(const std::string& text) {
-    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 QString QtSaveDialog::ToQtFilter(const std::string& filter) {
     const QStringList parts = FromLocal(filter).split(u'|');
@@ -53,7 +47,7 @@ void QtSaveDialog::ShowSave() {
     }
     const QStringList chosen = dialog.selectedFiles();
     if (!chosen.isEmpty()) {
-        fileName_ = chosen.first().toLocal8Bit().toStdString();
+        fileName_ = ToLocal(chosen.first());
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QFocusEvent>
 #include <QMetaObject>
 
+#include "localtext.h"
 #include "widgets/widgeterror.h"
 
 namespace kelvane::qt {
@@ -10,11 +11,11 @@ namespace kelvane::qt {
 QtTextBox::QtTextBox(QWidget* parent) : QLineEdit(parent) {}
 
 std::string QtTextBox::Text() const {
-    return text().toLocal8Bit().toStdString();
+    return ToLocal(text());
 }
 
 void QtTextBox::SetText(const std::string& text) {
-    setText(QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())));
+    setText(FromLocal(text));
 }
 
 int QtTextBox::BytesBefore(int position) const {

@@ -157,42 +157,28 @@ int main(int argc, char** argv) {
     // 2. Select all, then the release: every file accepted.
     lstFileType->AddItem("LOG");
     double selectAllSeconds = 0;
+    // The user's select-all, from nothing selected, and the release that takes it over.
+    const auto selectAll = [&] {
+        fileList->clearSelection();
+        Settle(window);
+        selectAllSeconds = Seconds([&] {
+            fileList->selectAll();
+            Settle(window);
+        });
+    };
+    const auto release = [&] {
+        selection.fileList_MouseUp(MouseEvent{});
+        fileList->FlushSelection();
+        Settle(window);
+    };
     double allFirst = 0;
-    const double allSeconds = Best(
-        3,
-        [&] {
-            fileList->clearSelection();
-            Settle(window);
-            selectAllSeconds = Seconds([&] {
-                fileList->selectAll();
-                Settle(window);
-            });
-        },
-        [&] {
-            selection.fileList_MouseUp(MouseEvent{});
-            fileList->FlushSelection();
-            Settle(window);
-        },
-        &allFirst);
+    const double allSeconds = Best(3, selectAll, release, &allFirst);
     const int allMerged = lstFileSelect->ListCount();
 
     // 3. The same with .log no longer accepted: every second file is unselected again.
     lstFileType->RemoveItem(lstFileType->ListCount() - 1);
     double halfFirst = 0;
-    const double halfSeconds = Best(
-        3,
-        [&] {
-            fileList->clearSelection();
-            Settle(window);
-            fileList->selectAll();
-            Settle(window);
-        },
-        [&] {
-            selection.fileList_MouseUp(MouseEvent{});
-            fileList->FlushSelection();
-            Settle(window);
-        },
-        &halfFirst);
+    const double halfSeconds = Best(3, selectAll, release, &halfFirst);
     const int halfMerged = lstFileSelect->ListCount();
     const auto ranges = fileList->selectionModel()->selection();
     int selectedRows = 0;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QMainWindow>
 #include <functional>
 #include <memory>
 #include <string>
@@ -8,11 +7,8 @@
 #include "widgets/form.h"
 #include "widgets/msgbox.h"
 #include "widgets/savedialog.h"
-
-class QAction;
-class QFrame;
-class QLabel;
-class QMenu;
+#include "widgets/toolkit.h"
+#include "widgets/window.h"
 
 namespace kelvane {
 class FileTypeList;
@@ -21,44 +17,32 @@ class MergeRun;
 class SourceSelection;
 }  // namespace kelvane
 
-namespace kelvane::qt {
-class CommandButton;
-class QtDriveList;
-class QtFileList;
-class QtFolderList;
-class QtForm;
-class QtListWidget;
-class QtTextBox;
-class TabControl;
-}  // namespace kelvane::qt
-
 // What frmMain uses from outside; tests pass doubles. Every empty member means the real one.
 struct frmMainServices {
-    // Null for Qt message boxes owned by the window.
+    // Null for the toolkit's message boxes, owned by the window.
     kelvane::MsgBox* msgBox = nullptr;
-    // Null for Qt's file dialog.
+    // Null for the toolkit's Save dialog.
     kelvane::SaveDialog* saveDialog = nullptr;
     // Empty for OpenDocument.
     std::function<void(kelvane::Form&, const std::string&)> openDocument;
-    // Empty for a new frmAbout shown modally each time.
+    // Empty for a new frmAbout, built by the same toolkit and shown modally each time.
     std::function<void()> showAbout;
 };
 
 // The main window: the target path, the two pages of the tab control, Merge and Close, and the
-// menus. It owns every control and wires their events to the procedures of the logic classes.
-// No exception from a procedure reaches Qt's event loop.
-//
-// Every control, menu and menu item is reachable by its control name both as a public member
-// and through findChild<...>("name"). Tests pass doubles for the message boxes, the Save
-// dialog, the document opener and the About dialog through Services.
-class frmMain : public QMainWindow, public kelvane::Form {
-    Q_OBJECT
-
+// menus. The toolkit builds it from its description; this class owns it, runs its load event
+// and wires every event to the procedure that handles it. No exception from a procedure reaches
+// the toolkit's event loop.
+class frmMain {
   public:
     using Services = frmMainServices;
 
-    explicit frmMain(Services services = {}, QWidget* parent = nullptr);
-    ~frmMain() override;
+    explicit frmMain(kelvane::Toolkit& toolkit, Services services = {});
+    ~frmMain();
+    frmMain(const frmMain&) = delete;
+    frmMain& operator=(const frmMain&) = delete;
+
+    kelvane::Window& window() { return *window_; }
 
     // The load event's procedure: the Save dialog's settings, then the default file types.
     void Init();
@@ -68,16 +52,7 @@ class frmMain : public QMainWindow, public kelvane::Form {
     void mnuHelpAbout_Click();
     void mnuHelpHelp_Click();
 
-    // Form
-    std::string Caption() const override;
-    void SetCaption(const std::string& caption) override;
-    std::string LabelCaption(const std::string& label) const override;
-    void SetLabelCaption(const std::string& label, const std::string& caption) override;
-    void ShowModal() override;
-    void Unload() override;
-    std::uintptr_t NativeHandle() const override;
-
-    // The Save dialog (the injected one in tests) and the message boxes in use.
+    // The Save dialog and the message boxes in use (the injected ones in tests).
     kelvane::SaveDialog& comdlg() { return *comdlg_; }
     kelvane::MsgBox& msgBox() { return *msgBox_; }
 
@@ -86,62 +61,29 @@ class frmMain : public QMainWindow, public kelvane::Form {
     kelvane::MergeOrder& mergeOrder() { return *mergeOrder_; }
     kelvane::MergeRun& mergeRun() { return *mergeRun_; }
 
-    // The controls, by control name.
-    QLabel* Label1;
-    QLabel* Label2;
-    kelvane::qt::QtTextBox* txtTartgetPath;
-    kelvane::qt::CommandButton* cmdFileLookUp;
-    kelvane::qt::TabControl* SSTab1;
-    kelvane::qt::CommandButton* cmdMerge;
-    kelvane::qt::CommandButton* cmdClose;
-    // page "Text Files"
-    QLabel* Label4;
-    kelvane::qt::QtDriveList* myDrive;
-    kelvane::qt::QtFolderList* myFolders;
-    QLabel* Label5;
-    kelvane::qt::QtFileList* fileList;
-    QLabel* Label6;
-    kelvane::qt::QtListWidget* lstFileSelect;
-    kelvane::qt::CommandButton* cmdUp;
-    kelvane::qt::CommandButton* cmdDown;
-    // page "Options"
-    QFrame* Frame1;
-    QLabel* Label3;
-    kelvane::qt::QtTextBox* txtFileType;
-    kelvane::qt::CommandButton* cmdClear;
-    kelvane::qt::CommandButton* cmdAddFileType;
-    kelvane::qt::QtListWidget* lstFileType;
-    kelvane::qt::CommandButton* cmdLearList;
-    kelvane::qt::CommandButton* cmdDelete;
-    // menus
-    QMenu* mnuFile;
-    QAction* mnuFileExit;
-    QMenu* mnuHelp;
-    QAction* mnuHelpAbout;
-    QAction* mnuHelpSep1;
-    QAction* mnuHelpHelp;
-
-  signals:
-    // The window has been unloaded (Exit, Close or the close box).
-    void Unloaded();
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
-
   private:
-    void CreateControls();
-    void CreateMenus();
-    void SetTabOrder();
     void ShowStartFolder();
     void Wire();
 
+    std::unique_ptr<kelvane::Window> window_;
+
+  public:
+    // The controls the procedures work on, by control name.
+    kelvane::TextBox& txtTartgetPath;
+    kelvane::DriveList& myDrive;
+    kelvane::FolderList& myFolders;
+    kelvane::FileList& fileList;
+    kelvane::ListWidget& lstFileSelect;
+    kelvane::TextBox& txtFileType;
+    kelvane::ListWidget& lstFileType;
+
+  private:
     std::unique_ptr<kelvane::MsgBox> ownMsgBox_;
     std::unique_ptr<kelvane::SaveDialog> ownSaveDialog_;
     kelvane::MsgBox* msgBox_ = nullptr;
     kelvane::SaveDialog* comdlg_ = nullptr;
     std::function<void(kelvane::Form&, const std::string&)> openDocument_;
     std::function<void()> showAbout_;
-    kelvane::qt::QtForm* form_ = nullptr;
 
     std::unique_ptr<kelvane::FileTypeList> fileTypes_;
     std::unique_ptr<kelvane::SourceSelection> sourceSelection_;

@@ -1,14 +1,10 @@
-#include <QApplication>
-
 #include "frmmain.h"
-#include "startup.h"
+#include "widgets/toolkit.h"
 
-// The program reads no command line: Qt's own options are the only ones it takes.
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    SetUpApplication();
-    frmMain window;
-    QObject::connect(&window, &frmMain::Unloaded, &app, &QApplication::quit);
-    window.show();
-    return QApplication::exec();
+// The program reads no command line: nothing of it reaches the toolkit either.
+int main() {
+    const auto toolkit = kelvane::MakeToolkit();
+    frmMain window(*toolkit);
+    toolkit->Run(window.window());
+    return 0;
 }

@@ -15,4 +15,8 @@ struct FolderContents {
 // Reads one folder. Raises WidgetError when it can't be listed.
 FolderContents ReadFolder(const std::string& folder);
 
+// The process's current folder, as the platform's 8-bit text; the browsing lists start there.
+// Raises WidgetError when it can't be told (it was removed, say).
+std::string CurrentFolder();
+
 }  // namespace kelvane

@@ -1,9 +1,12 @@
 #include "folderreader.h"
 
 #include <dirent.h>
+#include <errno.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <climits>
 #include <memory>
 
 #include "widgeterror.h"
@@ -47,6 +50,18 @@ FolderContents ReadFolder(const std::string& folder) {
         }
     }
     return contents;
+}
+
+std::string CurrentFolder() {
+    std::string folder(PATH_MAX, '\0');
+    while (getcwd(folder.data(), folder.size()) == nullptr) {
+        if (errno != ERANGE) {
+            throw WidgetError("can't tell the current folder");
+        }
+        folder.resize(folder.size() * 2);
+    }
+    folder.resize(folder.find('\0'));
+    return folder;
 }
 
 }  // namespace kelvane

@@ -45,4 +45,19 @@ FolderContents ReadFolder(const std::string& folder) {
     return contents;
 }
 
+std::string CurrentFolder() {
+    std::string folder(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(folder.size()), folder.data());
+        if (length == 0) {
+            throw WidgetError("can't tell the current folder");
+        }
+        if (length < folder.size()) {
+            folder.resize(length);
+            return folder;
+        }
+        folder.resize(length);  // the size needed, terminating zero included
+    }
+}
+
 }  // namespace kelvane

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/frmmain.h"
 #include "mainwindowdoubles.h"
+#include "qtmainwindow.h"
 #include "widgets/qt/commandbutton.h"
 #include "widgets/qt/qtlistwidget.h"
 #include "widgets/qt/qttextbox.h"
@@ -29,22 +29,22 @@ std::vector<std::string> Items(const ListWidget& list) {
 
 class FileTypesWindow : public test::MainWindowDoubles, public testing::Test {
   protected:
-    FileTypesWindow() : window(Services()) {}
+    FileTypesWindow() : ui(Services()) {}
 
     void SetUp() override {
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        window.SSTab1->SetCurrentPage(1);  // "Options"
-        window.txtFileType->setFocus(Qt::MouseFocusReason);
+        ui.window.show();
+        ui.window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&ui.window));
+        ui.SSTab1->SetCurrentPage(1);  // "Options"
+        ui.txtFileType->setFocus(Qt::MouseFocusReason);
         QCoreApplication::processEvents();
-        ASSERT_TRUE(window.txtFileType->hasFocus());
+        ASSERT_TRUE(ui.txtFileType->hasFocus());
     }
 
     // Types into the entry box, which holds the focus, one key per character.
     void Type(const char* text) {
         for (const QChar c : QString::fromUtf8(text)) {
-            QTest::sendKeyEvent(QTest::Click, window.txtFileType, Qt::Key_unknown, QString(c),
+            QTest::sendKeyEvent(QTest::Click, ui.txtFileType, Qt::Key_unknown, QString(c),
                                 Qt::NoModifier);
         }
         QCoreApplication::processEvents();
@@ -68,34 +68,33 @@ class FileTypesWindow : public test::MainWindowDoubles, public testing::Test {
         EXPECT_EQ(msg.shown.back().text, kInvalid);
         EXPECT_EQ(msg.shown.back().style, MsgBox::Style::Information);
         EXPECT_EQ(msg.shown.back().title, "Kelvane Message");
-        EXPECT_TRUE(window.txtFileType->hasFocus());
-        EXPECT_EQ(window.txtFileType->text(), QString::fromUtf8(entry));
-        EXPECT_EQ(window.txtFileType->selectedText(), QString::fromUtf8(entry));
-        EXPECT_EQ(window.txtFileType->SelStart(), 0);
-        EXPECT_EQ(window.txtFileType->SelLength(),
-                  static_cast<int>(window.txtFileType->Text().size()));
+        EXPECT_TRUE(ui.txtFileType->hasFocus());
+        EXPECT_EQ(ui.txtFileType->text(), QString::fromUtf8(entry));
+        EXPECT_EQ(ui.txtFileType->selectedText(), QString::fromUtf8(entry));
+        EXPECT_EQ(ui.txtFileType->SelStart(), 0);
+        EXPECT_EQ(ui.txtFileType->SelLength(), static_cast<int>(ui.txtFileType->Text().size()));
     }
 
-    frmMain window;
+    test::QtMainWindow ui;
 };
 
 TEST_F(FileTypesWindow, StartsWithTheThreeDefaultsMarkedAndAFourLetterEntry) {
-    EXPECT_EQ(Items(*window.lstFileType), (std::vector<std::string>{"TXT", "SQL", "DAT"}));
+    EXPECT_EQ(Items(*ui.lstFileType), (std::vector<std::string>{"TXT", "SQL", "DAT"}));
     for (int i = 0; i < 3; ++i) {
-        EXPECT_TRUE(window.lstFileType->Selected(i)) << i;
+        EXPECT_TRUE(ui.lstFileType->Selected(i)) << i;
     }
     Type("ABCDE");
-    EXPECT_EQ(window.txtFileType->Text(), "ABCD");
+    EXPECT_EQ(ui.txtFileType->Text(), "ABCD");
     EXPECT_TRUE(msg.shown.empty());
 }
 
 TEST_F(FileTypesWindow, TabAwayFromAnInvalidEntryShowsOneMessageAndComesBack) {
     std::size_t messages = 0;
     for (const char* entry : {"MP3", " TXT", "d\xC3\xA9j\xC3\xA0"}) {
-        window.txtFileType->clear();
+        ui.txtFileType->clear();
         Type(entry);
         for (int round = 0; round < 2; ++round) {
-            QTest::keyClick(window.txtFileType, Qt::Key_Tab);
+            QTest::keyClick(ui.txtFileType, Qt::Key_Tab);
             QCoreApplication::processEvents();
             ExpectSentBack(++messages, entry);
         }
@@ -104,11 +103,11 @@ TEST_F(FileTypesWindow, TabAwayFromAnInvalidEntryShowsOneMessageAndComesBack) {
 
 TEST_F(FileTypesWindow, ValidOrBlankEntriesLetTheFocusGo) {
     for (const char* entry : {"", "DOC"}) {
-        window.txtFileType->SetText(entry);
-        window.txtFileType->setFocus(Qt::MouseFocusReason);
-        QTest::keyClick(window.txtFileType, Qt::Key_Tab);
+        ui.txtFileType->SetText(entry);
+        ui.txtFileType->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(ui.txtFileType, Qt::Key_Tab);
         QCoreApplication::processEvents();
-        EXPECT_TRUE(window.cmdAddFileType->hasFocus()) << entry;
+        EXPECT_TRUE(ui.cmdAddFileType->hasFocus()) << entry;
     }
     EXPECT_TRUE(msg.shown.empty());
 }
@@ -117,14 +116,14 @@ TEST_F(FileTypesWindow, ValidOrBlankEntriesLetTheFocusGo) {
 // however quickly it is clicked.
 TEST_F(FileTypesWindow, AClickThatFailsTheCheckNeverRuns) {
     Type("MP3");
-    window.lstFileType->SetListIndex(0);
+    ui.lstFileType->SetListIndex(0);
     std::size_t messages = 0;
     for (const bool paced : {true, false}) {
-        for (QWidget* button : std::vector<QWidget*>{window.cmdAddFileType, window.cmdDelete,
-                                                     window.cmdLearList, window.cmdClear}) {
+        for (QWidget* button :
+             std::vector<QWidget*>{ui.cmdAddFileType, ui.cmdDelete, ui.cmdLearList, ui.cmdClear}) {
             Click(button, paced);
             ExpectSentBack(++messages, "MP3");  // no clear-list question either
-            EXPECT_EQ(Items(*window.lstFileType), (std::vector<std::string>{"TXT", "SQL", "DAT"}))
+            EXPECT_EQ(Items(*ui.lstFileType), (std::vector<std::string>{"TXT", "SQL", "DAT"}))
                 << button->objectName().toStdString();
         }
     }
@@ -134,25 +133,25 @@ TEST_F(FileTypesWindow, AClickThatFailsTheCheckNeverRuns) {
 // focus back while hidden, so the user can work on that page undisturbed.
 TEST_F(FileTypesWindow, SwitchingPagesAwayFromAnInvalidEntryDoesNotTrapTheFocus) {
     Type("MP3");
-    QTabBar* tabs = window.SSTab1->TabBar();
+    QTabBar* tabs = ui.SSTab1->TabBar();
     QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(0).center());
     QCoreApplication::processEvents();
     ASSERT_EQ(msg.shown.size(), 1U);
-    EXPECT_FALSE(window.txtFileType->isVisible());
-    EXPECT_FALSE(window.txtFileType->hasFocus());
+    EXPECT_FALSE(ui.txtFileType->isVisible());
+    EXPECT_FALSE(ui.txtFileType->hasFocus());
 
-    Click(window.txtTartgetPath);
-    Click(window.cmdUp);
+    Click(ui.txtTartgetPath);
+    Click(ui.cmdUp);
     EXPECT_EQ(msg.shown.size(), 1U);
-    EXPECT_TRUE(window.cmdUp->hasFocus());
+    EXPECT_TRUE(ui.cmdUp->hasFocus());
 }
 
 TEST_F(FileTypesWindow, AButtonClickedWithAValidEntryRunsOnce) {
     Type("doc");
-    Click(window.cmdAddFileType);
+    Click(ui.cmdAddFileType);
     EXPECT_TRUE(msg.shown.empty());
-    EXPECT_EQ(Items(*window.lstFileType), (std::vector<std::string>{"TXT", "SQL", "DAT", "doc"}));
-    EXPECT_TRUE(window.lstFileType->Selected(3));
+    EXPECT_EQ(Items(*ui.lstFileType), (std::vector<std::string>{"TXT", "SQL", "DAT", "doc"}));
+    EXPECT_TRUE(ui.lstFileType->Selected(3));
 }
 
 }  // namespace

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/frmmain.h"
 #include "mainwindowdoubles.h"
+#include "qtmainwindow.h"
 #include "tempfolder.h"
 #include "widgets/qt/commandbutton.h"
 #include "widgets/qt/qtfilelist.h"
@@ -27,18 +27,18 @@ const std::string kB("B\0\x1A\xFF\r\n", 6);
 
 class MergeWindow : public test::MainWindowDoubles, public testing::Test {
   protected:
-    MergeWindow() : window(Services()) {}
+    MergeWindow() : ui(Services()) {}
 
     void SetUp() override {
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        ui.window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&ui.window));
         folder.Write("a.txt", "A1\nA2");
         folder.Write("b.SQL", kB);
         folder.Write("c.dat", "");
         folder.Write("d.exe", "not text\n");
-        window.myFolders->SetPath(folder.Text());
+        ui.myFolders->SetPath(folder.Text());
         QCoreApplication::processEvents();
-        ASSERT_EQ(window.fileList->ListCount(), 4);
+        ASSERT_EQ(ui.fileList->ListCount(), 4);
     }
 
     // Clicks the file list's rows, the first plainly and the others with Ctrl held.
@@ -46,22 +46,22 @@ class MergeWindow : public test::MainWindowDoubles, public testing::Test {
         Qt::KeyboardModifiers keys = Qt::NoModifier;
         for (const int row : rows) {
             const QPoint centre =
-                window.fileList->visualRect(window.fileList->model()->index(row, 0)).center();
-            QTest::mouseClick(window.fileList->viewport(), Qt::LeftButton, keys, centre);
+                ui.fileList->visualRect(ui.fileList->model()->index(row, 0)).center();
+            QTest::mouseClick(ui.fileList->viewport(), Qt::LeftButton, keys, centre);
             QCoreApplication::processEvents();
             keys = Qt::ControlModifier;
         }
     }
 
     void TypeTarget(const std::string& path) {
-        window.txtTartgetPath->setFocus();
-        window.txtTartgetPath->SetText("");
-        QTest::keyClicks(window.txtTartgetPath, QString::fromStdString(path));
+        ui.txtTartgetPath->setFocus();
+        ui.txtTartgetPath->SetText("");
+        QTest::keyClicks(ui.txtTartgetPath, QString::fromStdString(path));
         QCoreApplication::processEvents();
     }
 
     void ClickMerge() {
-        QTest::mouseClick(window.cmdMerge, Qt::LeftButton);
+        QTest::mouseClick(ui.cmdMerge, Qt::LeftButton);
         QCoreApplication::processEvents();
     }
 
@@ -73,21 +73,21 @@ class MergeWindow : public test::MainWindowDoubles, public testing::Test {
         return texts;
     }
 
-    frmMain window;
+    test::QtMainWindow ui;
     test::TempFolder folder;
     test::TempFolder out;
 };
 
 TEST_F(MergeWindow, TypedTargetReceivesThePickedFilesInOrder) {
-    EXPECT_EQ(window.cmdMerge->text(), QString("&Merge files"));
+    EXPECT_EQ(ui.cmdMerge->text(), QString("&Merge files"));
     TypeTarget(out.At("all.sql"));
     Pick({0, 1, 2, 3});  // a.txt, b.SQL, c.dat and d.exe, which isn't an accepted type
-    ASSERT_EQ(window.lstFileSelect->ListCount(), 3);
+    ASSERT_EQ(ui.lstFileSelect->ListCount(), 3);
 
     ClickMerge();
     EXPECT_TRUE(msg.shown.empty());
     EXPECT_EQ(out.Read("all.sql"), "A1\r\nA2\r\n" + kB);
-    EXPECT_EQ(window.txtTartgetPath->Text(), out.At("all.sql"));
+    EXPECT_EQ(ui.txtTartgetPath->Text(), out.At("all.sql"));
 
     // Again onto the file now there: the question first, and Yes replaces it.
     Pick({1});
@@ -102,9 +102,9 @@ TEST_F(MergeWindow, TargetChosenInTheSaveDialog) {
     EXPECT_EQ(save.filter, "Text files (*.txt)|*.txt;*.sql|All Files(*.*)|*.*");
     EXPECT_EQ(save.title, "Save Target File As");
     save.choice = out.At("chosen.txt");
-    QTest::mouseClick(window.cmdFileLookUp, Qt::LeftButton);
+    QTest::mouseClick(ui.cmdFileLookUp, Qt::LeftButton);
     QCoreApplication::processEvents();
-    EXPECT_EQ(window.txtTartgetPath->Text(), out.At("chosen.txt"));
+    EXPECT_EQ(ui.txtTartgetPath->Text(), out.At("chosen.txt"));
 
     Pick({2, 0});
     ClickMerge();

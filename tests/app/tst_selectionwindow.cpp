@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/frmmain.h"
 #include "mainwindowdoubles.h"
+#include "qtmainwindow.h"
 #include "tempfolder.h"
 #include "widgets/qt/commandbutton.h"
 #include "widgets/qt/qtfilelist.h"
@@ -49,11 +49,11 @@ QPoint RowCentre(QAbstractItemView& view, int row) {
 
 class SelectionWindow : public test::MainWindowDoubles, public testing::Test {
   protected:
-    SelectionWindow() : window(Services()) {}
+    SelectionWindow() : ui(Services()) {}
 
     void SetUp() override {
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        ui.window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&ui.window));
     }
 
     // Opens a folder holding these empty files.
@@ -61,24 +61,23 @@ class SelectionWindow : public test::MainWindowDoubles, public testing::Test {
         for (const auto& name : files) {
             folder.Write(name, "");
         }
-        window.myFolders->SetPath(folder.Text());
+        ui.myFolders->SetPath(folder.Text());
         QCoreApplication::processEvents();
-        ASSERT_EQ(window.fileList->ListCount(), static_cast<int>(files.size()));
+        ASSERT_EQ(ui.fileList->ListCount(), static_cast<int>(files.size()));
     }
 
     void ClickFile(int row, Qt::KeyboardModifiers keys = Qt::NoModifier,
                    Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseClick(window.fileList->viewport(), button, keys,
-                          RowCentre(*window.fileList, row));
+        QTest::mouseClick(ui.fileList->viewport(), button, keys, RowCentre(*ui.fileList, row));
         QCoreApplication::processEvents();
     }
 
     // Presses the left button on one row of the merge list, moves to another with the button
     // held, and releases it there.
     void DragMergeRow(int from, int to) {
-        QWidget* viewport = window.lstFileSelect->viewport();
-        const QPoint start = RowCentre(*window.lstFileSelect, from);
-        const QPoint end = RowCentre(*window.lstFileSelect, to);
+        QWidget* viewport = ui.lstFileSelect->viewport();
+        const QPoint start = RowCentre(*ui.lstFileSelect, from);
+        const QPoint end = RowCentre(*ui.lstFileSelect, to);
         QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, start);
         QMouseEvent move(QEvent::MouseMove, end, viewport->mapToGlobal(end), Qt::NoButton,
                          Qt::LeftButton, Qt::NoModifier);
@@ -87,31 +86,31 @@ class SelectionWindow : public test::MainWindowDoubles, public testing::Test {
         QCoreApplication::processEvents();
     }
 
-    frmMain window;
+    test::QtMainWindow ui;
     test::TempFolder folder;
 };
 
 TEST_F(SelectionWindow, PickingFilesKeepsThoseOfAnAcceptedType) {
     Open({"a.txt", "b.exe", "c.SQL", "d.dat"});
-    window.lstFileSelect->AddItem("old.txt");
+    ui.lstFileSelect->AddItem("old.txt");
 
     ClickFile(0);
-    EXPECT_EQ(Items(*window.lstFileSelect), Names{"a.txt"});
+    EXPECT_EQ(Items(*ui.lstFileSelect), Names{"a.txt"});
     ClickFile(1, Qt::ControlModifier);
     ClickFile(2, Qt::ControlModifier);
-    EXPECT_EQ(Items(*window.lstFileSelect), (Names{"a.txt", "c.SQL"}));
-    EXPECT_EQ(QtSelected(*window.fileList), (Names{"a.txt", "c.SQL"}));
-    EXPECT_EQ(window.lstFileSelect->ListIndex(), -1);
+    EXPECT_EQ(Items(*ui.lstFileSelect), (Names{"a.txt", "c.SQL"}));
+    EXPECT_EQ(QtSelected(*ui.fileList), (Names{"a.txt", "c.SQL"}));
+    EXPECT_EQ(ui.lstFileSelect->ListIndex(), -1);
 
     // The keyboard changes only the selection; the next release, of any button, takes it over.
-    window.fileList->setFocus();
-    QTest::keyClick(window.fileList, Qt::Key_A, Qt::ControlModifier);
+    ui.fileList->setFocus();
+    QTest::keyClick(ui.fileList, Qt::Key_A, Qt::ControlModifier);
     QCoreApplication::processEvents();
-    EXPECT_EQ(QtSelected(*window.fileList).size(), 4u);
-    EXPECT_EQ(Items(*window.lstFileSelect), (Names{"a.txt", "c.SQL"}));
+    EXPECT_EQ(QtSelected(*ui.fileList).size(), 4u);
+    EXPECT_EQ(Items(*ui.lstFileSelect), (Names{"a.txt", "c.SQL"}));
     ClickFile(3, Qt::NoModifier, Qt::RightButton);
-    EXPECT_EQ(Items(*window.lstFileSelect), (Names{"a.txt", "c.SQL", "d.dat"}));
-    EXPECT_EQ(QtSelected(*window.fileList), (Names{"a.txt", "c.SQL", "d.dat"}));
+    EXPECT_EQ(Items(*ui.lstFileSelect), (Names{"a.txt", "c.SQL", "d.dat"}));
+    EXPECT_EQ(QtSelected(*ui.fileList), (Names{"a.txt", "c.SQL", "d.dat"}));
     EXPECT_TRUE(msg.shown.empty());
 }
 
@@ -120,38 +119,38 @@ TEST_F(SelectionWindow, DraggingARowAndTheArrowButtonsReorderTheMergeList) {
     ClickFile(0);
     ClickFile(5, Qt::ShiftModifier);
     const Names picked = {"A.txt", "B.txt", "C.txt", "D.txt", "E.txt", "F.txt"};
-    ASSERT_EQ(Items(*window.lstFileSelect), picked);
-    ASSERT_EQ(window.lstFileSelect->ListIndex(), -1);
+    ASSERT_EQ(Items(*ui.lstFileSelect), picked);
+    ASSERT_EQ(ui.lstFileSelect->ListIndex(), -1);
 
-    QTest::mouseClick(window.cmdUp, Qt::LeftButton);  // no current row: nothing moves
-    EXPECT_EQ(Items(*window.lstFileSelect), picked);
+    QTest::mouseClick(ui.cmdUp, Qt::LeftButton);  // no current row: nothing moves
+    EXPECT_EQ(Items(*ui.lstFileSelect), picked);
 
     DragMergeRow(0, 3);
-    EXPECT_EQ(Items(*window.lstFileSelect),
+    EXPECT_EQ(Items(*ui.lstFileSelect),
               (Names{"B.txt", "C.txt", "D.txt", "A.txt", "E.txt", "F.txt"}));
-    EXPECT_EQ(window.lstFileSelect->ListIndex(), 3);
-    EXPECT_EQ(window.lstFileSelect->currentIndex().row(), 3);
+    EXPECT_EQ(ui.lstFileSelect->ListIndex(), 3);
+    EXPECT_EQ(ui.lstFileSelect->currentIndex().row(), 3);
 
-    QTest::mouseClick(window.cmdUp, Qt::LeftButton);
-    EXPECT_EQ(Items(*window.lstFileSelect),
+    QTest::mouseClick(ui.cmdUp, Qt::LeftButton);
+    EXPECT_EQ(Items(*ui.lstFileSelect),
               (Names{"B.txt", "C.txt", "A.txt", "D.txt", "E.txt", "F.txt"}));
-    EXPECT_EQ(window.lstFileSelect->ListIndex(), 2);
-    QTest::mouseClick(window.cmdDown, Qt::LeftButton);
-    QTest::mouseClick(window.cmdDown, Qt::LeftButton);
-    EXPECT_EQ(Items(*window.lstFileSelect),
+    EXPECT_EQ(ui.lstFileSelect->ListIndex(), 2);
+    QTest::mouseClick(ui.cmdDown, Qt::LeftButton);
+    QTest::mouseClick(ui.cmdDown, Qt::LeftButton);
+    EXPECT_EQ(Items(*ui.lstFileSelect),
               (Names{"B.txt", "C.txt", "D.txt", "E.txt", "A.txt", "F.txt"}));
-    EXPECT_EQ(window.lstFileSelect->ListIndex(), 4);
+    EXPECT_EQ(ui.lstFileSelect->ListIndex(), 4);
 
     DragMergeRow(5, 0);
-    EXPECT_EQ(Items(*window.lstFileSelect),
+    EXPECT_EQ(Items(*ui.lstFileSelect),
               (Names{"F.txt", "B.txt", "C.txt", "D.txt", "E.txt", "A.txt"}));
-    EXPECT_EQ(window.lstFileSelect->ListIndex(), 0);
+    EXPECT_EQ(ui.lstFileSelect->ListIndex(), 0);
 
     // A click in the file list rebuilds the merge list in file-list order.
     ClickFile(5, Qt::ControlModifier);
     ClickFile(5, Qt::ControlModifier);
-    EXPECT_EQ(Items(*window.lstFileSelect), picked);
-    EXPECT_EQ(window.lstFileSelect->ListIndex(), -1);
+    EXPECT_EQ(Items(*ui.lstFileSelect), picked);
+    EXPECT_EQ(ui.lstFileSelect->ListIndex(), -1);
 }
 
 TEST_F(SelectionWindow, OpeningAFolderMovesTheFileListAndFailuresStaySilent) {
@@ -159,36 +158,35 @@ TEST_F(SelectionWindow, OpeningAFolderMovesTheFileListAndFailuresStaySilent) {
     const std::string sub = folder.MakeFolder("sub");
     folder.Write("sub/inner.sql", "");
     folder.MakeFolder("vanishing");
-    window.myFolders->SetPath(folder.Text());
+    ui.myFolders->SetPath(folder.Text());
     ClickFile(0);
-    ASSERT_EQ(Items(*window.lstFileSelect), Names{"top.txt"});
+    ASSERT_EQ(Items(*ui.lstFileSelect), Names{"top.txt"});
 
     // The subfolders are entries 0 and 1; a double click opens one.
-    ASSERT_EQ(window.myFolders->ListCount(), 2);
-    window.myFolders->SetListIndex(0);
-    ASSERT_EQ(window.myFolders->List(0), sub);
-    const int subRow = window.myFolders->currentRow();
-    window.myFolders->scrollToItem(window.myFolders->item(subRow));
-    const QPoint subCentre =
-        window.myFolders->visualItemRect(window.myFolders->item(subRow)).center();
+    ASSERT_EQ(ui.myFolders->ListCount(), 2);
+    ui.myFolders->SetListIndex(0);
+    ASSERT_EQ(ui.myFolders->List(0), sub);
+    const int subRow = ui.myFolders->currentRow();
+    ui.myFolders->scrollToItem(ui.myFolders->item(subRow));
+    const QPoint subCentre = ui.myFolders->visualItemRect(ui.myFolders->item(subRow)).center();
     // A double click: a click, then the second press and release.
-    QTest::mouseClick(window.myFolders->viewport(), Qt::LeftButton, Qt::NoModifier, subCentre);
-    QTest::mouseDClick(window.myFolders->viewport(), Qt::LeftButton, Qt::NoModifier, subCentre);
+    QTest::mouseClick(ui.myFolders->viewport(), Qt::LeftButton, Qt::NoModifier, subCentre);
+    QTest::mouseDClick(ui.myFolders->viewport(), Qt::LeftButton, Qt::NoModifier, subCentre);
     QCoreApplication::processEvents();
-    EXPECT_EQ(window.myFolders->Path(), sub);
-    EXPECT_EQ(window.fileList->Path(), sub);
-    EXPECT_EQ(Items(*window.fileList), Names{"inner.sql"});
-    EXPECT_EQ(Items(*window.lstFileSelect), Names{"top.txt"});  // untouched until a release
+    EXPECT_EQ(ui.myFolders->Path(), sub);
+    EXPECT_EQ(ui.fileList->Path(), sub);
+    EXPECT_EQ(Items(*ui.fileList), Names{"inner.sql"});
+    EXPECT_EQ(Items(*ui.lstFileSelect), Names{"top.txt"});  // untouched until a release
 
     // A folder that is gone by the time it is opened leaves both lists as they were.
-    window.myFolders->SetPath(folder.Text());
-    const std::string shown = window.fileList->Path();
+    ui.myFolders->SetPath(folder.Text());
+    const std::string shown = ui.fileList->Path();
     std::filesystem::remove(folder.At("vanishing"));
-    window.myFolders->SetListIndex(1);
-    QTest::keyClick(window.myFolders, Qt::Key_Return);
+    ui.myFolders->SetListIndex(1);
+    QTest::keyClick(ui.myFolders, Qt::Key_Return);
     QCoreApplication::processEvents();
-    EXPECT_EQ(window.fileList->Path(), shown);
-    EXPECT_EQ(Items(*window.fileList), Names{"top.txt"});
+    EXPECT_EQ(ui.fileList->Path(), shown);
+    EXPECT_EQ(Items(*ui.fileList), Names{"top.txt"});
     EXPECT_TRUE(msg.shown.empty());
 }
 

@@ -5,7 +5,8 @@
 
 namespace kelvane::qt {
 
-TabControl::TabControl(QWidget* parent) : QWidget(parent), bar_(new QTabBar(this)) {
+TabControl::TabControl(int stripHeight, QWidget* parent)
+    : QWidget(parent), stripHeight_(stripHeight), bar_(new QTabBar(this)) {
     bar_->setObjectName("tabStrip");
     bar_->setDrawBase(false);
     bar_->setExpanding(false);
@@ -16,7 +17,7 @@ TabControl::TabControl(QWidget* parent) : QWidget(parent), bar_(new QTabBar(this
 QWidget* TabControl::AddPage(const QString& caption) {
     auto* page = new QFrame(this);
     page->setFrameShape(QFrame::StyledPanel);
-    page->setGeometry(0, kStripHeight, width(), height() - kStripHeight);
+    page->setGeometry(0, stripHeight_, width(), height() - stripHeight_);
     pages_.push_back(page);
     bar_->addTab(caption);
     ShowPage(bar_->currentIndex());
@@ -39,9 +40,9 @@ void TabControl::ShowPage(int index) {
 
 void TabControl::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    bar_->setGeometry(0, 0, width(), kStripHeight);
+    bar_->setGeometry(0, 0, width(), stripHeight_);
     for (QWidget* page : pages_) {
-        page->setGeometry(0, kStripHeight, width(), height() - kStripHeight);
+        page->setGeometry(0, stripHeight_, width(), height() - stripHeight_);
     }
 }
 

@@ -15,10 +15,8 @@ class TabControl : public QWidget {
     Q_OBJECT
 
   public:
-    // The height of the tab strip, in device-independent pixels.
-    static constexpr int kStripHeight = 20;
-
-    explicit TabControl(QWidget* parent = nullptr);
+    // `stripHeight` is the height of the tab strip, in device-independent pixels.
+    explicit TabControl(int stripHeight, QWidget* parent = nullptr);
 
     // Adds a page with the given tab caption and returns it; resize the control first.
     QWidget* AddPage(const QString& caption);
@@ -28,7 +26,7 @@ class TabControl : public QWidget {
     QTabBar* TabBar() const { return bar_; }
 
     // Where a point of the tab control lies on a page.
-    static QPoint PagePos(int x, int y) { return {x, y - kStripHeight}; }
+    QPoint PagePos(int x, int y) const { return {x, y - stripHeight_}; }
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -36,6 +34,7 @@ class TabControl : public QWidget {
   private:
     void ShowPage(int index);
 
+    int stripHeight_;
     QTabBar* bar_;
     std::vector<QWidget*> pages_;
 };

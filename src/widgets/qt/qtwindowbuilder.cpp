@@ -1,0 +1,290 @@
+#include "qtwindowbuilder.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "appicons.h"
+#include "commandbutton.h"
+#include "fontface.h"
+#include "linecontrol.h"
+#include "picturebox.h"
+#include "qtdrivelist.h"
+#include "qtfilelist.h"
+#include "qtfolderlist.h"
+#include "qtlistwidget.h"
+#include "qttextbox.h"
+#include "qtwindow.h"
+#include "tabcontrol.h"
+#include "widgets/twips.h"
+#include "widgets/widgeterror.h"
+
+namespace kelvane::qt {
+
+namespace {
+
+// Qt lays out in device-independent pixels, which are pixels at 96 dots per inch.
+constexpr int kDpi = 96;
+
+int Px(int twips) {
+    return TwipsToPixels(twips, kDpi);
+}
+
+QRect Pixels(const TwipsRect& place) {
+    const PixelRect rect = TwipsToPixels(place, kDpi);
+    return {rect.left, rect.top, rect.width, rect.height};
+}
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QIcon PictureIcon(Picture picture) {
+    switch (picture) {
+        case Picture::AppIcon:
+            return AppIcon();
+        case Picture::UpArrow:
+            return UpArrowIcon();
+        case Picture::DownArrow:
+            return DownArrowIcon();
+        case Picture::None:
+            break;
+    }
+    return {};
+}
+
+bool Overlap(const TwipsRect& a, const TwipsRect& b) {
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+           b.top < a.top + a.height;
+}
+
+bool SameContainer(const ControlDesign& a, const ControlDesign& b) {
+    return a.container == b.container && a.page == b.page;
+}
+
+// Where a control's children go, and how their places map into it.
+struct Container {
+    QWidget* widget = nullptr;
+    TabControl* tabs = nullptr;  // for a page of a tab control
+};
+
+class Builder {
+  public:
+    Builder(QtWindow& window, const FormDesign& design, std::map<std::string, QWidget*>& controls,
+            std::map<std::string, QAction*>& menuItems, std::vector<QWidget*>& tabOrder)
+        : window_(window),
+          design_(design),
+          controls_(controls),
+          menuItems_(menuItems),
+          tabOrder_(tabOrder) {}
+
+    void Build() {
+        auto* client = new QWidget(&window_);
+        client->setObjectName("client");
+        client->setFixedSize(Px(design_.width), Px(design_.height));
+        auto* layout = new QVBoxLayout(&window_);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+        layout->addWidget(client);
+        if (!design_.menus.empty()) {
+            layout->setMenuBar(Menus());
+        }
+        containers_[""] = {client, nullptr};
+
+        for (const ControlDesign& control : design_.controls) {
+            QWidget* widget = Make(control, Parent(control).widget);
+            widget->setObjectName(Text(control.name));
+            Place(widget, control);
+            controls_[control.name] = widget;
+        }
+        // The control described first is drawn on top.
+        for (auto it = design_.controls.rbegin(); it != design_.controls.rend(); ++it) {
+            controls_.at(it->name)->raise();
+        }
+        ChainTabOrder();
+    }
+
+  private:
+    QMenuBar* Menus() {
+        auto* bar = new QMenuBar(&window_);
+        for (const MenuDesign& menuDesign : design_.menus) {
+            QMenu* menu = bar->addMenu(Text(menuDesign.caption));
+            menu->setObjectName(Text(menuDesign.name));
+            menuItems_[menuDesign.name] = menu->menuAction();
+            for (const MenuDesign& item : menuDesign.items) {
+                QAction* action = item.caption == "-" ? menu->addSeparator()
+                                                      : menu->addAction(Text(item.caption));
+                action->setObjectName(Text(item.name));
+                menuItems_[item.name] = action;
+            }
+        }
+        return bar;
+    }
+
+    Container Parent(const ControlDesign& control) {
+        const auto found = containers_.find(control.container);
+        if (found == containers_.end()) {
+            throw WidgetError("container " + control.container + " of " + control.name +
+                              " is not described before it");
+        }
+        Container container = found->second;
+        if (container.tabs != nullptr) {
+            container.widget = container.tabs->Page(control.page);
+        }
+        return container;
+    }
+
+    void Place(QWidget* widget, const ControlDesign& control) {
+        QRect place = Pixels(control.place);
+        const Container container = Parent(control);
+        if (container.tabs != nullptr) {
+            place.moveTopLeft(container.tabs->PagePos(place.left(), place.top()));
+        }
+        if (control.kind == ControlKind::Line) {
+            // A line's widget is the line itself, as thick as described.
+            const int thickness = control.lineWidth;
+            place.setHeight(place.height() == 0 ? thickness : place.height());
+            place.setWidth(place.width() == 0 ? thickness : place.width());
+        }
+        widget->setGeometry(place);
+    }
+
+    QWidget* Make(const ControlDesign& control, QWidget* parent) {
+        QWidget* widget = MakeOfKind(control, parent);
+        if (!control.tooltip.empty()) {
+            widget->setToolTip(Text(control.tooltip));
+        }
+        if (!control.font.face.empty()) {
+            widget->setFont(FontFace(control.font));
+        }
+        return widget;
+    }
+
+    QWidget* MakeOfKind(const ControlDesign& control, QWidget* parent) {
+        switch (control.kind) {
+            case ControlKind::Label:
+                return Label(control, parent);
+            case ControlKind::TextBox: {
+                auto* box = new QtTextBox(parent);
+                box->SetMaxLength(control.maxLength);
+                return box;
+            }
+            case ControlKind::Button:
+                return Button(control, parent);
+            case ControlKind::TabControl: {
+                auto* tabs = new TabControl(Px(control.stripHeight), parent);
+                tabs->resize(Pixels(control.place).size());
+                for (const std::string& caption : control.captions) {
+                    tabs->AddPage(Text(caption));
+                }
+                tabs->SetCurrentPage(0);
+                containers_[control.name] = {nullptr, tabs};
+                return tabs;
+            }
+            case ControlKind::Frame: {
+                auto* frame = new QFrame(parent);
+                frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+                containers_[control.name] = {frame, nullptr};
+                return frame;
+            }
+            case ControlKind::DriveList:
+                return new QtDriveList(parent);
+            case ControlKind::FolderList: {
+                auto* folders = new QtFolderList(parent);
+                folders->SetCoveredTop(CoveredTop(control));
+                return folders;
+            }
+            case ControlKind::FileList:
+                return new QtFileList(parent);
+            case ControlKind::ListBox:
+                return new QtListWidget(QtListWidget::Style::SingleSelection, parent);
+            case ControlKind::CheckListBox:
+                return new QtListWidget(QtListWidget::Style::CheckBox, parent);
+            case ControlKind::PictureBox:
+                return new PictureBox(PictureIcon(control.picture), TakesFocus(control), parent);
+            case ControlKind::Line: {
+                const Rgb color = control.color.value_or(Rgb{});
+                return new LineControl(QColor(color.red, color.green, color.blue), parent);
+            }
+        }
+        throw WidgetError("unknown kind of control " + control.name);
+    }
+
+    QWidget* Label(const ControlDesign& control, QWidget* parent) {
+        auto* label = new QLabel(Text(control.Caption()), parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(control.wordWrap);
+        if (control.color) {
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText,
+                             QColor(control.color->red, control.color->green, control.color->blue));
+            label->setPalette(palette);
+        }
+        return label;
+    }
+
+    QWidget* Button(const ControlDesign& control, QWidget* parent) {
+        auto* button = new CommandButton(Text(control.Caption()), parent);
+        if (control.picture != Picture::None) {
+            const QRect place = Pixels(control.place);
+            const int side = std::min(place.width(), place.height()) - 6;
+            button->setIcon(PictureIcon(control.picture));
+            button->setIconSize(QSize(side, side));
+        }
+        if (control.name == design_.defaultButton) {
+            button->setDefault(true);
+        }
+        return button;
+    }
+
+    // How much of a folder list's top edge the controls drawn over it cover: those described
+    // before it in the same container.
+    int CoveredTop(const ControlDesign& folders) const {
+        int covered = 0;
+        for (const ControlDesign& other : design_.controls) {
+            if (&other == &folders) {
+                break;
+            }
+            if (SameContainer(other, folders) && Overlap(other.place, folders.place)) {
+                const int bottom = other.place.top + other.place.height;
+                covered = std::max(covered, Px(bottom) - Px(folders.place.top));
+            }
+        }
+        return covered;
+    }
+
+    void ChainTabOrder() {
+        for (const ControlDesign* control : design_.TabOrder()) {
+            QWidget* widget = controls_.at(control->name);
+            if (auto* tabs = qobject_cast<TabControl*>(widget)) {
+                widget = tabs->TabBar();
+            }
+            tabOrder_.push_back(widget);
+        }
+        for (std::size_t i = 1; i < tabOrder_.size(); ++i) {
+            QWidget::setTabOrder(tabOrder_[i - 1], tabOrder_[i]);
+        }
+    }
+
+    QtWindow& window_;
+    const FormDesign& design_;
+    std::map<std::string, QWidget*>& controls_;
+    std::map<std::string, QAction*>& menuItems_;
+    std::vector<QWidget*>& tabOrder_;
+    std::map<std::string, Container> containers_;
+};
+
+}  // namespace
+
+void QtWindowBuilder::Build(QtWindow& window) {
+    Builder(window, window.design_, window.controls_, window.menuItems_, window.tabOrder_).Build();
+}
+
+}  // namespace kelvane::qt

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "widgets/formdesign.h"
+
+namespace kelvane {
+
+// A place on the screen in pixels.
+struct PixelRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    bool operator==(const PixelRect&) const = default;
+};
+
+// Twips to pixels at `dpi` dots per inch, rounded to the nearest pixel (halves away from zero):
+// 15 twips are one pixel at 96 dpi, 10 at 144.
+int TwipsToPixels(int twips, int dpi);
+
+// Each edge is converted on its own, so that rounding never adds up along a row of controls:
+// the width is the right edge's pixel less the left edge's.
+PixelRect TwipsToPixels(const TwipsRect& place, int dpi);
+
+}  // namespace kelvane

@@ -11,7 +11,7 @@
 
 #include "app/frmmain.h"
 #include "fakewindow.h"
-#include "filetypes/filetypelist.h"
+#include "mainwindowdoubles.h"
 #include "tempfolder.h"
 #include "widgets/folderreader.h"
 
@@ -23,28 +23,11 @@ using test::FakeListWidget;
 using test::FakeTextBox;
 using test::FakeWindow;
 
-class MainWindowEvents : public testing::Test {
+class MainWindowEvents : public test::MainWindowDoubles, public testing::Test {
   public:
-    frmMain::Services Services() {
-        frmMain::Services services;
-        services.msgBox = &msg;
-        services.saveDialog = &save;
-        services.openDocument = [this](Form& by, const std::string& document) {
-            opened.push_back(document);
-            openedBy = &by;
-        };
-        services.showAbout = [this] { ++abouts; };
-        return services;
-    }
-
     FakeTextBox& Box(TextBox& box) { return static_cast<FakeTextBox&>(box); }
     FakeListWidget& List(ListWidget& list) { return static_cast<FakeListWidget&>(list); }
 
-    test::FakeMsgBox msg;
-    test::FakeSaveDialog save;
-    std::vector<std::string> opened;
-    Form* openedBy = nullptr;
-    int abouts = 0;
     test::FakeToolkit toolkit;
     frmMain form{toolkit, Services()};
     FakeWindow& window = static_cast<FakeWindow&>(form.window());

@@ -1,0 +1,42 @@
+#include "commandbutton.h"
+
+#include "pictures.h"
+#include "win32window.h"
+
+namespace kelvane::win32 {
+
+CommandButton::~CommandButton() = default;
+
+bool CommandButton::Make(HWND form, int id) {
+    DWORD style = WS_TABSTOP;
+    style |= Design().name == Window().Design().defaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+    if (Design().picture != Picture::None) {
+        style |= BS_ICON;
+    }
+    return Create("BUTTON", style, 0, Design().Caption(), form, id);
+}
+
+void CommandButton::Place(const PixelRect& place, int dpi) {
+    Control::Place(place, dpi);
+    if (Design().picture != Picture::None) {
+        // The picture fills the button but for a narrow margin.
+        const int side = std::max(8, std::min(place.width, place.height) - MulDiv(6, dpi, 96));
+        SendMessageA(Hwnd(), BM_SETIMAGE, IMAGE_ICON,
+                     reinterpret_cast<LPARAM>(PictureIcon(Design().picture, side)));
+    }
+}
+
+LRESULT CommandButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if ((message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) && GetFocus() != Hwnd()) {
+        // Take the focus first and let a text box's pending check run; if it keeps the focus,
+        // the press is spent.
+        SetFocus(Hwnd());
+        Window().FlushLostFocus();
+        if (GetFocus() != Hwnd()) {
+            return 0;
+        }
+    }
+    return Default(message, wParam, lParam);
+}
+
+}  // namespace kelvane::win32

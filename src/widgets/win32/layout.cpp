@@ -1,0 +1,96 @@
+// Where a window of ours and its controls go, in pixels at the window's DPI.
+#include "layout.h"
+
+#include "control.h"
+#include "win32window.h"
+
+namespace kelvane::win32 {
+
+namespace {
+
+using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+
+// GetDpiForMonitor where the system has it (Windows 8.1 on); the screen's DPI otherwise.
+int DpiOf(HMONITOR monitor) {
+    static const auto getDpi = [] {
+        HMODULE shcore = LoadLibraryA("shcore.dll");
+        FARPROC found = shcore == nullptr ? nullptr : GetProcAddress(shcore, "GetDpiForMonitor");
+        return reinterpret_cast<GetDpiForMonitorFunction>(reinterpret_cast<void*>(found));
+    }();
+    UINT x = 0;
+    UINT y = 0;
+    if (getDpi != nullptr && monitor != nullptr && SUCCEEDED(getDpi(monitor, 0, &x, &y)) && y > 0) {
+        return static_cast<int>(y);
+    }
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
+}  // namespace
+
+PixelRect ClientPlace(const FormDesign& form, const ControlDesign& control, int dpi) {
+    PixelRect place = TwipsToPixels(control.place, dpi);
+    for (const ControlDesign* container = form.Find(control.container); container != nullptr;
+         container = form.Find(container->container)) {
+        const PixelRect outer = TwipsToPixels(container->place, dpi);
+        place.left += outer.left;
+        place.top += outer.top;
+    }
+    return place;
+}
+
+int MonitorDpi(const FormDesign& form) {
+    POINT where{0, 0};
+    if (form.screenPlace) {
+        // Any DPI finds the monitor: the place only has to fall on it.
+        where = {TwipsToPixels(form.screenPlace->x, 96), TwipsToPixels(form.screenPlace->y, 96)};
+    }
+    return DpiOf(MonitorFromPoint(where, MONITOR_DEFAULTTOPRIMARY));
+}
+
+void Win32Window::LayOut(int dpi) {
+    dpi_ = dpi;
+    const int width = TwipsToPixels(design_.width, dpi);
+    const int height = TwipsToPixels(design_.height, dpi);
+    RECT frame{0, 0, width, height};
+    AdjustWindowRectEx(&frame, kFormStyle, menuBar_ != nullptr, kFormExStyle);
+    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+    int left = 0;
+    int top = 0;
+    if (design_.screenPlace && !IsWindowVisible(hwnd_)) {
+        // The client area's top-left corner goes to the described place.
+        left = TwipsToPixels(design_.screenPlace->x, dpi) + frame.left;
+        top = TwipsToPixels(design_.screenPlace->y, dpi) + frame.top;
+    } else {
+        flags |= SWP_NOMOVE;
+    }
+    SetWindowPos(hwnd_, nullptr, left, top, frame.right - frame.left, frame.bottom - frame.top,
+                 flags);
+    // A menu bar that wraps takes more room than foreseen: grow the frame by what is missing.
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    if (client.right != width || client.bottom != height) {
+        RECT outer{};
+        GetWindowRect(hwnd_, &outer);
+        SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left + width - client.right,
+                     outer.bottom - outer.top + height - client.bottom,
+                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+    }
+
+    HFONT windowFont = fonts_.Font(design_.font, dpi);
+    for (const auto& control : controls_) {
+        const ControlDesign& design = control->Design();
+        HFONT font = design.font.face.empty() ? windowFont : fonts_.Font(design.font, dpi);
+        SendMessageA(control->Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        control->Place(ClientPlace(design_, design, dpi), dpi);
+    }
+    if (tooltip_ != nullptr) {
+        SendMessageA(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont), FALSE);
+        SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, MulDiv(320, dpi, 96));
+    }
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+}  // namespace kelvane::win32

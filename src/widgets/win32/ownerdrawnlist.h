@@ -1,0 +1,63 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "control.h"
+
+namespace kelvane::win32 {
+
+// A list box that draws its own rows from texts it keeps itself (an owner-drawn no-data list
+// box): reading or replacing a row's text is O(1), and filling it with many rows at once costs
+// one message, with drawing held back meanwhile. Rows may be indented and carry a small
+// picture or a check box.
+//
+// RowAt finds the row under a point from the top row and the row height, so it stays exact
+// past 65,535 rows, where the list box's own hit test (16-bit) does not.
+class OwnerDrawnList : public Control {
+  public:
+    // `selection` is the list box's selection style: 0, or LBS_EXTENDEDSEL.
+    OwnerDrawnList(Win32Window& window, const ControlDesign& design, DWORD selection);
+
+    bool Make(HWND form, int id) override;
+    void Place(const PixelRect& place, int dpi) override;
+    bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+
+    int Count() const { return static_cast<int>(texts_.size()); }
+    const std::string& Text(int row) const { return texts_[static_cast<std::size_t>(row)]; }
+    // The row under the point (x, y) of the client area; -1 for none.
+    int RowAt(int y) const;
+    int RowHeight() const { return rowHeight_; }
+
+  protected:
+    void SetText(int row, std::string text);
+    void Append(std::string text);
+    void Erase(int row);
+    void ClearRows();
+    // Replaces every row at once.
+    void ResetRows(std::vector<std::string> texts);
+    void InvalidateRow(int row) const;
+    // Where the current row is; -1 for none.
+    int CurrentRow() const;
+    void SetCurrentRow(int row) const;
+
+    // How a row is drawn: indented by some pixels, with a picture or a check box before it.
+    virtual int Indent(int /*row*/) const { return 0; }
+    virtual HICON RowIcon(int /*row*/) const { return nullptr; }
+    // -1 for a row without a check box, else whether it is checked.
+    virtual int CheckMark(int /*row*/) const { return -1; }
+    // The row height for text `textHeight` pixels high.
+    virtual int RowHeightFor(int textHeight, int dpi) const;
+    // The side of a check box or picture, in pixels.
+    int MarkSide() const;
+    // `pixels` at 96 dpi, at the list's DPI.
+    int Scaled(int pixels) const { return MulDiv(pixels, dpi_, 96); }
+
+  private:
+    DWORD selection_;
+    std::vector<std::string> texts_;
+    int rowHeight_ = 16;
+    int dpi_ = 96;
+};
+
+}  // namespace kelvane::win32

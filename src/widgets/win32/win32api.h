@@ -1,0 +1,24 @@
+#pragma once
+
+// The Windows headers as every file of the Win32 layer includes them: the "A" functions and
+// the common controls, without the min and max macros.
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+// clang-format off
+#include <windows.h>
+#include <commctrl.h>
+#include <windowsx.h>
+#include <commdlg.h>
+// clang-format on
+
+namespace kelvane::win32 {
+
+// Messages a window of ours posts to itself. They stay clear of WM_USER .. WM_USER + 2, which
+// the dialog manager uses (DM_GETDEFID and friends).
+inline constexpr UINT kLostFocusMessage = WM_APP + 1;
+
+}  // namespace kelvane::win32

@@ -1,0 +1,143 @@
+#include "win32drivelist.h"
+
+#include <cctype>
+
+#include "widgets/widgeterror.h"
+
+namespace kelvane::win32 {
+
+namespace {
+
+char Letter(const std::string& path) {
+    return path.size() >= 2 && path[1] == ':'
+               ? static_cast<char>(std::toupper(static_cast<unsigned char>(path[0])))
+               : '\0';
+}
+
+}  // namespace
+
+std::vector<std::string> Win32DriveList::Drives() {
+    std::string buffer(1024, '\0');
+    const DWORD length = GetLogicalDriveStringsA(static_cast<DWORD>(buffer.size()), buffer.data());
+    std::vector<std::string> drives;
+    if (length == 0 || length > buffer.size()) {
+        return drives;
+    }
+    for (std::size_t start = 0; start < length && buffer[start] != '\0';) {
+        const std::size_t end = buffer.find('\0', start);
+        std::string drive = buffer.substr(start, end - start);
+        if (Letter(drive) != '\0') {
+            drive[0] = Letter(drive);
+            drives.push_back(drive);
+        }
+        start = end + 1;
+    }
+    return drives;
+}
+
+bool Win32DriveList::Make(HWND form, int id) {
+    if (!Create(WC_COMBOBOXA, WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, "", form, id)) {
+        return false;
+    }
+    Fill();
+    return true;
+}
+
+void Win32DriveList::Place(const PixelRect& place, int dpi) {
+    // A combo box's height is its dropped-down height; the closed box is made as high as
+    // described by sizing its selection field.
+    PixelRect dropped = place;
+    dropped.height = place.height + MulDiv(160, dpi, 96);
+    Control::Place(dropped, dpi);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        RECT closed{};
+        GetWindowRect(Hwnd(), &closed);
+        const int difference = place.height - static_cast<int>(closed.bottom - closed.top);
+        if (difference == 0) {
+            break;
+        }
+        const auto field =
+            static_cast<int>(SendMessageA(Hwnd(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+        SendMessageA(Hwnd(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field + difference);
+    }
+}
+
+bool Win32DriveList::Dropped() const {
+    return SendMessageA(Hwnd(), CB_GETDROPPEDSTATE, 0, 0) != 0;
+}
+
+int Win32DriveList::IndexOf(const std::string& drive) const {
+    for (std::size_t i = 0; i < drives_.size(); ++i) {
+        if (Letter(drives_[i]) == Letter(drive)) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+void Win32DriveList::Fill() {
+    drives_ = Drives();
+    if (!drive_.empty() && IndexOf(drive_) < 0) {
+        drives_.push_back(drive_);  // chosen before it went away
+    }
+    SendMessageA(Hwnd(), CB_RESETCONTENT, 0, 0);
+    for (const std::string& drive : drives_) {
+        SendMessageA(Hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(drive.c_str()));
+    }
+    if (drive_.empty() && !drives_.empty()) {
+        drive_ = drives_.front();
+    }
+    SendMessageA(Hwnd(), CB_SETCURSEL, static_cast<WPARAM>(IndexOf(drive_)), 0);
+}
+
+void Win32DriveList::SetDrive(const std::string& drive) {
+    std::string path = drive;
+    if (Letter(path) == '\0') {
+        char full[MAX_PATH] = {};
+        if (GetFullPathNameA(drive.c_str(), MAX_PATH, full, nullptr) != 0) {
+            path = full;
+        }
+    }
+    const int index = IndexOf(path);
+    if (index < 0) {
+        throw WidgetError("no drive holds " + drive);
+    }
+    drive_ = drives_[static_cast<std::size_t>(index)];
+    SendMessageA(Hwnd(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);  // raises no CBN_SELCHANGE
+}
+
+void Win32DriveList::Pick() {
+    const auto index = static_cast<int>(SendMessageA(Hwnd(), CB_GETCURSEL, 0, 0));
+    if (index < 0 || index >= static_cast<int>(drives_.size())) {
+        return;
+    }
+    const std::string& picked = drives_[static_cast<std::size_t>(index)];
+    if (picked == drive_) {
+        return;
+    }
+    drive_ = picked;
+    Raise(Event::Change);
+}
+
+void Win32DriveList::OnCommand(WORD code) {
+    switch (code) {
+        case CBN_DROPDOWN:
+            Fill();
+            break;
+        case CBN_SELCHANGE:
+            if (!Dropped()) {
+                Pick();  // the arrow keys or the wheel on the closed list
+            }
+            break;
+        case CBN_SELENDOK:
+            Pick();
+            break;
+        case CBN_SELENDCANCEL:
+            SendMessageA(Hwnd(), CB_SETCURSEL, static_cast<WPARAM>(IndexOf(drive_)), 0);
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace kelvane::win32

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+
+#include "ownerdrawnlist.h"
+#include "widgets/filelist.h"
+
+namespace kelvane::win32 {
+
+// The file list: the files of Path in natural order, hidden and system ones left out, with
+// extended multiple selection (click, Shift+click, Ctrl+click, dragging, the arrow keys).
+// A folder of 100,000 files fills it in one step.
+//
+// MouseUp is raised when a button that went down over the list comes up, wherever the pointer
+// then is: the list holds the mouse for every button it saw go down. A right or middle click
+// never changes the selection.
+class Win32FileList : public OwnerDrawnList, public FileList {
+  public:
+    Win32FileList(Win32Window& window, const ControlDesign& design);
+
+    bool Raises(Event event) const override { return event == Event::MouseUp; }
+
+    std::string Path() const override { return path_; }
+    void SetPath(const std::string& path) override;
+    int ListCount() const override { return Count(); }
+    std::string List(int index) const override;
+    bool Selected(int index) const override;
+    void SetSelected(int index, bool selected) override;
+
+  protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  private:
+    void Check(int index) const;
+
+    std::string path_;
+    int pressed_ = 0;  // the MouseEvent buttons that went down over the list and are still down
+};
+
+}  // namespace kelvane::win32

@@ -1,0 +1,77 @@
+#include "win32textbox.h"
+
+#include "widgets/widgeterror.h"
+#include "win32window.h"
+
+namespace kelvane::win32 {
+
+bool Win32TextBox::Make(HWND form, int id) {
+    if (!Create("EDIT", WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, "", form, id)) {
+        return false;
+    }
+    SetMaxLength(Design().maxLength);
+    return true;
+}
+
+void Win32TextBox::FocusByKeyboard() {
+    ::SetFocus(Hwnd());
+    SendMessageA(Hwnd(), EM_SETSEL, 0, -1);
+}
+
+std::string Win32TextBox::Text() const {
+    return WindowText(Hwnd());
+}
+
+void Win32TextBox::SetText(const std::string& text) {
+    SetWindowTextA(Hwnd(), text.c_str());
+}
+
+int Win32TextBox::SelStart() const {
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageA(Hwnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    return static_cast<int>(start);
+}
+
+void Win32TextBox::SetSelStart(int start) {
+    SendMessageA(Hwnd(), EM_SETSEL, static_cast<WPARAM>(start), start);
+}
+
+int Win32TextBox::SelLength() const {
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageA(Hwnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    return static_cast<int>(end - start);
+}
+
+void Win32TextBox::SetSelLength(int length) {
+    const int start = SelStart();
+    SendMessageA(Hwnd(), EM_SETSEL, static_cast<WPARAM>(start), start + (length > 0 ? length : 0));
+}
+
+void Win32TextBox::SetFocus() {
+    if (!IsWindowVisible(Hwnd())) {
+        throw WidgetError("a hidden text box can't take the focus");
+    }
+    ::SetFocus(Hwnd());
+}
+
+void Win32TextBox::SetMaxLength(int length) {
+    maxLength_ = length > 0 ? length : 0;
+    SendMessageA(Hwnd(), EM_SETLIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
+}
+
+LRESULT Win32TextBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = Default(message, wParam, lParam);
+    if (message == WM_KILLFOCUS) {
+        HWND next = reinterpret_cast<HWND>(wParam);
+        if (next != nullptr && IsChild(Window().Hwnd(), next)) {
+            Window().QueueLostFocus(*this);
+        }
+    }
+    return result;
+}
+
+}  // namespace kelvane::win32

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "control.h"
+#include "widgets/textbox.h"
+
+namespace kelvane::win32 {
+
+// A one-line edit box. Text crosses as 8-bit bytes; SelStart and SelLength are the edit's own
+// positions. MaxLength is enforced while typing (0 for no limit).
+//
+// LostFocus is raised when the focus has moved from the box to another control of the same
+// window (mouse, Tab, an access key or a SetFocus), never when the window merely loses
+// activation (another program, a message box opening, a menu). It is never raised inside the
+// focus change itself: the window runs it at the next turn of its loop, or just before a button
+// click, so its handler may show a message box and give the focus back.
+class Win32TextBox : public Control, public TextBox {
+  public:
+    using Control::Control;
+
+    bool Make(HWND form, int id) override;
+    bool Raises(Event event) const override { return event == Event::LostFocus; }
+    void FocusByKeyboard() override;
+
+    std::string Text() const override;
+    void SetText(const std::string& text) override;
+    int SelStart() const override;
+    void SetSelStart(int start) override;
+    int SelLength() const override;
+    void SetSelLength(int length) override;
+    // Raises WidgetError for a box on a page that isn't shown: giving it the focus would leave
+    // the user typing into a box no one sees.
+    void SetFocus() override;
+    int MaxLength() const override { return maxLength_; }
+    void SetMaxLength(int length) override;
+
+  protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  private:
+    int maxLength_ = 0;
+};
+
+}  // namespace kelvane::win32

@@ -51,26 +51,49 @@ void OwnerDrawnList::SetText(int row, std::string text) {
 
 void OwnerDrawnList::Append(std::string text) {
     texts_.push_back(std::move(text));
-    SendMessageA(Hwnd(), LB_ADDSTRING, 0, 0);
+    if (shown_ + 1 == texts_.size()) {
+        PostMessageA(Hwnd(), WM_NULL, 0, 0);  // so that an idle list box shows the rows soon
+    }
+}
+
+void OwnerDrawnList::Sync() const {
+    if (shown_ == texts_.size() || Hwnd() == nullptr) {
+        return;
+    }
+    shown_ = texts_.size();  // first: the messages below come back through OnMessage
+    const LRESULT current = SendMessageA(Hwnd(), LB_GETCURSEL, 0, 0);
+    SendMessageA(Hwnd(), LB_SETCOUNT, shown_, 0);
+    if (current >= 0) {
+        SendMessageA(Hwnd(), LB_SETCURSEL, static_cast<WPARAM>(current), 0);
+    }
 }
 
 void OwnerDrawnList::Erase(int row) {
-    SendMessageA(Hwnd(), LB_DELETESTRING, static_cast<WPARAM>(row), 0);
+    Sync();
     texts_.erase(texts_.begin() + row);
+    shown_ = texts_.size();
+    SendMessageA(Hwnd(), LB_DELETESTRING, static_cast<WPARAM>(row), 0);
 }
 
 void OwnerDrawnList::ClearRows() {
-    SendMessageA(Hwnd(), LB_RESETCONTENT, 0, 0);
     texts_.clear();
+    shown_ = 0;
+    SendMessageA(Hwnd(), LB_RESETCONTENT, 0, 0);
 }
 
 void OwnerDrawnList::ResetRows(std::vector<std::string> texts) {
     SendMessageA(Hwnd(), WM_SETREDRAW, FALSE, 0);
-    SendMessageA(Hwnd(), LB_RESETCONTENT, 0, 0);
     texts_ = std::move(texts);
-    SendMessageA(Hwnd(), LB_SETCOUNT, texts_.size(), 0);
+    shown_ = texts_.size();
+    SendMessageA(Hwnd(), LB_RESETCONTENT, 0, 0);
+    SendMessageA(Hwnd(), LB_SETCOUNT, shown_, 0);
     SendMessageA(Hwnd(), WM_SETREDRAW, TRUE, 0);
     InvalidateRect(Hwnd(), nullptr, TRUE);
+}
+
+LRESULT OwnerDrawnList::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    Sync();
+    return Default(message, wParam, lParam);
 }
 
 void OwnerDrawnList::InvalidateRow(int row) const {
@@ -91,6 +114,7 @@ void OwnerDrawnList::SetCurrentRow(int row) const {
 }
 
 bool OwnerDrawnList::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    Sync();
     const int row = static_cast<int>(item.itemID);
     if (item.itemID == static_cast<UINT>(-1) || row >= Count()) {
         if ((item.itemState & ODS_FOCUS) != 0) {

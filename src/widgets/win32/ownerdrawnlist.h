@@ -8,8 +8,9 @@
 namespace kelvane::win32 {
 
 // A list box that draws its own rows from texts it keeps itself (an owner-drawn no-data list
-// box): reading or replacing a row's text is O(1), and filling it with many rows at once costs
-// one message, with drawing held back meanwhile. Rows may be indented and carry a small
+// box): reading or replacing a row's text is O(1), and filling it with many rows costs one
+// message: rows appended one by one reach the list box together, as one new count, before it
+// next handles any message (a paint, a click, a query). Rows may be indented and carry a small
 // picture or a check box.
 //
 // RowAt finds the row under a point from the top row and the row height, so it stays exact
@@ -30,6 +31,7 @@ class OwnerDrawnList : public Control {
     int RowHeight() const { return rowHeight_; }
 
   protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void SetText(int row, std::string text);
     void Append(std::string text);
     void Erase(int row);
@@ -54,8 +56,12 @@ class OwnerDrawnList : public Control {
     int Scaled(int pixels) const { return MulDiv(pixels, dpi_, 96); }
 
   private:
+    // Tells the list box the rows appended since it last heard.
+    void Sync() const;
+
     DWORD selection_;
     std::vector<std::string> texts_;
+    mutable std::size_t shown_ = 0;  // the rows the list box knows of
     int rowHeight_ = 16;
     int dpi_ = 96;
 };

@@ -45,20 +45,22 @@ bool Win32DriveList::Make(HWND form, int id) {
 
 void Win32DriveList::Place(const PixelRect& place, int dpi) {
     // A combo box's height is its dropped-down height; the closed box is made as high as
-    // described by sizing its selection field.
+    // described by sizing its selection field, which takes effect at the next move.
     PixelRect dropped = place;
     dropped.height = place.height + MulDiv(160, dpi, 96);
-    Control::Place(dropped, dpi);
-    for (int attempt = 0; attempt < 3; ++attempt) {
+    auto field =
+        static_cast<int>(SendMessageA(Hwnd(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        Control::Place(dropped, dpi);
         RECT closed{};
         GetWindowRect(Hwnd(), &closed);
         const int difference = place.height - static_cast<int>(closed.bottom - closed.top);
         if (difference == 0) {
             break;
         }
-        const auto field =
-            static_cast<int>(SendMessageA(Hwnd(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
-        SendMessageA(Hwnd(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field + difference);
+        // Systems differ in what the field's height counts, so correct by what was seen.
+        field += difference;
+        SendMessageA(Hwnd(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
     }
 }
 

@@ -65,7 +65,7 @@ LRESULT Win32FileList::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             pressed_ &= ~event.button;
             LRESULT result = 0;
             if (message == WM_LBUTTONUP) {
-                result = Default(message, wParam, lParam);
+                result = OwnerDrawnList::OnMessage(message, wParam, lParam);
             } else if (pressed_ == 0 && GetCapture() == Hwnd()) {
                 ReleaseCapture();
             }
@@ -77,7 +77,7 @@ LRESULT Win32FileList::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             break;
     }
-    return Default(message, wParam, lParam);
+    return OwnerDrawnList::OnMessage(message, wParam, lParam);
 }
 
 }  // namespace kelvane::win32

@@ -178,13 +178,13 @@ void Win32FolderList::OpenRow(int row) {
 LRESULT Win32FolderList::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_NCCALCSIZE: {
-            const LRESULT result = Default(message, wParam, lParam);
+            const LRESULT result = OwnerDrawnList::OnMessage(message, wParam, lParam);
             RECT& client = *reinterpret_cast<RECT*>(lParam);  // rgrc[0] when wParam is TRUE
             client.top = std::min(client.top + coveredTop_, client.bottom);
             return result;
         }
         case WM_LBUTTONDBLCLK: {
-            const LRESULT result = Default(message, wParam, lParam);
+            const LRESULT result = OwnerDrawnList::OnMessage(message, wParam, lParam);
             OpenRow(CurrentRow());
             return result;
         }
@@ -197,7 +197,7 @@ LRESULT Win32FolderList::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             break;
     }
-    return Default(message, wParam, lParam);
+    return OwnerDrawnList::OnMessage(message, wParam, lParam);
 }
 
 }  // namespace kelvane::win32

@@ -99,7 +99,7 @@ LRESULT Win32ListWidget::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (message == WM_LBUTTONDOWN && OnCheckBox(x, y)) {
                 Toggle(RowAt(y));
             }
-            const LRESULT result = Default(message, wParam, lParam);
+            const LRESULT result = OwnerDrawnList::OnMessage(message, wParam, lParam);
             Raise(Event::MouseDown, ToMouseEvent(message, wParam, lParam));
             return result;
         }
@@ -111,7 +111,7 @@ LRESULT Win32ListWidget::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
         case WM_MBUTTONUP: {
-            const LRESULT result = Default(message, wParam, lParam);
+            const LRESULT result = OwnerDrawnList::OnMessage(message, wParam, lParam);
             Raise(Event::MouseUp, ToMouseEvent(message, wParam, lParam));
             return result;
         }
@@ -124,7 +124,7 @@ LRESULT Win32ListWidget::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             break;
     }
-    return Default(message, wParam, lParam);
+    return OwnerDrawnList::OnMessage(message, wParam, lParam);
 }
 
 }  // namespace kelvane::win32

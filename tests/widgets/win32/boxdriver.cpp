@@ -1,0 +1,113 @@
+#include "boxdriver.h"
+
+#include "widgets/win32/control.h"
+#include "widgets/win32/messageloop.h"
+
+namespace kelvane::win32::test {
+
+namespace {
+
+BoxDriver* gDriver = nullptr;
+
+HICON IconOf(HWND box) {
+    HICON icon = nullptr;
+    EnumChildWindows(
+        box,
+        [](HWND child, LPARAM found) -> BOOL {
+            if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+                *reinterpret_cast<HICON*>(found) =
+                    reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&icon));
+    return icon;
+}
+
+}  // namespace
+
+bool PumpUntil(const std::function<bool()>& done) {
+    for (int round = 0; round < 1000 && !done(); ++round) {
+        PumpPending();
+        if (!done()) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        }
+    }
+    PumpPending();
+    return done();
+}
+
+BoxDriver::BoxDriver() {
+    gDriver = this;
+    timer_ = SetTimer(nullptr, 0, 50, &BoxDriver::OnTimer);
+}
+
+BoxDriver::~BoxDriver() {
+    KillTimer(nullptr, timer_);
+    gDriver = nullptr;
+}
+
+void CALLBACK BoxDriver::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+    if (gDriver != nullptr) {
+        gDriver->Look();
+    }
+}
+
+void BoxDriver::Look() {
+    for (auto it = handled_.begin(); it != handled_.end();) {
+        it = IsWindow(*it) ? std::next(it) : handled_.erase(it);
+    }
+    HWND box = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM found) -> BOOL {
+            char name[16] = {};
+            GetClassNameA(window, name, sizeof(name));
+            if (lstrcmpA(name, "#32770") == 0 && IsWindowVisible(window) &&
+                gDriver->handled_.count(window) == 0) {
+                *reinterpret_cast<HWND*>(found) = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&box));
+    if (box == nullptr) {
+        return;
+    }
+    handled_.insert(box);
+    HWND text = GetDlgItem(box, 0xFFFF);
+    seen.push_back(
+        {WindowText(box), text == nullptr ? std::string() : WindowText(text), IconOf(box)});
+    if (next_ < script_.size()) {
+        script_[next_++](box);
+        return;
+    }
+    ++unexpected;
+    for (const int id : {IDNO, IDCANCEL, IDOK}) {
+        if (HWND button = GetDlgItem(box, id)) {
+            PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(button));
+            return;
+        }
+    }
+}
+
+BoxDriver::Action BoxDriver::Press(int id) {
+    return [id](HWND box) { SendMessageA(GetDlgItem(box, id), BM_CLICK, 0, 0); };
+}
+
+BoxDriver::Action BoxDriver::Key(WPARAM key) {
+    return [key](HWND box) {
+        HWND focus = GetFocus();
+        HWND target = focus != nullptr && IsChild(box, focus) ? focus : box;
+        PostMessageA(target, WM_KEYDOWN, key, 1);
+        PostMessageA(target, WM_KEYUP, key, 0xC0000001);
+    };
+}
+
+BoxDriver::Action BoxDriver::CloseBox() {
+    return [](HWND box) { PostMessageA(box, WM_SYSCOMMAND, SC_CLOSE, 0); };
+}
+
+}  // namespace kelvane::win32::test

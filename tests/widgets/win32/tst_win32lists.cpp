@@ -1,0 +1,213 @@
+// The Win32 lists: their selection rules, the mouse events the program relies on, the drag in
+// the merge list, and rows past 65,535.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/frmmaindesign.h"
+#include "tempfolder.h"
+#include "widgets/win32/messageloop.h"
+#include "widgets/win32/ownerdrawnlist.h"
+#include "widgets/win32/plaincontrols.h"
+#include "widgets/win32/win32toolkit.h"
+#include "widgets/win32/win32window.h"
+
+namespace kelvane::win32 {
+namespace {
+
+class ListsTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(form_.Complete());
+        form_.Show();
+    }
+
+    // Posts a mouse message to a list at the middle of a row (its top row counting as 0).
+    void Mouse(const std::string& list, UINT message, int visibleRow, WPARAM keys = 0, int x = 30) {
+        auto* control = dynamic_cast<OwnerDrawnList*>(form_.Find(list));
+        const int y = visibleRow * control->RowHeight() + control->RowHeight() / 2;
+        // The pointer goes there too: a list holding the mouse follows the real pointer.
+        POINT screen{x, y};
+        ClientToScreen(control->Hwnd(), &screen);
+        SetCursorPos(screen.x, screen.y);
+        PostMessageA(control->Hwnd(), message, keys, MAKELPARAM(x, y));
+        PumpPending();
+    }
+    void ShowOptions() { dynamic_cast<TabControl*>(form_.Find("SSTab1"))->SetCurrentPage(1); }
+    void Fill(ListWidget& list, const std::vector<std::string>& rows) {
+        for (const std::string& row : rows) {
+            list.AddItem(row);
+        }
+    }
+    std::vector<std::string> Rows(ListWidget& list) {
+        std::vector<std::string> rows;
+        for (int i = 0; i < list.ListCount(); ++i) {
+            rows.push_back(list.List(i));
+        }
+        return rows;
+    }
+
+    Win32Toolkit toolkit_{96};
+    std::unique_ptr<Window> window_ = toolkit_.Build(frmMainDesign());
+    Win32Window& form_ = dynamic_cast<Win32Window&>(*window_);
+    ListWidget& merge_ = form_.ListNamed("lstFileSelect");
+    ListWidget& types_ = form_.ListNamed("lstFileType");
+    FileList& files_ = form_.FileListNamed("fileList");
+};
+
+TEST_F(ListsTest, SingleSelectionKeepsOneSelectedRowAndItIsTheCurrentOne) {
+    Fill(merge_, {"A", "B", "C"});
+    merge_.SetSelected(1, true);
+    merge_.SetSelected(2, true);
+    EXPECT_EQ(merge_.ListIndex(), 2);
+    EXPECT_FALSE(merge_.Selected(1));
+    EXPECT_TRUE(merge_.Selected(2));
+    merge_.SetSelected(2, false);
+    EXPECT_EQ(merge_.ListIndex(), -1);
+}
+
+TEST_F(ListsTest, CheckBoxesAreMarksOfTheirOwnApartFromTheHighlight) {
+    ShowOptions();
+    Fill(types_, {"TXT", "SQL", "DAT"});
+    types_.SetSelected(0, true);
+    types_.SetSelected(2, true);
+    EXPECT_EQ(types_.ListIndex(), -1);
+    Mouse("lstFileType", WM_LBUTTONDOWN, 1, MK_LBUTTON, 6);  // on row 1's box
+    Mouse("lstFileType", WM_LBUTTONUP, 1, 0, 6);
+    EXPECT_TRUE(types_.Selected(0));
+    EXPECT_TRUE(types_.Selected(1));
+    EXPECT_TRUE(types_.Selected(2));
+    EXPECT_EQ(types_.ListIndex(), 1);
+    Mouse("lstFileType", WM_LBUTTONDOWN, 0, MK_LBUTTON, 60);  // on row 0's text
+    Mouse("lstFileType", WM_LBUTTONUP, 0, 0, 60);
+    EXPECT_TRUE(types_.Selected(0));
+    EXPECT_EQ(types_.ListIndex(), 0);
+}
+
+TEST_F(ListsTest, NoMergeRowIsCurrentAfterARebuildEvenWhenTheListTakesTheFocus) {
+    Fill(merge_, {"A", "B", "C"});
+    merge_.SetSelected(1, true);
+    merge_.Clear();
+    Fill(merge_, {"D", "E"});
+    SetFocus(form_.Find("lstFileSelect")->Hwnd());
+    PumpPending();
+    EXPECT_EQ(merge_.ListIndex(), -1);
+}
+
+struct DragCase {
+    int from;
+    int to;
+};
+
+class DragTest : public ListsTest, public testing::WithParamInterface<DragCase> {};
+
+TEST_P(DragTest, PressMakesTheRowCurrentAndTheCurrentRowFollowsThePointer) {
+    Fill(merge_, {"A", "B", "C", "D", "E", "F"});
+    std::vector<int> atDown;
+    std::vector<int> atUp;
+    form_.On("lstFileSelect", Event::MouseDown,
+             [&](const MouseEvent&) { atDown.push_back(merge_.ListIndex()); });
+    form_.On("lstFileSelect", Event::MouseUp,
+             [&](const MouseEvent&) { atUp.push_back(merge_.ListIndex()); });
+    const int from = GetParam().from;
+    const int to = GetParam().to;
+    Mouse("lstFileSelect", WM_LBUTTONDOWN, from, MK_LBUTTON);
+    for (int row = from; row != to;) {
+        row += to > from ? 1 : -1;
+        Mouse("lstFileSelect", WM_MOUSEMOVE, row, MK_LBUTTON);
+        EXPECT_EQ(merge_.ListIndex(), row);
+    }
+    Mouse("lstFileSelect", WM_LBUTTONUP, to);
+    EXPECT_EQ(atDown, std::vector<int>{from});
+    EXPECT_EQ(atUp, std::vector<int>{to});
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, DragTest,
+                         testing::Values(DragCase{0, 3}, DragCase{3, 0}, DragCase{5, 1},
+                                         DragCase{2, 2}));
+
+TEST_F(ListsTest, OnlyTheLeftButtonPicksAMergeRowAndEveryButtonIsReported) {
+    Fill(merge_, {"A", "B"});
+    std::vector<int> buttons;
+    form_.On("lstFileSelect", Event::MouseDown,
+             [&](const MouseEvent& m) { buttons.push_back(m.button); });
+    Mouse("lstFileSelect", WM_RBUTTONDOWN, 1, MK_RBUTTON);
+    Mouse("lstFileSelect", WM_RBUTTONUP, 1);
+    EXPECT_EQ(merge_.ListIndex(), -1);
+    EXPECT_EQ(buttons, std::vector<int>{MouseEvent::RightButton});
+}
+
+struct FileMouseCase {
+    const char* name;
+    std::vector<std::pair<UINT, int>> messages;  // message and visible row
+    int releases;                                // MouseUp events raised
+    std::vector<bool> selected;
+};
+
+class FileListMouseTest : public ListsTest, public testing::WithParamInterface<FileMouseCase> {};
+
+TEST_P(FileListMouseTest, RaisesMouseUpForEachButtonPressedOverIt) {
+    kelvane::test::TempFolder folder;
+    for (const char* name : {"a.txt", "b.txt", "c.txt"}) {
+        folder.Write(name, "x");
+    }
+    files_.SetPath(folder.Text());
+    ASSERT_EQ(files_.ListCount(), 3);
+    files_.SetSelected(1, true);
+    int releases = 0;
+    form_.On("fileList", Event::MouseUp, [&](const MouseEvent&) { ++releases; });
+    for (const auto& [message, row] : GetParam().messages) {
+        const WPARAM keys = message == WM_LBUTTONDOWN   ? MK_LBUTTON
+                            : message == WM_RBUTTONDOWN ? MK_RBUTTON
+                                                        : 0;
+        Mouse("fileList", message, row, keys);
+    }
+    EXPECT_EQ(releases, GetParam().releases);
+    std::vector<bool> selected;
+    for (int i = 0; i < files_.ListCount(); ++i) {
+        selected.push_back(files_.Selected(i));
+    }
+    EXPECT_EQ(selected, GetParam().selected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Clicks, FileListMouseTest,
+                         testing::Values(FileMouseCase{"LeftClickPicksOne",
+                                                       {{WM_LBUTTONDOWN, 2}, {WM_LBUTTONUP, 2}},
+                                                       1,
+                                                       {false, false, true}},
+                                         FileMouseCase{"RightClickKeepsTheSelection",
+                                                       {{WM_RBUTTONDOWN, 2}, {WM_RBUTTONUP, 2}},
+                                                       1,
+                                                       {false, true, false}},
+                                         FileMouseCase{"ReleasedBelowTheRows",
+                                                       {{WM_RBUTTONDOWN, 0}, {WM_RBUTTONUP, 40}},
+                                                       1,
+                                                       {false, true, false}},
+                                         FileMouseCase{"ReleaseWithoutPress",
+                                                       {{WM_LBUTTONUP, 0}, {WM_RBUTTONUP, 0}},
+                                                       0,
+                                                       {false, true, false}}),
+                         [](const testing::TestParamInfo<FileMouseCase>& param) {
+                             return param.param.name;
+                         });
+
+TEST_F(ListsTest, HitsRowsPast65535) {
+    ShowOptions();
+    constexpr int kRows = 70000;
+    for (int i = 0; i < kRows; ++i) {
+        types_.AddItem("T" + std::to_string(i));
+    }
+    HWND list = form_.Find("lstFileType")->Hwnd();
+    SendMessageA(list, LB_SETTOPINDEX, 69990, 0);
+    const auto top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+    ASSERT_GT(top, 65536);
+    Mouse("lstFileType", WM_LBUTTONDOWN, 1, MK_LBUTTON, 6);
+    Mouse("lstFileType", WM_LBUTTONUP, 1, 0, 6);
+    EXPECT_TRUE(types_.Selected(top + 1));
+    EXPECT_FALSE(types_.Selected(top + 1 - 65536));
+    EXPECT_EQ(types_.ListIndex(), top + 1);
+}
+
+}  // namespace
+}  // namespace kelvane::win32

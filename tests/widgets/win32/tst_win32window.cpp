@@ -1,0 +1,212 @@
+// The two windows as the Win32 toolkit builds them: every control at its place, the Tab order,
+// Enter, Esc, access keys and the close box.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/frmaboutdesign.h"
+#include "app/frmmaindesign.h"
+#include "boxdriver.h"
+#include "widgets/win32/control.h"
+#include "widgets/win32/messageloop.h"
+#include "widgets/win32/plaincontrols.h"
+#include "widgets/win32/win32toolkit.h"
+#include "widgets/win32/win32window.h"
+
+namespace kelvane::win32 {
+namespace {
+
+using test::PumpUntil;
+
+// A window built at 96 dpi, shown, with every click counted by control name.
+class Built {
+  public:
+    explicit Built(const FormDesign& design)
+        : window_(toolkit_.Build(design)), form_(dynamic_cast<Win32Window&>(*window_)) {
+        for (const ControlDesign& control : design.controls) {
+            if (control.kind == ControlKind::Button) {
+                form_.On(control.name, Event::Click,
+                         [this, name = control.name](const MouseEvent&) { ++clicks[name]; });
+            }
+        }
+        form_.OnUnload([this] { ++unloads; });
+    }
+
+    Win32Window& form() { return form_; }
+    HWND Hwnd(const std::string& name) { return form_.Find(name)->Hwnd(); }
+    std::string Focused() {
+        const Control* control = form_.ControlOf(GetFocus());
+        return control == nullptr ? "" : control->Name();
+    }
+    void Key(UINT message, WPARAM key) {
+        PostMessageA(GetFocus(), message, key, message == WM_SYSCHAR ? 1 << 29 : 1);
+        PumpPending();
+    }
+
+    std::map<std::string, int> clicks;
+    int unloads = 0;
+
+  private:
+    Win32Toolkit toolkit_{96};
+    std::unique_ptr<Window> window_;
+    Win32Window& form_;
+};
+
+// Where a control's window really is, in pixels from the top-left corner of its container
+// (the client area, the tab control, or the frame).
+PixelRect PlaceInContainer(Win32Window& form, const ControlDesign& control) {
+    auto rectIn = [&form](HWND hwnd) {
+        RECT rect{};
+        GetWindowRect(hwnd, &rect);
+        MapWindowPoints(nullptr, form.Hwnd(), reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    };
+    const RECT own = rectIn(form.Find(control.name)->Hwnd());
+    RECT outer{};
+    if (!control.container.empty()) {
+        outer = rectIn(form.Find(control.container)->Hwnd());
+    }
+    return {own.left - outer.left, own.top - outer.top, own.right - own.left, own.bottom - own.top};
+}
+
+class WindowGeometryTest : public testing::TestWithParam<const FormDesign*> {};
+
+TEST_P(WindowGeometryTest, PutsEveryControlAtItsDescribedPixelsAt96Dpi) {
+    const FormDesign& design = *GetParam();
+    Built built(design);
+    ASSERT_TRUE(built.form().Complete());
+    RECT client{};
+    GetClientRect(built.form().Hwnd(), &client);
+    EXPECT_EQ(client.right, TwipsToPixels(design.width, 96));
+    EXPECT_EQ(client.bottom, TwipsToPixels(design.height, 96));
+    for (const ControlDesign& control : design.controls) {
+        SCOPED_TRACE(control.name);
+        PixelRect expected = TwipsToPixels(control.place, 96);
+        if (control.kind == ControlKind::Line) {
+            expected.height = control.lineWidth;
+        }
+        EXPECT_EQ(PlaceInContainer(built.form(), control), expected);
+    }
+    if (design.screenPlace) {
+        POINT corner{0, 0};
+        ClientToScreen(built.form().Hwnd(), &corner);
+        EXPECT_EQ(corner.x, TwipsToPixels(design.screenPlace->x, 96));
+        EXPECT_EQ(corner.y, TwipsToPixels(design.screenPlace->y, 96));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothWindows, WindowGeometryTest,
+                         testing::Values(&frmMainDesign(), &frmAboutDesign()));
+
+TEST(WindowTest, HasAFixedBorderWithACloseBoxAndNoTaskbarButton) {
+    Built built(frmMainDesign());
+    ASSERT_TRUE(built.form().Complete());
+    const LONG style = GetWindowLongA(built.form().Hwnd(), GWL_STYLE);
+    EXPECT_NE(style & WS_SYSMENU, 0);
+    EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
+    EXPECT_NE(GetWindow(built.form().Hwnd(), GW_OWNER), nullptr);  // owned: no taskbar button
+    EXPECT_EQ(GetWindowLongA(built.form().Hwnd(), GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
+}
+
+struct TabCase {
+    int page;
+    std::vector<std::string> order;  // from cmdClose round to cmdClose
+};
+
+class TabOrderTest : public testing::TestWithParam<TabCase> {};
+
+TEST_P(TabOrderTest, TabVisitsTheShownControlsInTheDescribedOrder) {
+    Built built(frmMainDesign());
+    ASSERT_TRUE(built.form().Complete());
+    built.form().Show();
+    dynamic_cast<TabControl*>(built.form().Find("SSTab1"))->SetCurrentPage(GetParam().page);
+    SetFocus(built.Hwnd("cmdClose"));
+    std::vector<std::string> visited{built.Focused()};
+    for (std::size_t i = 1; i < GetParam().order.size(); ++i) {
+        built.Key(WM_KEYDOWN, VK_TAB);
+        visited.push_back(built.Focused());
+    }
+    EXPECT_EQ(visited, GetParam().order);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BothPages, TabOrderTest,
+    testing::Values(TabCase{0,
+                            {"cmdClose", "txtTartgetPath", "cmdFileLookUp", "SSTab1", "myFolders",
+                             "myDrive", "lstFileSelect", "cmdUp", "fileList", "cmdMerge", "cmdDown",
+                             "cmdClose"}},
+                    TabCase{1,
+                            {"cmdClose", "txtTartgetPath", "cmdFileLookUp", "SSTab1", "cmdMerge",
+                             "lstFileType", "txtFileType", "cmdAddFileType", "cmdDelete",
+                             "cmdClear", "cmdLearList", "cmdClose"}}));
+
+TEST(TabOrderTest, StartsOnTheFirstControlOfTheTabOrder) {
+    for (const FormDesign* design : {&frmMainDesign(), &frmAboutDesign()}) {
+        Built built(*design);
+        ASSERT_TRUE(built.form().Complete());
+        built.form().Show();
+        EXPECT_EQ(built.Focused(), design->TabOrder().front()->name);
+    }
+}
+
+struct KeyCase {
+    const char* name;
+    const FormDesign* design;
+    const char* focus;  // where the focus is when the key comes
+    UINT message;
+    WPARAM key;
+    std::map<std::string, int> clicks;
+};
+
+class KeyRoutingTest : public testing::TestWithParam<KeyCase> {};
+
+TEST_P(KeyRoutingTest, SendsTheKeyToTheRightButton) {
+    Built built(*GetParam().design);
+    ASSERT_TRUE(built.form().Complete());
+    built.form().Show();
+    SetFocus(built.Hwnd(GetParam().focus));
+    ASSERT_EQ(built.Focused(), GetParam().focus);
+    built.Key(GetParam().message, GetParam().key);
+    EXPECT_EQ(built.clicks, GetParam().clicks);
+    EXPECT_EQ(built.unloads, 0);
+}
+
+const FormDesign* kMain = &frmMainDesign();
+const FormDesign* kAbout = &frmAboutDesign();
+
+INSTANTIATE_TEST_SUITE_P(
+    EnterEscAndAccessKeys, KeyRoutingTest,
+    testing::Values(
+        KeyCase{"AboutEnterOnPicture", kAbout, "picIcon", WM_KEYDOWN, VK_RETURN, {{"cmdOK", 1}}},
+        KeyCase{"AboutEnterOnSysInfo",
+                kAbout,
+                "cmdSysInfo",
+                WM_KEYDOWN,
+                VK_RETURN,
+                {{"cmdSysInfo", 1}}},
+        KeyCase{"AboutEscOnSysInfo", kAbout, "cmdSysInfo", WM_KEYDOWN, VK_ESCAPE, {{"cmdOK", 1}}},
+        KeyCase{"AboutAccessKey", kAbout, "cmdOK", WM_SYSCHAR, 's', {{"cmdSysInfo", 1}}},
+        KeyCase{"MainEnterOnClose", kMain, "cmdClose", WM_KEYDOWN, VK_RETURN, {{"cmdClose", 1}}},
+        KeyCase{"MainEnterOnAList", kMain, "lstFileSelect", WM_KEYDOWN, VK_RETURN, {}},
+        KeyCase{"MainEscDoesNothing", kMain, "txtTartgetPath", WM_KEYDOWN, VK_ESCAPE, {}},
+        KeyCase{"MainAltM", kMain, "txtTartgetPath", WM_SYSCHAR, 'm', {{"cmdMerge", 1}}},
+        // The Options page isn't shown: its buttons' letters do nothing.
+        KeyCase{"MainHiddenButton", kMain, "txtTartgetPath", WM_SYSCHAR, 'a', {}}),
+    [](const testing::TestParamInfo<KeyCase>& param) { return param.param.name; });
+
+TEST(CloseBoxTest, ClicksTheCancelButtonOrElseUnloads) {
+    Built about(frmAboutDesign());
+    Built main(frmMainDesign());
+    ASSERT_TRUE(about.form().Complete() && main.form().Complete());
+    PostMessageA(about.form().Hwnd(), WM_CLOSE, 0, 0);
+    PostMessageA(main.form().Hwnd(), WM_CLOSE, 0, 0);
+    PumpUntil([&] { return main.unloads == 1; });
+    EXPECT_EQ(about.clicks, (std::map<std::string, int>{{"cmdOK", 1}}));
+    EXPECT_EQ(about.unloads, 0);
+    EXPECT_EQ(main.unloads, 1);
+}
+
+}  // namespace
+}  // namespace kelvane::win32

@@ -20,7 +20,8 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-build_packages=(g++ cmake ninja-build qt6-base-dev libgl-dev googletest fonts-dejavu-core fonts-liberation)
+build_packages=(g++ cmake ninja-build qt6-base-dev libgl-dev googletest fonts-dejavu-core fonts-liberation
+    librsvg2-bin)
 
 # configure_and_build DIR [cmake options...]
 configure_and_build() {

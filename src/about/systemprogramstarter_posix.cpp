@@ -5,6 +5,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <vector>
+
+#include "startdetached.h"
 #include "systemprogramstarter.h"
 
 extern char** environ;
@@ -12,10 +15,19 @@ extern char** environ;
 namespace kelvane {
 
 bool SystemProgramStarter::Start(const std::string& program) {
+    return StartDetached(program, {});
+}
+
+bool StartDetached(const std::string& program, const std::vector<std::string>& arguments) {
     if (program.empty()) {
         return false;
     }
-    char* const argv[] = {const_cast<char*>(program.c_str()), nullptr};
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(program.c_str()));
+    for (const auto& argument : arguments) {
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    }
+    argv.push_back(nullptr);
 
     // The attributes are made before the fork, so that the go-between, a child of a program
     // with several threads, does nothing but start the program and leave.
@@ -38,8 +50,9 @@ bool SystemProgramStarter::Start(const std::string& program) {
     const pid_t between = fork();
     if (between == 0) {
         pid_t child = 0;
-        _exit(posix_spawn(&child, program.c_str(), nullptr, &attributes, argv, environ) == 0 ? 0
-                                                                                             : 1);
+        _exit(posix_spawn(&child, program.c_str(), nullptr, &attributes, argv.data(), environ) == 0
+                  ? 0
+                  : 1);
     }
     posix_spawnattr_destroy(&attributes);
     if (between < 0) {

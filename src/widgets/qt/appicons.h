@@ -2,9 +2,10 @@
 
 #include <QIcon>
 
-// The program's own pictures, drawn at run time.
+// The program's own pictures, from its resources.
 
-// The application icon: two sheets of text joined into one, in 16, 32 and 48 pixel sizes.
+// The application icon: two sheets of text joined into one, in the sizes of the hicolor icon
+// theme, 16 to 256 pixels.
 QIcon AppIcon();
 
 // The 32x32 arrows of the Up and Down buttons of the merge list.

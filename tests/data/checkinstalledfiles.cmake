@@ -1,0 +1,50 @@
+# Fails unless the install tree STAGE holds exactly the files of FILES (paths relative to it),
+# each PNG under a hicolor <size>x<size> folder is that size, and the programs of PROGRAMS
+# (among FILES) are executable.
+#   cmake -DSTAGE=<dir> -DFILES=a;b -DPROGRAMS=a -P checkinstalledfiles.cmake
+cmake_minimum_required(VERSION 3.25)
+
+file(GLOB_RECURSE found LIST_DIRECTORIES false RELATIVE "${STAGE}" "${STAGE}/*")
+list(SORT found)
+set(expected ${FILES})
+list(SORT expected)
+set(problems)
+foreach(file IN LISTS expected)
+    if(NOT file IN_LIST found)
+        string(APPEND problems "\n  missing: ${file}")
+    endif()
+endforeach()
+foreach(file IN LISTS found)
+    if(NOT file IN_LIST expected)
+        string(APPEND problems "\n  not expected: ${file}")
+    endif()
+endforeach()
+
+foreach(file IN LISTS found)
+    if(file MATCHES "/hicolor/([0-9]+)x([0-9]+)/apps/[^/]+\\.png$")
+        # The width and height of a PNG are the two 4-byte numbers at offset 16.
+        set(size "${CMAKE_MATCH_1}")
+        file(READ "${STAGE}/${file}" header OFFSET 16 LIMIT 8 HEX)
+        math(EXPR expected_size "${size}" OUTPUT_FORMAT HEXADECIMAL)
+        string(REGEX REPLACE "^0x" "" hex "${expected_size}")
+        string(LENGTH "${hex}" digits)
+        math(EXPR pad "8 - ${digits}")
+        string(REPEAT "0" ${pad} zeros)
+        if(NOT header STREQUAL "${zeros}${hex}${zeros}${hex}")
+            string(APPEND problems "\n  not ${size}x${size}: ${file} (${header})")
+        endif()
+    endif()
+endforeach()
+
+foreach(program IN LISTS PROGRAMS)
+    execute_process(COMMAND test -x "${STAGE}/${program}" RESULT_VARIABLE not_executable)
+    if(not_executable)
+        string(APPEND problems "\n  not executable: ${program}")
+    endif()
+endforeach()
+
+if(problems)
+    message(FATAL_ERROR "The install tree ${STAGE} is not as expected:${problems}")
+endif()
+list(LENGTH found count)
+message(STATUS "The install tree holds the ${count} files expected")

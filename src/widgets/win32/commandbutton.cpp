@@ -26,17 +26,4 @@ void CommandButton::Place(const PixelRect& place, int dpi) {
     }
 }
 
-LRESULT CommandButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if ((message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) && GetFocus() != Hwnd()) {
-        // Take the focus first and let a text box's pending check run; if it keeps the focus,
-        // the press is spent.
-        SetFocus(Hwnd());
-        Window().FlushLostFocus();
-        if (GetFocus() != Hwnd()) {
-            return 0;
-        }
-    }
-    return Default(message, wParam, lParam);
-}
-
 }  // namespace kelvane::win32

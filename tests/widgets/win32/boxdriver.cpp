@@ -25,6 +25,17 @@ HICON IconOf(HWND box) {
     return icon;
 }
 
+// Presses the dialog's No, Cancel or OK button, the first it has.
+void CloseAny(HWND box) {
+    for (const int id : {IDNO, IDCANCEL, IDOK}) {
+        if (HWND button = GetDlgItem(box, id)) {
+            PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(button));
+            return;
+        }
+    }
+}
+
 }  // namespace
 
 bool PumpUntil(const std::function<bool()>& done) {
@@ -56,7 +67,15 @@ void CALLBACK BoxDriver::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
 
 void BoxDriver::Look() {
     for (auto it = handled_.begin(); it != handled_.end();) {
-        it = IsWindow(*it) ? std::next(it) : handled_.erase(it);
+        if (!IsWindow(it->first)) {
+            it = handled_.erase(it);
+            continue;
+        }
+        if (++it->second == 20 && IsWindowVisible(it->first)) {
+            ++unexpected;  // the action didn't close it
+            CloseAny(it->first);
+        }
+        ++it;
     }
     HWND box = nullptr;
     EnumThreadWindows(
@@ -75,10 +94,12 @@ void BoxDriver::Look() {
     if (box == nullptr) {
         return;
     }
-    handled_.insert(box);
+    handled_[box] = 0;
     HWND text = GetDlgItem(box, 0xFFFF);
-    seen.push_back(
-        {WindowText(box), text == nullptr ? std::string() : WindowText(text), IconOf(box)});
+    const UINT close = GetMenuState(GetSystemMenu(box, FALSE), SC_CLOSE, MF_BYCOMMAND);
+    seen.push_back({WindowText(box), text == nullptr ? std::string() : WindowText(text),
+                    IconOf(box),
+                    close != static_cast<UINT>(-1) && (close & (MF_GRAYED | MF_DISABLED)) == 0});
     if (next_ < script_.size()) {
         script_[next_++](box);
         return;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <functional>
-#include <set>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -18,6 +18,7 @@ struct SeenBox {
     std::string title;
     std::string text;  // a message box's text
     HICON icon = nullptr;
+    bool closeBox = false;  // its close box can be clicked
 };
 
 // Answers the real modal dialogs of this thread as they open, in the order scripted: a thread
@@ -36,6 +37,8 @@ class BoxDriver {
     bool Done() const { return next_ == script_.size(); }
 
     std::vector<SeenBox> seen;
+    // Dialogs nobody expected, and dialogs still open a second after their action (closed
+    // then, so that the test fails instead of hanging).
     int unexpected = 0;
 
     // Actions: press a button by its id; press a key on the dialog's focused control; click the
@@ -50,7 +53,7 @@ class BoxDriver {
 
     std::vector<Action> script_;
     std::size_t next_ = 0;
-    std::set<HWND> handled_;
+    std::map<HWND, int> handled_;  // each dialog acted on, with the ticks since
     UINT_PTR timer_ = 0;
 };
 

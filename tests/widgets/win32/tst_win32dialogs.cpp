@@ -29,6 +29,7 @@ TEST_P(MsgBoxAnswerTest, ReturnsTheButtonTheUserChose) {
     const MsgBox::Button answer =
         Win32MsgBox().Show("The file already exists!", GetParam().style, "Kelvane Message");
     ASSERT_EQ(driver.seen.size(), 1u);  // a box really opened
+    EXPECT_TRUE(driver.seen[0].closeBox);
     EXPECT_EQ(answer, GetParam().expected);
     EXPECT_EQ(driver.unexpected, 0);
 }
@@ -92,6 +93,7 @@ TEST(Win32SaveDialogTest, OffersTheFilterAndChoosesAFileElsewhereWithoutMovingTh
     Win32SaveDialog dialog;
     dialog.SetFilter("Text files (*.txt)|*.txt;*.sql|All Files(*.*)|*.*");
     dialog.SetDialogTitle("Save Target File As");
+    dialog.SetFileName(folder.At("first.txt"));  // the dialog opens in that folder
 
     std::vector<std::string> types;
     BoxDriver driver;

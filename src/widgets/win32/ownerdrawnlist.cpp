@@ -51,20 +51,35 @@ void OwnerDrawnList::SetText(int row, std::string text) {
 
 void OwnerDrawnList::Append(std::string text) {
     texts_.push_back(std::move(text));
-    if (shown_ + 1 == texts_.size()) {
-        PostMessageA(Hwnd(), WM_NULL, 0, 0);  // so that an idle list box shows the rows soon
+    PostSync();
+}
+
+void OwnerDrawnList::PostSync() const {
+    // So that an idle list box shows the change soon.
+    if (!syncPosted_) {
+        syncPosted_ = PostMessageA(Hwnd(), WM_NULL, 0, 0) != FALSE;
     }
 }
 
 void OwnerDrawnList::Sync() const {
-    if (shown_ == texts_.size() || Hwnd() == nullptr) {
+    if (Hwnd() == nullptr) {
         return;
     }
-    shown_ = texts_.size();  // first: the messages below come back through OnMessage
-    const LRESULT current = SendMessageA(Hwnd(), LB_GETCURSEL, 0, 0);
-    SendMessageA(Hwnd(), LB_SETCOUNT, shown_, 0);
-    if (current >= 0) {
-        SendMessageA(Hwnd(), LB_SETCURSEL, static_cast<WPARAM>(current), 0);
+    syncPosted_ = false;
+    // Each step first records that it is done: its messages come back through OnMessage.
+    if (shown_ != texts_.size()) {
+        shown_ = texts_.size();
+        const LRESULT current = SendMessageA(Hwnd(), LB_GETCURSEL, 0, 0);
+        SendMessageA(Hwnd(), LB_SETCOUNT, shown_, 0);
+        if (current >= 0 && pendingCurrent_ == kNone) {
+            SendMessageA(Hwnd(), LB_SETCURSEL, static_cast<WPARAM>(current), 0);
+        }
+    }
+    if (pendingCurrent_ != kNone) {
+        const int row = pendingCurrent_;
+        pendingCurrent_ = kNone;
+        SendMessageA(Hwnd(), LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+        current_ = row;
     }
 }
 
@@ -78,10 +93,12 @@ void OwnerDrawnList::Erase(int row) {
 void OwnerDrawnList::ClearRows() {
     texts_.clear();
     shown_ = 0;
+    pendingCurrent_ = kNone;
     SendMessageA(Hwnd(), LB_RESETCONTENT, 0, 0);
 }
 
 void OwnerDrawnList::ResetRows(std::vector<std::string> texts) {
+    pendingCurrent_ = kNone;
     SendMessageA(Hwnd(), WM_SETREDRAW, FALSE, 0);
     texts_ = std::move(texts);
     shown_ = texts_.size();
@@ -93,24 +110,52 @@ void OwnerDrawnList::ResetRows(std::vector<std::string> texts) {
 
 LRESULT OwnerDrawnList::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     Sync();
+    switch (message) {
+        // Questions, and drawing: they change nothing.
+        case LB_GETCURSEL:
+        case LB_GETSEL:
+        case LB_GETSELCOUNT:
+        case LB_GETSELITEMS:
+        case LB_GETTOPINDEX:
+        case LB_GETITEMRECT:
+        case LB_GETCOUNT:
+        case LB_GETITEMHEIGHT:
+        case WM_GETFONT:
+        case WM_GETDLGCODE:
+        case WM_NCHITTEST:
+        case WM_SETCURSOR:
+        case WM_PAINT:
+        case WM_NCPAINT:
+        case WM_ERASEBKGND:
+            break;
+        default:
+            Forget();
+            break;
+    }
     return Default(message, wParam, lParam);
 }
 
-void OwnerDrawnList::InvalidateRow(int row) const {
-    RECT rect{};
-    if (SendMessageA(Hwnd(), LB_GETITEMRECT, static_cast<WPARAM>(row),
-                     reinterpret_cast<LPARAM>(&rect)) != LB_ERR) {
-        InvalidateRect(Hwnd(), &rect, FALSE);
-    }
+void OwnerDrawnList::InvalidateRow(int /*row*/) const {
+    // Finding the row's rectangle would cost a message; drawing the visible rows costs less.
+    InvalidateRect(Hwnd(), nullptr, FALSE);
 }
 
 int OwnerDrawnList::CurrentRow() const {
-    const auto row = static_cast<int>(SendMessageA(Hwnd(), LB_GETCURSEL, 0, 0));
-    return row < 0 ? -1 : row;
+    if (pendingCurrent_ != kNone) {
+        return current_;
+    }
+    if (current_ == kUnknown) {
+        const auto row = static_cast<int>(SendMessageA(Hwnd(), LB_GETCURSEL, 0, 0));
+        current_ = row < 0 ? -1 : row;
+    }
+    return current_;
 }
 
 void OwnerDrawnList::SetCurrentRow(int row) const {
-    SendMessageA(Hwnd(), LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+    current_ = row < 0 || row >= Count() ? -1 : row;
+    pendingCurrent_ = current_;
+    InvalidateRect(Hwnd(), nullptr, FALSE);
+    PostSync();
 }
 
 bool OwnerDrawnList::OnDrawItem(const DRAWITEMSTRUCT& item) {

@@ -20,5 +20,7 @@ namespace kelvane::win32 {
 // Messages a window of ours posts to itself. They stay clear of WM_USER .. WM_USER + 2, which
 // the dialog manager uses (DM_GETDEFID and friends).
 inline constexpr UINT kLostFocusMessage = WM_APP + 1;
+// To a list: hand the selection changes made since to the list box.
+inline constexpr UINT kFlushMessage = WM_APP + 2;
 
 }  // namespace kelvane::win32

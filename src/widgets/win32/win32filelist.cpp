@@ -16,8 +16,11 @@ void Win32FileList::SetPath(const std::string& path) {
     std::vector<std::string>& names = contents.files;
     std::sort(names.begin(), names.end(),
               [](const std::string& a, const std::string& b) { return NaturalLess(a, b); });
+    dirty_ = false;
     ResetRows(std::move(names));
     path_ = path;
+    flags_.assign(static_cast<std::size_t>(Count()), 0);
+    snapshot_ = true;
 }
 
 void Win32FileList::Check(int index) const {
@@ -31,18 +34,84 @@ std::string Win32FileList::List(int index) const {
     return Text(index);
 }
 
+void Win32FileList::TakeSnapshot() const {
+    if (snapshot_) {
+        return;
+    }
+    const auto count = static_cast<int>(SendMessageA(Hwnd(), LB_GETSELCOUNT, 0, 0));
+    std::vector<int> rows(static_cast<std::size_t>(count > 0 ? count : 0));
+    if (!rows.empty()) {
+        SendMessageA(Hwnd(), LB_GETSELITEMS, rows.size(), reinterpret_cast<LPARAM>(rows.data()));
+    }
+    flags_.assign(static_cast<std::size_t>(Count()), 0);
+    for (const int row : rows) {
+        if (row >= 0 && row < Count()) {
+            flags_[static_cast<std::size_t>(row)] = 1;
+        }
+    }
+    snapshot_ = true;
+}
+
 bool Win32FileList::Selected(int index) const {
     Check(index);
-    return SendMessageA(Hwnd(), LB_GETSEL, static_cast<WPARAM>(index), 0) > 0;
+    TakeSnapshot();
+    return flags_[static_cast<std::size_t>(index)] != 0;
 }
 
 void Win32FileList::SetSelected(int index, bool selected) {
     Check(index);
-    SendMessageA(Hwnd(), LB_SETSEL, selected ? TRUE : FALSE, index);
+    TakeSnapshot();
+    char& flag = flags_[static_cast<std::size_t>(index)];
+    if ((flag != 0) == selected) {
+        return;
+    }
+    flag = selected ? 1 : 0;
+    dirty_ = true;
+    if (!flushPosted_) {
+        flushPosted_ = PostMessageA(Hwnd(), kFlushMessage, 0, 0) != FALSE;
+    }
+}
+
+void Win32FileList::Flush() {
+    if (!dirty_) {
+        return;
+    }
+    dirty_ = false;
+    flushing_ = true;
+    Quietly([this] {
+        SendMessageA(Hwnd(), LB_SETSEL, FALSE, -1);
+        const int count = Count();
+        for (int row = 0; row < count;) {
+            if (flags_[static_cast<std::size_t>(row)] == 0) {
+                ++row;
+                continue;
+            }
+            const int first = row;
+            while (row < count && flags_[static_cast<std::size_t>(row)] != 0) {
+                ++row;
+            }
+            SendMessageA(Hwnd(), LB_SELITEMRANGEEX, static_cast<WPARAM>(first), row - 1);
+        }
+    });
+    flushing_ = false;
+}
+
+void Win32FileList::Forget() {
+    OwnerDrawnList::Forget();
+    if (flushing_) {
+        return;
+    }
+    // Something may change the selection: our writes go first, then the copy is stale.
+    Flush();
+    snapshot_ = false;
 }
 
 LRESULT Win32FileList::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case kFlushMessage:
+            flushPosted_ = false;
+            Flush();
+            return 0;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
             pressed_ |= MouseEvent::LeftButton;  // the list box holds the mouse itself
@@ -71,6 +140,7 @@ LRESULT Win32FileList::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             if (wasDown) {
                 Raise(Event::MouseUp, event);
+                Flush();
             }
             return result;
         }

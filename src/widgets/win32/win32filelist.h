@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "ownerdrawnlist.h"
 #include "widgets/filelist.h"
@@ -14,6 +15,11 @@ namespace kelvane::win32 {
 // MouseUp is raised when a button that went down over the list comes up, wherever the pointer
 // then is: the list holds the mouse for every button it saw go down. A right or middle click
 // never changes the selection.
+//
+// Selected(i) and SetSelected(i) work on a copy of the selection, one flag per file, read from
+// the list box in one message. Writes reach the list box together, as runs of selected rows:
+// right after the handlers of MouseUp return, before the list box handles any other message,
+// and otherwise at the next turn of the loop.
 class Win32FileList : public OwnerDrawnList, public FileList {
   public:
     Win32FileList(Win32Window& window, const ControlDesign& design);
@@ -29,12 +35,20 @@ class Win32FileList : public OwnerDrawnList, public FileList {
 
   protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Forget() override;
 
   private:
     void Check(int index) const;
+    void TakeSnapshot() const;
+    void Flush();
 
     std::string path_;
     int pressed_ = 0;  // the MouseEvent buttons that went down over the list and are still down
+    mutable std::vector<char> flags_;  // the selection, when snapshot_
+    mutable bool snapshot_ = false;
+    bool dirty_ = false;        // flags_ holds writes the list box hasn't had
+    bool flushPosted_ = false;  // a kFlushMessage is on its way
+    bool flushing_ = false;
 };
 
 }  // namespace kelvane::win32

@@ -1,5 +1,5 @@
 // The Win32 lists: their selection rules, the mouse events the program relies on, the drag in
-// the merge list, and rows past 65,535.
+// the merge list, rows past 65,535, and which changes the folder and drive lists report.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -207,6 +207,49 @@ TEST_F(ListsTest, HitsRowsPast65535) {
     EXPECT_TRUE(types_.Selected(top + 1));
     EXPECT_FALSE(types_.Selected(top + 1 - 65536));
     EXPECT_EQ(types_.ListIndex(), top + 1);
+}
+
+TEST_F(ListsTest, OpeningAFolderRaisesChangeAndAClickOnlyMovesTheHighlight) {
+    kelvane::test::TempFolder root;
+    root.MakeFolder("alpha");
+    root.MakeFolder("beta");
+    FolderList& folders = form_.FolderListNamed("myFolders");
+    int changes = 0;
+    form_.On("myFolders", Event::Change, [&](const MouseEvent&) { ++changes; });
+    folders.SetPath(root.Text());
+    folders.SetPath(root.Text());  // the open folder again: shown afresh, no change
+    ASSERT_EQ(folders.ListCount(), 2);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(folders.ListIndex(), -1);
+    // The rows above the subfolders: the drive's top folder down to the open one.
+    const int first =
+        static_cast<int>(SendMessageA(form_.Find("myFolders")->Hwnd(), LB_GETCOUNT, 0, 0)) - 2;
+    Mouse("myFolders", WM_LBUTTONDOWN, first + 1, MK_LBUTTON);
+    Mouse("myFolders", WM_LBUTTONUP, first + 1);
+    EXPECT_EQ(folders.ListIndex(), 1);
+    EXPECT_EQ(changes, 1);
+    Mouse("myFolders", WM_LBUTTONDBLCLK, first + 1, MK_LBUTTON);
+    Mouse("myFolders", WM_LBUTTONUP, first + 1);
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(folders.Path(), root.At("beta"));
+    EXPECT_EQ(folders.ListIndex(), -1);
+    EXPECT_EQ(folders.List(-2), root.Text());
+}
+
+TEST_F(ListsTest, TheProgramChoosingADriveRaisesNothingAndTheUserPickingOneRaisesChange) {
+    DriveList& drives = form_.DriveListNamed("myDrive");
+    int changes = 0;
+    form_.On("myDrive", Event::Change, [&](const MouseEvent&) { ++changes; });
+    drives.SetDrive("C:\\windows");
+    EXPECT_EQ(drives.Drive(), "C:\\");
+    EXPECT_EQ(changes, 0);
+    HWND combo = form_.Find("myDrive")->Hwnd();
+    ASSERT_GT(SendMessageA(combo, CB_GETCOUNT, 0, 0), 1);  // C: and Z: at least
+    SetFocus(combo);
+    PostMessageA(combo, WM_KEYDOWN, VK_DOWN, 1);
+    PumpPending();
+    EXPECT_EQ(changes, 1);
+    EXPECT_NE(drives.Drive(), "C:\\");
 }
 
 }  // namespace

@@ -90,6 +90,7 @@ TEST_F(ListsTest, NoMergeRowIsCurrentAfterARebuildEvenWhenTheListTakesTheFocus) 
     merge_.SetSelected(1, true);
     merge_.Clear();
     Fill(merge_, {"D", "E"});
+    EXPECT_EQ(merge_.ListIndex(), -1);
     SetFocus(form_.Find("lstFileSelect")->Hwnd());
     PumpPending();
     EXPECT_EQ(merge_.ListIndex(), -1);

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QMetaObject>
 #include <QMouseEvent>
 #include <QShortcutEvent>
 
@@ -25,7 +24,13 @@ bool CommandButton::event(QEvent* event) {
             return true;
         }
         setFocus(Qt::ShortcutFocusReason);
-        QMetaObject::invokeMethod(this, &CommandButton::ClickIfFocused, Qt::QueuedConnection);
+        // Run the LostFocus the focus change queued, to its end, before deciding on the click.
+        // Left queued, the click would run in whatever event loop comes first: the message box
+        // of a failed entry check, behind its back.
+        RunPendingFocusLoss();
+        if (hasFocus() && isEnabled()) {
+            click();
+        }
         return true;
     }
     return QPushButton::event(event);
@@ -44,7 +49,7 @@ void CommandButton::mousePressEvent(QMouseEvent* event) {
     // The press has just moved the focus here; run the LostFocus it queued before the button
     // goes down. If that handler took the focus back, the press is spent and no click follows.
     const bool hadFocusBefore = hasFocus();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+    RunPendingFocusLoss();
     if (hadFocusBefore && !hasFocus()) {
         event->accept();
         return;
@@ -52,10 +57,8 @@ void CommandButton::mousePressEvent(QMouseEvent* event) {
     QPushButton::mousePressEvent(event);
 }
 
-void CommandButton::ClickIfFocused() {
-    if (hasFocus() && isEnabled()) {
-        click();
-    }
+void CommandButton::RunPendingFocusLoss() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
 }
 
 }  // namespace kelvane::qt

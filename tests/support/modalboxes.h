@@ -30,9 +30,9 @@ class ModalBoxAnswerer {
             }
         };
     }
-    // The Esc key.
-    static Answer Escape() {
-        return [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); };
+    // A key pressed on the box: Esc, Enter...
+    static Answer Key(Qt::Key key) {
+        return [key](QMessageBox& box) { QTest::keyClick(&box, key); };
     }
     // The close box of the title bar: the platform window asks to be closed, through the same
     // window-system close event the close box sends.

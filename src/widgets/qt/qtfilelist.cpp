@@ -127,6 +127,17 @@ void QtFileList::OnSelectionChanged() {
     dirty_ = false;
 }
 
+void QtFileList::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        // Only the primary button picks files: a right click (a user looking for a menu) or a
+        // middle click leaves the selection, the current file and the anchor as they were.
+        // The focus has already come here with the press, and the release is still reported.
+        event->accept();
+        return;
+    }
+    QListView::mousePressEvent(event);
+}
+
 void QtFileList::mouseReleaseEvent(QMouseEvent* event) {
     QListView::mouseReleaseEvent(event);
     emit MouseUp(ToMouseEvent(*event));

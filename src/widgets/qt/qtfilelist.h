@@ -13,6 +13,10 @@ class ListModel;
 // The file list: the files of Path in natural order, hidden ones left out, with extended
 // multiple selection, over a model of our own that keeps every name's exact bytes.
 //
+// Only the left button selects: the right and middle buttons change neither the selection nor
+// the current file, as in the platforms' own list boxes. A release of any button pressed over
+// the list is reported by MouseUp.
+//
 // Selected(i) and SetSelected(i) never touch Qt's selection model one item at a time (its
 // ranges make per-item calls quadratic on large folders). The first read takes a snapshot of
 // the selection as one flag per file, built once from Qt's selection ranges; reads and writes
@@ -42,6 +46,7 @@ class QtFileList : public QListView, public FileList {
     void MouseUp(const kelvane::MouseEvent& event);
 
   protected:
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:

@@ -165,5 +165,66 @@ TEST_F(FileSelectionTest, MovingToAnotherFolderStartsWithNothingSelected) {
     EXPECT_EQ(QtSelection(list), std::vector<bool>{false});
 }
 
+// The file list on screen, with a few files, clicked as a user does.
+class ClickedListTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        for (const char* name : {"a.txt", "b.exe", "c.SQL", "d.txt", "e.txt", "f.txt", "g.txt"}) {
+            folder.Write(name, "");
+        }
+        list.SetPath(folder.Text());
+        list.resize(200, 300);
+        list.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
+        QObject::connect(&list, &QtFileList::MouseUp,
+                         [this](const MouseEvent& event) { releases.push_back(event); });
+    }
+
+    void Click(int row, Qt::KeyboardModifiers keys = Qt::NoModifier,
+               Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(list.viewport(), button, keys,
+                          list.visualRect(list.model()->index(row, 0)).center());
+    }
+
+    // The rows Qt shows selected.
+    std::vector<int> Rows() const {
+        std::vector<int> rows;
+        const std::vector<bool> selected = QtSelection(list);
+        for (std::size_t row = 0; row < selected.size(); ++row) {
+            if (selected[row]) {
+                rows.push_back(static_cast<int>(row));
+            }
+        }
+        return rows;
+    }
+
+    TempFolder folder;
+    QtFileList list;
+    std::vector<MouseEvent> releases;
+};
+
+TEST_F(ClickedListTest, OnlyThePrimaryButtonChangesTheSelection) {
+    Click(0);
+    Click(2, Qt::ControlModifier);
+    ASSERT_EQ(Rows(), (std::vector<int>{0, 2}));
+    releases.clear();
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        for (const int row : {4, 2}) {  // an unselected row, then a selected one
+            for (const auto keys : {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier}) {
+                Click(row, keys, button);
+                EXPECT_EQ(Rows(), (std::vector<int>{0, 2})) << button << " on row " << row;
+            }
+        }
+    }
+    // Each release is still reported, so the picks are taken over as after any release.
+    ASSERT_EQ(releases.size(), 12u);
+    EXPECT_EQ(releases[0].button, MouseEvent::RightButton);
+    EXPECT_EQ(releases[6].button, MouseEvent::MiddleButton);
+    EXPECT_EQ(releases[5].shift, MouseEvent::CtrlKey);
+
+    Click(4, Qt::ShiftModifier);  // the anchor is still the last left click's row
+    EXPECT_EQ(Rows(), (std::vector<int>{0, 2, 3, 4}));
+}
+
 }  // namespace
 }  // namespace kelvane::qt

@@ -5,6 +5,9 @@
 #include <QItemSelectionModel>
 #include <QTest>
 #include <filesystem>
+#include <ostream>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "qttestapp.h"
@@ -225,6 +228,66 @@ TEST_F(ClickedListTest, OnlyThePrimaryButtonChangesTheSelection) {
     Click(4, Qt::ShiftModifier);  // the anchor is still the last left click's row
     EXPECT_EQ(Rows(), (std::vector<int>{0, 2, 3, 4}));
 }
+
+struct GestureCase {
+    const char* name;
+    std::vector<std::pair<int, Qt::KeyboardModifiers>> clicks;  // left clicks: row, keys
+    std::vector<int> selected;                                  // the rows selected after them
+};
+
+void PrintTo(const GestureCase& gesture, std::ostream* out) {
+    *out << gesture.name;
+}
+
+class RefusedFilesTest : public ClickedListTest,
+                         public ::testing::WithParamInterface<GestureCase> {};
+
+// Each release unselects the refused file, b.exe (row 1), as the merge-list rebuild does. One
+// gesture gives one result, whether a refused file was clicked before it or not: the same as
+// if the refused file had never been picked.
+TEST_P(RefusedFilesTest, AShiftClickGivesTheSameResultAfterAnUnselect) {
+    QObject::connect(&list, &QtFileList::MouseUp, [this](const MouseEvent&) {
+        for (int i = 0; i < list.ListCount(); ++i) {
+            if (list.Selected(i) && list.List(i) == "b.exe") {
+                list.SetSelected(i, false);
+            }
+        }
+    });
+    for (const auto& [row, keys] : GetParam().clicks) {
+        Click(row, keys);
+    }
+    EXPECT_EQ(Rows(), GetParam().selected);
+}
+
+constexpr auto kCtrl = Qt::ControlModifier;
+constexpr auto kShift = Qt::ShiftModifier;
+constexpr auto kNone = Qt::NoModifier;
+
+INSTANTIATE_TEST_SUITE_P(
+    Gestures, RefusedFilesTest,
+    ::testing::Values(
+        // Ctrl+click on an accepted file, then Shift+click: the earlier picks stay.
+        GestureCase{"CtrlAcceptedThenShift",
+                    {{0, kNone}, {2, kCtrl}, {3, kCtrl}, {5, kShift}},
+                    {0, 2, 3, 4, 5}},
+        // The same with a Ctrl+click on the refused file instead: the same earlier picks stay.
+        GestureCase{"CtrlRefusedThenShift",
+                    {{0, kNone}, {2, kCtrl}, {1, kCtrl}, {5, kShift}},
+                    {0, 2, 3, 4, 5}},
+        GestureCase{"CtrlRefusedThenCtrl", {{0, kNone}, {1, kCtrl}, {4, kCtrl}}, {0, 4}},
+        // A Shift range over the refused file still shrinks and grows from its anchor.
+        GestureCase{
+            "ShiftOverRefusedThenShorter", {{0, kNone}, {5, kShift}, {3, kShift}}, {0, 2, 3}},
+        GestureCase{"ShiftOverRefusedThenLonger",
+                    {{0, kNone}, {3, kShift}, {6, kShift}},
+                    {0, 2, 3, 4, 5, 6}},
+        GestureCase{"RefusedThenShift", {{1, kNone}, {4, kShift}}, {2, 3, 4}},
+        GestureCase{"CtrlOffAfterShiftOverRefused",
+                    {{0, kNone}, {4, kShift}, {3, kCtrl}, {6, kShift}},
+                    {0, 2, 3, 4, 5, 6}}),
+    [](const ::testing::TestParamInfo<GestureCase>& gesture) {
+        return std::string(gesture.param.name);
+    });
 
 }  // namespace
 }  // namespace kelvane::qt

@@ -32,7 +32,7 @@ using Clock = std::chrono::steady_clock;
 constexpr int kFiles = 100000;
 // The merge list of the drag figures, and how many Up clicks one drag across it may cost.
 constexpr int kMergeRows = 75000;
-constexpr double kMostDragVsUp = 5;
+constexpr double kMostDragVsUp = 10;
 
 double Seconds(const std::function<void()>& work) {
     const auto start = Clock::now();
@@ -117,7 +117,7 @@ MergeListFigures TimeMergeList(int rows) {
             Settle(window);
         });
     figures.up = Best(
-        3,
+        5,
         [&] {
             list->SetSelected(rows - 1, true);
             Settle(window);
@@ -128,7 +128,7 @@ MergeListFigures TimeMergeList(int rows) {
         });
     std::string moved;
     figures.drag = Best(
-        3,
+        5,
         [&] {
             // The press on the bottom row, and the pointer taken to the top row.
             list->SetSelected(rows - 1, true);

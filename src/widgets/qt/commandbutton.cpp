@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QShortcutEvent>
 
 namespace kelvane::qt {
@@ -27,8 +28,9 @@ bool CommandButton::event(QEvent* event) {
         // Run the LostFocus the focus change queued, to its end, before deciding on the click.
         // Left queued, the click would run in whatever event loop comes first: the message box
         // of a failed entry check, behind its back.
+        const QPointer<CommandButton> self(this);
         RunPendingFocusLoss();
-        if (hasFocus() && isEnabled()) {
+        if (self != nullptr && hasFocus() && isEnabled()) {
             click();
         }
         return true;
@@ -49,7 +51,11 @@ void CommandButton::mousePressEvent(QMouseEvent* event) {
     // The press has just moved the focus here; run the LostFocus it queued before the button
     // goes down. If that handler took the focus back, the press is spent and no click follows.
     const bool hadFocusBefore = hasFocus();
+    const QPointer<CommandButton> self(this);
     RunPendingFocusLoss();
+    if (self == nullptr) {
+        return;  // the handler took the button away with its window
+    }
     if (hadFocusBefore && !hasFocus()) {
         event->accept();
         return;

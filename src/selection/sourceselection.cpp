@@ -33,6 +33,14 @@ void SourceSelection::myFolders_Change() {
     } catch (const WidgetError&) {
         // A folder that can't be listed leaves the file list as it was.
     }
+    try {
+        // The drive shown is the one the open folder is on, wherever the folder list went (up
+        // above a volume's top folder, say), so that picking a drive is always a move to it.
+        // Setting it raises no drive change.
+        myDrive_.SetDrive(myFolders_.Path());
+    } catch (const WidgetError&) {
+        // A folder on no listed drive leaves the drive list as it was.
+    }
 }
 
 void SourceSelection::fileList_MouseUp(const MouseEvent& /*event*/) {

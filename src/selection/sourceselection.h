@@ -18,6 +18,7 @@ class SourceSelection {
                     ListWidget& lstFileSelect, const ListWidget& lstFileType);
 
     void myDrive_Change();
+    // Moves the file list to the open folder, and sets the drive list to the drive it is on.
     void myFolders_Change();
     void fileList_MouseUp(const MouseEvent& event);
 

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fakedrivelist.h"
@@ -311,6 +312,110 @@ TEST(SourceSelection, ATypeThatCantBeReadEndsTheTestWithWhatWasFound) {
     selection.fileList_MouseUp(MouseEvent{});
     EXPECT_EQ(merge.Items(), Names{"b.txt"});
     EXPECT_EQ(files.SelectedNames(), Names{"b.txt"});
+}
+
+// Volumes mounted at top folders, as a drive list knows them: SetDrive chooses the volume that
+// holds a path (the one with the longest top), and raises no change.
+class VolumeList : public DriveList {
+  public:
+    explicit VolumeList(Names tops) : tops_(std::move(tops)) {}
+    std::string Drive() const override { return drive_; }
+    void SetDrive(const std::string& path) override {
+        std::string holder;
+        for (const auto& top : tops_) {
+            const auto separator = [](char c) { return c == '/' || c == kFolderSeparator; };
+            const bool holds =
+                path.rfind(top, 0) == 0 &&
+                (path.size() == top.size() || separator(top.back()) || separator(path[top.size()]));
+            if (holds && top.size() > holder.size()) {
+                holder = top;
+            }
+        }
+        if (holder.empty()) {
+            throw WidgetError("no volume holds " + path);
+        }
+        drive_ = holder;
+    }
+
+  private:
+    Names tops_;
+    std::string drive_;
+};
+
+// The browsing lists chained by their change events, over volumes of our own: the temporary
+// folder stands for the root volume, and its subfolder "vol" for a volume mounted there.
+class VolumePage {
+  public:
+    VolumePage()
+        : root(folder.Text()),
+          vol(folder.MakeFolder("vol")),
+          myDrive({root, vol}),
+          lstFileType(FakeListWidget::Style::CheckBox, kStartTypes),
+          selection(myDrive, myFolders, fileList, lstFileSelect, lstFileType) {
+        myFolders.onChange = [this] { selection.myFolders_Change(); };
+    }
+
+    // The user picks a drive in the drive list.
+    void PickDrive(const std::string& top) {
+        myDrive.SetDrive(top);
+        selection.myDrive_Change();
+    }
+
+    TempFolder folder;
+    std::string root;
+    std::string vol;
+    VolumeList myDrive;
+    FakeFolderList myFolders;
+    FakeFileList fileList;
+    FakeListWidget lstFileSelect;
+    FakeListWidget lstFileType;
+    SourceSelection selection;
+};
+
+TEST(SourceSelection, TheDriveListNamesTheVolumeOfTheOpenFolder) {
+    VolumePage page;
+    const std::string sub = page.folder.MakeFolder("vol/sub");
+    page.folder.MakeFolder("elsewhere");
+
+    page.PickDrive(page.vol);
+    EXPECT_EQ(page.myFolders.Path(), page.vol);
+    EXPECT_EQ(page.myDrive.Drive(), page.vol);
+
+    page.myFolders.SetPath(sub);  // down into the volume
+    EXPECT_EQ(page.myDrive.Drive(), page.vol);
+
+    page.myFolders.SetPath(page.root);  // up above the volume's top folder
+    EXPECT_EQ(page.fileList.Path(), page.root);
+    EXPECT_EQ(page.myDrive.Drive(), page.root);
+
+    page.PickDrive(page.vol);  // so picking the volume again is a move back to it
+    EXPECT_EQ(page.myFolders.Path(), page.vol);
+    EXPECT_EQ(page.fileList.Path(), page.vol);
+    EXPECT_EQ(page.myDrive.Drive(), page.vol);
+}
+
+TEST(SourceSelection, TheDriveFollowsTheOpenFolderEvenWhenTheFileListCanNot) {
+    VolumePage page;
+    page.folder.Write("a.txt", "");
+    page.PickDrive(page.root);
+    ASSERT_EQ(page.fileList.ListCount(), 1);
+
+    // The folder goes away between its opening and the file list's move.
+    const std::string gone = page.folder.MakeFolder("vol/gone");
+    page.myFolders.onChange = nullptr;
+    page.myFolders.SetPath(gone);
+    std::filesystem::remove(gone);
+    EXPECT_NO_THROW(page.selection.myFolders_Change());
+    EXPECT_EQ(page.fileList.Path(), page.root);
+    EXPECT_EQ(page.myDrive.Drive(), page.vol);
+
+    // A folder on no listed volume leaves the drive list as it was, and the file list moves.
+    TempFolder outside;
+    outside.Write("b.sql", "");
+    page.myFolders.SetPath(outside.Text());
+    EXPECT_NO_THROW(page.selection.myFolders_Change());
+    EXPECT_EQ(page.fileList.Path(), outside.Text());
+    EXPECT_EQ(page.myDrive.Drive(), page.vol);
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QMetaObject>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QShortcutEvent>
 
 namespace kelvane::qt {
@@ -25,7 +25,14 @@ bool CommandButton::event(QEvent* event) {
             return true;
         }
         setFocus(Qt::ShortcutFocusReason);
-        QMetaObject::invokeMethod(this, &CommandButton::ClickIfFocused, Qt::QueuedConnection);
+        // Run the LostFocus the focus change queued, to its end, before deciding on the click.
+        // Left queued, the click would run in whatever event loop comes first: the message box
+        // of a failed entry check, behind its back.
+        const QPointer<CommandButton> self(this);
+        RunPendingFocusLoss();
+        if (self != nullptr && hasFocus() && isEnabled()) {
+            click();
+        }
         return true;
     }
     return QPushButton::event(event);
@@ -44,7 +51,11 @@ void CommandButton::mousePressEvent(QMouseEvent* event) {
     // The press has just moved the focus here; run the LostFocus it queued before the button
     // goes down. If that handler took the focus back, the press is spent and no click follows.
     const bool hadFocusBefore = hasFocus();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+    const QPointer<CommandButton> self(this);
+    RunPendingFocusLoss();
+    if (self == nullptr) {
+        return;  // the handler took the button away with its window
+    }
     if (hadFocusBefore && !hasFocus()) {
         event->accept();
         return;
@@ -52,10 +63,8 @@ void CommandButton::mousePressEvent(QMouseEvent* event) {
     QPushButton::mousePressEvent(event);
 }
 
-void CommandButton::ClickIfFocused() {
-    if (hasFocus() && isEnabled()) {
-        click();
-    }
+void CommandButton::RunPendingFocusLoss() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
 }
 
 }  // namespace kelvane::qt

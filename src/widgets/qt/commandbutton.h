@@ -6,13 +6,14 @@ namespace kelvane::qt {
 
 // A command button of our windows.
 //
-// Its access key (Alt with the letter marked by "&") first moves the focus to the button and
-// then clicks it, queued after the focus change, and only if the button still has the focus at
-// that moment. So when moving the focus raises a LostFocus whose handler puts the focus back
-// (a failed entry check), the click doesn't run, just as a mouse click doesn't when its press
-// led to the same. A mouse press first lets a pending LostFocus run, so the rule holds even when
-// the press and the release arrive together. Enter and Space click the button that has the focus; a
-// button is never a window's default button.
+// The access key (Alt with the letter marked by "&") and the mouse follow one rule: the focus
+// moves to the button, the LostFocus that the move raised in the control left behind runs to
+// its end (message box included) before anything else, and the button clicks only if it still
+// has the focus then. So when that handler puts the focus back (a failed entry check), the click
+// never runs: not behind the handler's message box, not while it is open, not after it. The
+// mouse press is spent in that case, so the rule holds even when the press and the release
+// arrive together. Enter and Space click the button that has the focus; a button is never a
+// window's default button.
 class CommandButton : public QPushButton {
     Q_OBJECT
 
@@ -25,7 +26,8 @@ class CommandButton : public QPushButton {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
-    void ClickIfFocused();
+    // Runs the queued calls, among them a LostFocus raised by the focus just moving here.
+    static void RunPendingFocusLoss();
 };
 
 }  // namespace kelvane::qt

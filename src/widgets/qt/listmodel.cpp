@@ -45,8 +45,10 @@ Qt::ItemFlags ListModel::flags(const QModelIndex& index) const {
 
 void ListModel::SetText(int row, const std::string& text) {
     texts_[static_cast<std::size_t>(row)] = text;
-    const QModelIndex changed = index(row);
-    emit dataChanged(changed, changed, {Qt::DisplayRole});
+}
+
+void ListModel::NotifyTexts(int first, int last) {
+    emit dataChanged(index(first), index(last), {Qt::DisplayRole});
 }
 
 void ListModel::SetChecked(int row, bool checked) {

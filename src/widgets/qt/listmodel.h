@@ -22,7 +22,10 @@ class ListModel : public QAbstractListModel {
 
     int Count() const { return static_cast<int>(texts_.size()); }
     const std::string& Text(int row) const { return texts_[static_cast<std::size_t>(row)]; }
+    // Replaces a row's text without telling the views; NotifyTexts tells them later, at once for
+    // a span of rows.
     void SetText(int row, const std::string& text);
+    void NotifyTexts(int first, int last);
     bool Checked(int row) const { return checks_[static_cast<std::size_t>(row)] != 0; }
     void SetChecked(int row, bool checked);
 

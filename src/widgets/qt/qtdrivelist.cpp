@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QStorageInfo>
+#include <QWheelEvent>
 #include <algorithm>
 #include <filesystem>
 #include <set>
@@ -117,12 +118,15 @@ void QtDriveList::showPopup() {
     QComboBox::showPopup();
 }
 
+void QtDriveList::wheelEvent(QWheelEvent* event) {
+    // A notch of the wheel passing over the closed list is no pick: left to the controls below.
+    event->ignore();
+}
+
 void QtDriveList::OnActivated(int index) {
-    const std::string picked = ToLocal(itemData(index).toString());
-    if (picked == drive_) {
-        return;
-    }
-    drive_ = picked;
+    // Every pick is a change, the chosen drive's too: it is how the user opens a drive whose
+    // folder list has nothing open (a start folder that can't be listed, one that went away).
+    drive_ = ToLocal(itemData(index).toString());
     emit Change();
 }
 

@@ -12,8 +12,10 @@ namespace kelvane::qt {
 // (pseudo, system and snapshot file systems left out). Drive() is the chosen volume's top
 // folder, which a folder list accepts as its Path. The list is read afresh each time it opens.
 //
-// Change is emitted when the user picks another volume; SetDrive, called by the program,
-// emits nothing.
+// Change is emitted each time the user picks a volume, the chosen one included, so a pick
+// always opens it; SetDrive, called by the program, emits nothing. The mouse wheel over the
+// closed list picks nothing (it scrolls only the open list's entries): an accidental notch
+// would move the folder and file lists away and lose the user's picks.
 class QtDriveList : public QComboBox, public DriveList {
     Q_OBJECT
 
@@ -29,6 +31,9 @@ class QtDriveList : public QComboBox, public DriveList {
     static std::vector<std::string> Volumes();
 
     void showPopup() override;
+
+  protected:
+    void wheelEvent(QWheelEvent* event) override;
 
   signals:
     void Change();

@@ -14,6 +14,13 @@
 
 namespace kelvane::qt {
 
+namespace {
+
+// The most pairs of runs, one of each part of a selection, handed back to Qt in two parts.
+constexpr double kMostRunPairs = 1 << 20;
+
+}  // namespace
+
 QtFileList::QtFileList(QWidget* parent) : QListView(parent), model_(new ListModel(false, this)) {
     setModel(model_);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -53,17 +60,40 @@ std::string QtFileList::List(int index) const {
     return model_->Text(index);
 }
 
+std::vector<char> QtFileList::FlagsOf(const QItemSelection& selection) const {
+    std::vector<char> flags(static_cast<std::size_t>(model_->Count()), 0);
+    for (const QItemSelectionRange& range : selection) {
+        const int top = std::max(range.top(), 0);
+        const int bottom = std::min(range.bottom(), model_->Count() - 1);
+        if (top <= bottom) {
+            std::fill(flags.begin() + top, flags.begin() + bottom + 1, 1);
+        }
+    }
+    return flags;
+}
+
+QItemSelection QtFileList::RunsOf(const std::vector<char>& flags) const {
+    QItemSelection runs;
+    const int count = static_cast<int>(flags.size());
+    for (int row = 0; row < count;) {
+        if (flags[static_cast<std::size_t>(row)] == 0) {
+            ++row;
+            continue;
+        }
+        const int first = row;
+        while (row < count && flags[static_cast<std::size_t>(row)] != 0) {
+            ++row;
+        }
+        runs.append(QItemSelectionRange(model_->index(first), model_->index(row - 1)));
+    }
+    return runs;
+}
+
 void QtFileList::TakeSnapshot() const {
     if (snapshot_) {
         return;
     }
-    flags_.assign(static_cast<std::size_t>(model_->Count()), 0);
-    const QItemSelection selection = selectionModel()->selection();
-    for (const QItemSelectionRange& range : selection) {
-        const int top = std::max(range.top(), 0);
-        const int bottom = std::min(range.bottom(), model_->Count() - 1);
-        std::fill(flags_.begin() + top, flags_.begin() + bottom + 1, 1);
-    }
+    flags_ = FlagsOf(selectionModel()->selection());
     snapshot_ = true;
 }
 
@@ -94,25 +124,42 @@ void QtFileList::FlushSelection() {
         return;
     }
     dirty_ = false;
-    // One selection of merged runs. Clearing first and then selecting keeps Qt's comparison of
-    // the old and new selection linear.
-    QItemSelection runs;
-    const int count = model_->Count();
-    for (int row = 0; row < count;) {
-        if (flags_[static_cast<std::size_t>(row)] == 0) {
-            ++row;
-            continue;
-        }
-        const int first = row;
-        while (row < count && flags_[static_cast<std::size_t>(row)] != 0) {
-            ++row;
-        }
-        runs.append(QItemSelectionRange(model_->index(first), model_->index(row - 1)));
-    }
+    // Qt keeps a selection in two parts: what the earlier gestures made, and the part the latest
+    // gesture made, which the next Shift+click replaces by the range from its anchor. The
+    // written selection goes back in the same two parts: the earlier part keeps those of its
+    // rows still selected, the latest part takes the others. So the next gesture gives what it
+    // gives when nothing was written, as if an unselected file had never been picked.
+    using Flag = QItemSelectionModel::SelectionFlag;
+    QItemSelectionModel* selection = selectionModel();
     flushing_ = true;
-    selectionModel()->clearSelection();
-    if (!runs.isEmpty()) {
-        selectionModel()->select(runs, QItemSelectionModel::Select);
+    // An empty latest part leaves the earlier part alone to be read.
+    selection->select(QItemSelection(), Flag::Select | Flag::Current);
+    std::vector<char> earlier = FlagsOf(selection->selection());
+    std::vector<char> latest(flags_.size(), 0);
+    for (std::size_t row = 0; row < flags_.size(); ++row) {
+        earlier[row] = earlier[row] != 0 && flags_[row] != 0 ? 1 : 0;
+        latest[row] = flags_[row] != 0 && earlier[row] == 0 ? 1 : 0;
+    }
+    QItemSelection earlierRuns = RunsOf(earlier);
+    QItemSelection latestRuns = RunsOf(latest);
+    if (static_cast<double>(earlierRuns.size()) * static_cast<double>(latestRuns.size()) >
+        kMostRunPairs) {
+        // Qt compares the runs of the two parts pair by pair at every later change; past this
+        // many pairs (only with thousands of picks broken up by refused files) that would take
+        // seconds. Then all of it goes in as the earlier part: the picks are kept, but the next
+        // Shift+click can only add to the range of the gesture before.
+        earlierRuns = RunsOf(flags_);
+        latestRuns.clear();
+    }
+    // Each part goes in as one selection of merged runs. Clearing first keeps Qt's comparisons
+    // of the old and new selection linear.
+    selection->clearSelection();
+    if (!earlierRuns.isEmpty()) {
+        selection->select(earlierRuns, Flag::Select);
+        selection->select(QItemSelection(), Flag::Select);  // closes it as an earlier part
+    }
+    if (!latestRuns.isEmpty()) {
+        selection->select(latestRuns, Flag::Select | Flag::Current);
     }
     flushing_ = false;
 }
@@ -125,6 +172,17 @@ void QtFileList::OnSelectionChanged() {
     // (possible only while a handler's modal box runs its own event loop) gives way to it.
     snapshot_ = false;
     dirty_ = false;
+}
+
+void QtFileList::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        // Only the primary button picks files: a right click (a user looking for a menu) or a
+        // middle click leaves the selection, the current file and the anchor as they were.
+        // The focus has already come here with the press, and the release is still reported.
+        event->accept();
+        return;
+    }
+    QListView::mousePressEvent(event);
 }
 
 void QtFileList::mouseReleaseEvent(QMouseEvent* event) {

@@ -1,7 +1,12 @@
 #include "qtfolderlist.h"
 
+#include <QColor>
+#include <QImage>
 #include <QKeyEvent>
-#include <QStyle>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPen>
+#include <QPixmap>
 #include <algorithm>
 #include <filesystem>
 
@@ -12,7 +17,69 @@
 
 namespace kelvane::qt {
 
-QtFolderList::QtFolderList(QWidget* parent) : QListWidget(parent) {
+namespace {
+
+// A folder picture drawn on a 16-unit square: a closed folder (tab and body in one colour), or
+// an open one (the dark back of the folder with its front flap tipped forward), so the open
+// folder reads as open at a glance and not only by a shade.
+QImage DrawFolder(bool open, int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / 16.0, size / 16.0);
+    QPen outline(QColor(120, 90, 20), 1.0);
+    outline.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(outline);
+    if (open) {
+        QPainterPath back;
+        back.moveTo(1.5, 13.5);
+        back.lineTo(1.5, 3.5);
+        back.lineTo(5.5, 3.5);
+        back.lineTo(6.5, 4.5);
+        back.lineTo(12.5, 4.5);
+        back.lineTo(12.5, 7.5);
+        back.closeSubpath();
+        painter.setBrush(QColor(176, 132, 36));
+        painter.drawPath(back);
+        painter.setBrush(Qt::white);  // a sheet inside
+        painter.drawRect(QRectF(3.5, 5.5, 7.0, 4.0));
+        QPainterPath flap;
+        flap.moveTo(1.5, 13.5);
+        flap.lineTo(4.5, 7.5);
+        flap.lineTo(15.5, 7.5);
+        flap.lineTo(12.5, 13.5);
+        flap.closeSubpath();
+        painter.setBrush(QColor(252, 226, 140));
+        painter.drawPath(flap);
+    } else {
+        QPainterPath folder;
+        folder.moveTo(1.5, 13.5);
+        folder.lineTo(1.5, 3.5);
+        folder.lineTo(6.5, 3.5);
+        folder.lineTo(7.5, 4.5);
+        folder.lineTo(14.5, 4.5);
+        folder.lineTo(14.5, 13.5);
+        folder.closeSubpath();
+        painter.setBrush(QColor(236, 196, 80));
+        painter.drawPath(folder);
+        painter.drawLine(QPointF(1.5, 6.5), QPointF(14.5, 6.5));  // the edge of the flap
+    }
+    return image;
+}
+
+QIcon FolderPicture(bool open) {
+    QIcon picture;
+    for (const int size : {16, 24, 32, 48}) {
+        picture.addPixmap(QPixmap::fromImage(DrawFolder(open, size)));
+    }
+    return picture;
+}
+
+}  // namespace
+
+QtFolderList::QtFolderList(QWidget* parent)
+    : QListWidget(parent), openPicture_(FolderPicture(true)), closedPicture_(FolderPicture(false)) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -55,19 +122,19 @@ void QtFolderList::SetPath(const std::string& path) {
 
     clear();
     paths_.clear();
-    const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirClosedIcon);
     constexpr int kIndent = 2;
     int depth = 0;
     for (const std::string& step : chain) {
         const std::string name = depth == 0 ? step : fs::path(step).filename().string();
-        addItem(new QListWidgetItem(openIcon, QString(depth * kIndent, u' ') + FromLocal(name)));
+        addItem(
+            new QListWidgetItem(openPicture_, QString(depth * kIndent, u' ') + FromLocal(name)));
         paths_.push_back(step);
         ++depth;
     }
     openRow_ = static_cast<int>(chain.size()) - 1;
     for (const std::string& name : subfolders) {
-        addItem(new QListWidgetItem(closedIcon, QString(depth * kIndent, u' ') + FromLocal(name)));
+        addItem(
+            new QListWidgetItem(closedPicture_, QString(depth * kIndent, u' ') + FromLocal(name)));
         paths_.push_back((fs::path(folder) / name).string());
     }
     // Opening the open folder again shows its subfolders afresh but raises no change, so the

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QListWidget>
 #include <string>
 #include <vector>
@@ -9,7 +10,9 @@
 namespace kelvane::qt {
 
 // A classic directory list: the open folder's ancestors from the root down, the open folder,
-// then its subfolders (hidden ones left out, in natural order), indented as a tree.
+// then its subfolders (hidden ones left out, in natural order), indented as a tree. The open
+// folder and its ancestors show an open-folder picture, the subfolders a closed one, so the
+// open folder stands apart from a merely highlighted one.
 //
 // Contract index i is row (ancestor count + 1 + i): -1 the open folder, -2 its parent and so on,
 // 0 the first subfolder. A single click (or the arrow keys) only moves the highlight; a double
@@ -47,6 +50,8 @@ class QtFolderList : public QListWidget, public FolderList {
     int RowOf(int index) const;
     void OpenRow(int row);
 
+    QIcon openPicture_;
+    QIcon closedPicture_;
     std::string path_;
     std::vector<std::string> paths_;  // the full path shown on each row
     int openRow_ = -1;                // the row of the open folder

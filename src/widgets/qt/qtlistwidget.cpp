@@ -1,7 +1,10 @@
 #include "qtlistwidget.h"
 
 #include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMetaObject>
 #include <QMouseEvent>
+#include <algorithm>
 
 #include "listmodel.h"
 #include "widgets/widgeterror.h"
@@ -38,6 +41,8 @@ QtListWidget::QtListWidget(Style style, QWidget* parent)
     setUniformItemSizes(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragEnabled(false);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &QtListWidget::OnCurrentChanged);
 }
 
 void QtListWidget::Check(int index) const {
@@ -58,12 +63,18 @@ std::string QtListWidget::List(int index) const {
 void QtListWidget::SetList(int index, const std::string& text) {
     Check(index);
     model_->SetText(index, text);
+    changedFirst_ = changedFirst_ < 0 ? index : std::min(changedFirst_, index);
+    changedLast_ = std::max(changedLast_, index);
+    QueueFlush();
 }
 
 bool QtListWidget::Selected(int index) const {
     Check(index);
     if (style_ == Style::CheckBox) {
         return model_->Checked(index);
+    }
+    if (pendingCurrent_ >= 0) {
+        return index == pendingCurrent_;
     }
     return selectionModel()->isSelected(model_->index(index));
 }
@@ -73,33 +84,42 @@ void QtListWidget::SetSelected(int index, bool selected) {
     if (style_ == Style::CheckBox) {
         model_->SetChecked(index, selected);
     } else if (selected) {
-        MakeCurrent(index);
-    } else if (selectionModel()->isSelected(model_->index(index))) {
+        pendingCurrent_ = index;
+        QueueFlush();
+    } else if (Selected(index)) {
+        FlushUpdates();
         ClearCurrent();
     }
 }
 
 int QtListWidget::ListIndex() const {
+    if (pendingCurrent_ >= 0) {
+        return pendingCurrent_;
+    }
     const QModelIndex current = currentIndex();
     return current.isValid() ? current.row() : -1;
 }
 
 void QtListWidget::SetListIndex(int index) {
     if (index == -1) {
+        FlushUpdates();
         ClearCurrent();
         return;
     }
     Check(index);
-    MakeCurrent(index);
+    pendingCurrent_ = index;
+    QueueFlush();
 }
 
 void QtListWidget::AddItem(const std::string& text) {
+    FlushUpdates();
     model_->Append(text);
     newIndex_ = model_->Count() - 1;
 }
 
 void QtListWidget::RemoveItem(int index) {
     Check(index);
+    FlushUpdates();
     if (ListIndex() == index) {
         ClearCurrent();
     }
@@ -108,9 +128,40 @@ void QtListWidget::RemoveItem(int index) {
 }
 
 void QtListWidget::Clear() {
+    FlushUpdates();
     model_->Clear();
     ClearCurrent();
     newIndex_ = -1;
+}
+
+void QtListWidget::QueueFlush() {
+    if (!flushQueued_) {
+        flushQueued_ = true;
+        QMetaObject::invokeMethod(this, &QtListWidget::FlushUpdates, Qt::QueuedConnection);
+    }
+}
+
+void QtListWidget::FlushUpdates() {
+    flushQueued_ = false;
+    if (changedFirst_ >= 0) {
+        const int first = changedFirst_;
+        const int last = changedLast_;
+        changedFirst_ = changedLast_ = -1;
+        model_->NotifyTexts(first, last);
+    }
+    if (pendingCurrent_ >= 0) {
+        const int row = pendingCurrent_;
+        pendingCurrent_ = -1;
+        flushing_ = true;
+        MakeCurrent(row);
+        flushing_ = false;
+    }
+}
+
+void QtListWidget::OnCurrentChanged() {
+    if (!flushing_) {
+        pendingCurrent_ = -1;  // the user (or Qt) moved the current row: that is the truth now
+    }
 }
 
 void QtListWidget::MakeCurrent(int row) {
@@ -125,6 +176,7 @@ void QtListWidget::ClearCurrent() {
 }
 
 void QtListWidget::mousePressEvent(QMouseEvent* event) {
+    FlushUpdates();
     if (style_ == Style::SingleSelection && event->button() != Qt::LeftButton) {
         // Only the primary button picks a row; the others are reported and nothing more.
         emit MouseDown(ToMouseEvent(*event));
@@ -154,9 +206,16 @@ void QtListWidget::mouseReleaseEvent(QMouseEvent* event) {
     }
     QListView::mouseReleaseEvent(event);
     emit MouseUp(ToMouseEvent(*event));
+    FlushUpdates();
+}
+
+void QtListWidget::keyPressEvent(QKeyEvent* event) {
+    FlushUpdates();
+    QListView::keyPressEvent(event);
 }
 
 void QtListWidget::focusInEvent(QFocusEvent* event) {
+    FlushUpdates();
     // Qt makes the first row current when a list with no current row takes the focus; here
     // the user picks the current row, so that is undone.
     const bool hadCurrent = currentIndex().isValid();

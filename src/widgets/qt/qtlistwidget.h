@@ -26,6 +26,13 @@ MouseEvent ToMouseEvent(const QMouseEvent& event);
 //
 // In both styles ListIndex is -1 when no row is current: after Clear, after the current row is
 // removed, and while the user hasn't picked a row (taking the focus doesn't pick the first row).
+//
+// Replaced texts (SetList) and the current row set by the program (SetSelected true in the
+// single-selection style, SetListIndex) are shown in one batch: right after the handlers of
+// MouseUp return, or else at the next turn of the event loop. Reads see them at once. So a
+// handler that moves a row across the whole list, one swap per row, costs the list one update
+// and one layout, as a single move does, instead of one per row. Any other change, a mouse
+// press and a key press hand over what waits first. FlushUpdates() does it at once.
 class QtListWidget : public QListView, public ListWidget {
     Q_OBJECT
 
@@ -46,6 +53,9 @@ class QtListWidget : public QListView, public ListWidget {
     void RemoveItem(int index) override;
     void Clear() override;
 
+    // Shows what the program changed and hasn't shown yet; nothing when nothing waits.
+    void FlushUpdates();
+
   signals:
     void MouseDown(const kelvane::MouseEvent& event);
     void MouseUp(const kelvane::MouseEvent& event);
@@ -54,6 +64,7 @@ class QtListWidget : public QListView, public ListWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     QItemSelectionModel::SelectionFlags selectionCommand(
         const QModelIndex& index, const QEvent* event = nullptr) const override;
@@ -62,10 +73,19 @@ class QtListWidget : public QListView, public ListWidget {
     void Check(int index) const;
     void MakeCurrent(int row);
     void ClearCurrent();
+    void QueueFlush();
+    void OnCurrentChanged();
 
     Style style_;
     ListModel* model_;
     int newIndex_ = -1;
+    // What waits to be shown: the span of replaced texts (-1 for none), and the row to make
+    // current (-1 for none).
+    int changedFirst_ = -1;
+    int changedLast_ = -1;
+    int pendingCurrent_ = -1;
+    bool flushQueued_ = false;
+    bool flushing_ = false;
     bool following_ = false;  // the left button went down over this list and is still held
 };
 

@@ -20,6 +20,8 @@ std::unique_ptr<QMessageBox> QtMsgBox::Build(QWidget* owner, const std::string& 
             box->setIcon(QMessageBox::Question);
             box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
             box->setDefaultButton(QMessageBox::Yes);
+            // Esc and the close box answer No, by our word rather than by Qt's guess.
+            box->setEscapeButton(QMessageBox::No);
             break;
         case Style::Critical:
             box->setIcon(QMessageBox::Critical);
@@ -38,7 +40,7 @@ MsgBox::Button QtMsgBox::Show(const std::string& text, Style style, const std::s
     box->exec();
     const QMessageBox::StandardButton pressed = box->standardButton(box->clickedButton());
     if (style == Style::Question) {
-        return pressed == QMessageBox::Yes ? Button::Yes : Button::No;
+        return pressed == QMessageBox::Yes ? Button::Yes : Button::No;  // only a press of Yes
     }
     return Button::Ok;
 }

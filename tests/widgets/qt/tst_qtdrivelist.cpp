@@ -2,9 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <QVBoxLayout>
+#include <QWheelEvent>
 #include <filesystem>
 
 #include "qttestapp.h"
+#include "tempfolder.h"
 #include "widgets/qt/qtfolderlist.h"
 #include "widgets/widgeterror.h"
 
@@ -37,6 +44,75 @@ TEST(QtDriveListTest, ChoosesTheVolumeHoldingAPathAndTheFolderListOpensIt) {
 
     EXPECT_THROW(drives.SetDrive(""), WidgetError);
     EXPECT_EQ(drives.Drive(), drive);
+}
+
+// The user opens the list and picks the entry that is already chosen.
+void PickShownDrive(QtDriveList& drives) {
+    drives.showPopup();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(drives.view()->window()));
+    QTest::keyClick(drives.view(), Qt::Key_Return);
+}
+
+TEST(QtDriveListTest, PickingTheChosenDriveAgainOpensIt) {
+    // Started in a folder that went away: the folder list has nothing open, and on a machine
+    // with one drive picking that drive is the only way out.
+    test::TempFolder start;
+    const std::string gone = start.MakeFolder("gone");
+    std::filesystem::remove(gone);
+    QWidget window;
+    auto* drives = new QtDriveList(&window);
+    auto* folders = new QtFolderList(&window);
+    new QVBoxLayout(&window);
+    window.layout()->addWidget(drives);
+    window.layout()->addWidget(folders);
+    drives->SetDrive(start.Text());
+    EXPECT_THROW(folders->SetPath(gone), WidgetError);
+    ASSERT_EQ(folders->count(), 0);
+    int changes = 0;
+    QObject::connect(drives, &QtDriveList::Change, [&] {
+        ++changes;
+        folders->SetPath(drives->Drive());
+    });
+    ASSERT_TRUE(test::ShowActive(window));
+
+    const std::string drive = drives->Drive();
+    PickShownDrive(*drives);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(drives->Drive(), drive);
+    EXPECT_EQ(folders->Path(), QtFolderList::NormalPath(drive));
+
+    PickShownDrive(*drives);  // and again: every pick opens the drive afresh
+    EXPECT_EQ(changes, 2);
+}
+
+TEST(QtDriveListTest, TheMouseWheelNeverChangesTheDrive) {
+    QWidget window;
+    auto* drives = new QtDriveList(&window);
+    auto* other = new QPushButton("other", &window);
+    new QVBoxLayout(&window);
+    window.layout()->addWidget(drives);
+    window.layout()->addWidget(other);
+    for (const char* volume : {"/media/kelvane-a", "/media/kelvane-b"}) {
+        drives->addItem(volume, QString(volume));  // two more volumes, so a notch could move
+    }
+    drives->SetDrive("/media/kelvane-a/data");
+    ASSERT_EQ(drives->Drive(), "/media/kelvane-a");
+    int changes = 0;
+    QObject::connect(drives, &QtDriveList::Change, [&] { ++changes; });
+    ASSERT_TRUE(test::ShowActive(window));
+
+    for (QWidget* focused : {static_cast<QWidget*>(other), static_cast<QWidget*>(drives)}) {
+        focused->setFocus(Qt::OtherFocusReason);
+        for (const int notch : {-120, 120, -120}) {
+            const QPointF centre = drives->rect().center();
+            QWheelEvent wheel(centre, drives->mapToGlobal(centre), QPoint(), QPoint(0, notch),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(drives, &wheel);
+        }
+    }
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(drives->Drive(), "/media/kelvane-a");
+    EXPECT_EQ(drives->currentText().toStdString(), "/media/kelvane-a");
 }
 
 }  // namespace

@@ -5,6 +5,9 @@
 #include <QItemSelectionModel>
 #include <QTest>
 #include <filesystem>
+#include <ostream>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "qttestapp.h"
@@ -164,6 +167,127 @@ TEST_F(FileSelectionTest, MovingToAnotherFolderStartsWithNothingSelected) {
     EXPECT_FALSE(list.Selected(0));
     EXPECT_EQ(QtSelection(list), std::vector<bool>{false});
 }
+
+// The file list on screen, with a few files, clicked as a user does.
+class ClickedListTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        for (const char* name : {"a.txt", "b.exe", "c.SQL", "d.txt", "e.txt", "f.txt", "g.txt"}) {
+            folder.Write(name, "");
+        }
+        list.SetPath(folder.Text());
+        list.resize(200, 300);
+        list.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
+        QObject::connect(&list, &QtFileList::MouseUp,
+                         [this](const MouseEvent& event) { releases.push_back(event); });
+    }
+
+    void Click(int row, Qt::KeyboardModifiers keys = Qt::NoModifier,
+               Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(list.viewport(), button, keys,
+                          list.visualRect(list.model()->index(row, 0)).center());
+    }
+
+    // The rows Qt shows selected.
+    std::vector<int> Rows() const {
+        std::vector<int> rows;
+        const std::vector<bool> selected = QtSelection(list);
+        for (std::size_t row = 0; row < selected.size(); ++row) {
+            if (selected[row]) {
+                rows.push_back(static_cast<int>(row));
+            }
+        }
+        return rows;
+    }
+
+    TempFolder folder;
+    QtFileList list;
+    std::vector<MouseEvent> releases;
+};
+
+TEST_F(ClickedListTest, OnlyThePrimaryButtonChangesTheSelection) {
+    Click(0);
+    Click(2, Qt::ControlModifier);
+    ASSERT_EQ(Rows(), (std::vector<int>{0, 2}));
+    releases.clear();
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        for (const int row : {4, 2}) {  // an unselected row, then a selected one
+            for (const auto keys : {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier}) {
+                Click(row, keys, button);
+                EXPECT_EQ(Rows(), (std::vector<int>{0, 2})) << button << " on row " << row;
+            }
+        }
+    }
+    // Each release is still reported, so the picks are taken over as after any release.
+    ASSERT_EQ(releases.size(), 12u);
+    EXPECT_EQ(releases[0].button, MouseEvent::RightButton);
+    EXPECT_EQ(releases[6].button, MouseEvent::MiddleButton);
+    EXPECT_EQ(releases[5].shift, MouseEvent::CtrlKey);
+
+    Click(4, Qt::ShiftModifier);  // the anchor is still the last left click's row
+    EXPECT_EQ(Rows(), (std::vector<int>{0, 2, 3, 4}));
+}
+
+struct GestureCase {
+    const char* name;
+    std::vector<std::pair<int, Qt::KeyboardModifiers>> clicks;  // left clicks: row, keys
+    std::vector<int> selected;                                  // the rows selected after them
+};
+
+void PrintTo(const GestureCase& gesture, std::ostream* out) {
+    *out << gesture.name;
+}
+
+class RefusedFilesTest : public ClickedListTest,
+                         public ::testing::WithParamInterface<GestureCase> {};
+
+// Each release unselects the refused file, b.exe (row 1), as the merge-list rebuild does. One
+// gesture gives one result, whether a refused file was clicked before it or not: the same as
+// if the refused file had never been picked.
+TEST_P(RefusedFilesTest, AShiftClickGivesTheSameResultAfterAnUnselect) {
+    QObject::connect(&list, &QtFileList::MouseUp, [this](const MouseEvent&) {
+        for (int i = 0; i < list.ListCount(); ++i) {
+            if (list.Selected(i) && list.List(i) == "b.exe") {
+                list.SetSelected(i, false);
+            }
+        }
+    });
+    for (const auto& [row, keys] : GetParam().clicks) {
+        Click(row, keys);
+    }
+    EXPECT_EQ(Rows(), GetParam().selected);
+}
+
+constexpr auto kCtrl = Qt::ControlModifier;
+constexpr auto kShift = Qt::ShiftModifier;
+constexpr auto kNone = Qt::NoModifier;
+
+INSTANTIATE_TEST_SUITE_P(
+    Gestures, RefusedFilesTest,
+    ::testing::Values(
+        // Ctrl+click on an accepted file, then Shift+click: the earlier picks stay.
+        GestureCase{"CtrlAcceptedThenShift",
+                    {{0, kNone}, {2, kCtrl}, {3, kCtrl}, {5, kShift}},
+                    {0, 2, 3, 4, 5}},
+        // The same with a Ctrl+click on the refused file instead: the same earlier picks stay.
+        GestureCase{"CtrlRefusedThenShift",
+                    {{0, kNone}, {2, kCtrl}, {1, kCtrl}, {5, kShift}},
+                    {0, 2, 3, 4, 5}},
+        GestureCase{"CtrlRefusedThenCtrl", {{0, kNone}, {1, kCtrl}, {4, kCtrl}}, {0, 4}},
+        // A Shift range over the refused file still shrinks and grows from its anchor.
+        GestureCase{
+            "ShiftOverRefusedThenShorter", {{0, kNone}, {5, kShift}, {3, kShift}}, {0, 2, 3}},
+        GestureCase{"ShiftOverRefusedThenLonger",
+                    {{0, kNone}, {3, kShift}, {6, kShift}},
+                    {0, 2, 3, 4, 5, 6}},
+        GestureCase{"RefusedThenShift", {{1, kNone}, {4, kShift}}, {2, 3, 4}},
+        GestureCase{"CtrlOffAfterShiftOverRefused",
+                    {{0, kNone}, {4, kShift}, {3, kCtrl}, {6, kShift}},
+                    {0, 2, 3, 4, 5, 6}}),
+    [](const ::testing::TestParamInfo<GestureCase>& gesture) {
+        return std::string(gesture.param.name);
+    });
 
 }  // namespace
 }  // namespace kelvane::qt

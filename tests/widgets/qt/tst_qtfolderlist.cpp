@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QPixmap>
 #include <QTest>
 #include <filesystem>
+#include <vector>
 
 #include "qttestapp.h"
 #include "tempfolder.h"
@@ -105,6 +108,46 @@ TEST_F(FolderListTest, AClickMovesTheHighlightAndADoubleClickOrEnterOpens) {
     EXPECT_EQ(list.Path(), open);
     EXPECT_EQ(list.ListCount(), 3) << "its subfolders are shown afresh";
     EXPECT_EQ(changes, 3);
+}
+
+// The shape of a row's picture: which pixels of it are drawn.
+std::vector<bool> Silhouette(const QListWidgetItem& row) {
+    const QImage image =
+        row.icon().pixmap(QSize(16, 16)).toImage().convertToFormat(QImage::Format_ARGB32);
+    std::vector<bool> drawn;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            drawn.push_back(qAlpha(image.pixel(x, y)) > 128);
+        }
+    }
+    return drawn;
+}
+
+TEST_F(FolderListTest, TheOpenFolderAndItsAncestorsShowAnOpenFolderPicture) {
+    list.SetPath(open);
+    const int subfolders = list.ListCount();
+    const int openRows = list.count() - subfolders;  // the root down to the open folder
+    ASSERT_EQ(subfolders, 2);
+    const QImage openPicture = list.item(0)->icon().pixmap(QSize(16, 16)).toImage();
+    const QImage closedPicture = list.item(openRows)->icon().pixmap(QSize(16, 16)).toImage();
+    for (int row = 0; row < list.count(); ++row) {
+        EXPECT_EQ(list.item(row)->icon().pixmap(QSize(16, 16)).toImage(),
+                  row < openRows ? openPicture : closedPicture)
+            << "row " << row;
+    }
+    // Not a shade apart but another shape, as in the classic directory lists.
+    const std::vector<bool> opened = Silhouette(*list.item(openRows - 1));
+    const std::vector<bool> closed = Silhouette(*list.item(openRows));
+    ASSERT_EQ(opened.size(), 256u);
+    ASSERT_EQ(closed.size(), 256u);
+    int either = 0;
+    int one = 0;
+    for (std::size_t pixel = 0; pixel < opened.size(); ++pixel) {
+        either += opened[pixel] || closed[pixel] ? 1 : 0;
+        one += opened[pixel] != closed[pixel] ? 1 : 0;
+    }
+    EXPECT_GT(either, 64) << "a picture fills a good part of its square";
+    EXPECT_GE(one * 20, either) << "the shapes differ in at least a twentieth of their pixels";
 }
 
 }  // namespace

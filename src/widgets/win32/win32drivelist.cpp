@@ -113,12 +113,36 @@ void Win32DriveList::Pick() {
     if (index < 0 || index >= static_cast<int>(drives_.size())) {
         return;
     }
-    const std::string& picked = drives_[static_cast<std::size_t>(index)];
-    if (picked == drive_) {
-        return;
-    }
-    drive_ = picked;
+    drive_ = drives_[static_cast<std::size_t>(index)];
     Raise(Event::Change);
+}
+
+LRESULT Win32DriveList::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_MOUSEWHEEL:
+            if (!Dropped()) {
+                return 0;  // no pick
+            }
+            break;
+        case WM_KEYDOWN:
+        case WM_CHAR:
+            if (!Dropped()) {
+                // A key that moves the closed list's choice picks that drive, once, whatever
+                // the list box reports on the way.
+                const LRESULT before = SendMessageA(Hwnd(), CB_GETCURSEL, 0, 0);
+                typing_ = true;
+                const LRESULT result = Default(message, wParam, lParam);
+                typing_ = false;
+                if (!Dropped() && SendMessageA(Hwnd(), CB_GETCURSEL, 0, 0) != before) {
+                    Pick();
+                }
+                return result;
+            }
+            break;
+        default:
+            break;
+    }
+    return Default(message, wParam, lParam);
 }
 
 void Win32DriveList::OnCommand(WORD code) {
@@ -126,13 +150,10 @@ void Win32DriveList::OnCommand(WORD code) {
         case CBN_DROPDOWN:
             Fill();
             break;
-        case CBN_SELCHANGE:
-            if (!Dropped()) {
-                Pick();  // the arrow keys or the wheel on the closed list
-            }
-            break;
         case CBN_SELENDOK:
-            Pick();
+            if (!typing_) {
+                Pick();  // a drive picked from the dropped-down list
+            }
             break;
         case CBN_SELENDCANCEL:
             SendMessageA(Hwnd(), CB_SETCURSEL, static_cast<WPARAM>(IndexOf(drive_)), 0);

@@ -12,8 +12,9 @@ namespace kelvane::win32 {
 // each time the list drops down. Drive() is the chosen drive's top folder, as "C:\", which a
 // folder list accepts as its Path.
 //
-// Change is raised when the user picks another drive: from the dropped-down list, or with the
-// arrow keys or the wheel on the closed one. SetDrive, called by the program, raises nothing.
+// Change is raised each time the user picks a drive, the chosen one included: from the
+// dropped-down list, or with the keyboard on the closed one. A turn of the mouse wheel over the
+// closed list is no pick and changes nothing. SetDrive, called by the program, raises nothing.
 class Win32DriveList : public Control, public DriveList {
   public:
     using Control::Control;
@@ -24,6 +25,9 @@ class Win32DriveList : public Control, public DriveList {
     bool WantsEnter() const override { return Dropped(); }
     bool WantsEscape() const override { return Dropped(); }
     void OnCommand(WORD code) override;
+
+  protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     std::string Drive() const override { return drive_; }
     // Chooses the drive of `drive` (a drive's top folder or any path on it); WidgetError when
@@ -41,6 +45,7 @@ class Win32DriveList : public Control, public DriveList {
 
     std::vector<std::string> drives_;
     std::string drive_;
+    bool typing_ = false;  // a key on the closed list is being handled
 };
 
 }  // namespace kelvane::win32

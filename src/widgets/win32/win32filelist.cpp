@@ -17,6 +17,7 @@ void Win32FileList::SetPath(const std::string& path) {
     std::sort(names.begin(), names.end(),
               [](const std::string& a, const std::string& b) { return NaturalLess(a, b); });
     dirty_ = false;
+    base_.clear();
     ResetRows(std::move(names));
     path_ = path;
     flags_.assign(static_cast<std::size_t>(Count()), 0);
@@ -79,6 +80,9 @@ void Win32FileList::Flush() {
     dirty_ = false;
     flushing_ = true;
     Quietly([this] {
+        // The user's anchor and caret stay where they are.
+        const LRESULT anchor = SendMessageA(Hwnd(), LB_GETANCHORINDEX, 0, 0);
+        const LRESULT caret = SendMessageA(Hwnd(), LB_GETCARETINDEX, 0, 0);
         SendMessageA(Hwnd(), LB_SETSEL, FALSE, -1);
         const int count = Count();
         for (int row = 0; row < count;) {
@@ -91,6 +95,12 @@ void Win32FileList::Flush() {
                 ++row;
             }
             SendMessageA(Hwnd(), LB_SELITEMRANGEEX, static_cast<WPARAM>(first), row - 1);
+        }
+        if (anchor >= 0) {
+            SendMessageA(Hwnd(), LB_SETANCHORINDEX, static_cast<WPARAM>(anchor), 0);
+        }
+        if (caret >= 0) {
+            SendMessageA(Hwnd(), LB_SETCARETINDEX, static_cast<WPARAM>(caret), TRUE);
         }
     });
     flushing_ = false;
@@ -106,6 +116,30 @@ void Win32FileList::Forget() {
     snapshot_ = false;
 }
 
+void Win32FileList::ShiftClick(int row) {
+    SetFocus(Hwnd());
+    Forget();  // our writes first
+    auto anchor = static_cast<int>(SendMessageA(Hwnd(), LB_GETANCHORINDEX, 0, 0));
+    if (anchor < 0 || anchor >= Count()) {
+        anchor = row;
+    }
+    TakeSnapshot();
+    if (base_.size() == flags_.size()) {
+        flags_ = base_;
+    } else {
+        std::fill(flags_.begin(), flags_.end(), 0);
+    }
+    std::fill(flags_.begin() + std::min(anchor, row), flags_.begin() + std::max(anchor, row) + 1,
+              1);
+    dirty_ = true;
+    Flush();
+    flushing_ = true;
+    SendMessageA(Hwnd(), LB_SETCARETINDEX, static_cast<WPARAM>(row), FALSE);
+    flushing_ = false;
+    SetCapture(Hwnd());
+    ownCapture_ = true;
+}
+
 LRESULT Win32FileList::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case kFlushMessage:
@@ -113,9 +147,21 @@ LRESULT Win32FileList::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             Flush();
             return 0;
         case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
+        case WM_LBUTTONDBLCLK: {
             pressed_ |= MouseEvent::LeftButton;  // the list box holds the mouse itself
-            break;
+            const int row = RowAt(GET_Y_LPARAM(lParam));
+            if ((wParam & MK_SHIFT) != 0 && (wParam & MK_CONTROL) == 0 && row >= 0) {
+                ShiftClick(row);
+                return 0;
+            }
+            const LRESULT result = OwnerDrawnList::OnMessage(message, wParam, lParam);
+            if ((wParam & MK_SHIFT) == 0) {
+                snapshot_ = false;
+                TakeSnapshot();
+                base_ = flags_;
+            }
+            return result;
+        }
         case WM_RBUTTONDOWN:
         case WM_RBUTTONDBLCLK:
         case WM_MBUTTONDOWN:
@@ -135,6 +181,10 @@ LRESULT Win32FileList::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             LRESULT result = 0;
             if (message == WM_LBUTTONUP) {
                 result = OwnerDrawnList::OnMessage(message, wParam, lParam);
+                if (ownCapture_) {
+                    ownCapture_ = false;
+                    ReleaseCapture();
+                }
             } else if (pressed_ == 0 && GetCapture() == Hwnd()) {
                 ReleaseCapture();
             }

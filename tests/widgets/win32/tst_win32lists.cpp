@@ -193,6 +193,60 @@ INSTANTIATE_TEST_SUITE_P(Clicks, FileListMouseTest,
                              return param.param.name;
                          });
 
+struct GestureCase {
+    const char* name;
+    std::vector<std::pair<int, WPARAM>> clicks;  // row and keys held
+    std::vector<int> selected;
+};
+
+class ShiftClickTest : public ListsTest, public testing::WithParamInterface<GestureCase> {};
+
+TEST_P(ShiftClickTest, GivesTheSameRangeWhenTheProgramUnselectedARefusedFile) {
+    kelvane::test::TempFolder folder;
+    for (const char* name : {"a.txt", "b.exe", "c.txt", "d.txt", "e.txt", "f.txt", "g.txt"}) {
+        folder.Write(name, "x");
+    }
+    files_.SetPath(folder.Text());
+    ASSERT_EQ(files_.List(1), "b.exe");
+    form_.On("fileList", Event::MouseUp, [&](const MouseEvent&) {
+        if (files_.Selected(1)) {
+            files_.SetSelected(1, false);  // as the program refuses b.exe
+        }
+    });
+    for (const auto& [row, keys] : GetParam().clicks) {
+        Mouse("fileList", WM_LBUTTONDOWN, row, MK_LBUTTON | keys);
+        Mouse("fileList", WM_LBUTTONUP, row, keys);
+    }
+    std::vector<int> selected;
+    for (int i = 0; i < files_.ListCount(); ++i) {
+        if (files_.Selected(i)) {
+            selected.push_back(i);
+        }
+    }
+    EXPECT_EQ(selected, GetParam().selected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Gestures, ShiftClickTest,
+    testing::Values(
+        GestureCase{"CtrlAcceptedThenShift",
+                    {{0, 0}, {2, MK_CONTROL}, {3, MK_CONTROL}, {5, MK_SHIFT}},
+                    {0, 2, 3, 4, 5}},
+        GestureCase{"CtrlRefusedThenShift",
+                    {{0, 0}, {2, MK_CONTROL}, {1, MK_CONTROL}, {5, MK_SHIFT}},
+                    {0, 2, 3, 4, 5}},
+        GestureCase{"CtrlRefusedThenCtrl", {{0, 0}, {1, MK_CONTROL}, {4, MK_CONTROL}}, {0, 4}},
+        GestureCase{
+            "ShiftOverRefusedThenShorter", {{0, 0}, {5, MK_SHIFT}, {3, MK_SHIFT}}, {0, 2, 3}},
+        GestureCase{"ShiftOverRefusedThenLonger",
+                    {{0, 0}, {3, MK_SHIFT}, {6, MK_SHIFT}},
+                    {0, 2, 3, 4, 5, 6}},
+        GestureCase{"RefusedThenShift", {{1, 0}, {4, MK_SHIFT}}, {2, 3, 4}},
+        GestureCase{"CtrlOffAfterShiftOverRefused",
+                    {{0, 0}, {4, MK_SHIFT}, {3, MK_CONTROL}, {6, MK_SHIFT}},
+                    {0, 2, 3, 4, 5, 6}}),
+    [](const testing::TestParamInfo<GestureCase>& param) { return param.param.name; });
+
 TEST_F(ListsTest, HitsRowsPast65535) {
     ShowOptions();
     constexpr int kRows = 70000;
@@ -237,7 +291,7 @@ TEST_F(ListsTest, OpeningAFolderRaisesChangeAndAClickOnlyMovesTheHighlight) {
     EXPECT_EQ(folders.List(-2), root.Text());
 }
 
-TEST_F(ListsTest, TheProgramChoosingADriveRaisesNothingAndTheUserPickingOneRaisesChange) {
+TEST_F(ListsTest, EveryPickOfADriveRaisesChangeButTheProgramsChoiceAndTheWheelDoNot) {
     DriveList& drives = form_.DriveListNamed("myDrive");
     int changes = 0;
     form_.On("myDrive", Event::Change, [&](const MouseEvent&) { ++changes; });
@@ -247,10 +301,20 @@ TEST_F(ListsTest, TheProgramChoosingADriveRaisesNothingAndTheUserPickingOneRaise
     HWND combo = form_.Find("myDrive")->Hwnd();
     ASSERT_GT(SendMessageA(combo, CB_GETCOUNT, 0, 0), 1);  // C: and Z: at least
     SetFocus(combo);
-    PostMessageA(combo, WM_KEYDOWN, VK_DOWN, 1);
+    PostMessageA(combo, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
+    PumpPending();
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(drives.Drive(), "C:\\");
+    PostMessageA(combo, WM_KEYDOWN, VK_DOWN, 1);  // the next drive, on the closed list
     PumpPending();
     EXPECT_EQ(changes, 1);
-    EXPECT_NE(drives.Drive(), "C:\\");
+    const std::string picked = drives.Drive();
+    EXPECT_NE(picked, "C:\\");
+    SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);  // the same drive again, from the list
+    PostMessageA(combo, WM_KEYDOWN, VK_RETURN, 1);
+    PumpPending();
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(drives.Drive(), picked);
 }
 
 }  // namespace

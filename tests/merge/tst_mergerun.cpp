@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "childprocess.h"
 #include "fakefolderlist.h"
 #include "fakelistwidget.h"
 #include "fakemsgbox.h"
@@ -41,16 +42,6 @@ const std::string kTargetIsSource =
 const std::string kReplace = "The file already exists!. Do you want to replace this file?";
 const std::string kFailed =
     "Some error occurred in the merging.  If this is a bug please report to Dunmarrow.";
-
-// Whether the tests run with rights that override file permissions, as root does.
-bool PermissionsAreOverridden(const TempFolder& dir) {
-    const std::string probe = dir.Write("probe", "");
-    fs::permissions(probe, fs::perms::owner_read);
-    const bool overridden = std::ofstream(probe, std::ios::app).is_open();
-    fs::permissions(probe, fs::perms::owner_all);
-    fs::remove(probe);
-    return overridden;
-}
 
 class MergeRunTest : public testing::Test {
   protected:
@@ -112,7 +103,7 @@ TEST_P(BlankTarget, AsksForATargetAndTouchesNothing) {
     Rows({"a.txt"});
     target.SetText(GetParam());
     Merge();
-    EXPECT_EQ(Shown(), std::vector<std::string>{kNoTarget});
+    ASSERT_EQ(Shown(), std::vector<std::string>{kNoTarget});
     EXPECT_EQ(msgBox.shown[0].style, Style::Information);
     EXPECT_TRUE(files.opened.empty());
     EXPECT_EQ(target.Text(), GetParam());
@@ -208,7 +199,7 @@ TEST_F(MergeRunTest, ExistingTargetIsReplacedOnlyAfterYes) {
 
     msgBox.answers = {Button::No};
     Merge();
-    EXPECT_EQ(Shown(), std::vector<std::string>{kReplace});
+    ASSERT_EQ(Shown(), std::vector<std::string>{kReplace});
     EXPECT_EQ(msgBox.shown[0].style, Style::Question);
     EXPECT_EQ(out.Read("t.txt"), "old\n");
     EXPECT_TRUE(files.opened.empty());
@@ -259,9 +250,9 @@ TEST_P(UnwritableTarget, GivesTheCriticalMessageAndCreatesNothing) {
     const auto before = std::distance(fs::directory_iterator(out.Path()), {});
     Merge();
     if (GetParam().exists) {
-        EXPECT_EQ(Shown(), (std::vector<std::string>{kReplace, kFailed}));
+        ASSERT_EQ(Shown(), (std::vector<std::string>{kReplace, kFailed}));
     } else {
-        EXPECT_EQ(Shown(), std::vector<std::string>{kFailed});
+        ASSERT_EQ(Shown(), std::vector<std::string>{kFailed});
     }
     EXPECT_EQ(msgBox.shown.back().style, Style::Critical);
     EXPECT_EQ(std::distance(fs::directory_iterator(out.Path()), {}), before);
@@ -297,18 +288,20 @@ TEST_F(MergeRunTest, ReadOnlyTargetKeepsItsContent) {
 }
 
 TEST_F(MergeRunTest, ReadOnlyTargetOnTheFileSystem) {
-    if (PermissionsAreOverridden(out)) {
-        GTEST_SKIP() << "running with rights that override file permissions";
-    }
     src.Write("a.txt", "A\n");
     Rows({"a.txt"});
     const std::string path = out.Write("t.txt", "old\n");
-    fs::permissions(path, fs::perms::owner_read);
     target.SetText(path);
     msgBox.answers = {Button::Yes};
-    Merge();
-    EXPECT_EQ(Shown(), (std::vector<std::string>{kReplace, kFailed}));
-    EXPECT_EQ(out.Read("t.txt"), "old\n");
+    const bool ran = test::RunUnprivileged({out.Path()}, [&] {
+        fs::permissions(path, fs::perms::owner_read);
+        Merge();
+        EXPECT_EQ(Shown(), (std::vector<std::string>{kReplace, kFailed}));
+        EXPECT_EQ(out.Read("t.txt"), "old\n");
+    });
+    if (!ran) {
+        GTEST_SKIP() << "root's rights can't be given up here";
+    }
 }
 
 // A source that fails in the middle of the list: the run stops there, the target keeps the
@@ -325,6 +318,8 @@ void PrintTo(const SourceFault& c, std::ostream* os) {
 
 class FailingSource : public MergeRunTest, public testing::WithParamInterface<SourceFault> {};
 
+// Each case runs with the usual buffers and with buffers shorter than a line, which write
+// the start of a line out before its end is read.
 TEST_P(FailingSource, StopsWithTheCriticalMessage) {
     src.Write("a.txt", "A1\nA2\n");
     src.Write("b.txt", "B1\r\nB2 is long\r\nB3\r\n");
@@ -332,11 +327,21 @@ TEST_P(FailingSource, StopsWithTheCriticalMessage) {
     Rows({"a.txt", "b.txt", "c.txt"});
     target.SetText(out.At("t.txt"));
     GetParam().inject(files);
-    Merge();
-    EXPECT_EQ(Shown(), std::vector<std::string>{kFailed});
-    EXPECT_EQ(msgBox.shown[0].style, Style::Critical);
-    EXPECT_EQ(out.Read("t.txt"), GetParam().expected);
-    EXPECT_EQ(std::count(files.opened.begin(), files.opened.end(), "c.txt"), 0);
+    std::string heldAtTheMessage;
+    msgBox.onShow = [&](const FakeMsgBox::Shown&) { heldAtTheMessage = out.Read("t.txt"); };
+    for (const std::size_t bufferSize : {FileServices::kDefaultBufferSize, std::size_t{3}}) {
+        SCOPED_TRACE(bufferSize);
+        msgBox.shown.clear();
+        files.opened.clear();
+        out.Write("t.txt", "old\n");
+        msgBox.answers = {Button::Yes};
+        Merge(bufferSize);
+        ASSERT_EQ(Shown(), (std::vector<std::string>{kReplace, kFailed}));
+        EXPECT_EQ(msgBox.shown[1].style, Style::Critical);
+        EXPECT_EQ(heldAtTheMessage, GetParam().expected);
+        EXPECT_EQ(out.Read("t.txt"), GetParam().expected);
+        EXPECT_EQ(std::count(files.opened.begin(), files.opened.end(), "c.txt"), 0);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -352,17 +357,77 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<SourceFault>& p) { return p.param.name; });
 
 TEST_F(MergeRunTest, UnreadableSourceOnTheFileSystem) {
-    if (PermissionsAreOverridden(out)) {
-        GTEST_SKIP() << "running with rights that override file permissions";
-    }
     src.Write("a.txt", "A\n");
-    fs::permissions(src.Write("b.txt", "B\n"), fs::perms::none);
+    const std::string unreadable = src.Write("b.txt", "B\n");
     Rows({"a.txt", "b.txt"});
     target.SetText(out.At("t.txt"));
-    Merge();
-    EXPECT_EQ(Shown(), std::vector<std::string>{kFailed});
-    EXPECT_EQ(out.Read("t.txt"), "A\r\n");
+    const bool ran = test::RunUnprivileged({src.Path(), out.Path()}, [&] {
+        fs::permissions(unreadable, fs::perms::none);
+        Merge();
+        EXPECT_EQ(Shown(), std::vector<std::string>{kFailed});
+        EXPECT_EQ(out.Read("t.txt"), "A\r\n");
+    });
+    if (!ran) {
+        GTEST_SKIP() << "root's rights can't be given up here";
+    }
 }
+
+// A source that is there but can't be looked at fails the run before the target is touched,
+// even where the target is another name of that source.
+struct UnreachableCase {
+    const char* name;
+    // Makes the target t.txt in `out`, and makes b.txt in `folder` unreachable.
+    std::function<void(const TempFolder& out, const fs::path& folder)> arrange;
+};
+
+void PrintTo(const UnreachableCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class UnreachableSource : public MergeRunTest,
+                          public testing::WithParamInterface<UnreachableCase> {};
+
+TEST_P(UnreachableSource, FailsTheRunBeforeTheTargetIsEmptied) {
+    const fs::path folder = src.MakeFolder("f");
+    src.Write("f/a.txt", "A\n");
+    src.Write("f/b.txt", "B\n");
+    folders.SetPath(folder.string());
+    Rows({"a.txt", "b.txt"});
+    target.SetText(out.At("t.txt"));
+    msgBox.answers = {Button::Yes};
+    const bool ran = test::RunUnprivileged({src.Path(), out.Path()}, [&] {
+        GetParam().arrange(out, folder);
+        Merge();
+        EXPECT_EQ(Shown(), std::vector<std::string>{kFailed});
+        EXPECT_EQ(out.Read("t.txt"), "B\n");
+        fs::permissions(folder, fs::perms::owner_all);  // so that it can be removed
+    });
+    if (!ran) {
+        GTEST_SKIP() << "root's rights can't be given up here";
+    }
+}
+
+constexpr fs::perms kListOnly = fs::perms::owner_read | fs::perms::owner_write;
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, UnreachableSource,
+    testing::Values(UnreachableCase{"FolderListedButNotEntered",
+                                    [](const TempFolder& out, const fs::path& folder) {
+                                        out.Write("t.txt", "B\n");
+                                        fs::permissions(folder, kListOnly);
+                                    }},
+                    UnreachableCase{"TargetIsAHardLinkToIt",
+                                    [](const TempFolder& out, const fs::path& folder) {
+                                        fs::create_hard_link(folder / "b.txt", out.At("t.txt"));
+                                        fs::permissions(folder, kListOnly);
+                                    }},
+                    UnreachableCase{"LoopOfLinks",
+                                    [](const TempFolder& out, const fs::path& folder) {
+                                        out.Write("t.txt", "B\n");
+                                        fs::remove(folder / "b.txt");
+                                        fs::create_symlink("b.txt", folder / "b.txt");
+                                    }}),
+    [](const testing::TestParamInfo<UnreachableCase>& p) { return p.param.name; });
 
 TEST_F(MergeRunTest, FailuresWritingTheTargetAreReported) {
     src.Write("a.txt", "A\n");
@@ -405,7 +470,7 @@ TEST_P(TargetIsASource, IsRefusedBeforeAnythingIsAskedOrOpened) {
     target.SetText(" " + path);
     msgBox.answers = {Button::Yes};
     Merge();
-    EXPECT_EQ(Shown(), std::vector<std::string>{kTargetIsSource});
+    ASSERT_EQ(Shown(), std::vector<std::string>{kTargetIsSource});
     EXPECT_EQ(msgBox.shown[0].style, Style::Information);
     EXPECT_TRUE(files.opened.empty());
     EXPECT_EQ(src.Read("b.txt"), "B\n");
@@ -437,6 +502,39 @@ INSTANTIATE_TEST_SUITE_P(
         SameFileCase{"SymbolicLink", [](const TempFolder& d) { return Link(d, false); }},
         SameFileCase{"HardLink", [](const TempFolder& d) { return Link(d, true); }}),
     [](const testing::TestParamInfo<SameFileCase>& p) { return p.param.name; });
+
+// The target's name pointed at a source while the question is open: the file opened is the
+// source, and it is left as it is.
+class TargetLinkedDuringTheQuestion : public MergeRunTest,
+                                      public testing::WithParamInterface<bool> {};
+
+TEST_P(TargetLinkedDuringTheQuestion, IsRefusedAndTheSourceKept) {
+    const bool hard = GetParam();
+    src.Write("a.txt", "A\n");
+    src.Write("b.txt", "B\n");
+    if (Link(src, hard).empty()) {
+        GTEST_SKIP() << "links can't be made here";
+    }
+    Rows({"a.txt", "b.txt"});
+    const std::string path = out.Write("t.txt", "old\n");
+    target.SetText(path);
+    msgBox.answers = {Button::Yes};
+    msgBox.onShow = [&](const FakeMsgBox::Shown& box) {
+        if (box.text == kReplace) {
+            fs::remove(path);
+            hard ? fs::create_hard_link(src.At("b.txt"), path)
+                 : fs::create_symlink(src.At("b.txt"), path);
+        }
+    };
+    Merge();
+    EXPECT_EQ(Shown(), (std::vector<std::string>{kReplace, kTargetIsSource}));
+    EXPECT_EQ(src.Read("b.txt"), "B\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, TargetLinkedDuringTheQuestion, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& p) {
+                             return p.param ? "HardLink" : "SymbolicLink";
+                         });
 
 TEST_F(MergeRunTest, AnotherExistingFileIsNoSource) {
     src.Write("a.txt", "A\n");

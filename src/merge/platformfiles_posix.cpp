@@ -96,14 +96,17 @@ class PosixFile : public PlatformFile {
     std::optional<FileIdentity> Identity() override { return IdentityOf(Status()); }
 
     bool Truncate(std::uint64_t size) override {
-        if (!S_ISREG(Status().st_mode)) {
+        const struct stat info = Status();
+        if (!S_ISREG(info.st_mode)) {
             return false;
         }
+        // A file of that length already is left as it is: some file systems take cutting a
+        // file to nothing as a sign it is being replaced, and write it out in full on closing.
         const auto length = static_cast<off_t>(size);
-        int result;
-        do {
-            result = ::ftruncate(fd_, length);
-        } while (result != 0 && errno == EINTR);
+        int result = 0;
+        while (info.st_size != length && (result = ::ftruncate(fd_, length)) != 0 &&
+               errno == EINTR) {
+        }
         if (result != 0 || ::lseek(fd_, length, SEEK_SET) != length) {
             Fail("can't cut", path_);
         }

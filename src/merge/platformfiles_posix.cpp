@@ -103,11 +103,16 @@ class PosixFile : public PlatformFile {
         // A file of that length already is left as it is: some file systems take cutting a
         // file to nothing as a sign it is being replaced, and write it out in full on closing.
         const auto length = static_cast<off_t>(size);
-        int result = 0;
-        while (info.st_size != length && (result = ::ftruncate(fd_, length)) != 0 &&
-               errno == EINTR) {
+        if (info.st_size != length) {
+            int result;
+            do {
+                result = ::ftruncate(fd_, length);
+            } while (result != 0 && errno == EINTR);
+            if (result != 0) {
+                Fail("can't cut", path_);
+            }
         }
-        if (result != 0 || ::lseek(fd_, length, SEEK_SET) != length) {
+        if (::lseek(fd_, length, SEEK_SET) != length) {
             Fail("can't cut", path_);
         }
         return true;

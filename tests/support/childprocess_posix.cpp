@@ -20,19 +20,8 @@ namespace {
 // The exit code of a child that could not give up root's rights.
 constexpr int kCantDrop = 3;
 
-void Send(int fd, const std::string& text) {
-    const std::string record = std::to_string(text.size()) + ":" + text;
-    for (std::size_t done = 0; done < record.size();) {
-        const ssize_t n = ::write(fd, record.data() + done, record.size() - done);
-        if (n < 0 && errno != EINTR) {
-            _exit(2);
-        }
-        done += n > 0 ? static_cast<std::size_t>(n) : 0;
-    }
-}
-
-// In the child: runs the body with the results of its checks caught, sends every failure
-// (file, line, message) to the parent, and leaves without running anything of the parent's.
+// In the child: runs the body with the results of its checks caught, writes every failure to
+// `fd` as file, line and message, each ended by a zero byte, and leaves at once.
 [[noreturn]] void RunAndReport(int fd, const std::function<void()>& body) {
     testing::TestPartResultArray results;
     {
@@ -44,29 +33,26 @@ void Send(int fd, const std::string& text) {
             ADD_FAILURE() << "exception in the child: " << e.what();
         }
     }
+    std::string report;
     for (int i = 0; i < results.size(); ++i) {
         const testing::TestPartResult& result = results.GetTestPartResult(i);
         if (result.failed()) {
-            Send(fd, result.file_name() != nullptr ? result.file_name() : "");
-            Send(fd, std::to_string(result.line_number()));
-            Send(fd, result.message());
+            report += std::string(result.file_name() != nullptr ? result.file_name() : "") + '\0' +
+                      std::to_string(result.line_number()) + '\0' + result.message() + '\0';
         }
+    }
+    for (std::size_t done = 0; done < report.size();) {
+        const ssize_t n = ::write(fd, report.data() + done, report.size() - done);
+        if (n < 0 && errno != EINTR) {
+            _exit(2);
+        }
+        done += n > 0 ? static_cast<std::size_t>(n) : 0;
     }
     _exit(0);
 }
 
-// Reads one record; false at the end of the data.
-bool Receive(FILE* in, std::string& text) {
-    std::size_t size = 0;
-    if (std::fscanf(in, "%zu:", &size) != 1) {
-        return false;
-    }
-    text.assign(size, '\0');
-    return std::fread(text.data(), 1, size, in) == size;
-}
-
-// Forks; the child runs `child` with the writing end of a pipe. The parent turns what comes
-// through the pipe into failures of the running test and returns the child's wait status.
+// Forks; the child runs `child` with the writing end of a pipe. The parent turns the report
+// that comes through the pipe into failures of the running test and returns the wait status.
 int Fork(const std::function<void(int)>& child) {
     int fds[2];
     if (::pipe(fds) != 0) {
@@ -81,44 +67,51 @@ int Fork(const std::function<void(int)>& child) {
         _exit(0);
     }
     ::close(fds[1]);
-    if (pid < 0) {
-        ::close(fds[0]);
-        ADD_FAILURE() << "can't fork";
-        return -1;
+    std::string report;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = pid > 0 ? ::read(fds[0], buffer, sizeof buffer) : 0;
+        if (n > 0) {
+            report.append(buffer, static_cast<std::size_t>(n));
+        } else if (n == 0 || errno != EINTR) {
+            break;
+        }
     }
-    FILE* in = ::fdopen(fds[0], "r");
-    std::string file;
-    std::string line;
-    std::string message;
-    while (Receive(in, file) && Receive(in, line) && Receive(in, message)) {
-        ADD_FAILURE_AT(file.empty() ? "(child)" : file.c_str(), std::stoi(line)) << message;
+    ::close(fds[0]);
+    int status = -1;
+    while (pid > 0 && ::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
-    std::fclose(in);
-    int status = 0;
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    for (std::size_t at = 0, next; (next = report.find('\0', at)) != std::string::npos;) {
+        const std::string file = report.substr(at, next - at);
+        const std::size_t lineEnd = report.find('\0', next + 1);
+        const std::size_t messageEnd = report.find('\0', lineEnd + 1);
+        ADD_FAILURE_AT(file.empty() ? "(child)" : file.c_str(),
+                       std::stoi(report.substr(next + 1, lineEnd - next - 1)))
+            << report.substr(lineEnd + 1, messageEnd - lineEnd - 1);
+        at = messageEnd + 1;
     }
     return status;
 }
 
 void ExpectNormalExit(int status) {
-    if (WIFSIGNALED(status)) {
-        ADD_FAILURE() << "the child died of signal " << WTERMSIG(status);
-    } else if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        ADD_FAILURE() << "the child ended with wait status " << status;
+    if (status == -1 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        ADD_FAILURE() << "the child ended abnormally: "
+                      << (status != -1 && WIFSIGNALED(status)
+                              ? "signal " + std::to_string(WTERMSIG(status))
+                              : "wait status " + std::to_string(status));
     }
 }
 
+// In the child: hands the path, and everything in it, to the user.
 void GiveTo(const std::filesystem::path& path, uid_t user, gid_t group) {
-    if (::lchown(path.c_str(), user, group) != 0) {
-        _exit(kCantDrop);
-    }
     std::error_code error;
-    if (std::filesystem::is_directory(std::filesystem::symlink_status(path, error))) {
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(path, error)) {
-            if (::lchown(entry.path().c_str(), user, group) != 0) {
-                _exit(kCantDrop);
-            }
-        }
+    bool ok = ::lchown(path.c_str(), user, group) == 0;
+    for (auto it = std::filesystem::recursive_directory_iterator(path, error);
+         ok && it != std::filesystem::recursive_directory_iterator(); ++it) {
+        ok = ::lchown(it->path().c_str(), user, group) == 0;
+    }
+    if (!ok) {
+        _exit(kCantDrop);
     }
 }
 
@@ -147,7 +140,7 @@ bool RunUnprivileged(const std::vector<std::filesystem::path>& owned,
         }
         RunAndReport(fd, body);
     });
-    if (WIFEXITED(status) && WEXITSTATUS(status) == kCantDrop) {
+    if (status != -1 && WIFEXITED(status) && WEXITSTATUS(status) == kCantDrop) {
         return false;
     }
     ExpectNormalExit(status);

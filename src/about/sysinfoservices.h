@@ -17,7 +17,8 @@ struct SysInfoServices {
 
 // The services of the platform the program runs on. On Windows: its registry, file system and
 // process start. Elsewhere there is no registry: a registry in memory records the platform's
-// own system-information program, when one is installed, at the place Windows keeps it.
+// own system-information program, when one is installed, at the place Windows keeps it. Either
+// way every launch looks the program up again.
 SysInfoServices PlatformSysInfoServices();
 
 }  // namespace kelvane

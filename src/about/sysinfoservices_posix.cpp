@@ -1,6 +1,5 @@
 #include <cstdlib>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "findonpath.h"
@@ -12,15 +11,41 @@
 
 namespace kelvane {
 
-SysInfoServices PlatformSysInfoServices() {
-    auto registry = std::make_unique<MemoryRegistry>();
-    const char* folders = std::getenv("PATH");
-    const std::string program =
-        FindOnPath({"hardinfo2", "hardinfo", "kinfocenter"}, folders != nullptr ? folders : "");
-    if (!program.empty()) {
-        registry->SetString(kHkeyLocalMachine, kSysInfoKey, kSysInfoValue, program);
+namespace {
+
+// A registry in memory that records the system-information program found on PATH, looked for
+// afresh whenever a key is opened while none is: every launch finds what is installed then.
+class SearchedRegistry : public Registry {
+  public:
+    std::int32_t OpenKeyEx(RegKey root, const std::string& subKey, std::uint32_t options,
+                           std::uint32_t access, RegKey& result) override {
+        if (memory_.OpenKeyCount() == 0) {
+            memory_ = MemoryRegistry();
+            const char* folders = std::getenv("PATH");
+            const std::string program = FindOnPath({"hardinfo2", "hardinfo", "kinfocenter"},
+                                                   folders != nullptr ? folders : "");
+            if (!program.empty()) {
+                memory_.SetString(kHkeyLocalMachine, kSysInfoKey, kSysInfoValue, program);
+            }
+        }
+        return memory_.OpenKeyEx(root, subKey, options, access, result);
     }
-    return {std::move(registry), std::make_unique<SystemFileLookup>(),
+
+    std::int32_t QueryValueEx(RegKey key, const std::string& valueName, std::uint32_t& type,
+                              unsigned char* data, std::uint32_t& dataSize) override {
+        return memory_.QueryValueEx(key, valueName, type, data, dataSize);
+    }
+
+    std::int32_t CloseKey(RegKey key) override { return memory_.CloseKey(key); }
+
+  private:
+    MemoryRegistry memory_;
+};
+
+}  // namespace
+
+SysInfoServices PlatformSysInfoServices() {
+    return {std::make_unique<SearchedRegistry>(), std::make_unique<SystemFileLookup>(),
             std::make_unique<SystemProgramStarter>()};
 }
 

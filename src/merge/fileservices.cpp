@@ -24,14 +24,24 @@ std::unique_ptr<TextStream> FileServices::OpenTextFile(const std::string& path, 
     if (mode != ForReading && mode != ForWriting) {
         throw FileError("unsupported file mode");
     }
-    const bool reading = mode == ForReading;
-    auto file = files_.Open(
-        path, reading ? PlatformFiles::Access::Read : PlatformFiles::Access::Write, create);
+    if (mode == ForReading) {
+        return std::make_unique<TextStream>(files_.Open(path, PlatformFiles::Access::Read, create),
+                                            TextStream::Mode::Reading, bufferSize_);
+    }
+    auto stream = OpenForWriting(path, create);
+    stream->Empty();
+    return stream;
+}
+
+std::unique_ptr<TextStream> FileServices::OpenToReplace(const std::string& path) {
+    return OpenForWriting(path, true);
+}
+
+std::unique_ptr<TextStream> FileServices::OpenForWriting(const std::string& path, bool create) {
     // A writing stream holds twice as much, so that a reading buffer's worth of lines, with
     // the CRs they may gain, always goes into it in one step.
-    return std::make_unique<TextStream>(
-        std::move(file), reading ? TextStream::Mode::Reading : TextStream::Mode::Writing,
-        reading ? bufferSize_ : 2 * bufferSize_);
+    return std::make_unique<TextStream>(files_.Open(path, PlatformFiles::Access::Write, create),
+                                        TextStream::Mode::Writing, 2 * bufferSize_);
 }
 
 std::optional<FileIdentity> FileServices::Identity(const std::string& path) const {

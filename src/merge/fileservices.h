@@ -27,7 +27,8 @@ class FileServices {
     explicit FileServices(PlatformFiles& files = NativeFiles(),
                           std::size_t bufferSize = kDefaultBufferSize);
 
-    // True when a file (not a folder) exists at the path.
+    // True when a file (not a folder) exists at the path, false when nothing does. Raises
+    // FileError when that can't be told, as when a folder on the way may not be entered.
     bool FileExists(const std::string& path) const;
     // The extension of the path's last component, without the dot.
     std::string GetExtensionName(const std::string& path) const;
@@ -36,11 +37,16 @@ class FileServices {
     // file can't be opened as asked.
     std::unique_ptr<TextStream> OpenTextFile(const std::string& path, IOMode mode, bool create,
                                              Tristate format = TristateFalse);
+    // Opens a file for writing as OpenTextFile does, making it when missing, but leaves its
+    // content until the stream's Empty: so that what was opened can be looked at first.
+    std::unique_ptr<TextStream> OpenToReplace(const std::string& path);
     // What tells the file at the path from every other, whatever name reaches it; empty when
-    // nothing is found there.
+    // nothing is there. Raises, as FileExists does, when that can't be told.
     std::optional<FileIdentity> Identity(const std::string& path) const;
 
   private:
+    std::unique_ptr<TextStream> OpenForWriting(const std::string& path, bool create);
+
     PlatformFiles& files_;
     std::size_t bufferSize_;
 };

@@ -13,11 +13,22 @@ namespace kelvane {
 // bytes written; `afterLastLf` is set to the count written up to and including the last LF,
 // or left alone when there was none.
 //
-// Where the processor has AVX2 the bytes are worked through 64 at a time.
+// Done the fastest way the processor can (see LineEndMethod).
 std::size_t CopyLineEnds(const char* in, std::size_t size, char* out, bool& crBefore,
                          std::size_t& afterLastLf);
 
-// The same, a line at a time with memchr: what processors without AVX2 run.
+// The ways of doing the copy: working through 64-byte blocks with AVX-512 or with AVX2, or a
+// line at a time with memchr.
+enum class LineEndMethod { Avx512, Avx2, ByLine };
+
+// Whether the processor can do the copy the given way.
+bool CanCopyLineEnds(LineEndMethod method);
+
+// The copy done the given way, which the processor must be able to do.
+std::size_t CopyLineEnds(LineEndMethod method, const char* in, std::size_t size, char* out,
+                         bool& crBefore, std::size_t& afterLastLf);
+
+// The same, a line at a time with memchr.
 std::size_t CopyLineEndsByLine(const char* in, std::size_t size, char* out, bool& crBefore,
                                std::size_t& afterLastLf);
 

@@ -1,8 +1,11 @@
 #include "mergerun.h"
 
+#include <algorithm>
 #include <exception>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "pathname.h"
 #include "textstream.h"
@@ -22,6 +25,10 @@ constexpr char kTargetIsSource[] =
 constexpr char kReplaceTarget[] = "The file already exists!. Do you want to replace this file?";
 constexpr char kMergeFailed[] =
     "Some error occurred in the merging.  If this is a bug please report to Dunmarrow.";
+
+bool IsOneOf(const std::optional<FileIdentity>& file, const std::vector<FileIdentity>& files) {
+    return file && std::find(files.begin(), files.end(), *file) != files.end();
+}
 
 }  // namespace
 
@@ -50,22 +57,6 @@ void MergeRun::cmdMerge_Click() {
     MergeFiles();
 }
 
-bool MergeRun::TargetIsASource(FileServices& fso, const std::string& target) const {
-    const auto targetIdentity = fso.Identity(target);
-    if (!targetIdentity) {
-        return false;  // a missing target can't be any existing source
-    }
-    const std::string folder = myFolders_.List(myFolders_.ListIndex());
-    const int count = lstFileSelect_.ListCount();
-    for (int i = 0; i < count; ++i) {
-        const std::string source = JoinFolder(folder, lstFileSelect_.List(i));
-        if (fso.FileExists(source) && fso.Identity(source) == targetIdentity) {
-            return true;
-        }
-    }
-    return false;
-}
-
 void MergeRun::MergeFiles() {
     FileServices fso(files_, bufferSize_);
     const std::string target = Trim(txtTartgetPath_.Text());
@@ -79,8 +70,12 @@ void MergeRun::MergeFiles() {
     std::unique_ptr<TextStream> out;
     std::unique_ptr<TextStream> in;
     try {
+        // Every source is looked up before anything is asked or opened: one that exists but
+        // can't be reached fails the run while the target still holds its content.
+        std::vector<std::string> sources;
+        const std::vector<FileIdentity> existing = FindSources(fso, sources);
         // Emptying the target would destroy a source before it is read.
-        if (TargetIsASource(fso, target)) {
+        if (IsOneOf(fso.Identity(target), existing)) {
             msgBox_.Show(kTargetIsSource, MsgBox::Style::Information, kMessageTitle);
             return;
         }
@@ -88,21 +83,29 @@ void MergeRun::MergeFiles() {
                                                    kMessageTitle) != MsgBox::Button::Yes) {
             return;
         }
-        out = fso.OpenTextFile(target, FileServices::ForWriting, true, FileServices::TristateFalse);
-        // A listed name that only exists because the target was just made under it is the
-        // run's own output, not a source: reading it back would never end.
-        const auto targetIdentity = fso.Identity(target);
+        // The name may have been pointed at a source while the question was open: the file
+        // actually opened is compared with the sources before it is emptied.
+        out = fso.OpenToReplace(target);
+        const auto written = out->Identity();
+        if (IsOneOf(written, existing)) {
+            msgBox_.Show(kTargetIsSource, MsgBox::Style::Information, kMessageTitle);
+            return;
+        }
+        out->Empty();
 
-        const std::string folder = myFolders_.List(myFolders_.ListIndex());
-        const int count = lstFileSelect_.ListCount();
-        for (int i = 0; i < count; ++i) {
-            const std::string source = JoinFolder(folder, lstFileSelect_.List(i));
-            if (!fso.FileExists(source) ||
-                (targetIdentity && fso.Identity(source) == targetIdentity)) {
+        for (const std::string& source : sources) {
+            // A listed name that only exists because the target was just made under it is the
+            // run's own output, not a source: reading it back would never end. It is told by
+            // name first, as Windows won't open the target for reading while it is open for
+            // writing, then by the file opened, in case the name has changed since.
+            if (!fso.FileExists(source) || (written && fso.Identity(source) == written)) {
                 continue;
             }
             in = fso.OpenTextFile(source, FileServices::ForReading, false,
                                   FileServices::TristateFalse);
+            if (written && in->Identity() == written) {
+                continue;
+            }
             // Every line of the source, until its end, a buffer at a time.
             in->CopyToEnd(*out);
         }
@@ -111,8 +114,32 @@ void MergeRun::MergeFiles() {
         in.reset();
         out->Close();
     } catch (const std::exception&) {
+        // The whole lines copied before the failure are in the target while the message shows.
+        if (out) {
+            try {
+                out->Flush();
+            } catch (const std::exception&) {
+                // Writing failed already: the message below says so.
+            }
+        }
         msgBox_.Show(kMergeFailed, MsgBox::Style::Critical, kMessageTitle);
     }
+}
+
+std::vector<FileIdentity> MergeRun::FindSources(FileServices& fso,
+                                                std::vector<std::string>& sources) const {
+    const std::string folder = myFolders_.List(myFolders_.ListIndex());
+    const int count = lstFileSelect_.ListCount();
+    std::vector<FileIdentity> existing;
+    for (int i = 0; i < count; ++i) {
+        sources.push_back(JoinFolder(folder, lstFileSelect_.List(i)));
+        if (fso.FileExists(sources.back())) {
+            if (const auto identity = fso.Identity(sources.back())) {
+                existing.push_back(*identity);
+            }
+        }
+    }
+    return existing;
 }
 
 }  // namespace kelvane

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
+#include <vector>
 
 #include "merge/fileservices.h"
 #include "merge/platformfiles.h"
@@ -30,8 +32,10 @@ class MergeRun {
     void MergeFiles();
 
   private:
-    // True when an existing target is also one of the listed files found in the source folder.
-    bool TargetIsASource(FileServices& fso, const std::string& target) const;
+    // Sets `sources` to the full path of every row, in order, and returns the identities of
+    // those that exist. Raises when one can't be looked up.
+    std::vector<FileIdentity> FindSources(FileServices& fso,
+                                          std::vector<std::string>& sources) const;
 
     TextBox& txtTartgetPath_;
     const FolderList& myFolders_;

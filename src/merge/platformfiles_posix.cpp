@@ -1,5 +1,6 @@
 #include <errno.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,6 +15,33 @@ namespace {
 
 [[noreturn]] void Fail(const char* what, const std::string& path) {
     throw FileError(std::string(what) + " " + path + ": " + std::strerror(errno));
+}
+
+FileIdentity IdentityOf(const struct stat& info) {
+    return {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
+}
+
+// Looks the path up, links followed. False when nothing is there: the path, or a folder on the
+// way, is missing, or a file stands where a folder should. Every other failure (a folder that
+// may not be entered, a loop of links, an input/output error) raises, as the file may exist.
+bool Look(const std::string& path, struct stat& info) {
+    if (::stat(path.c_str(), &info) == 0) {
+        return true;
+    }
+    if (errno == ENOENT || errno == ENOTDIR) {
+        return false;
+    }
+    Fail("can't look up", path);
+}
+
+// By default a write past the file-size limit, or into a pipe whose reader has gone, ends the
+// program with a signal. Ignored, the write fails like any other, and the run reports it.
+void IgnoreSignalIfDefault(int number) {
+    struct sigaction action {};
+    if (::sigaction(number, nullptr, &action) == 0 && action.sa_handler == SIG_DFL) {
+        action.sa_handler = SIG_IGN;
+        ::sigaction(number, &action, nullptr);
+    }
 }
 
 class PosixFile : public PlatformFile {
@@ -65,25 +93,62 @@ class PosixFile : public PlatformFile {
         }
     }
 
+    std::optional<FileIdentity> Identity() override { return IdentityOf(Status()); }
+
+    bool Truncate(std::uint64_t size) override {
+        const struct stat info = Status();
+        if (!S_ISREG(info.st_mode)) {
+            return false;
+        }
+        // A file of that length already is left as it is: some file systems take cutting a
+        // file to nothing as a sign it is being replaced, and write it out in full on closing.
+        const auto length = static_cast<off_t>(size);
+        if (info.st_size != length) {
+            int result;
+            do {
+                result = ::ftruncate(fd_, length);
+            } while (result != 0 && errno == EINTR);
+            if (result != 0) {
+                Fail("can't cut", path_);
+            }
+        }
+        if (::lseek(fd_, length, SEEK_SET) != length) {
+            Fail("can't cut", path_);
+        }
+        return true;
+    }
+
   private:
+    struct stat Status() {
+        struct stat info {};
+        if (::fstat(fd_, &info) != 0) {
+            Fail("can't look up", path_);
+        }
+        return info;
+    }
+
     int fd_;
     std::string path_;
 };
 
 class PosixFiles : public PlatformFiles {
   public:
+    PosixFiles() {
+        IgnoreSignalIfDefault(SIGPIPE);
+        IgnoreSignalIfDefault(SIGXFSZ);
+    }
+
     bool IsFile(const std::string& path) override {
         struct stat info {};
-        return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+        return Look(path, info) && !S_ISDIR(info.st_mode);
     }
 
     std::optional<FileIdentity> Identity(const std::string& path) override {
         struct stat info {};
-        if (::stat(path.c_str(), &info) != 0) {
+        if (!Look(path, info)) {
             return std::nullopt;
         }
-        return FileIdentity{static_cast<std::uint64_t>(info.st_dev),
-                            static_cast<std::uint64_t>(info.st_ino)};
+        return IdentityOf(info);
     }
 
     std::unique_ptr<PlatformFile> Open(const std::string& path, Access access,
@@ -91,8 +156,7 @@ class PosixFiles : public PlatformFiles {
         // Opened without blocking, so that a pipe or device named like a file can't freeze the
         // run at its opening: a pipe no program writes to reads as empty, and one no program
         // reads from refuses to open. Reads and writes then block as usual.
-        int flags =
-            O_CLOEXEC | O_NONBLOCK | (access == Access::Read ? O_RDONLY : O_WRONLY | O_TRUNC);
+        int flags = O_CLOEXEC | O_NONBLOCK | (access == Access::Read ? O_RDONLY : O_WRONLY);
         if (create) {
             flags |= O_CREAT;
         }

@@ -14,6 +14,39 @@ namespace {
 // The most one ReadFile or WriteFile call is asked to move.
 constexpr std::size_t kMaxTransfer = 1u << 30;
 
+// Whether a failed lookup means that nothing is there: the file or a folder on the way is
+// missing, a file stands where a folder should, or the name can't be one of a file. Every other
+// failure (access refused, a drive not ready, a sharing conflict) leaves open whether it exists.
+bool NothingThere(DWORD error) {
+    switch (error) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_INVALID_DRIVE:
+        case ERROR_BAD_NETPATH:
+        case ERROR_BAD_NET_NAME:
+        case ERROR_BAD_PATHNAME:
+        case ERROR_INVALID_NAME:
+        case ERROR_DIRECTORY:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// The identity of an open file; empty for a pipe or device: only files on disk have one.
+std::optional<FileIdentity> IdentityOf(HANDLE handle, const std::string& path) {
+    if (GetFileType(handle) != FILE_TYPE_DISK) {
+        return std::nullopt;
+    }
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!GetFileInformationByHandle(handle, &info)) {
+        Fail("can't look up", path);
+    }
+    return FileIdentity{
+        info.dwVolumeSerialNumber,
+        (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+}
+
 class Win32File : public PlatformFile {
   public:
     Win32File(HANDLE handle, std::string path) : handle_(handle), path_(std::move(path)) {}
@@ -61,6 +94,20 @@ class Win32File : public PlatformFile {
         }
     }
 
+    std::optional<FileIdentity> Identity() override { return IdentityOf(handle_, path_); }
+
+    bool Truncate(std::uint64_t size) override {
+        if (GetFileType(handle_) != FILE_TYPE_DISK) {
+            return false;
+        }
+        LARGE_INTEGER position{};
+        position.QuadPart = static_cast<LONGLONG>(size);
+        if (!SetFilePointerEx(handle_, position, nullptr, FILE_BEGIN) || !SetEndOfFile(handle_)) {
+            Fail("can't cut", path_);
+        }
+        return true;
+    }
+
   private:
     HANDLE handle_;
     std::string path_;
@@ -70,7 +117,13 @@ class Win32Files : public PlatformFiles {
   public:
     bool IsFile(const std::string& path) override {
         const DWORD attributes = GetFileAttributesA(path.c_str());
-        return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+        if (attributes == INVALID_FILE_ATTRIBUTES) {
+            if (NothingThere(GetLastError())) {
+                return false;
+            }
+            Fail("can't look up", path);
+        }
+        return !(attributes & FILE_ATTRIBUTE_DIRECTORY);
     }
 
     std::optional<FileIdentity> Identity(const std::string& path) override {
@@ -80,17 +133,19 @@ class Win32Files : public PlatformFiles {
             CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                         nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
         if (handle == INVALID_HANDLE_VALUE) {
-            return std::nullopt;
+            if (NothingThere(GetLastError())) {
+                return std::nullopt;
+            }
+            Fail("can't look up", path);
         }
-        BY_HANDLE_FILE_INFORMATION info{};
-        const BOOL ok = GetFileInformationByHandle(handle, &info);
-        CloseHandle(handle);
-        if (!ok) {
-            return std::nullopt;
+        try {
+            const auto identity = IdentityOf(handle, path);
+            CloseHandle(handle);
+            return identity;
+        } catch (...) {
+            CloseHandle(handle);
+            throw;
         }
-        return FileIdentity{
-            info.dwVolumeSerialNumber,
-            (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
     }
 
     std::unique_ptr<PlatformFile> Open(const std::string& path, Access access,
@@ -102,7 +157,7 @@ class Win32Files : public PlatformFiles {
             disposition = create ? OPEN_ALWAYS : OPEN_EXISTING;
         } else {
             desired = GENERIC_WRITE;
-            disposition = create ? CREATE_ALWAYS : TRUNCATE_EXISTING;
+            disposition = create ? OPEN_ALWAYS : OPEN_EXISTING;
         }
         const HANDLE handle =
             CreateFileA(path.c_str(), desired, FILE_SHARE_READ, nullptr, disposition,

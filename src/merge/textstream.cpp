@@ -166,6 +166,7 @@ void TextStream::PutSlow(const char* data, std::size_t size) {
 }
 
 void TextStream::Flush() {
+    RequireMode(Mode::Writing);
     if (failed_) {
         throw FileError("an earlier write failed");
     }
@@ -184,13 +185,30 @@ void TextStream::Flush() {
 }
 
 void TextStream::DropTo(std::size_t mark) {
-    // Whatever of the bytes since the mark is still held here goes; bytes already written
-    // out stay in the file.
-    if (mark <= flushed_) {
-        end_ = 0;
-    } else if (mark < flushed_ + end_) {
-        end_ = mark - flushed_;
+    if (mark >= flushed_) {
+        end_ = std::min(end_, mark - flushed_);
+        return;
     }
+    // Some of the bytes are out in the file already: cut them off where the file allows it.
+    end_ = 0;
+    if (file_->Truncate(mark)) {
+        flushed_ = mark;
+    }
+}
+
+void TextStream::Empty() {
+    RequireMode(Mode::Writing);
+    end_ = 0;
+    if (file_->Truncate(0)) {
+        flushed_ = 0;
+    }
+}
+
+std::optional<FileIdentity> TextStream::Identity() {
+    if (closed_) {
+        throw FileError("the stream is closed");
+    }
+    return file_->Identity();
 }
 
 void TextStream::Close() {

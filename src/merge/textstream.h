@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -31,12 +32,20 @@ class TextStream {
     // Reading: moves every line left to `target`, exactly as target.WriteLine(ReadLine())
     // until AtEndOfStream would, but whole buffers at a time, so that a line of any length needs
     // no more memory than the two streams' buffers. If reading fails part way, the part of the
-    // current line that `target` still holds in its buffer is dropped; a part already written
-    // out to its file stays.
+    // current line that went into `target` is taken back: dropped from its buffer and, where
+    // the file can be cut, from the file.
     void CopyToEnd(TextStream& target);
 
     // Writing: the text, then CR LF.
     void WriteLine(std::string_view text);
+    // Writing: empties the file, with whatever was written to it so far.
+    void Empty();
+    // Writing: writes out what the stream holds.
+    void Flush();
+
+    // What tells the open file from every other; empty where the platform gives a pipe or
+    // device none.
+    std::optional<FileIdentity> Identity();
 
     // Writes out what the stream holds and closes the file, reporting a failure of either.
     void Close();
@@ -47,9 +56,8 @@ class TextStream {
     // Writing: appends bytes to the buffer, writing it out whenever it is full.
     void Put(const char* data, std::size_t size);
     void PutSlow(const char* data, std::size_t size);
-    void Flush();
-    // Writing: how many bytes went into the stream so far, and dropping bytes back to such a
-    // count as far as they haven't been written out yet.
+    // Writing: how many bytes went into the stream so far, and taking bytes back to such a
+    // count: those still held are dropped, and the file is cut where it can be.
     std::size_t Mark() const { return flushed_ + end_; }
     void DropTo(std::size_t mark);
     void RequireMode(Mode mode) const;

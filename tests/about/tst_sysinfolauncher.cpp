@@ -321,6 +321,30 @@ TEST_F(StartSysInfoRepeatTest, EveryLaunchLooksAgain) {
     EXPECT_EQ(starter.attempts, std::vector<std::string>{kMsinfoPath});
 }
 
+// The places the platform records the program, spelled out here as the platform names them
+// rather than taken from the launcher's own constants, so that a misspelt constant shows.
+TEST_F(StartSysInfoRepeatTest, ReadsThePlacesThePlatformRecordsTheProgramIn) {
+    const auto machine = static_cast<std::int32_t>(0x80000002u);  // HKEY_LOCAL_MACHINE
+    registry.SetString(machine, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", "C:\\S");
+    files.files = {"C:\\S\\MSINFO32.EXE"};
+    starter.installed = {"C:\\S\\MSINFO32.EXE", "C:\\P\\msinfo32.exe"};
+    launcher.StartSysInfo();
+    registry.SetString(machine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
+                       "C:\\P\\msinfo32.exe");
+    launcher.StartSysInfo();
+
+    EXPECT_TRUE(msgBox.shown.empty());
+    EXPECT_EQ(starter.attempts,
+              (std::vector<std::string>{"C:\\S\\MSINFO32.EXE", "C:\\P\\msinfo32.exe"}));
+    ASSERT_EQ(registry.openRequests.size(), 3u);
+    for (const auto& request : registry.openRequests) {
+        EXPECT_EQ(request.root, static_cast<RegKey>(static_cast<std::intptr_t>(machine)));
+        // Read rights only (read control, query value, enumerate subkeys, notify): a standard
+        // user may not open the machine-wide keys with more.
+        EXPECT_EQ(request.access, 0x20019u);
+    }
+}
+
 TEST_F(StartSysInfoRepeatTest, LooksUpTheSecondLocationsProgramUnchanged) {
     RecordSecond(registry, "C:\\Sys\\");
     launcher.StartSysInfo();

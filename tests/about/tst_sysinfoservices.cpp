@@ -40,12 +40,18 @@ class PathOverride {
     std::optional<std::string> old_;
 };
 
-TEST(PlatformSysInfoServicesTest, StartsTheInstalledSystemInformationProgram) {
-    test::TempFolder folder;
+// Installs a system-information program in the folder; returns the file it marks when started.
+fs::path Install(const test::TempFolder& folder) {
     const fs::path marker = folder.Path() / "started";
     const std::string program =
         folder.Write("kinfocenter", "#!/bin/sh\necho started > '" + marker.string() + "'\n");
     fs::permissions(program, fs::perms::owner_all);
+    return marker;
+}
+
+TEST(PlatformSysInfoServicesTest, StartsTheInstalledSystemInformationProgram) {
+    test::TempFolder folder;
+    const fs::path marker = Install(folder);
 
     const PathOverride path(folder.Text());
     SysInfoServices services = PlatformSysInfoServices();
@@ -67,6 +73,22 @@ TEST(PlatformSysInfoServicesTest, WithoutAProgramTheButtonSaysItIsUnavailable) {
 
     ASSERT_EQ(msgBox.shown.size(), 1u);
     EXPECT_EQ(msgBox.shown[0].text, kSysInfoUnavailable);
+}
+
+// The dialog and its services are made once; the program is installed while it is open.
+TEST(PlatformSysInfoServicesTest, EveryLaunchLooksForTheProgramAgain) {
+    test::TempFolder folder;
+    const PathOverride path(folder.Text());
+    SysInfoServices services = PlatformSysInfoServices();
+    test::FakeMsgBox msgBox;
+    SysInfoLauncher launcher(*services.registry, *services.files, *services.starter, msgBox);
+    launcher.StartSysInfo();
+    ASSERT_EQ(msgBox.shown.size(), 1u);
+
+    const fs::path marker = Install(folder);
+    launcher.StartSysInfo();
+    EXPECT_EQ(msgBox.shown.size(), 1u);
+    EXPECT_TRUE(test::WaitForFile(marker));
 }
 
 }  // namespace

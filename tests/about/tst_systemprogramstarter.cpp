@@ -1,6 +1,7 @@
 #include "about/systemprogramstarter.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -43,6 +44,35 @@ TEST(SystemProgramStarterTest, StartsTheProgramOnItsOwnWithoutAShell) {
     EXPECT_FALSE(fs::exists(folder.Path() / "injected"));
     EXPECT_FALSE(fs::exists(folder.Path() / "also"));
     EXPECT_FALSE(fs::exists("injected"));
+}
+
+// The file services ignore two signals so that a failed write is reported instead of ending
+// this program; a started program still gets the default action of every signal.
+TEST(SystemProgramStarterTest, TheProgramStartsWithDefaultSignalActions) {
+    test::TempFolder folder;
+    const fs::path marker = folder.Path() / "ignored";
+    const std::string program =
+        WriteScript(folder, "report",
+                    "grep SigIgn /proc/$$/status > '" + marker.string() + ".tmp'\n" + "mv '" +
+                        marker.string() + ".tmp' '" + marker.string() + "'\n");
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    struct sigaction pipe {};
+    struct sigaction size {};
+    ::sigaction(SIGPIPE, &ignore, &pipe);
+    ::sigaction(SIGXFSZ, &ignore, &size);
+    const bool started = SystemProgramStarter().Start(program);
+    ::sigaction(SIGPIPE, &pipe, nullptr);
+    ::sigaction(SIGXFSZ, &size, nullptr);
+    ASSERT_TRUE(started);
+    ASSERT_TRUE(test::WaitForFile(marker));
+
+    std::ifstream in(marker);
+    std::string label;
+    unsigned long long ignored = 0;
+    ASSERT_TRUE(in >> label >> std::hex >> ignored);
+    EXPECT_EQ(ignored & ((1ULL << (SIGPIPE - 1)) | (1ULL << (SIGXFSZ - 1))), 0u)
+        << std::hex << ignored;
 }
 
 TEST(SystemProgramStarterTest, StartsASystemProgram) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -91,6 +92,9 @@ class FaultyFiles : public PlatformFiles {
                 throw FileError("injected close failure");
             }
         }
+
+        std::optional<FileIdentity> Identity() override { return file_->Identity(); }
+        bool Truncate(std::uint64_t size) override { return file_->Truncate(size); }
 
       private:
         std::unique_ptr<PlatformFile> file_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -50,12 +51,23 @@ class MemoryFile : public PlatformFile {
         }
     }
 
+    std::optional<FileIdentity> Identity() override { return FileIdentity{0, 1}; }
+
+    // Cuts `written` when `cuttable`, as a file on disk; otherwise, as a pipe, can't be cut.
+    bool Truncate(std::uint64_t size) override {
+        if (cuttable) {
+            written.resize(std::min<std::size_t>(written.size(), size));
+        }
+        return cuttable;
+    }
+
     std::string content;
     std::vector<std::size_t> pieces;
     std::optional<std::size_t> readLimit;
     std::string written;
     std::optional<std::size_t> writeLimit;
     bool failClose = false;
+    bool cuttable = true;
     int writes = 0;
     int closes = 0;
 
@@ -72,6 +84,8 @@ class MemoryFileRef : public PlatformFile {
     std::size_t Read(char* buffer, std::size_t size) override { return file_.Read(buffer, size); }
     void Write(const char* data, std::size_t size) override { file_.Write(data, size); }
     void Close() override { file_.Close(); }
+    std::optional<FileIdentity> Identity() override { return file_.Identity(); }
+    bool Truncate(std::uint64_t size) override { return file_.Truncate(size); }
 
   private:
     MemoryFile& file_;

@@ -38,7 +38,8 @@ Copied CopyThrough(Copy copy, const std::string& in, bool crBefore) {
 }
 
 // Random text long enough for the 64-byte blocks, with line ends of every kind placed densely
-// (several in one block, at a block's first and last byte) or sparsely (blocks without any).
+// (several in one block, at a block's first and last byte) or sparsely (blocks without any),
+// copied every way the processor can.
 TEST(LineEnds, BothWaysMatchTheModel) {
     std::mt19937 random(1234);
     for (int round = 0; round < 2000; ++round) {
@@ -54,8 +55,17 @@ TEST(LineEnds, BothWaysMatchTheModel) {
         const std::size_t lastLf = expected.rfind('\n');
         SCOPED_TRACE(testing::Message() << "round " << round << " size " << size);
 
-        for (const auto& copied : {CopyThrough(CopyLineEnds, in, crBefore),
-                                   CopyThrough(CopyLineEndsByLine, in, crBefore)}) {
+        for (const auto method :
+             {LineEndMethod::Avx512, LineEndMethod::Avx2, LineEndMethod::ByLine}) {
+            if (!CanCopyLineEnds(method)) {
+                continue;
+            }
+            SCOPED_TRACE(static_cast<int>(method));
+            const auto copied = CopyThrough(
+                [method](const char* from, std::size_t n, char* to, bool& cr, std::size_t& lf) {
+                    return CopyLineEnds(method, from, n, to, cr, lf);
+                },
+                in, crBefore);
             EXPECT_EQ(copied.bytes, expected);
             EXPECT_EQ(copied.crAfter, in.empty() ? crBefore : in.back() == '\r');
             EXPECT_EQ(copied.afterLastLf,

@@ -2,10 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstddef>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -13,79 +10,15 @@
 #include <utility>
 #include <vector>
 
-#include "fakefolderlist.h"
-#include "fakelistwidget.h"
-#include "fakemsgbox.h"
-#include "fakesavedialog.h"
-#include "faketextbox.h"
-#include "faultyfiles.h"
-#include "tempfolder.h"
+#include "mergeruntest.h"
 
 namespace kelvane {
 namespace {
 
 namespace fs = std::filesystem;
-using test::FakeFolderList;
-using test::FakeListWidget;
-using test::FakeMsgBox;
-using test::FakeSaveDialog;
-using test::FakeTextBox;
-using test::FaultyFiles;
-using test::TempFolder;
+using namespace test;
 using Style = MsgBox::Style;
 using Button = MsgBox::Button;
-
-const std::string kNoTarget = "Please key in a valid target file";
-const std::string kTargetIsSource =
-    "The target file is one of the files to merge. Please give another target file.";
-const std::string kReplace = "The file already exists!. Do you want to replace this file?";
-const std::string kFailed =
-    "Some error occurred in the merging.  If this is a bug please report to Dunmarrow.";
-
-// Whether the tests run with rights that override file permissions, as root does.
-bool PermissionsAreOverridden(const TempFolder& dir) {
-    const std::string probe = dir.Write("probe", "");
-    fs::permissions(probe, fs::perms::owner_read);
-    const bool overridden = std::ofstream(probe, std::ios::app).is_open();
-    fs::permissions(probe, fs::perms::owner_all);
-    fs::remove(probe);
-    return overridden;
-}
-
-class MergeRunTest : public testing::Test {
-  protected:
-    void SetUp() override { folders.SetPath(src.Text()); }
-
-    void Rows(const std::vector<std::string>& names) {
-        for (const auto& name : names) {
-            rows.AddItem(name);
-        }
-    }
-
-    void Merge(std::size_t bufferSize = FileServices::kDefaultBufferSize) {
-        MergeRun run(target, folders, rows, dialog, msgBox, files, bufferSize);
-        run.MergeFiles();
-    }
-
-    // The texts of the boxes shown, each checked for its title.
-    std::vector<std::string> Shown() const {
-        std::vector<std::string> texts;
-        for (const auto& box : msgBox.shown) {
-            EXPECT_EQ(box.title, "Kelvane Message");
-            texts.push_back(box.text);
-        }
-        return texts;
-    }
-
-    TempFolder src;
-    TempFolder out;
-    FakeFolderList folders;
-    FakeListWidget rows;
-    FakeTextBox target;
-    FakeSaveDialog dialog;
-    FakeMsgBox msgBox;
-    FaultyFiles files;
-};
 
 TEST_F(MergeRunTest, SaveDialogIsSetUpAndItsChoiceAlwaysReachesTheTextBox) {
     MergeRun::ConfigureSaveDialog(dialog);
@@ -112,7 +45,7 @@ TEST_P(BlankTarget, AsksForATargetAndTouchesNothing) {
     Rows({"a.txt"});
     target.SetText(GetParam());
     Merge();
-    EXPECT_EQ(Shown(), std::vector<std::string>{kNoTarget});
+    ASSERT_EQ(Shown(), std::vector<std::string>{kNoTarget});
     EXPECT_EQ(msgBox.shown[0].style, Style::Information);
     EXPECT_TRUE(files.opened.empty());
     EXPECT_EQ(target.Text(), GetParam());
@@ -208,7 +141,7 @@ TEST_F(MergeRunTest, ExistingTargetIsReplacedOnlyAfterYes) {
 
     msgBox.answers = {Button::No};
     Merge();
-    EXPECT_EQ(Shown(), std::vector<std::string>{kReplace});
+    ASSERT_EQ(Shown(), std::vector<std::string>{kReplace});
     EXPECT_EQ(msgBox.shown[0].style, Style::Question);
     EXPECT_EQ(out.Read("t.txt"), "old\n");
     EXPECT_TRUE(files.opened.empty());
@@ -235,153 +168,6 @@ TEST_F(MergeRunTest, NamesAreLookedForInTheHighlightedFolder) {
     EXPECT_EQ(out.Read("t.txt"), "sub\r\n");
 }
 
-struct BadTarget {
-    const char* name;
-    std::function<std::string(const TempFolder&)> path;
-    bool exists;  // the question comes first, answered Yes
-};
-
-void PrintTo(const BadTarget& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class UnwritableTarget : public MergeRunTest, public testing::WithParamInterface<BadTarget> {};
-
-TEST_P(UnwritableTarget, GivesTheCriticalMessageAndCreatesNothing) {
-    src.Write("a.txt", "A\n");
-    Rows({"a.txt"});
-    const std::string path = GetParam().path(out);
-    if (path.empty()) {
-        GTEST_SKIP() << "not available on this system";
-    }
-    target.SetText(path);
-    msgBox.answers = {Button::Yes};
-    const auto before = std::distance(fs::directory_iterator(out.Path()), {});
-    Merge();
-    if (GetParam().exists) {
-        EXPECT_EQ(Shown(), (std::vector<std::string>{kReplace, kFailed}));
-    } else {
-        EXPECT_EQ(Shown(), std::vector<std::string>{kFailed});
-    }
-    EXPECT_EQ(msgBox.shown.back().style, Style::Critical);
-    EXPECT_EQ(std::distance(fs::directory_iterator(out.Path()), {}), before);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, UnwritableTarget,
-    testing::Values(
-        BadTarget{"FolderMissing", [](const TempFolder& d) { return d.At("missing/t.txt"); },
-                  false},
-        BadTarget{"TargetIsAFolder", [](const TempFolder& d) { return d.MakeFolder("t.txt"); },
-                  false},
-        BadTarget{"UnderAFile",
-                  [](const TempFolder& d) { return d.Write("file", "keep") + "/t.txt"; }, false},
-        // A device that takes no data: the failure shows only when the data goes out.
-        BadTarget{"FullDisk",
-                  [](const TempFolder&) {
-                      return fs::exists("/dev/full") ? std::string("/dev/full") : std::string();
-                  },
-                  true}),
-    [](const testing::TestParamInfo<BadTarget>& p) { return p.param.name; });
-
-TEST_F(MergeRunTest, ReadOnlyTargetKeepsItsContent) {
-    src.Write("a.txt", "A\n");
-    Rows({"a.txt"});
-    const std::string path = out.Write("t.txt", "old\n");
-    target.SetText(path);
-    files.failOpen = {"t.txt"};  // as a read-only file refuses to open for writing
-    msgBox.answers = {Button::Yes};
-    Merge();
-    EXPECT_EQ(Shown(), (std::vector<std::string>{kReplace, kFailed}));
-    EXPECT_EQ(out.Read("t.txt"), "old\n");
-}
-
-TEST_F(MergeRunTest, ReadOnlyTargetOnTheFileSystem) {
-    if (PermissionsAreOverridden(out)) {
-        GTEST_SKIP() << "running with rights that override file permissions";
-    }
-    src.Write("a.txt", "A\n");
-    Rows({"a.txt"});
-    const std::string path = out.Write("t.txt", "old\n");
-    fs::permissions(path, fs::perms::owner_read);
-    target.SetText(path);
-    msgBox.answers = {Button::Yes};
-    Merge();
-    EXPECT_EQ(Shown(), (std::vector<std::string>{kReplace, kFailed}));
-    EXPECT_EQ(out.Read("t.txt"), "old\n");
-}
-
-// A source that fails in the middle of the list: the run stops there, the target keeps the
-// lines before the failure, and later rows are not opened.
-struct SourceFault {
-    const char* name;
-    std::function<void(FaultyFiles&)> inject;
-    std::string expected;
-};
-
-void PrintTo(const SourceFault& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class FailingSource : public MergeRunTest, public testing::WithParamInterface<SourceFault> {};
-
-TEST_P(FailingSource, StopsWithTheCriticalMessage) {
-    src.Write("a.txt", "A1\nA2\n");
-    src.Write("b.txt", "B1\r\nB2 is long\r\nB3\r\n");
-    src.Write("c.txt", "C\n");
-    Rows({"a.txt", "b.txt", "c.txt"});
-    target.SetText(out.At("t.txt"));
-    GetParam().inject(files);
-    Merge();
-    EXPECT_EQ(Shown(), std::vector<std::string>{kFailed});
-    EXPECT_EQ(msgBox.shown[0].style, Style::Critical);
-    EXPECT_EQ(out.Read("t.txt"), GetParam().expected);
-    EXPECT_EQ(std::count(files.opened.begin(), files.opened.end(), "c.txt"), 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, FailingSource,
-    testing::Values(
-        SourceFault{"CantBeOpened", [](FaultyFiles& f) { f.failOpen = {"b.txt"}; }, "A1\r\nA2\r\n"},
-        SourceFault{"FailsAtItsFirstByte", [](FaultyFiles& f) { f.failReadAt["b.txt"] = 0; },
-                    "A1\r\nA2\r\n"},
-        SourceFault{"FailsInsideALine", [](FaultyFiles& f) { f.failReadAt["b.txt"] = 8; },
-                    "A1\r\nA2\r\nB1\r\n"},
-        SourceFault{"FailsAfterALineEnd", [](FaultyFiles& f) { f.failReadAt["b.txt"] = 4; },
-                    "A1\r\nA2\r\nB1\r\n"}),
-    [](const testing::TestParamInfo<SourceFault>& p) { return p.param.name; });
-
-TEST_F(MergeRunTest, UnreadableSourceOnTheFileSystem) {
-    if (PermissionsAreOverridden(out)) {
-        GTEST_SKIP() << "running with rights that override file permissions";
-    }
-    src.Write("a.txt", "A\n");
-    fs::permissions(src.Write("b.txt", "B\n"), fs::perms::none);
-    Rows({"a.txt", "b.txt"});
-    target.SetText(out.At("t.txt"));
-    Merge();
-    EXPECT_EQ(Shown(), std::vector<std::string>{kFailed});
-    EXPECT_EQ(out.Read("t.txt"), "A\r\n");
-}
-
-TEST_F(MergeRunTest, FailuresWritingTheTargetAreReported) {
-    src.Write("a.txt", "A\n");
-    Rows({"a.txt"});
-    target.SetText(out.At("t.txt"));
-
-    files.failWriteAt = 1;  // the disk fills up
-    Merge();
-    EXPECT_EQ(Shown(), std::vector<std::string>{kFailed});
-    EXPECT_EQ(out.Read("t.txt"), "A");
-
-    files.failWriteAt.reset();
-    files.failClose = true;  // the system reports the failure only when the file is closed
-    msgBox.answers = {Button::Yes};
-    Merge();
-    EXPECT_EQ(Shown(), (std::vector<std::string>{kFailed, kReplace, kFailed}));
-    EXPECT_EQ(out.Read("t.txt"), "A\r\n");
-}
-
 // The target named as one of the sources, by any name: emptying it would lose the source.
 struct SameFileCase {
     const char* name;
@@ -405,7 +191,7 @@ TEST_P(TargetIsASource, IsRefusedBeforeAnythingIsAskedOrOpened) {
     target.SetText(" " + path);
     msgBox.answers = {Button::Yes};
     Merge();
-    EXPECT_EQ(Shown(), std::vector<std::string>{kTargetIsSource});
+    ASSERT_EQ(Shown(), std::vector<std::string>{kTargetIsSource});
     EXPECT_EQ(msgBox.shown[0].style, Style::Information);
     EXPECT_TRUE(files.opened.empty());
     EXPECT_EQ(src.Read("b.txt"), "B\n");
@@ -437,6 +223,39 @@ INSTANTIATE_TEST_SUITE_P(
         SameFileCase{"SymbolicLink", [](const TempFolder& d) { return Link(d, false); }},
         SameFileCase{"HardLink", [](const TempFolder& d) { return Link(d, true); }}),
     [](const testing::TestParamInfo<SameFileCase>& p) { return p.param.name; });
+
+// The target's name pointed at a source while the question is open: the file opened is the
+// source, and it is left as it is.
+class TargetLinkedDuringTheQuestion : public MergeRunTest,
+                                      public testing::WithParamInterface<bool> {};
+
+TEST_P(TargetLinkedDuringTheQuestion, IsRefusedAndTheSourceKept) {
+    const bool hard = GetParam();
+    src.Write("a.txt", "A\n");
+    src.Write("b.txt", "B\n");
+    if (Link(src, hard).empty()) {
+        GTEST_SKIP() << "links can't be made here";
+    }
+    Rows({"a.txt", "b.txt"});
+    const std::string path = out.Write("t.txt", "old\n");
+    target.SetText(path);
+    msgBox.answers = {Button::Yes};
+    msgBox.onShow = [&](const FakeMsgBox::Shown& box) {
+        if (box.text == kReplace) {
+            fs::remove(path);
+            hard ? fs::create_hard_link(src.At("b.txt"), path)
+                 : fs::create_symlink(src.At("b.txt"), path);
+        }
+    };
+    Merge();
+    EXPECT_EQ(Shown(), (std::vector<std::string>{kReplace, kTargetIsSource}));
+    EXPECT_EQ(src.Read("b.txt"), "B\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, TargetLinkedDuringTheQuestion, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& p) {
+                             return p.param ? "HardLink" : "SymbolicLink";
+                         });
 
 TEST_F(MergeRunTest, AnotherExistingFileIsNoSource) {
     src.Write("a.txt", "A\n");

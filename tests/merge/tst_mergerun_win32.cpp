@@ -177,9 +177,23 @@ TEST_F(MergeRunWin32Test, ALockedSourceStopsTheRunAfterTheEarlierRows) {
         const test::LockedFile lock(locked);
         Merge(dir.Text(), {"a.txt", "b.txt", "c.txt"}, targetPath);
     }
-    EXPECT_EQ(Shown(), std::vector<std::string>{kFailed});
+    ASSERT_EQ(Shown(), std::vector<std::string>{kFailed});
     EXPECT_EQ(msgBox.shown[0].style, MsgBox::Style::Critical);
     EXPECT_EQ(dir.Read("out.txt"), "A\r\n");
+}
+
+// A source that is there but can't be looked at (its full name is longer than the 8-bit
+// functions take) fails the run before the target, here another name of it, is emptied.
+TEST_F(MergeRunWin32Test, ASourceThatCantBeLookedAtFailsTheRunBeforeTheTargetIsEmptied) {
+    dir.Write("a.txt", "A\n");
+    const std::string longName = test::WriteLongNamedFile(dir.Text(), "B\r\n");
+    const std::string targetPath = dir.At("out.txt");
+    ASSERT_TRUE(CreateHardLinkW(test::LongPath(targetPath).c_str(),
+                                test::LongPath(dir.At(longName)).c_str(), nullptr));
+    msgBox.answers = {Button::Yes};
+    Merge(dir.Text(), {"a.txt", longName}, targetPath);
+    EXPECT_EQ(Shown(), std::vector<std::string>{kFailed});
+    EXPECT_EQ(dir.Read("out.txt"), "B\r\n");
 }
 
 TEST_F(MergeRunWin32Test, ALockedTargetKeepsItsContent) {

@@ -89,6 +89,22 @@ TEST(FileServicesWin32, IdentityIsTheSameUnderEveryWindowsSpelling) {
     EXPECT_FALSE(fso.Identity(dir.At("missing.txt")).has_value());
 }
 
+// Only "nothing is there" is an answer; a file that is there but whose full name is longer
+// than the 8-bit functions take can't be looked at, and that fails.
+TEST(FileServicesWin32, LookingUpFailsWhereAFileMayBeThere) {
+    TempFolder dir;
+    FileServices fso;
+    const std::string file = dir.Write("a.txt", "x");
+    for (const std::string& missing :
+         {dir.At("none.txt"), dir.At("none\\a.txt"), file + "\\a", dir.At("a?.txt")}) {
+        EXPECT_FALSE(fso.FileExists(missing)) << missing;
+        EXPECT_FALSE(fso.Identity(missing).has_value()) << missing;
+    }
+    const std::string longName = dir.At(test::WriteLongNamedFile(dir.Text(), "x"));
+    EXPECT_THROW(fso.FileExists(longName), FileError);
+    EXPECT_THROW(fso.Identity(longName), FileError);
+}
+
 TEST(FileServicesWin32, AFileLockedByAnotherProgramCantBeOpened) {
     TempFolder dir;
     FileServices fso;

@@ -40,6 +40,31 @@ inline std::string ReadAnsiFile(const std::string& path) {
     return bytes;
 }
 
+// The path in the form the wide functions take past MAX_PATH.
+inline std::wstring LongPath(const std::string& path) {
+    return L"\\\\?\\" + std::wstring(path.begin(), path.end());
+}
+
+// Makes, in `folder`, a file whose full name is longer than the 8-bit functions take, so that
+// it exists but can't be looked at through them; returns its name, without the folder.
+inline std::string WriteLongNamedFile(const std::string& folder, const std::string& bytes) {
+    const std::string name = std::string(250, 'n') + ".txt";
+    const HANDLE file = CreateFileW(LongPath(folder + "\\" + name).c_str(), GENERIC_WRITE, 0,
+                                    nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    const BOOL ok =
+        file != INVALID_HANDLE_VALUE &&
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+        written == bytes.size();
+    if (file != INVALID_HANDLE_VALUE) {
+        CloseHandle(file);
+    }
+    if (!ok) {
+        throw std::runtime_error("can't write a long-named file in " + folder);
+    }
+    return name;
+}
+
 // Whether byte 0xE9 is one character of the ANSI code page (as in the Windows code pages
 // 1250 to 1258), so names holding it can be made through the "A" functions.
 inline bool AnsiCodePageIsSingleByte() {

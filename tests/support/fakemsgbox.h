@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,8 @@ class FakeMsgBox : public MsgBox {
     // is answered No and any other box OK.
     std::deque<Button> answers;
     std::vector<Shown> shown;
+    // Called with each box while it shows, as the user could act then.
+    std::function<void(const Shown&)> onShow;
 };
 
 }  // namespace kelvane::test

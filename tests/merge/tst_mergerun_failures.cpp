@@ -1,0 +1,248 @@
+// Merge runs that fail: a target that can't be written, and sources that can't be reached,
+// opened or read. The run stops with the critical message, and the target holds what it held
+// before or the whole lines copied before the failure.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+#include <iterator>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "childprocess.h"
+#include "mergeruntest.h"
+
+namespace kelvane {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace test;
+using Style = MsgBox::Style;
+using Button = MsgBox::Button;
+
+struct BadTarget {
+    const char* name;
+    std::function<std::string(const TempFolder&)> path;
+    bool exists;  // the question comes first, answered Yes
+};
+
+void PrintTo(const BadTarget& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class UnwritableTarget : public MergeRunTest, public testing::WithParamInterface<BadTarget> {};
+
+TEST_P(UnwritableTarget, GivesTheCriticalMessageAndCreatesNothing) {
+    src.Write("a.txt", "A\n");
+    Rows({"a.txt"});
+    const std::string path = GetParam().path(out);
+    if (path.empty()) {
+        GTEST_SKIP() << "not available on this system";
+    }
+    target.SetText(path);
+    msgBox.answers = {Button::Yes};
+    const auto before = std::distance(fs::directory_iterator(out.Path()), {});
+    Merge();
+    if (GetParam().exists) {
+        ASSERT_EQ(Shown(), (std::vector<std::string>{kReplace, kFailed}));
+    } else {
+        ASSERT_EQ(Shown(), std::vector<std::string>{kFailed});
+    }
+    EXPECT_EQ(msgBox.shown.back().style, Style::Critical);
+    EXPECT_EQ(std::distance(fs::directory_iterator(out.Path()), {}), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, UnwritableTarget,
+    testing::Values(
+        BadTarget{"FolderMissing", [](const TempFolder& d) { return d.At("missing/t.txt"); },
+                  false},
+        BadTarget{"TargetIsAFolder", [](const TempFolder& d) { return d.MakeFolder("t.txt"); },
+                  false},
+        BadTarget{"UnderAFile",
+                  [](const TempFolder& d) { return d.Write("file", "keep") + "/t.txt"; }, false},
+        // A device that takes no data: the failure shows only when the data goes out.
+        BadTarget{"FullDisk",
+                  [](const TempFolder&) {
+                      return fs::exists("/dev/full") ? std::string("/dev/full") : std::string();
+                  },
+                  true}),
+    [](const testing::TestParamInfo<BadTarget>& p) { return p.param.name; });
+
+TEST_F(MergeRunTest, ReadOnlyTargetKeepsItsContent) {
+    src.Write("a.txt", "A\n");
+    Rows({"a.txt"});
+    const std::string path = out.Write("t.txt", "old\n");
+    target.SetText(path);
+    files.failOpen = {"t.txt"};  // as a read-only file refuses to open for writing
+    msgBox.answers = {Button::Yes};
+    Merge();
+    EXPECT_EQ(Shown(), (std::vector<std::string>{kReplace, kFailed}));
+    EXPECT_EQ(out.Read("t.txt"), "old\n");
+}
+
+TEST_F(MergeRunTest, ReadOnlyTargetOnTheFileSystem) {
+    src.Write("a.txt", "A\n");
+    Rows({"a.txt"});
+    const std::string path = out.Write("t.txt", "old\n");
+    target.SetText(path);
+    msgBox.answers = {Button::Yes};
+    const bool ran = test::RunUnprivileged({out.Path()}, [&] {
+        fs::permissions(path, fs::perms::owner_read);
+        Merge();
+        EXPECT_EQ(Shown(), (std::vector<std::string>{kReplace, kFailed}));
+        EXPECT_EQ(out.Read("t.txt"), "old\n");
+    });
+    if (!ran) {
+        GTEST_SKIP() << "root's rights can't be given up here";
+    }
+}
+
+// A source that fails in the middle of the list: the run stops there, the target keeps the
+// lines before the failure, and later rows are not opened.
+struct SourceFault {
+    const char* name;
+    std::function<void(FaultyFiles&)> inject;
+    std::string expected;
+};
+
+void PrintTo(const SourceFault& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class FailingSource : public MergeRunTest, public testing::WithParamInterface<SourceFault> {};
+
+// Each case runs with the usual buffers and with buffers shorter than a line, which write
+// the start of a line out before its end is read.
+TEST_P(FailingSource, StopsWithTheCriticalMessage) {
+    src.Write("a.txt", "A1\nA2\n");
+    src.Write("b.txt", "B1\r\nB2 is long\r\nB3\r\n");
+    src.Write("c.txt", "C\n");
+    Rows({"a.txt", "b.txt", "c.txt"});
+    target.SetText(out.At("t.txt"));
+    GetParam().inject(files);
+    std::string heldAtTheMessage;
+    msgBox.onShow = [&](const FakeMsgBox::Shown&) { heldAtTheMessage = out.Read("t.txt"); };
+    for (const std::size_t bufferSize : {FileServices::kDefaultBufferSize, std::size_t{3}}) {
+        SCOPED_TRACE(bufferSize);
+        msgBox.shown.clear();
+        files.opened.clear();
+        out.Write("t.txt", "old\n");
+        msgBox.answers = {Button::Yes};
+        Merge(bufferSize);
+        ASSERT_EQ(Shown(), (std::vector<std::string>{kReplace, kFailed}));
+        EXPECT_EQ(msgBox.shown[1].style, Style::Critical);
+        EXPECT_EQ(heldAtTheMessage, GetParam().expected);
+        EXPECT_EQ(out.Read("t.txt"), GetParam().expected);
+        EXPECT_EQ(std::count(files.opened.begin(), files.opened.end(), "c.txt"), 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FailingSource,
+    testing::Values(
+        SourceFault{"CantBeOpened", [](FaultyFiles& f) { f.failOpen = {"b.txt"}; }, "A1\r\nA2\r\n"},
+        SourceFault{"FailsAtItsFirstByte", [](FaultyFiles& f) { f.failReadAt["b.txt"] = 0; },
+                    "A1\r\nA2\r\n"},
+        SourceFault{"FailsInsideALine", [](FaultyFiles& f) { f.failReadAt["b.txt"] = 8; },
+                    "A1\r\nA2\r\nB1\r\n"},
+        SourceFault{"FailsAfterALineEnd", [](FaultyFiles& f) { f.failReadAt["b.txt"] = 4; },
+                    "A1\r\nA2\r\nB1\r\n"}),
+    [](const testing::TestParamInfo<SourceFault>& p) { return p.param.name; });
+
+TEST_F(MergeRunTest, UnreadableSourceOnTheFileSystem) {
+    src.Write("a.txt", "A\n");
+    const std::string unreadable = src.Write("b.txt", "B\n");
+    Rows({"a.txt", "b.txt"});
+    target.SetText(out.At("t.txt"));
+    const bool ran = test::RunUnprivileged({src.Path(), out.Path()}, [&] {
+        fs::permissions(unreadable, fs::perms::none);
+        Merge();
+        EXPECT_EQ(Shown(), std::vector<std::string>{kFailed});
+        EXPECT_EQ(out.Read("t.txt"), "A\r\n");
+    });
+    if (!ran) {
+        GTEST_SKIP() << "root's rights can't be given up here";
+    }
+}
+
+// A source that is there but can't be looked at fails the run before the target is touched,
+// even where the target is another name of that source.
+struct UnreachableCase {
+    const char* name;
+    // Makes the target t.txt in `out`, and makes b.txt in `folder` unreachable.
+    std::function<void(const TempFolder& out, const fs::path& folder)> arrange;
+};
+
+void PrintTo(const UnreachableCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class UnreachableSource : public MergeRunTest,
+                          public testing::WithParamInterface<UnreachableCase> {};
+
+TEST_P(UnreachableSource, FailsTheRunBeforeTheTargetIsEmptied) {
+    const fs::path folder = src.MakeFolder("f");
+    src.Write("f/a.txt", "A\n");
+    src.Write("f/b.txt", "B\n");
+    folders.SetPath(folder.string());
+    Rows({"a.txt", "b.txt"});
+    target.SetText(out.At("t.txt"));
+    msgBox.answers = {Button::Yes};
+    const bool ran = test::RunUnprivileged({src.Path(), out.Path()}, [&] {
+        GetParam().arrange(out, folder);
+        Merge();
+        EXPECT_EQ(Shown(), std::vector<std::string>{kFailed});
+        EXPECT_EQ(out.Read("t.txt"), "B\n");
+        fs::permissions(folder, fs::perms::owner_all);  // so that it can be removed
+    });
+    if (!ran) {
+        GTEST_SKIP() << "root's rights can't be given up here";
+    }
+}
+
+constexpr fs::perms kListOnly = fs::perms::owner_read | fs::perms::owner_write;
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, UnreachableSource,
+    testing::Values(UnreachableCase{"FolderListedButNotEntered",
+                                    [](const TempFolder& out, const fs::path& folder) {
+                                        out.Write("t.txt", "B\n");
+                                        fs::permissions(folder, kListOnly);
+                                    }},
+                    UnreachableCase{"TargetIsAHardLinkToIt",
+                                    [](const TempFolder& out, const fs::path& folder) {
+                                        fs::create_hard_link(folder / "b.txt", out.At("t.txt"));
+                                        fs::permissions(folder, kListOnly);
+                                    }},
+                    UnreachableCase{"LoopOfLinks",
+                                    [](const TempFolder& out, const fs::path& folder) {
+                                        out.Write("t.txt", "B\n");
+                                        fs::remove(folder / "b.txt");
+                                        fs::create_symlink("b.txt", folder / "b.txt");
+                                    }}),
+    [](const testing::TestParamInfo<UnreachableCase>& p) { return p.param.name; });
+
+TEST_F(MergeRunTest, FailuresWritingTheTargetAreReported) {
+    src.Write("a.txt", "A\n");
+    Rows({"a.txt"});
+    target.SetText(out.At("t.txt"));
+
+    files.failWriteAt = 1;  // the disk fills up
+    Merge();
+    EXPECT_EQ(Shown(), std::vector<std::string>{kFailed});
+    EXPECT_EQ(out.Read("t.txt"), "A");
+
+    files.failWriteAt.reset();
+    files.failClose = true;  // the system reports the failure only when the file is closed
+    msgBox.answers = {Button::Yes};
+    Merge();
+    EXPECT_EQ(Shown(), (std::vector<std::string>{kFailed, kReplace, kFailed}));
+    EXPECT_EQ(out.Read("t.txt"), "A\r\n");
+}
+
+}  // namespace
+}  // namespace kelvane

@@ -41,7 +41,7 @@ class XdgOpenTest : public ::testing::Test {
                                 ".tmp'\nmv '" + Marker() + ".tmp' '" + Marker() + "'\n");
         fs::permissions(opener, fs::perms::owner_all);
         setenv("PATH", bin.c_str(), 1);
-        fs::current_path(folder.MakeFolder("work"));
+        fs::current_path(folder.MakeFolder("start"));
     }
     void TearDown() override {
         fs::current_path(savedFolder_);
@@ -84,14 +84,14 @@ TEST_P(XdgOpenCaseTest, GivesXdgOpenOneFullPath) {
     PlatformDocumentServices().shell->Open(0, fill(GetParam().document));
     ASSERT_TRUE(test::WaitForFile(Marker())) << "xdg-open didn't run";
     EXPECT_EQ(Opened(), fill(GetParam().expected) + "\n");
-    EXPECT_FALSE(fs::exists(folder.At("work/injected"))) << "a shell read the name";
+    EXPECT_FALSE(fs::exists(folder.At("start/injected"))) << "a shell read the name";
 }
 
 const OpenCase kOpens[] = {
     // Blanks and shell characters: a shell would split the name or run a part of it.
     {"RelativeFromTheCurrentFolder", "user guide; $(touch injected).pdf",
-     "@/work/user guide; $(touch injected).pdf"},
-    {"LeadingDashIsNoOption", "-help.pdf", "@/work/-help.pdf"},
+     "@/start/user guide; $(touch injected).pdf"},
+    {"LeadingDashIsNoOption", "-help.pdf", "@/start/-help.pdf"},
     {"FullPathAsItIs", "@/guides/help.pdf", "@/guides/help.pdf"},
 };
 

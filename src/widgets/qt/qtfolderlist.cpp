@@ -82,6 +82,7 @@ QtFolderList::QtFolderList(QWidget* parent)
     : QListWidget(parent), openPicture_(FolderPicture(true)), closedPicture_(FolderPicture(false)) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
+    setIconSize(QSize(16, 16));  // rows as high as the other lists'
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(this, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { OpenRow(row(item)); });

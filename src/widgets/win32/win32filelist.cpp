@@ -116,6 +116,12 @@ void Win32FileList::Forget() {
     snapshot_ = false;
 }
 
+void Win32FileList::TakeBase() {
+    snapshot_ = false;
+    TakeSnapshot();
+    base_ = flags_;
+}
+
 void Win32FileList::ShiftClick(int row) {
     SetFocus(Hwnd());
     Forget();  // our writes first
@@ -156,9 +162,15 @@ LRESULT Win32FileList::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             const LRESULT result = OwnerDrawnList::OnMessage(message, wParam, lParam);
             if ((wParam & MK_SHIFT) == 0) {
-                snapshot_ = false;
-                TakeSnapshot();
-                base_ = flags_;
+                TakeBase();
+            }
+            return result;
+        }
+        case WM_KEYDOWN: {
+            // The arrow keys without Shift move the anchor and pick anew, as a click does.
+            const LRESULT result = OwnerDrawnList::OnMessage(message, wParam, lParam);
+            if (GetKeyState(VK_SHIFT) >= 0) {
+                TakeBase();
             }
             return result;
         }

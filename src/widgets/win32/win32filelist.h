@@ -16,10 +16,10 @@ namespace kelvane::win32 {
 // then is: the list holds the mouse for every button it saw go down. A right or middle click
 // never changes the selection.
 //
-// A Shift+click selects the range from the anchor (the row of the last click without Shift) to
-// the clicked row, and keeps the picks that stood right after that click; a later Shift+click
-// replaces only the range. So files the program unselects in between (refused ones) change
-// nothing of what a Shift+click gives, and the anchor stays where the user put it.
+// A Shift+click selects the range from the anchor (the row of the last click or arrow key
+// without Shift) to the clicked row, and keeps the picks that stood right after that click or key;
+// a later Shift+click replaces only the range. So files the program unselects in between (refused
+// ones) change nothing of what a Shift+click gives, and the anchor stays where the user put it.
 //
 // Selected(i) and SetSelected(i) work on a copy of the selection, one flag per file, read from
 // the list box in one message. Writes reach the list box together, as runs of selected rows:
@@ -47,6 +47,8 @@ class Win32FileList : public OwnerDrawnList, public FileList {
     void TakeSnapshot() const;
     void Flush();
     void ShiftClick(int row);
+    // Keeps the picks as they stand as the ones a later Shift+click keeps.
+    void TakeBase();
 
     std::string path_;
     int pressed_ = 0;  // the MouseEvent buttons that went down over the list and are still down
@@ -55,7 +57,7 @@ class Win32FileList : public OwnerDrawnList, public FileList {
     bool dirty_ = false;        // flags_ holds writes the list box hasn't had
     bool flushPosted_ = false;  // a kFlushMessage is on its way
     bool flushing_ = false;
-    std::vector<char> base_;   // the picks right after the last click without Shift
+    std::vector<char> base_;   // the picks right after the last click or key without Shift
     bool ownCapture_ = false;  // the mouse is held by us for a Shift+click
 };
 

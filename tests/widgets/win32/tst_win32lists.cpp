@@ -195,9 +195,12 @@ INSTANTIATE_TEST_SUITE_P(Clicks, FileListMouseTest,
 
 struct GestureCase {
     const char* name;
-    std::vector<std::pair<int, WPARAM>> clicks;  // row and keys held
+    std::vector<std::pair<int, WPARAM>> clicks;  // row and keys held, or kDownKey
     std::vector<int> selected;
 };
+
+// Instead of a click: the Down arrow key, pressed on its own.
+constexpr int kDownKey = -1;
 
 class ShiftClickTest : public ListsTest, public testing::WithParamInterface<GestureCase> {};
 
@@ -214,6 +217,11 @@ TEST_P(ShiftClickTest, GivesTheSameRangeWhenTheProgramUnselectedARefusedFile) {
         }
     });
     for (const auto& [row, keys] : GetParam().clicks) {
+        if (row == kDownKey) {
+            SendMessageA(form_.Find("fileList")->Hwnd(), WM_KEYDOWN, VK_DOWN, 1);
+            SendMessageA(form_.Find("fileList")->Hwnd(), WM_KEYUP, VK_DOWN, 1);
+            continue;
+        }
         Mouse("fileList", WM_LBUTTONDOWN, row, MK_LBUTTON | keys);
         Mouse("fileList", WM_LBUTTONUP, row, keys);
     }
@@ -242,6 +250,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {{0, 0}, {3, MK_SHIFT}, {6, MK_SHIFT}},
                     {0, 2, 3, 4, 5, 6}},
         GestureCase{"RefusedThenShift", {{1, 0}, {4, MK_SHIFT}}, {2, 3, 4}},
+        GestureCase{"ArrowKeyThenShift", {{2, 0}, {kDownKey, 0}, {5, MK_SHIFT}}, {3, 4, 5}},
         GestureCase{"CtrlOffAfterShiftOverRefused",
                     {{0, 0}, {4, MK_SHIFT}, {3, MK_CONTROL}, {6, MK_SHIFT}},
                     {0, 2, 3, 4, 5, 6}}),

@@ -1,5 +1,9 @@
 #include "win32toolkit.h"
 
+#include <objbase.h>
+
+#include <memory>
+
 #include "messageloop.h"
 #include "win32msgbox.h"
 #include "win32savedialog.h"
@@ -24,6 +28,12 @@ HWND NativeOf(Window* window) {
 }  // namespace
 
 Win32Toolkit::Win32Toolkit(int dpi) : dpi_(dpi) {
+    // A drive without a medium fails quietly, as a folder that can't be read does, instead of
+    // the system asking the user to insert a disk.
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+    // The shell's Open and the Save dialog may use COM objects of their own.
+    comReady_ =
+        SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof(controls);
     controls.dwICC = ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_WIN95_CLASSES;
@@ -36,6 +46,9 @@ Win32Toolkit::Win32Toolkit(int dpi) : dpi_(dpi) {
 Win32Toolkit::~Win32Toolkit() {
     if (owner_ != nullptr) {
         DestroyWindow(owner_);
+    }
+    if (comReady_) {
+        CoUninitialize();
     }
 }
 
@@ -52,10 +65,10 @@ std::unique_ptr<SaveDialog> Win32Toolkit::MakeSaveDialog(Window* owner) {
 }
 
 void Win32Toolkit::Run(Window& main) {
-    bool unloaded = false;
-    main.OnUnload([&unloaded] { unloaded = true; });
+    const auto unloaded = std::make_shared<bool>(false);
+    main.OnUnload([unloaded] { *unloaded = true; });
     main.Show();
-    RunUntil([&unloaded] { return unloaded; });
+    RunUntil([unloaded] { return *unloaded; });
 }
 
 }  // namespace kelvane::win32

@@ -24,6 +24,7 @@ class Win32Toolkit : public Toolkit {
   private:
     int dpi_;
     HWND owner_ = nullptr;
+    bool comReady_ = false;
 };
 
 }  // namespace kelvane::win32

@@ -3,6 +3,7 @@
 #include "about/aboutbox.h"
 #include "about/sysinfolauncher.h"
 #include "frmaboutdesign.h"
+#include "runprocedure.h"
 
 using kelvane::Event;
 using kelvane::MouseEvent;
@@ -27,8 +28,10 @@ frmAbout::frmAbout(kelvane::Toolkit& toolkit, kelvane::Registry& registry,
 frmAbout::~frmAbout() = default;
 
 void frmAbout::Wire() {
-    window_->On("cmdOK", Event::Click, [this](const MouseEvent&) { cmdOK_Click(); });
-    window_->On("cmdSysInfo", Event::Click, [this](const MouseEvent&) { cmdSysInfo_Click(); });
+    window_->On("cmdOK", Event::Click,
+                [this](const MouseEvent&) { RunProcedure([this] { cmdOK_Click(); }); });
+    window_->On("cmdSysInfo", Event::Click,
+                [this](const MouseEvent&) { RunProcedure([this] { cmdSysInfo_Click(); }); });
 }
 
 void frmAbout::Form_Load() {

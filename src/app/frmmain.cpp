@@ -5,6 +5,7 @@
 #include "frmmaindesign.h"
 #include "merge/mergerun.h"
 #include "opendocument.h"
+#include "runprocedure.h"
 #include "selection/mergeorder.h"
 #include "selection/sourceselection.h"
 #include "widgets/folderreader.h"
@@ -13,16 +14,6 @@ using kelvane::Event;
 using kelvane::MouseEvent;
 
 namespace {
-
-// Runs one event's procedure. The procedures handle their own failures; anything that still
-// escapes stops here rather than in the toolkit's event loop.
-template <typename Procedure>
-void Run(Procedure&& procedure) {
-    try {
-        procedure();
-    } catch (...) {
-    }
-}
 
 // Which procedure handles each event of the window. No other event of it is handled: none of
 // the labels, the frame, the tab control, lstFileType or txtTartgetPath has a handler.
@@ -121,19 +112,19 @@ frmMain::~frmMain() = default;
 void frmMain::ShowStartFolder() {
     // The lists start at the process's current folder, as they do by themselves.
     std::string start;
-    Run([&] { start = kelvane::CurrentFolder(); });
+    RunProcedure([&] { start = kelvane::CurrentFolder(); });
     if (start.empty()) {
         return;
     }
-    Run([&] { myDrive.SetDrive(start); });
-    Run([&] { myFolders.SetPath(start); });
-    Run([&] { fileList.SetPath(myFolders.Path()); });
+    RunProcedure([&] { myDrive.SetDrive(start); });
+    RunProcedure([&] { myFolders.SetPath(start); });
+    RunProcedure([&] { fileList.SetPath(myFolders.Path()); });
 }
 
 void frmMain::Wire() {
     for (const Wiring& wiring : kWiring) {
         window_->On(wiring.control, wiring.event, [this, &wiring](const MouseEvent& mouse) {
-            Run([&] { wiring.procedure(*this, mouse); });
+            RunProcedure([&] { wiring.procedure(*this, mouse); });
         });
     }
 }

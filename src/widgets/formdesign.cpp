@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "widgets/twips.h"
+
 namespace kelvane {
 
 const std::string& ControlDesign::Caption() const {
@@ -28,6 +30,25 @@ std::vector<const ControlDesign*> FormDesign::TabOrder() const {
     std::stable_sort(order.begin(), order.end(),
                      [](const auto* a, const auto* b) { return a->tabIndex < b->tabIndex; });
     return order;
+}
+
+int FormDesign::CoveredTop(const ControlDesign& control, int dpi) const {
+    const auto overlap = [](const TwipsRect& a, const TwipsRect& b) {
+        return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+               b.top < a.top + a.height;
+    };
+    int covered = 0;
+    for (const ControlDesign& other : controls) {
+        if (&other == &control) {
+            break;
+        }
+        if (other.container == control.container && other.page == control.page &&
+            overlap(other.place, control.place)) {
+            covered = std::max(covered, TwipsToPixels(other.place.top + other.place.height, dpi) -
+                                            TwipsToPixels(control.place.top, dpi));
+        }
+    }
+    return covered;
 }
 
 bool TakesFocus(const ControlDesign& control) {

@@ -127,6 +127,9 @@ struct FormDesign {
     const ControlDesign* Find(const std::string& control) const;
     // The controls that can take the focus, in Tab order.
     std::vector<const ControlDesign*> TabOrder() const;
+    // How many pixels of the control's top edge, at `dpi`, the controls drawn over it cover:
+    // those described before it in the same container that overlap it.
+    int CoveredTop(const ControlDesign& control, int dpi) const;
 };
 
 // Whether controls of this kind can ever take the focus.

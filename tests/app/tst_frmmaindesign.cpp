@@ -136,6 +136,20 @@ TEST(FrmMainDesign, TabOrderVisitsTheFocusableControlsByTabIndex) {
                   "txtFileType", "cmdAddFileType", "cmdDelete", "cmdClear", "cmdLearList"}));
 }
 
+// The drive list is drawn over the top edge of the folder list, from 765 to 1035 twips.
+TEST(FrmMainDesign, TheDriveListCoversTheFolderListsTopEdge) {
+    const FormDesign& form = frmMainDesign();
+    const struct {
+        int dpi;
+        int covered;
+    } cases[] = {{96, 69 - 51}, {144, 104 - 77}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(form.CoveredTop(*form.Find("myFolders"), c.dpi), c.covered) << c.dpi << " dpi";
+    }
+    EXPECT_EQ(form.CoveredTop(*form.Find("myDrive"), 96), 0) << "described first, drawn on top";
+    EXPECT_EQ(form.CoveredTop(*form.Find("fileList"), 96), 0);
+}
+
 TEST(FrmAboutDesign, EveryControlHasItsKindPlaceTextsAndFont) {
     const FormDesign& form = frmAboutDesign();
     ExpectControls(form, std::begin(kAboutControls), std::end(kAboutControls));

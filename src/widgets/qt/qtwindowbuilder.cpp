@@ -58,15 +58,6 @@ QIcon PictureIcon(Picture picture) {
     return {};
 }
 
-bool Overlap(const TwipsRect& a, const TwipsRect& b) {
-    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
-           b.top < a.top + a.height;
-}
-
-bool SameContainer(const ControlDesign& a, const ControlDesign& b) {
-    return a.container == b.container && a.page == b.page;
-}
-
 // Where a control's children go, and how their places map into it.
 struct Container {
     QWidget* widget = nullptr;
@@ -197,7 +188,7 @@ class Builder {
                 return new QtDriveList(parent);
             case ControlKind::FolderList: {
                 auto* folders = new QtFolderList(parent);
-                folders->SetCoveredTop(CoveredTop(control));
+                folders->SetCoveredTop(design_.CoveredTop(control, kDpi));
                 return folders;
             }
             case ControlKind::FileList:
@@ -242,22 +233,6 @@ class Builder {
             button->setDefault(true);
         }
         return button;
-    }
-
-    // How much of a folder list's top edge the controls drawn over it cover: those described
-    // before it in the same container.
-    int CoveredTop(const ControlDesign& folders) const {
-        int covered = 0;
-        for (const ControlDesign& other : design_.controls) {
-            if (&other == &folders) {
-                break;
-            }
-            if (SameContainer(other, folders) && Overlap(other.place, folders.place)) {
-                const int bottom = other.place.top + other.place.height;
-                covered = std::max(covered, Px(bottom) - Px(folders.place.top));
-            }
-        }
-        return covered;
     }
 
     void ChainTabOrder() {

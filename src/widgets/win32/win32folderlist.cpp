@@ -27,11 +27,6 @@ std::size_t RootLength(const std::string& path) {
     return 0;
 }
 
-bool Overlap(const TwipsRect& a, const TwipsRect& b) {
-    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
-           b.top < a.top + a.height;
-}
-
 }  // namespace
 
 Win32FolderList::Win32FolderList(Win32Window& window, const ControlDesign& design)
@@ -145,20 +140,7 @@ int Win32FolderList::RowHeightFor(int textHeight, int dpi) const {
 }
 
 void Win32FolderList::Place(const PixelRect& place, int dpi) {
-    // The controls described before it in the same container are drawn over it.
-    coveredTop_ = 0;
-    const FormDesign& form = Window().Design();
-    for (const ControlDesign& other : form.controls) {
-        if (&other == &Design()) {
-            break;
-        }
-        if (other.container == Design().container && other.page == Design().page &&
-            Overlap(other.place, Design().place)) {
-            coveredTop_ =
-                std::max(coveredTop_, TwipsToPixels(other.place.top + other.place.height, dpi) -
-                                          TwipsToPixels(Design().place.top, dpi));
-        }
-    }
+    coveredTop_ = Window().Design().CoveredTop(Design(), dpi);
     OwnerDrawnList::Place(place, dpi);
     SetWindowPos(Hwnd(), nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);

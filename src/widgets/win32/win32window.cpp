@@ -17,13 +17,13 @@ Win32Window::Win32Window(const FormDesign& design, HWND owner, int dpi) : design
 }
 
 Win32Window::~Win32Window() {
+    if (tooltip_ != nullptr) {
+        DestroyWindow(tooltip_);  // before the window that owns it, which would take it along
+    }
     if (hwnd_ != nullptr) {
         EnableOthers(true);
         SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
         DestroyWindow(hwnd_);  // its controls first, then the window; the menu bar with it
-    }
-    if (tooltip_ != nullptr) {
-        DestroyWindow(tooltip_);
     }
     controls_.clear();
 }
@@ -320,10 +320,6 @@ LRESULT Win32Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 Unload();
             }
             return 0;
-        case WM_DPICHANGED: {
-            LayOut(HIWORD(wParam));
-            return 0;
-        }
         default:
             break;
     }

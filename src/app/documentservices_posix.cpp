@@ -1,12 +1,13 @@
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdlib>
 #include <vector>
 
 #include "about/findonpath.h"
 #include "about/startdetached.h"
 #include "documentservices.h"
+#include "widgets/folderreader.h"
+#include "widgets/widgeterror.h"
 
 namespace kelvane {
 
@@ -31,14 +32,12 @@ class ProcLocation : public ProgramLocation {
 
 // The current folder joined to a relative path; empty when the current folder can't be read.
 std::string FromCurrentFolder(const std::string& path) {
-    std::vector<char> buffer(256);
-    while (getcwd(buffer.data(), buffer.size()) == nullptr) {
-        if (errno != ERANGE) {
-            return {};
-        }
-        buffer.resize(buffer.size() * 2);
+    std::string full;
+    try {
+        full = CurrentFolder();
+    } catch (const WidgetError&) {
+        return {};
     }
-    std::string full(buffer.data());
     if (full.empty() || full.back() != '/') {
         full += '/';
     }

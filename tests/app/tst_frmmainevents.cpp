@@ -4,7 +4,6 @@
 
 #include <functional>
 #include <set>
-#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -143,14 +142,6 @@ const Reaction kReactions[] = {
 INSTANTIATE_TEST_SUITE_P(Wiring, EachEvent, testing::ValuesIn(kReactions), [](const auto& named) {
     return std::string(named.param.control) + (named.param.event == Event::MouseUp ? "Up" : "");
 });
-
-TEST_F(MainWindowEvents, AnExceptionFromAProcedureStopsAtTheWindow) {
-    frmMain::Services services = Services();
-    services.openDocument = [](Form&, const std::string&) { throw std::runtime_error("no"); };
-    test::FakeToolkit other;
-    frmMain failing(other, services);
-    EXPECT_NO_THROW(other.built[0]->Raise("mnuHelpHelp", Event::Click));
-}
 
 TEST_F(MainWindowEvents, StartsWithTheListsAtTheCurrentFolderAndTheDefaultTypes) {
     EXPECT_EQ(form.myFolders.Path(), CurrentFolder());

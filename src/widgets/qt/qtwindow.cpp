@@ -251,7 +251,9 @@ void QtWindow::closeEvent(QCloseEvent* event) {
     // Nothing is asked and nothing is saved.
     event->accept();
     QWidget::closeEvent(event);
-    for (const auto& handler : unloadHandlers_) {
+    // A handler may register another, or end the window: it works on its own copy.
+    const auto handlers = unloadHandlers_;
+    for (const auto& handler : handlers) {
         handler();
     }
 }

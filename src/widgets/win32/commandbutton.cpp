@@ -1,5 +1,7 @@
 #include "commandbutton.h"
 
+#include <algorithm>
+
 #include "pictures.h"
 #include "win32window.h"
 

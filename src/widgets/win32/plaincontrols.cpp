@@ -2,6 +2,8 @@
 
 #include <uxtheme.h>
 
+#include <algorithm>
+
 #include "pictures.h"
 #include "win32window.h"
 

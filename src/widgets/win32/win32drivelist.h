@@ -26,9 +26,6 @@ class Win32DriveList : public Control, public DriveList {
     bool WantsEscape() const override { return Dropped(); }
     void OnCommand(WORD code) override;
 
-  protected:
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-
     std::string Drive() const override { return drive_; }
     // Chooses the drive of `drive` (a drive's top folder or any path on it); WidgetError when
     // no listed drive holds it.
@@ -36,6 +33,9 @@ class Win32DriveList : public Control, public DriveList {
 
     // The top folders of the system's drives, as "C:\".
     static std::vector<std::string> Drives();
+
+  protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
     bool Dropped() const;

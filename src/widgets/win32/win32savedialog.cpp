@@ -1,5 +1,6 @@
 #include "win32savedialog.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace kelvane::win32 {

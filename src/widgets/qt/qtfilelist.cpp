@@ -40,9 +40,7 @@ void QtFileList::SetPath(const std::string& path) {
     model_->Reset(std::move(names));
     flushing_ = false;
     path_ = path;
-    flags_.assign(static_cast<std::size_t>(model_->Count()), 0);
-    snapshot_ = true;
-    dirty_ = false;
+    copy_.Take(std::vector<char>(static_cast<std::size_t>(model_->Count()), 0));
 }
 
 int QtFileList::ListCount() const {
@@ -74,45 +72,29 @@ std::vector<char> QtFileList::FlagsOf(const QItemSelection& selection) const {
 
 QItemSelection QtFileList::RunsOf(const std::vector<char>& flags) const {
     QItemSelection runs;
-    const int count = static_cast<int>(flags.size());
-    for (int row = 0; row < count;) {
-        if (flags[static_cast<std::size_t>(row)] == 0) {
-            ++row;
-            continue;
-        }
-        const int first = row;
-        while (row < count && flags[static_cast<std::size_t>(row)] != 0) {
-            ++row;
-        }
-        runs.append(QItemSelectionRange(model_->index(first), model_->index(row - 1)));
-    }
+    SelectionCopy::ForEachRun(flags, [&](std::size_t first, std::size_t last) {
+        runs.append(QItemSelectionRange(model_->index(static_cast<int>(first)),
+                                        model_->index(static_cast<int>(last))));
+    });
     return runs;
 }
 
 void QtFileList::TakeSnapshot() const {
-    if (snapshot_) {
-        return;
+    if (!copy_.Taken()) {
+        copy_.Take(FlagsOf(selectionModel()->selection()));
     }
-    flags_ = FlagsOf(selectionModel()->selection());
-    snapshot_ = true;
 }
 
 bool QtFileList::Selected(int index) const {
     Check(index);
     TakeSnapshot();
-    return flags_[static_cast<std::size_t>(index)] != 0;
+    return copy_.Get(static_cast<std::size_t>(index));
 }
 
 void QtFileList::SetSelected(int index, bool selected) {
     Check(index);
     TakeSnapshot();
-    char& flag = flags_[static_cast<std::size_t>(index)];
-    if ((flag != 0) == selected) {
-        return;
-    }
-    flag = selected ? 1 : 0;
-    dirty_ = true;
-    if (!flushQueued_) {
+    if (copy_.Set(static_cast<std::size_t>(index), selected) && !flushQueued_) {
         flushQueued_ = true;
         QMetaObject::invokeMethod(this, &QtFileList::FlushSelection, Qt::QueuedConnection);
     }
@@ -120,10 +102,11 @@ void QtFileList::SetSelected(int index, bool selected) {
 
 void QtFileList::FlushSelection() {
     flushQueued_ = false;
-    if (!dirty_) {
+    if (!copy_.Written()) {
         return;
     }
-    dirty_ = false;
+    copy_.Handed();
+    const std::vector<char>& flags = copy_.Flags();
     // Qt keeps a selection in two parts: what the earlier gestures made, and the part the latest
     // gesture made, which the next Shift+click replaces by the range from its anchor. The
     // written selection goes back in the same two parts: the earlier part keeps those of its
@@ -135,10 +118,10 @@ void QtFileList::FlushSelection() {
     // An empty latest part leaves the earlier part alone to be read.
     selection->select(QItemSelection(), Flag::Select | Flag::Current);
     std::vector<char> earlier = FlagsOf(selection->selection());
-    std::vector<char> latest(flags_.size(), 0);
-    for (std::size_t row = 0; row < flags_.size(); ++row) {
-        earlier[row] = earlier[row] != 0 && flags_[row] != 0 ? 1 : 0;
-        latest[row] = flags_[row] != 0 && earlier[row] == 0 ? 1 : 0;
+    std::vector<char> latest(flags.size(), 0);
+    for (std::size_t row = 0; row < flags.size(); ++row) {
+        earlier[row] = earlier[row] != 0 && flags[row] != 0 ? 1 : 0;
+        latest[row] = flags[row] != 0 && earlier[row] == 0 ? 1 : 0;
     }
     QItemSelection earlierRuns = RunsOf(earlier);
     QItemSelection latestRuns = RunsOf(latest);
@@ -148,7 +131,7 @@ void QtFileList::FlushSelection() {
         // many pairs (only with thousands of picks broken up by refused files) that would take
         // seconds. Then all of it goes in as the earlier part: the picks are kept, but the next
         // Shift+click can only add to the range of the gesture before.
-        earlierRuns = RunsOf(flags_);
+        earlierRuns = RunsOf(flags);
         latestRuns.clear();
     }
     // Each part goes in as one selection of merged runs. Clearing first keeps Qt's comparisons
@@ -170,8 +153,7 @@ void QtFileList::OnSelectionChanged() {
     }
     // The user changed the selection: Qt's is the truth now, and a write not yet handed back
     // (possible only while a handler's modal box runs its own event loop) gives way to it.
-    snapshot_ = false;
-    dirty_ = false;
+    copy_.Drop();
 }
 
 void QtFileList::mousePressEvent(QMouseEvent* event) {

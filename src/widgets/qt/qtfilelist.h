@@ -6,6 +6,7 @@
 
 #include "widgets/filelist.h"
 #include "widgets/mouseevent.h"
+#include "widgets/selectioncopy.h"
 
 namespace kelvane::qt {
 
@@ -68,9 +69,7 @@ class QtFileList : public QListView, public FileList {
 
     ListModel* model_;
     std::string path_;
-    mutable std::vector<char> flags_;
-    mutable bool snapshot_ = false;
-    bool dirty_ = false;
+    mutable SelectionCopy copy_;
     bool flushQueued_ = false;
     bool flushing_ = false;
 };

@@ -16,12 +16,10 @@ void Win32FileList::SetPath(const std::string& path) {
     std::vector<std::string>& names = contents.files;
     std::sort(names.begin(), names.end(),
               [](const std::string& a, const std::string& b) { return NaturalLess(a, b); });
-    dirty_ = false;
     base_.clear();
     ResetRows(std::move(names));
     path_ = path;
-    flags_.assign(static_cast<std::size_t>(Count()), 0);
-    snapshot_ = true;
+    copy_.Take(std::vector<char>(static_cast<std::size_t>(Count()), 0));
 }
 
 void Win32FileList::Check(int index) const {
@@ -36,7 +34,7 @@ std::string Win32FileList::List(int index) const {
 }
 
 void Win32FileList::TakeSnapshot() const {
-    if (snapshot_) {
+    if (copy_.Taken()) {
         return;
     }
     const auto count = static_cast<int>(SendMessageA(Hwnd(), LB_GETSELCOUNT, 0, 0));
@@ -44,58 +42,43 @@ void Win32FileList::TakeSnapshot() const {
     if (!rows.empty()) {
         SendMessageA(Hwnd(), LB_GETSELITEMS, rows.size(), reinterpret_cast<LPARAM>(rows.data()));
     }
-    flags_.assign(static_cast<std::size_t>(Count()), 0);
+    std::vector<char> flags(static_cast<std::size_t>(Count()), 0);
     for (const int row : rows) {
         if (row >= 0 && row < Count()) {
-            flags_[static_cast<std::size_t>(row)] = 1;
+            flags[static_cast<std::size_t>(row)] = 1;
         }
     }
-    snapshot_ = true;
+    copy_.Take(std::move(flags));
 }
 
 bool Win32FileList::Selected(int index) const {
     Check(index);
     TakeSnapshot();
-    return flags_[static_cast<std::size_t>(index)] != 0;
+    return copy_.Get(static_cast<std::size_t>(index));
 }
 
 void Win32FileList::SetSelected(int index, bool selected) {
     Check(index);
     TakeSnapshot();
-    char& flag = flags_[static_cast<std::size_t>(index)];
-    if ((flag != 0) == selected) {
-        return;
-    }
-    flag = selected ? 1 : 0;
-    dirty_ = true;
-    if (!flushPosted_) {
+    if (copy_.Set(static_cast<std::size_t>(index), selected) && !flushPosted_) {
         flushPosted_ = PostMessageA(Hwnd(), kFlushMessage, 0, 0) != FALSE;
     }
 }
 
 void Win32FileList::Flush() {
-    if (!dirty_) {
+    if (!copy_.Written()) {
         return;
     }
-    dirty_ = false;
+    copy_.Handed();
     flushing_ = true;
     Quietly([this] {
         // The user's anchor and caret stay where they are.
         const LRESULT anchor = SendMessageA(Hwnd(), LB_GETANCHORINDEX, 0, 0);
         const LRESULT caret = SendMessageA(Hwnd(), LB_GETCARETINDEX, 0, 0);
         SendMessageA(Hwnd(), LB_SETSEL, FALSE, -1);
-        const int count = Count();
-        for (int row = 0; row < count;) {
-            if (flags_[static_cast<std::size_t>(row)] == 0) {
-                ++row;
-                continue;
-            }
-            const int first = row;
-            while (row < count && flags_[static_cast<std::size_t>(row)] != 0) {
-                ++row;
-            }
-            SendMessageA(Hwnd(), LB_SELITEMRANGEEX, static_cast<WPARAM>(first), row - 1);
-        }
+        SelectionCopy::ForEachRun(copy_.Flags(), [this](std::size_t first, std::size_t last) {
+            SendMessageA(Hwnd(), LB_SELITEMRANGEEX, first, static_cast<LPARAM>(last));
+        });
         if (anchor >= 0) {
             SendMessageA(Hwnd(), LB_SETANCHORINDEX, static_cast<WPARAM>(anchor), 0);
         }
@@ -113,13 +96,13 @@ void Win32FileList::Forget() {
     }
     // Something may change the selection: our writes go first, then the copy is stale.
     Flush();
-    snapshot_ = false;
+    copy_.Drop();
 }
 
 void Win32FileList::TakeBase() {
-    snapshot_ = false;
+    copy_.Drop();
     TakeSnapshot();
-    base_ = flags_;
+    base_ = copy_.Flags();
 }
 
 void Win32FileList::ShiftClick(int row) {
@@ -129,15 +112,12 @@ void Win32FileList::ShiftClick(int row) {
     if (anchor < 0 || anchor >= Count()) {
         anchor = row;
     }
-    TakeSnapshot();
-    if (base_.size() == flags_.size()) {
-        flags_ = base_;
-    } else {
-        std::fill(flags_.begin(), flags_.end(), 0);
+    std::vector<char> flags(static_cast<std::size_t>(Count()), 0);
+    if (base_.size() == flags.size()) {
+        flags = base_;
     }
-    std::fill(flags_.begin() + std::min(anchor, row), flags_.begin() + std::max(anchor, row) + 1,
-              1);
-    dirty_ = true;
+    std::fill(flags.begin() + std::min(anchor, row), flags.begin() + std::max(anchor, row) + 1, 1);
+    copy_.Write(std::move(flags));
     Flush();
     flushing_ = true;
     SendMessageA(Hwnd(), LB_SETCARETINDEX, static_cast<WPARAM>(row), FALSE);

@@ -5,6 +5,7 @@
 
 #include "ownerdrawnlist.h"
 #include "widgets/filelist.h"
+#include "widgets/selectioncopy.h"
 
 namespace kelvane::win32 {
 
@@ -52,9 +53,7 @@ class Win32FileList : public OwnerDrawnList, public FileList {
 
     std::string path_;
     int pressed_ = 0;  // the MouseEvent buttons that went down over the list and are still down
-    mutable std::vector<char> flags_;  // the selection, when snapshot_
-    mutable bool snapshot_ = false;
-    bool dirty_ = false;        // flags_ holds writes the list box hasn't had
+    mutable SelectionCopy copy_;
     bool flushPosted_ = false;  // a kFlushMessage is on its way
     bool flushing_ = false;
     std::vector<char> base_;   // the picks right after the last click or key without Shift

@@ -32,7 +32,7 @@ FormDesign Describe() {
          {{"mnuHelpAbout", "&About", {}}, {"mnuHelpSep1", "-", {}}, {"mnuHelpHelp", "Help", {}}}},
     };
 
-    constexpr char kTabs[] = "SSTab1";  // page 0 "Text Files", page 1 "Options"
+    constexpr char kTabs[] = "SSTab1";   // page 0 "Text Files", page 1 "Options"
     constexpr char kFrame[] = "Frame1";  // on page 1, "Options"
     form.controls = {
         // The window's client area.

@@ -103,6 +103,13 @@ __attribute__((target("avx2,bmi,lzcnt,popcnt"))) void CopyBlocksAvx2(const char*
     crBefore = carry != 0;
 }
 
+// PutCr with AVX-512: the rest of the block in one store.
+__attribute__((target("avx512f,avx512bw"), always_inline)) inline void PutCrAvx512(
+    const char* p, char* o, std::size_t k, std::size_t shift) {
+    o[k + shift] = '\r';
+    _mm512_storeu_si512(o + k + shift + 1, _mm512_loadu_si512(p + k));
+}
+
 // The same with AVX-512: a block and each of its copies in one register, and its masks straight
 // from the compares. The loads past a block reach 64 bytes further for a lone LF that isn't
 // there, which the 128 bytes left allow; the stores stay within 2 * size.
@@ -124,15 +131,11 @@ __attribute__((target("avx512f,avx512bw,bmi,lzcnt,popcnt"))) void CopyBlocksAvx5
         carry = cr >> 63;
         const auto shift = static_cast<std::size_t>(_mm_popcnt_u64(lone));
         for (std::size_t done = 0; done < 2; ++done) {
-            const auto k = static_cast<std::size_t>(_tzcnt_u64(lone));
-            o[k + done] = '\r';
-            _mm512_storeu_si512(o + k + done + 1, _mm512_loadu_si512(p + k));
+            PutCrAvx512(p, o, static_cast<std::size_t>(_tzcnt_u64(lone)), done);
             lone = _blsr_u64(lone);
         }
         for (std::size_t done = 2; lone != 0; ++done) {
-            const auto k = static_cast<std::size_t>(_tzcnt_u64(lone));
-            o[k + done] = '\r';
-            _mm512_storeu_si512(o + k + done + 1, _mm512_loadu_si512(p + k));
+            PutCrAvx512(p, o, static_cast<std::size_t>(_tzcnt_u64(lone)), done);
             lone = _blsr_u64(lone);
         }
         if (lf != 0) {

@@ -2,16 +2,17 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QLabel>
 
 #include "appicons.h"
 #include "commandbutton.h"
 #include "fontface.h"
+#include "localtext.h"
 #include "qtdrivelist.h"
 #include "qtfilelist.h"
 #include "qtfolderlist.h"
-#include "qtform.h"
 #include "qtlistwidget.h"
 #include "qttextbox.h"
 #include "qtwindowbuilder.h"
@@ -54,7 +55,6 @@ QtWindow::QtWindow(FormDesign design, QWidget* parent)
     setWindowTitle(QString::fromStdString(design_.caption));
     setWindowIcon(AppIcon());
     setFont(FontFace(design_.font));
-    form_ = new QtForm(this);
     QtWindowBuilder::Build(*this);
     adjustSize();
     FocusFirst();
@@ -174,22 +174,30 @@ void QtWindow::PlaceOnScreen() {
 }
 
 std::string QtWindow::Caption() const {
-    return form_->Caption();
+    return ToLocal(windowTitle());
 }
 
 void QtWindow::SetCaption(const std::string& caption) {
-    form_->SetCaption(caption);
+    setWindowTitle(FromLocal(caption));
+}
+
+QLabel* QtWindow::Label(const std::string& name) const {
+    auto* label = qobject_cast<QLabel*>(Control(name));
+    if (label == nullptr) {
+        throw WidgetError("no label " + name);
+    }
+    return label;
 }
 
 std::string QtWindow::LabelCaption(const std::string& label) const {
-    return form_->LabelCaption(label);
+    return ToLocal(Label(label)->text());
 }
 
 void QtWindow::SetLabelCaption(const std::string& label, const std::string& caption) {
-    form_->SetLabelCaption(label, caption);
+    QLabel* widget = Label(label);
+    widget->setText(FromLocal(caption));
     const ControlDesign* design = design_.Find(label);
     if (design != nullptr && design->wordWrap) {
-        auto* widget = qobject_cast<QLabel*>(Control(label));
         FitToHeight(widget, design->font.face.empty() ? font() : FontFace(design->font));
     }
 }
@@ -202,15 +210,25 @@ void QtWindow::ShowModal() {
         shown_ = false;
         PlaceOnScreen();
     }
-    form_->ShowModal();
+    if (modalLoop_ != nullptr) {
+        return;  // already shown modally
+    }
+    QEventLoop loop;
+    modalLoop_ = &loop;
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    if (isVisible()) {
+        loop.exec(QEventLoop::DialogExec);
+    }
+    modalLoop_ = nullptr;
 }
 
 void QtWindow::Unload() {
-    form_->Unload();
+    close();
 }
 
 std::uintptr_t QtWindow::NativeHandle() const {
-    return form_->NativeHandle();
+    return static_cast<std::uintptr_t>(winId());
 }
 
 void QtWindow::FocusFirst() {
@@ -224,6 +242,13 @@ void QtWindow::showEvent(QShowEvent* event) {
     if (!shown_) {
         shown_ = true;
         FocusFirst();
+    }
+}
+
+void QtWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (modalLoop_ != nullptr) {
+        modalLoop_->quit();  // the modal showing ends when the window goes
     }
 }
 

@@ -10,11 +10,12 @@
 #include "widgets/window.h"
 
 class QAction;
+class QEventLoop;
+class QLabel;
 
 namespace kelvane::qt {
 
 class CommandButton;
-class QtForm;
 
 // A window of ours built with Qt widgets from its description: a fixed-size top-level window
 // with a close box and no minimize or maximize box, the menu bar above a client area of the
@@ -62,6 +63,7 @@ class QtWindow : public QWidget, public Window {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -71,11 +73,12 @@ class QtWindow : public QWidget, public Window {
     template <typename Widget>
     Widget& Named(const std::string& name, const char* kind) const;
     CommandButton* Button(const std::string& name) const;
+    QLabel* Label(const std::string& name) const;
     void FocusFirst();
     void PlaceOnScreen();
 
     FormDesign design_;
-    QtForm* form_ = nullptr;
+    QEventLoop* modalLoop_ = nullptr;  // while shown modally
     std::map<std::string, QWidget*> controls_;
     std::map<std::string, QAction*> menuItems_;
     std::vector<QWidget*> tabOrder_;

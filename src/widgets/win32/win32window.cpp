@@ -84,10 +84,8 @@ int Win32Window::MenuId(const std::string& name) const {
 
 Win32Window* Win32Window::FromHandle(HWND hwnd) {
     HWND root = hwnd == nullptr ? nullptr : GetAncestor(hwnd, GA_ROOT);
-    if (root == nullptr || GetWindowLongPtrA(root, GWLP_WNDPROC) == 0) {
-        return nullptr;
-    }
-    if (reinterpret_cast<WNDPROC>(GetWindowLongPtrA(root, GWLP_WNDPROC)) != &Win32Window::Proc) {
+    if (root == nullptr ||
+        reinterpret_cast<WNDPROC>(GetWindowLongPtrA(root, GWLP_WNDPROC)) != &Win32Window::Proc) {
         return nullptr;
     }
     return reinterpret_cast<Win32Window*>(GetWindowLongPtrA(root, GWLP_USERDATA));
@@ -213,20 +211,20 @@ void Win32Window::SetCaption(const std::string& caption) {
     SetWindowTextA(hwnd_, caption.c_str());
 }
 
-std::string Win32Window::LabelCaption(const std::string& label) const {
-    const Control* control = Find(label);
+HWND Win32Window::Label(const std::string& name) const {
+    const Control* control = Find(name);
     if (control == nullptr || control->Design().kind != ControlKind::Label) {
-        throw WidgetError("no label " + label);
+        throw WidgetError("no label " + name);
     }
-    return WindowText(control->Hwnd());
+    return control->Hwnd();
+}
+
+std::string Win32Window::LabelCaption(const std::string& label) const {
+    return WindowText(Label(label));
 }
 
 void Win32Window::SetLabelCaption(const std::string& label, const std::string& caption) {
-    const Control* control = Find(label);
-    if (control == nullptr || control->Design().kind != ControlKind::Label) {
-        throw WidgetError("no label " + label);
-    }
-    SetWindowTextA(control->Hwnd(), caption.c_str());
+    SetWindowTextA(Label(label), caption.c_str());
 }
 
 void Win32Window::ShowPage(const std::string& tabControl, int page) {

@@ -107,6 +107,8 @@ class Win32Window : public Window {
     void MoveFocus(bool backwards);
     void FocusFirst();
     Control* ButtonWithAccessKey(char letter) const;
+    // The native window of a label; WidgetError for a name that is none.
+    HWND Label(const std::string& name) const;
     void EnableOthers(bool enable);
 
     FormDesign design_;

@@ -1,0 +1,52 @@
+#include "widgets/widetext.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+namespace kelvane {
+namespace {
+
+struct WideCase {
+    const char* what;
+    std::string utf8;
+    std::optional<std::wstring> wide;  // empty: refused
+};
+
+const WideCase kCases[] = {
+    {"plain", "Report.Txt", L"Report.Txt"},
+    {"look-alikes", "\xC5\x91.txt o.txt", std::wstring{0x151} + L".txt o.txt"},
+    {"three scripts", "\xCE\xA9\xE6\x97\xA5\xD0\x96", std::wstring{0x3A9, 0x65E5, 0x416}},
+    {"beyond 16 bits", "\xF0\x9F\x98\x80", std::wstring{0xD83D, 0xDE00}},
+    {"empty", "", L""},
+    {"stray continuation", "a\x80", std::nullopt},
+    {"cut short", "\xE6\x97", std::nullopt},
+    {"overlong", "\xC0\xAF", std::nullopt},
+    {"encoded surrogate", "\xED\xA0\x80", std::nullopt},
+    {"past U+10FFFF", "\xF4\x90\x80\x80", std::nullopt},
+    {"Latin-1, not UTF-8", "caf\xE9", std::nullopt},
+};
+
+TEST(WideText, ConvertsExactlyOrRefuses) {
+    for (const WideCase& c : kCases) {
+        EXPECT_EQ(ToWide(c.utf8), c.wide) << c.what;
+        if (c.wide) {
+            EXPECT_EQ(FromWide(*c.wide), c.utf8) << c.what;
+            EXPECT_EQ(ToWideShown(c.utf8), *c.wide) << c.what;
+        } else {
+            EXPECT_NE(ToWideShown(c.utf8).find(wchar_t{0xFFFD}), std::wstring::npos) << c.what;
+        }
+    }
+}
+
+TEST(WideText, AnUnpairedSurrogateNeverNamesAnotherFile) {
+    // NTFS allows such a name; it reads back as bytes that can't be turned into any name.
+    const std::wstring name = std::wstring{L'a', 0xD800, L'b'};
+    const std::string bytes = FromWide(name);
+    EXPECT_FALSE(ToWide(bytes).has_value());
+    EXPECT_EQ(ToWideShown(bytes), (std::wstring{L'a', 0xFFFD, 0xFFFD, 0xFFFD, L'b'}));
+}
+
+}  // namespace
+}  // namespace kelvane

@@ -1,6 +1,5 @@
 // The Windows install check's helper: scripts/test installs the program with its installer
-// (under wine), then looks at what it installed through this program.
-//   installcheck shortcut LINK         prints the shortcut's target and its icon file, a line each
+// (under wine), then tries the installed program through this one.
 //   installcheck help PROGRAM FOLDER RECORD
 //                                      starts PROGRAM in FOLDER as a user would, waits for its
 //                                      main window, chooses Help > Help there with the keyboard
@@ -10,12 +9,11 @@
 //                                      the PDF opener the check registers: writes DOCUMENT into
 //                                      RECORD (to a temporary name first, so that a waiting
 //                                      check never reads half of it)
-// Paths are printed and written in UTF-8. Waits give up after a minute: a program that hangs
+// RECORD holds DOCUMENT in UTF-8. Waits give up after a minute: a program that hangs
 // fails the check rather than holding up the run.
 #include <windows.h>
 
 #include <shellapi.h>
-#include <shlobj.h>
 
 #include <cstdio>
 #include <string>
@@ -39,40 +37,6 @@ std::string Utf8(const std::wstring& text) {
 int Fail(const std::string& message) {
     std::fprintf(stderr, "installcheck: %s\n", message.c_str());
     return 1;
-}
-
-int PrintShortcut(const std::wstring& link) {
-    if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {
-        return Fail("COM doesn't start");
-    }
-    IShellLinkW* shortcut = nullptr;
-    IPersistFile* file = nullptr;
-    int status = 1;
-    wchar_t target[MAX_PATH] = {};
-    wchar_t icon[MAX_PATH] = {};
-    int iconIndex = 0;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                reinterpret_cast<void**>(&shortcut)))) {
-        Fail("no shell link object");
-    } else if (FAILED(
-                   shortcut->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) ||
-               FAILED(file->Load(link.c_str(), STGM_READ))) {
-        Fail("can't read the shortcut " + Utf8(link));
-    } else if (FAILED(shortcut->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH)) ||
-               FAILED(shortcut->GetIconLocation(icon, MAX_PATH, &iconIndex))) {
-        Fail("the shortcut names no target or icon");
-    } else {
-        std::printf("%s\n%s\n", Utf8(target).c_str(), Utf8(icon).c_str());
-        status = 0;
-    }
-    if (file != nullptr) {
-        file->Release();
-    }
-    if (shortcut != nullptr) {
-        shortcut->Release();
-    }
-    CoUninitialize();
-    return status;
 }
 
 // A visible top-level window of a process: its main window (the one with a menu bar), or an
@@ -196,9 +160,6 @@ int main() {
     wchar_t** given = CommandLineToArgvW(GetCommandLineW(), &count);
     const std::vector<std::wstring> args(given, given + count);
     LocalFree(given);
-    if (count == 3 && args[1] == L"shortcut") {
-        return PrintShortcut(args[2]);
-    }
     if (count == 5 && args[1] == L"help") {
         return ChooseHelp(args[2], args[3], args[4]);
     }

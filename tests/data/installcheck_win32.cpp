@@ -166,7 +166,5 @@ int main() {
     if (count == 4 && args[1] == L"record") {
         return Record(args[2], args[3]);
     }
-    return Fail(
-        "usage: installcheck shortcut LINK | help PROGRAM FOLDER RECORD |"
-        " record RECORD DOCUMENT");
+    return Fail("usage: installcheck help PROGRAM FOLDER RECORD | record RECORD DOCUMENT");
 }

@@ -1,10 +1,12 @@
-# Shared by scripts/run and scripts/test: installs what is missing, then configures and builds.
+# Shared by the scripts: installs what is missing, configures and builds, and reads the version.
 set -euo pipefail
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 jobs=$(nproc 2>/dev/null || echo 2)
 
 # Installs, through apt-get (and sudo when not root), the Debian 12 packages not yet present.
+# The package lists are brought up to date once per script.
+apt_updated=
 install_missing() {
     local missing=()
     for package in "$@"; do
@@ -16,12 +18,18 @@ install_missing() {
     local sudo=()
     [ "$(id -u)" -ne 0 ] && sudo=(sudo)
     echo "Installing: ${missing[*]}"
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    if [ -z "$apt_updated" ]; then
+        "${sudo[@]}" apt-get update -qq
+        apt_updated=1
+    fi
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        -o DPkg::Lock::Timeout=600 "${missing[@]}"
 }
 
 build_packages=(g++ cmake ninja-build qt6-base-dev libgl-dev googletest fonts-dejavu-core fonts-liberation
     librsvg2-bin)
+# The Windows cross build, its tests under wine on a virtual X server, and its installer.
+windows_packages=(g++-mingw-w64-x86-64-posix imagemagick wine64 xvfb xauth wixl)
 
 # configure_and_build DIR [cmake options...]
 configure_and_build() {
@@ -29,4 +37,13 @@ configure_and_build() {
     shift
     cmake -S "$repo" -B "$dir" -G Ninja "$@"
     cmake --build "$dir" -j "$jobs"
+}
+
+# project_version DIR: the version of the project the build folder DIR was configured from, as
+# its CPack set-up holds it.
+project_version() {
+    local version
+    version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$1/CPackConfig.cmake")
+    [ -n "$version" ] || { echo "No version in $1/CPackConfig.cmake" >&2; return 1; }
+    echo "$version"
 }

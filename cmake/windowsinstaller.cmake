@@ -1,0 +1,43 @@
+# The Windows installer, kelvane-merger-<version>-win64.msi beside the zip, made by target
+# kelvane_msi with wixl (Debian's wixl package) from kelvane-merger.wxs: what the zip holds,
+# installed under Program Files for every user, with a Start menu shortcut and an entry in Add
+# or Remove Programs. Like the zip, it needs the guide rendered by a native build:
+#   -DKELVANE_HELP_PDF=<native build>/docs/help.pdf
+#
+# wixl reads the files from beside the description: the target installs the build, stripped as
+# the zip's program is, into msi/files, and copies the description and the icon into msi/.
+# Run again on msi/kelvane-merger.wxs with another Version, wixl makes another version's
+# installer of the same files (scripts/test tries an upgrade so).
+find_program(KELVANE_WIXL wixl)
+set(msi_dir "${PROJECT_BINARY_DIR}/msi")
+set(msi "${PROJECT_BINARY_DIR}/${CPACK_PACKAGE_FILE_NAME}.msi")
+
+if(NOT KELVANE_WIXL OR NOT KELVANE_HELP_PDF OR NOT TARGET kelvane-merger)
+    if(NOT TARGET kelvane-merger)
+        set(missing "the program (the Windows build with its toolkit)")
+    elseif(NOT KELVANE_WIXL)
+        set(missing "wixl (Debian package wixl)")
+    else()
+        set(missing "the guide: configure with -DKELVANE_HELP_PDF=<native build>/docs/help.pdf")
+    endif()
+    add_custom_target(kelvane_msi
+        COMMAND "${CMAKE_COMMAND}" -E echo "The installer can't be made without ${missing}"
+        COMMAND "${CMAKE_COMMAND}" -E false
+        VERBATIM)
+    return()
+endif()
+
+add_custom_command(
+    OUTPUT "${msi}"
+    COMMAND "${CMAKE_COMMAND}" -E rm -rf "${msi_dir}"
+    COMMAND "${CMAKE_COMMAND}" --install "${PROJECT_BINARY_DIR}" --prefix "${msi_dir}/files"
+            --strip
+    COMMAND "${CMAKE_COMMAND}" -E copy "${CMAKE_CURRENT_LIST_DIR}/kelvane-merger.wxs"
+            "${KELVANE_ICON_ICO}" "${msi_dir}"
+    COMMAND "${KELVANE_WIXL}" --arch x64 --define "Version=${PROJECT_VERSION}" --output "${msi}"
+            "${msi_dir}/kelvane-merger.wxs"
+    DEPENDS kelvane-merger "${CMAKE_CURRENT_LIST_DIR}/kelvane-merger.wxs" "${KELVANE_HELP_PDF}"
+            "${PROJECT_BINARY_DIR}/LICENSE.txt"
+    COMMENT "Making the installer ${CPACK_PACKAGE_FILE_NAME}.msi"
+    VERBATIM)
+add_custom_target(kelvane_msi DEPENDS "${msi}")

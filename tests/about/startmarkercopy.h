@@ -16,14 +16,19 @@ inline std::filesystem::path Utf8Path(const std::string& utf8) {
     return std::u8string(utf8.begin(), utf8.end());
 }
 
-// The program that leaves a marker when started (startmarker.exe, built next to the tests).
-inline std::string StartMarkerProgram() {
+// A program built next to the running test.
+inline std::string TestProgram(const std::string& name) {
     std::vector<wchar_t> module(32768);
     const DWORD length =
         GetModuleFileNameW(nullptr, module.data(), static_cast<DWORD>(module.size()));
     std::string folder = FromWide(std::wstring_view(module.data(), length));
     folder.erase(folder.find_last_of('\\') + 1);
-    return folder + "kelvane_startmarker.exe";
+    return folder + name;
+}
+
+// The program that leaves a marker when started.
+inline std::string StartMarkerProgram() {
+    return TestProgram("kelvane_startmarker.exe");
 }
 
 // Copies the marker program to `path` (UTF-8); returns the marker file its start will leave.

@@ -1,7 +1,10 @@
-// Asks for help.pdf as the Help command does, through the program's own location and the
-// shell's Open, from wherever the test put this program. The file check reads UTF-8 names.
+// Asks for help.pdf as the Help command does, with the program's own location, from wherever
+// the test put this program. The document it would hand to the shell is written beside it, in
+// "<program>.opened". The file check reads UTF-8 names.
 #include <windows.h>
 
+#include <filesystem>
+#include <fstream>
 #include <optional>
 
 #include "app/opendocument.h"
@@ -10,6 +13,10 @@
 #include "widgets/widetext.h"
 
 namespace {
+
+std::filesystem::path Utf8Path(const std::string& utf8) {
+    return std::u8string(utf8.begin(), utf8.end());
+}
 
 class WideFileCheck : public kelvane::PlatformFiles {
   public:
@@ -24,6 +31,18 @@ class WideFileCheck : public kelvane::PlatformFiles {
     }
 };
 
+class RecordingShell : public kelvane::DocumentShell {
+  public:
+    explicit RecordingShell(std::string record) : record_(std::move(record)) {}
+    void Open(std::uintptr_t, const std::string& document) override {
+        std::ofstream(Utf8Path(record_ + ".partial"), std::ios::binary) << document;
+        std::filesystem::rename(Utf8Path(record_ + ".partial"), Utf8Path(record_));
+    }
+
+  private:
+    std::string record_;
+};
+
 }  // namespace
 
 int main() {
@@ -31,6 +50,7 @@ int main() {
     WideFileCheck files;
     kelvane::DocumentServices services = kelvane::PlatformDocumentServices();
     services.files = &files;
+    services.shell = std::make_unique<RecordingShell>(services.location->ProgramPath() + ".opened");
     kelvane::OpenDocumentWith(form, "help.pdf", services, "");
     return 0;
 }

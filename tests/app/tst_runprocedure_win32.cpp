@@ -1,5 +1,6 @@
 // A failure that escapes an event's procedure leaves its line in the Windows debug output, read
-// here as a debug-output viewer reads it: through the shared buffer the system writes it into.
+// here as a debug-output viewer reads it: the system writes each text, after the process id of
+// its writer, into a shared buffer.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -11,53 +12,27 @@
 namespace kelvane {
 namespace {
 
-// Listens to the debug output while it lives.
-class DebugOutputListener {
-  public:
-    DebugOutputListener()
-        : bufferReady_(CreateEventW(nullptr, FALSE, TRUE, L"DBWIN_BUFFER_READY")),
-          dataReady_(CreateEventW(nullptr, FALSE, FALSE, L"DBWIN_DATA_READY")),
-          buffer_(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, kSize,
-                                     L"DBWIN_BUFFER")),
-          view_(static_cast<const char*>(MapViewOfFile(buffer_, FILE_MAP_READ, 0, 0, kSize))) {}
-    ~DebugOutputListener() {
-        UnmapViewOfFile(view_);
-        CloseHandle(buffer_);
-        CloseHandle(dataReady_);
-        CloseHandle(bufferReady_);
-    }
-    DebugOutputListener(const DebugOutputListener&) = delete;
-    DebugOutputListener& operator=(const DebugOutputListener&) = delete;
-
-    // The next text this process wrote there; texts of other processes are passed over. Empty
-    // when none comes.
-    std::string NextOfThisProcess() {
-        while (view_ != nullptr && WaitForSingleObject(dataReady_, 10000) == WAIT_OBJECT_0) {
-            // The buffer holds the writer's process id, then its text.
-            const DWORD writer = *reinterpret_cast<const DWORD*>(view_);
-            const std::string text(view_ + sizeof(DWORD),
-                                   strnlen(view_ + sizeof(DWORD), kSize - 4));
-            SetEvent(bufferReady_);
-            if (writer == GetCurrentProcessId()) {
-                return text;
-            }
-        }
-        return {};
-    }
-
-  private:
-    static constexpr DWORD kSize = 4096;
-    HANDLE bufferReady_;
-    HANDLE dataReady_;
-    HANDLE buffer_;
-    const char* view_;
-};
-
 TEST(RunProcedureWin32, TracesWhatEscapesInTheDebugOutput) {
-    DebugOutputListener listener;
+    const HANDLE bufferReady = CreateEventW(nullptr, FALSE, TRUE, L"DBWIN_BUFFER_READY");
+    const HANDLE dataReady = CreateEventW(nullptr, FALSE, FALSE, L"DBWIN_DATA_READY");
+    const HANDLE buffer =
+        CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 4096, L"DBWIN_BUFFER");
+    const char* view = static_cast<const char*>(MapViewOfFile(buffer, FILE_MAP_READ, 0, 0, 4096));
+    ASSERT_NE(view, nullptr);
+
     RunProcedure("lstFileSelect", Event::MouseUp, [] { throw std::out_of_range("row 6 of 6"); });
-    EXPECT_EQ(listener.NextOfThisProcess(),
-              "kelvane-merger: lstFileSelect_MouseUp failed: row 6 of 6\n");
+    std::string trace;
+    while (trace.empty() && WaitForSingleObject(dataReady, 10000) == WAIT_OBJECT_0) {
+        if (*reinterpret_cast<const DWORD*>(view) == GetCurrentProcessId()) {
+            trace = view + sizeof(DWORD);
+        }
+        SetEvent(bufferReady);  // another program's text is passed over
+    }
+    EXPECT_EQ(trace, "kelvane-merger: lstFileSelect_MouseUp failed: row 6 of 6\n");
+    UnmapViewOfFile(view);
+    CloseHandle(buffer);
+    CloseHandle(dataReady);
+    CloseHandle(bufferReady);
 }
 
 }  // namespace

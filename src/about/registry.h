@@ -35,7 +35,7 @@ inline RegKey RootKey(std::int32_t root) {
 }
 
 // The three registry calls the program needs, with the platform's own status codes. Texts are
-// 8-bit, in the platform's character set.
+// the program's 8-bit ones (UTF-8 on Windows).
 class Registry {
   public:
     virtual ~Registry() = default;

@@ -1,14 +1,18 @@
 #include <windows.h>
 
+#include <optional>
+
 #include "systemfilelookup.h"
+#include "widgets/widetext.h"
 
 namespace kelvane {
 
 std::string SystemFileLookup::PlainFileName(const std::string& path) {
-    if (path.empty()) {
-        return {};
+    const std::optional<std::wstring> wide = ToWide(path);
+    if (!wide || wide->empty()) {
+        return {};  // a path that isn't exact text names no file
     }
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(wide->c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES ||
         (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY)) !=
             0) {

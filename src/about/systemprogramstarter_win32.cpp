@@ -1,27 +1,27 @@
 #include <windows.h>
 
-#include <vector>
+#include <optional>
 
 #include "systemprogramstarter.h"
+#include "widgets/widetext.h"
 
 namespace kelvane {
 
 bool SystemProgramStarter::Start(const std::string& program) {
-    if (program.empty()) {
-        return false;
+    const std::optional<std::wstring> path = ToWide(program);
+    if (!path || path->empty()) {
+        return false;  // a path that isn't exact text names no program
     }
     // The path is quoted on the command line so a path with blanks names one program and is
     // never read as a shorter program followed by arguments.
-    const std::string quoted = "\"" + program + "\"";
-    std::vector<char> commandLine(quoted.begin(), quoted.end());
-    commandLine.push_back('\0');
+    std::wstring commandLine = L"\"" + *path + L"\"";
 
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
         return false;
     }

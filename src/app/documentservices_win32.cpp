@@ -2,9 +2,11 @@
 
 #include <shellapi.h>
 
+#include <optional>
 #include <vector>
 
 #include "documentservices.h"
+#include "widgets/widetext.h"
 
 namespace kelvane {
 
@@ -13,16 +15,16 @@ namespace {
 class ModuleLocation : public ProgramLocation {
   public:
     std::string ProgramPath() override {
-        std::vector<char> buffer(MAX_PATH + 1);
+        std::vector<wchar_t> buffer(MAX_PATH + 1);
         for (;;) {
             const DWORD size = static_cast<DWORD>(buffer.size());
-            const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), size);
+            const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), size);
             if (length == 0) {
                 return {};
             }
             // A name that doesn't fit fills the whole buffer.
             if (length < size) {
-                return std::string(buffer.data(), length);
+                return FromWide(std::wstring_view(buffer.data(), length));
             }
             if (buffer.size() >= 32768) {
                 return {};
@@ -35,9 +37,13 @@ class ModuleLocation : public ProgramLocation {
 class ShellExecuteShell : public DocumentShell {
   public:
     void Open(std::uintptr_t owner, const std::string& document) override {
-        // The answer is not examined: a document that can't be opened passes silently.
-        ShellExecuteA(reinterpret_cast<HWND>(owner), "Open", document.c_str(), nullptr, nullptr,
-                      SW_SHOWNORMAL);
+        // A name that isn't exact text names no document; like every other document that
+        // can't be opened, it passes silently. The shell's answer is not examined either.
+        const std::optional<std::wstring> file = ToWide(document);
+        if (file) {
+            ShellExecuteW(reinterpret_cast<HWND>(owner), L"Open", file->c_str(), nullptr, nullptr,
+                          SW_SHOWNORMAL);
+        }
     }
 };
 

@@ -28,10 +28,12 @@ frmAbout::frmAbout(kelvane::Toolkit& toolkit, kelvane::Registry& registry,
 frmAbout::~frmAbout() = default;
 
 void frmAbout::Wire() {
-    window_->On("cmdOK", Event::Click,
-                [this](const MouseEvent&) { RunProcedure([this] { cmdOK_Click(); }); });
-    window_->On("cmdSysInfo", Event::Click,
-                [this](const MouseEvent&) { RunProcedure([this] { cmdSysInfo_Click(); }); });
+    window_->On("cmdOK", Event::Click, [this](const MouseEvent&) {
+        RunProcedure("cmdOK", Event::Click, [this] { cmdOK_Click(); });
+    });
+    window_->On("cmdSysInfo", Event::Click, [this](const MouseEvent&) {
+        RunProcedure("cmdSysInfo", Event::Click, [this] { cmdSysInfo_Click(); });
+    });
 }
 
 void frmAbout::Form_Load() {

@@ -124,7 +124,7 @@ void frmMain::ShowStartFolder() {
 void frmMain::Wire() {
     for (const Wiring& wiring : kWiring) {
         window_->On(wiring.control, wiring.event, [this, &wiring](const MouseEvent& mouse) {
-            RunProcedure([&] { wiring.procedure(*this, mouse); });
+            RunProcedure(wiring.control, wiring.event, [&] { wiring.procedure(*this, mouse); });
         });
     }
 }

@@ -12,10 +12,11 @@ struct FolderContents {
     std::vector<std::string> subfolders;
 };
 
-// Reads one folder. Raises WidgetError when it can't be listed.
+// Reads one folder. Raises WidgetError when it can't be listed. On Windows the folder's name and
+// the names it holds are UTF-8, and a name that isn't exactly UTF-8 names no folder.
 FolderContents ReadFolder(const std::string& folder);
 
-// The process's current folder, as the platform's 8-bit text; the browsing lists start there.
+// The process's current folder, as the program's 8-bit text; the browsing lists start there.
 // Raises WidgetError when it can't be told (it was removed, say).
 std::string CurrentFolder();
 

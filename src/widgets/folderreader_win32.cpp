@@ -1,23 +1,32 @@
 #include <windows.h>
 
+#include <optional>
+#include <string_view>
+
 #include "folderreader.h"
+#include "widetext.h"
 #include "widgeterror.h"
 
 namespace kelvane {
 
 FolderContents ReadFolder(const std::string& folder) {
-    std::string pattern = folder;
-    if (!pattern.empty() && pattern.back() != '\\' && pattern.back() != '/') {
-        pattern += '\\';
+    const std::optional<std::wstring> wide = ToWide(folder);
+    if (!wide) {
+        // Not exactly text: no folder of the system is spelt that way.
+        throw WidgetError("can't list folder " + folder + ": its name isn't valid text");
     }
-    pattern += '*';
-    WIN32_FIND_DATAA data{};
+    std::wstring pattern = *wide;
+    if (!pattern.empty() && pattern.back() != L'\\' && pattern.back() != L'/') {
+        pattern += L'\\';
+    }
+    pattern += L'*';
+    WIN32_FIND_DATAW data{};
     FolderContents contents;
-    HANDLE find = FindFirstFileA(pattern.c_str(), &data);
+    HANDLE find = FindFirstFileW(pattern.c_str(), &data);
     if (find == INVALID_HANDLE_VALUE) {
         // A drive's top folder has no "." entry, so an empty one finds nothing at all.
         const DWORD error = GetLastError();
-        const DWORD attributes = GetFileAttributesA(folder.c_str());
+        const DWORD attributes = GetFileAttributesW(wide->c_str());
         if (error == ERROR_FILE_NOT_FOUND && attributes != INVALID_FILE_ATTRIBUTES &&
             (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
             return contents;
@@ -29,32 +38,32 @@ FolderContents ReadFolder(const std::string& folder) {
         ~FindCloser() { FindClose(find); }
     } closer{find};
     do {
-        const std::string name = data.cFileName;
-        if (name == "." || name == "..") {
+        const std::wstring_view name = data.cFileName;
+        if (name == L"." || name == L"..") {
             continue;
         }
         if (data.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) {
             continue;
         }
         if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            contents.subfolders.push_back(name);
+            contents.subfolders.push_back(FromWide(name));
         } else {
-            contents.files.push_back(name);
+            contents.files.push_back(FromWide(name));
         }
-    } while (FindNextFileA(find, &data));
+    } while (FindNextFileW(find, &data));
     return contents;
 }
 
 std::string CurrentFolder() {
-    std::string folder(MAX_PATH, '\0');
+    std::wstring folder(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(folder.size()), folder.data());
+        const DWORD length = GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), folder.data());
         if (length == 0) {
             throw WidgetError("can't tell the current folder");
         }
         if (length < folder.size()) {
             folder.resize(length);
-            return folder;
+            return FromWide(folder);
         }
         folder.resize(length);  // the size needed, terminating zero included
     }

@@ -5,21 +5,38 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <vector>
+
+#include "widgets/widetext.h"
 
 namespace kelvane::test {
 
-// The program that leaves a marker when started (startmarker.exe, built next to the tests).
-inline std::string StartMarkerProgram() {
-    char module[MAX_PATH + 1] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, module, MAX_PATH);
-    std::string folder(module, length);
-    folder.erase(folder.find_last_of('\\') + 1);
-    return folder + "kelvane_startmarker.exe";
+// A path as the program's UTF-8 text holds it, for the standard library's file functions.
+inline std::filesystem::path Utf8Path(const std::string& utf8) {
+    return std::u8string(utf8.begin(), utf8.end());
 }
 
-// Copies the marker program to `path`; returns the marker file its start will leave.
+// A program built next to the running test.
+inline std::string TestProgram(const std::string& name) {
+    std::vector<wchar_t> module(32768);
+    const DWORD length =
+        GetModuleFileNameW(nullptr, module.data(), static_cast<DWORD>(module.size()));
+    std::string folder = FromWide(std::wstring_view(module.data(), length));
+    folder.erase(folder.find_last_of('\\') + 1);
+    return folder + name;
+}
+
+// The program that leaves a marker when started.
+inline std::string StartMarkerProgram() {
+    return TestProgram("kelvane_startmarker.exe");
+}
+
+// Copies the marker program to `path` (UTF-8); returns the marker file its start will leave.
 inline std::string CopyStartMarker(const std::string& path) {
-    if (!CopyFileA(StartMarkerProgram().c_str(), path.c_str(), FALSE)) {
+    std::error_code error;
+    std::filesystem::copy_file(Utf8Path(StartMarkerProgram()), Utf8Path(path),
+                               std::filesystem::copy_options::overwrite_existing, error);
+    if (error) {
         throw std::runtime_error("can't copy " + StartMarkerProgram() + " to " + path);
     }
     return path.substr(0, path.find_last_of('.')) + ".started";

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -51,6 +52,13 @@ class SysInfoLauncherWin32Test : public ::testing::Test {
         second_->SetString(kSysInfoLocationValue, folder);
         launcher.StartSysInfo();
         return starter.attempts;
+    }
+
+    // One launch on the platform's own registry, file lookup and program start.
+    void LaunchOnThePlatform() {
+        SysInfoServices services = PlatformSysInfoServices();
+        SysInfoLauncher(*services.registry, *services.files, *services.starter, msgBox)
+            .StartSysInfo();
     }
 
     void ExpectUnavailableMessage() {
@@ -116,21 +124,18 @@ TEST_F(SysInfoLauncherWin32Test, NeitherLocationGivesTheMessage) {
     ExpectUnavailableMessage();
 }
 
-// The whole launch on the platform's own services: the program recorded at the first location
-// is started for real.
+// The whole launch on the platform's own services, from a folder named outside the ANSI code
+// page: the program recorded at the first location is started for real.
 TEST_F(SysInfoLauncherWin32Test, ThePlatformServicesStartTheRecordedProgram) {
     test::TempFolder folder;
-    folder.MakeFolder("System Info");
-    const std::string program = folder.At("System Info\\sysinfo.exe");
-    const std::string marker = test::CopyStartMarker(program);
-    first_->SetString(kSysInfoValue, program);
+    const std::string sub = folder.Text() + "\\System Info Ωmega 日本 ő";
+    std::filesystem::create_directory(test::Utf8Path(sub));
+    const std::string marker = test::CopyStartMarker(sub + "\\sysinfo.exe");
+    first_->SetString(kSysInfoValue, sub + "\\sysinfo.exe");
 
-    SysInfoServices services = PlatformSysInfoServices();
-    SysInfoLauncher platformLauncher(*services.registry, *services.files, *services.starter,
-                                     msgBox);
-    platformLauncher.StartSysInfo();
+    LaunchOnThePlatform();
     EXPECT_TRUE(msgBox.shown.empty());
-    EXPECT_TRUE(test::WaitForFile(marker)) << "the program didn't run: " << program;
+    EXPECT_TRUE(test::WaitForFile(test::Utf8Path(marker))) << "the program didn't run: " << marker;
 }
 
 TEST_F(SysInfoLauncherWin32Test, AStalePathAtTheFirstLocationGivesTheMessage) {
@@ -138,10 +143,7 @@ TEST_F(SysInfoLauncherWin32Test, AStalePathAtTheFirstLocationGivesTheMessage) {
     first_->SetString(kSysInfoValue, folder.At("sysinfo.exe"));
     second_->SetString(kSysInfoLocationValue, SystemFolder());
 
-    SysInfoServices services = PlatformSysInfoServices();
-    SysInfoLauncher platformLauncher(*services.registry, *services.files, *services.starter,
-                                     msgBox);
-    platformLauncher.StartSysInfo();
+    LaunchOnThePlatform();
     ExpectUnavailableMessage();
 }
 

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <filesystem>
+#include <fstream>
 #include <stdexcept>
 #include <string>
 
 #include "about/systemfilelookup.h"
+#include "startmarkercopy.h"
 #include "tempfolder.h"
 
 namespace kelvane {
@@ -46,6 +49,13 @@ const LookupCase kCases[] = {
      [](const test::TempFolder& f) {
          MakeFile(f, "msinfo32.exe", 0);
          return f.At("MSINFO32.EXE");
+     },
+     "MSINFO32.EXE"},
+    {"FolderOutsideTheCodePage",
+     [](const test::TempFolder& f) {
+         std::filesystem::create_directory(f.Path() / test::Utf8Path("Ωmega 日本 ő"));
+         std::ofstream(f.Path() / test::Utf8Path("Ωmega 日本 ő/MSINFO32.EXE")) << "MZ";
+         return f.Text() + "\\Ωmega 日本 ő\\MSINFO32.EXE";
      },
      "MSINFO32.EXE"},
     {"DoubledSeparator",

@@ -17,21 +17,28 @@ namespace kelvane {
 namespace {
 
 std::string ReadText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(test::Utf8Path(path), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-TEST(SystemProgramStarterWin32, StartsTheProgramWhichRunsOnItsOwn) {
+// The folder the program lies in.
+class SystemProgramStarterWin32Test : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(SystemProgramStarterWin32Test, StartsTheProgramWhichRunsOnItsOwn) {
     test::TempFolder folder;
-    const std::string program = folder.At("sysinfo.exe");
+    std::filesystem::create_directory(folder.Path() / test::Utf8Path(GetParam()));
+    const std::string program = folder.Text() + "\\" + GetParam() + "\\sysinfo.exe";
     const std::string marker = test::CopyStartMarker(program);
 
     SystemProgramStarter starter;
     ASSERT_TRUE(starter.Start(program));
-    ASSERT_TRUE(test::WaitForFile(marker)) << "the program didn't run: " << program;
+    ASSERT_TRUE(test::WaitForFile(test::Utf8Path(marker))) << "the program didn't run: " << program;
     EXPECT_NE(ReadText(marker).find(program), std::string::npos)
         << "its command line names the program: " << ReadText(marker);
 }
+
+INSTANTIATE_TEST_SUITE_P(Folders, SystemProgramStarterWin32Test,
+                         ::testing::Values("tools", "Ωmega 日本 ő"));
 
 TEST(SystemProgramStarterWin32, APathWithBlanksNamesOneProgram) {
     // Read unquoted, "...\Sys Info\sys info.exe" would start "...\Sys.exe" instead.
@@ -66,6 +73,13 @@ const FailureCase kFailures[] = {
     {"Empty", [](const test::TempFolder&) { return std::string(); }},
     {"Folder", [](const test::TempFolder& f) { return f.MakeFolder("tools"); }},
     {"NotAProgram", [](const test::TempFolder& f) { return f.Write("notes.exe", "text\r\n"); }},
+    // Bytes that aren't exactly UTF-8 never start a program of a name they would become.
+    {"NotExactText",
+     [](const test::TempFolder& f) {
+         test::CopyStartMarker(f.Text() + "\\sysé.exe");
+         test::CopyStartMarker(f.Text() + "\\sys\uFFFD.exe");
+         return f.Text() + "\\sys\xE9.exe";
+     }},
 };
 
 INSTANTIATE_TEST_SUITE_P(Programs, SystemProgramStarterWin32FailureTest,

@@ -48,6 +48,14 @@ std::string String(const std::string& text) {
     return std::string(text.c_str(), text.size() + 1);
 }
 
+std::string Repeat(const std::string& text, int times) {
+    std::string repeated;
+    for (int i = 0; i < times; ++i) {
+        repeated += text;
+    }
+    return repeated;
+}
+
 struct ValueCase {
     const char* name;
     DWORD type;
@@ -90,6 +98,11 @@ const ValueCase kValueCases[] = {
     {"StringFillingTheBuffer", REG_SZ, String(std::string(1023, 'a')), true,
      std::string(1023, 'a')},
     {"StringOneByteOverTheBuffer", REG_SZ, String(std::string(1024, 'a')), false, ""},
+    // The buffer holds the text as the program reads it, in UTF-8.
+    {"StringOutsideTheCodePage", REG_SZ, String("C:\\Ωmega 日本 ő\\😀.exe"), true,
+     "C:\\Ωmega 日本 ő\\😀.exe"},
+    {"Utf8FillingTheBuffer", REG_SZ, String(Repeat("日", 341)), true, Repeat("日", 341)},
+    {"Utf8OverTheBuffer", REG_SZ, String(Repeat("日", 342)), false, ""},
     {"BinaryOverTheBuffer", REG_BINARY, std::string(4000, '\x01'), false, ""},
     {"Binary", REG_BINARY, "\x01\x02\x03", true, kCallerText},
     {"ExpandString", REG_EXPAND_SZ, String("%SystemRoot%\\system32"), true, kCallerText},
@@ -128,19 +141,21 @@ TEST_F(Win32RegistryTest, AMissingValueOrKeyGivesFalseAndAnEmptyText) {
     EXPECT_EQ(registry.closed, 1);
 }
 
-TEST_F(Win32RegistryTest, NamesInTheAnsiCodePagePassUnchanged) {
-    if (GetACP() == CP_UTF8) {
-        GTEST_SKIP() << "the ANSI code page is UTF-8 here: a lone byte 0xE9 is no character";
-    }
-    const std::string folder =
-        "C:\\Donn\xE9"
-        "es\\Info";
-    test::Win32TestKey key(kTestKey);
-    key.SetString("Caf\xE9", folder);
+TEST_F(Win32RegistryTest, NamesOutsideTheCodePagePassExactly) {
+    const std::string keyName = std::string(kTestKey) + "\\Ωmega 日本 ő";
+    const std::string folder = "C:\\Données\\ő 中文";
+    test::Win32TestKey parent(kTestKey);
+    test::Win32TestKey key(keyName);
+    key.SetString("Café ő", folder);
 
     std::string keyVal;
-    EXPECT_TRUE(launcher.GetKeyValue(kHkeyLocalMachine, kTestKey, "Caf\xE9", keyVal));
+    EXPECT_TRUE(launcher.GetKeyValue(kHkeyLocalMachine, keyName, "Café ő", keyVal));
     EXPECT_EQ(keyVal, folder);
+    // Bytes that aren't exactly UTF-8 name no key and no value.
+    EXPECT_FALSE(launcher.GetKeyValue(kHkeyLocalMachine, keyName, "Caf\xE9 \xF5", keyVal));
+    EXPECT_FALSE(launcher.GetKeyValue(kHkeyLocalMachine, std::string(kTestKey) + "\\\xCE", "Café ő",
+                                      keyVal));
+    EXPECT_EQ(registry.opened, registry.closed);
 }
 
 TEST_F(Win32RegistryTest, KeyAndValueNamesIgnoreCase) {

@@ -152,18 +152,31 @@ TEST(MergeOrder, AReleaseWithoutPressUsesTheRowOfTheLastPress) {
     EXPECT_EQ(list.ListIndex(), 2);
 }
 
-TEST(MergeOrder, ARememberedRowThatIsGoneAfterARebuildMovesNothing) {
+// A row remembered from the list before it was rebuilt, with fewer rows, names no row of the new
+// list: the release moves nothing, wherever it is.
+struct GoneRowCase {
+    int remembered;
+    int release;
+};
+
+class GoneRowTest : public testing::TestWithParam<GoneRowCase> {};
+
+TEST_P(GoneRowTest, ARememberedRowThatIsGoneAfterARebuildMovesNothing) {
     FakeListWidget list(FakeListWidget::Style::SingleSelection, kSix);
     MergeOrder order(list);
-    Drag(list, order, 5, 5);
-    list.Clear();  // the merge list is rebuilt with fewer rows
+    Drag(list, order, GetParam().remembered, GetParam().remembered);
+    list.Clear();
     list.AddItem("X");
     list.AddItem("Y");
-    list.SetListIndex(1);
+    list.SetListIndex(GetParam().release);
     EXPECT_NO_THROW(order.lstFileSelect_MouseUp(MouseEvent{}));
     EXPECT_EQ(list.Items(), (Rows{"X", "Y"}));
-    EXPECT_EQ(list.ListIndex(), 1);
+    EXPECT_EQ(list.ListIndex(), GetParam().release);
 }
+
+INSTANTIATE_TEST_SUITE_P(TwoRowsLeft, GoneRowTest,
+                         testing::Values(GoneRowCase{5, 1}, GoneRowCase{2, 1}, GoneRowCase{2, 0},
+                                         GoneRowCase{3, -1}));
 
 }  // namespace
 }  // namespace kelvane

@@ -22,13 +22,6 @@ TEST(FolderReader, ListsFilesAndSubfoldersButNotHiddenOnes) {
     EXPECT_EQ(contents.subfolders, std::vector<std::string>{"sub"});
 }
 
-TEST(FolderReader, KeepsTheExactBytesOfANameThatIsNotValidText) {
-    test::TempFolder folder;
-    const std::string raw = "caf\xE9.txt";  // Latin-1 e-acute: not valid UTF-8
-    folder.Write(raw, "x");
-    EXPECT_EQ(ReadFolder(folder.Text()).files, std::vector<std::string>{raw});
-}
-
 TEST(FolderReader, RaisesForAFolderItCantList) {
     test::TempFolder folder;
     EXPECT_THROW(ReadFolder(folder.At("missing")), WidgetError);

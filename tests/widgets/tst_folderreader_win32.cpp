@@ -1,9 +1,11 @@
 // Reading a folder on Windows: hidden and system entries are left out by their attributes, and
-// names in the ANSI code page come back byte for byte.
+// every name comes back exactly, in UTF-8.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -65,25 +67,55 @@ TEST(FolderReaderWin32, ReadsADriveRoot) {
         << "the Windows folder " << folder << " in " << root;
 }
 
-TEST(FolderReaderWin32, KeepsAnsiNamesByteForByte) {
-    if (GetACP() == CP_UTF8 || IsDBCSLeadByte(0xE9)) {
-        GTEST_SKIP() << "the ANSI code page here has no single-byte 0xE9";
-    }
+// A name the program holds is UTF-8; on Windows the file system spells it in UTF-16.
+std::filesystem::path Utf8Path(const std::string& name) {
+    return std::u8string(name.begin(), name.end());
+}
+
+TEST(FolderReaderWin32, ReadsEveryNameExactly) {
     test::TempFolder folder;
-    const std::string name = "caf\xE9.txt";
-    const HANDLE file = CreateFileA((folder.Text() + "\\" + name).c_str(), GENERIC_WRITE, 0,
-                                    nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    CloseHandle(file);
-    ASSERT_TRUE(CreateDirectoryA((folder.Text() + "\\Donn\xE9"
-                                                  "es")
-                                     .c_str(),
-                                 nullptr));
+    // Look-alikes, scripts outside the ANSI code page, a character beyond 16 bits.
+    const std::vector<std::string> files{"ő.txt",    "o.txt",    "Ωmega.txt", "café.txt",
+                                         "日本.txt", "中文.txt", "😀.txt"};
+    const std::vector<std::string> subfolders{"Ωmega 日本 ő", "Données", "中文"};
+    for (const std::string& name : files) {
+        std::ofstream(folder.Path() / Utf8Path(name)) << name;
+    }
+    for (const std::string& name : subfolders) {
+        std::filesystem::create_directory(folder.Path() / Utf8Path(name));
+    }
+    std::ofstream(folder.Path() / Utf8Path("Ωmega 日本 ő/ő.txt")) << "inside";
 
     const FolderContents contents = ReadFolder(folder.Text());
-    EXPECT_EQ(contents.files, std::vector<std::string>{name});
-    EXPECT_EQ(contents.subfolders, std::vector<std::string>{"Donn\xE9"
-                                                            "es"});
+    EXPECT_EQ(Sorted(contents.files), Sorted(files));
+    EXPECT_EQ(Sorted(contents.subfolders), Sorted(subfolders));
+    EXPECT_EQ(ReadFolder(folder.Text() + "\\Ωmega 日本 ő").files,
+              std::vector<std::string>{"ő.txt"});
+}
+
+TEST(FolderReaderWin32, ReadsAnsiNamesAsWhatTheySpell) {
+    if (GetACP() != 1252) {
+        GTEST_SKIP() << "the ANSI code page here isn't Windows-1252";
+    }
+    test::TempFolder folder;
+    const std::string file = folder.Text() + "\\caf\xE9.txt";
+    const HANDLE handle = CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(handle, INVALID_HANDLE_VALUE);
+    CloseHandle(handle);
+    ASSERT_TRUE(CreateDirectoryA((folder.Text() + "\\Donn\xE9s").c_str(), nullptr));
+
+    const FolderContents contents = ReadFolder(folder.Text());
+    EXPECT_EQ(contents.files, std::vector<std::string>{"café.txt"});
+    EXPECT_EQ(contents.subfolders, std::vector<std::string>{"Donnés"});
+}
+
+// Bytes that aren't exactly UTF-8 name no folder: the nearest name that they would become is
+// never read in its place.
+TEST(FolderReaderWin32, RaisesForANameThatIsNotValidText) {
+    test::TempFolder folder;
+    std::filesystem::create_directory(folder.Path() / Utf8Path("Caf\uFFFD"));
+    EXPECT_THROW(ReadFolder(folder.Text() + "\\Caf\xE9"), WidgetError);
 }
 
 }  // namespace

@@ -24,6 +24,13 @@ class FaultyFiles : public PlatformFiles {
     std::optional<FileIdentity> Identity(const std::string& path) override {
         return NativeFiles().Identity(path);
     }
+    std::optional<FileStatus> LookUp(const std::string& path) override {
+        return NativeFiles().LookUp(path);
+    }
+    std::vector<std::optional<FileStatus>> LookUpIn(
+        const std::string& folder, const std::vector<std::string>& names) override {
+        return NativeFiles().LookUpIn(folder, names);
+    }
 
     std::unique_ptr<PlatformFile> Open(const std::string& path, Access access,
                                        bool create) override {
@@ -39,7 +46,8 @@ class FaultyFiles : public PlatformFiles {
         }
         const bool writing = access == Access::Write;
         return std::make_unique<Faulty>(std::move(file), readLimit,
-                                        writing ? failWriteAt : std::nullopt, writing && failClose);
+                                        writing ? failWriteAt : std::nullopt, writing && failClose,
+                                        writing && failCutOnceWritten);
     }
 
     // Bare names whose opening fails.
@@ -47,10 +55,12 @@ class FaultyFiles : public PlatformFiles {
     // Bare names whose reading fails once this many bytes were read.
     std::map<std::string, std::size_t> failReadAt;
     // Files opened for writing: a write fails once this many bytes were written, as on a full
-    // disk, after writing what fits.
+    // disk; the write that reaches the limit writes what fits.
     std::optional<std::size_t> failWriteAt;
     // Files opened for writing: closing reports a failure.
     bool failClose = false;
+    // Files opened for writing: cutting them fails once something was written to them.
+    bool failCutOnceWritten = false;
     // Bare names of every file opened, in order.
     std::vector<std::string> opened;
 
@@ -58,11 +68,12 @@ class FaultyFiles : public PlatformFiles {
     class Faulty : public PlatformFile {
       public:
         Faulty(std::unique_ptr<PlatformFile> file, std::optional<std::size_t> readLimit,
-               std::optional<std::size_t> writeLimit, bool failClose)
+               std::optional<std::size_t> writeLimit, bool failClose, bool failCut)
             : file_(std::move(file)),
               readLimit_(readLimit),
               writeLimit_(writeLimit),
-              failClose_(failClose) {}
+              failClose_(failClose),
+              failCut_(failCut) {}
 
         std::size_t Read(char* buffer, std::size_t size) override {
             if (readLimit_) {
@@ -76,14 +87,16 @@ class FaultyFiles : public PlatformFiles {
             return n;
         }
 
-        void Write(const char* data, std::size_t size) override {
-            if (writeLimit_ && done_ + size > *writeLimit_) {
-                file_->Write(data, *writeLimit_ - done_);
-                done_ = *writeLimit_;
-                throw FileError("injected write failure");
+        std::size_t Write(const char* data, std::size_t size) override {
+            if (writeLimit_) {
+                if (done_ >= *writeLimit_) {
+                    throw FileError("injected write failure");
+                }
+                size = std::min(size, *writeLimit_ - done_);
             }
-            file_->Write(data, size);
-            done_ += size;
+            const std::size_t n = file_->Write(data, size);
+            done_ += n;
+            return n;
         }
 
         void Close() override {
@@ -94,13 +107,20 @@ class FaultyFiles : public PlatformFiles {
         }
 
         std::optional<FileIdentity> Identity() override { return file_->Identity(); }
-        bool Truncate(std::uint64_t size) override { return file_->Truncate(size); }
+        bool Is(const FileIdentity& identity) override { return file_->Is(identity); }
+        bool Truncate(std::uint64_t size) override {
+            if (failCut_ && done_ > 0) {
+                throw FileError("injected cut failure");
+            }
+            return file_->Truncate(size);
+        }
 
       private:
         std::unique_ptr<PlatformFile> file_;
         std::optional<std::size_t> readLimit_;
         std::optional<std::size_t> writeLimit_;
         bool failClose_;
+        bool failCut_;
         std::size_t done_ = 0;
     };
 };

@@ -1,6 +1,6 @@
 // Merge runs on Windows: the source folder as the folder list gives it there (a drive root
-// included), names in the ANSI code page, Windows' other spellings of the target, and files
-// that another program holds locked.
+// included), names of every script, Windows' other spellings of the target, and files that
+// another program holds locked.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -14,6 +14,7 @@
 #include "faketextbox.h"
 #include "merge/mergerun.h"
 #include "tempfolder.h"
+#include "widgets/widgeterror.h"
 #include "win32files.h"
 
 namespace kelvane {
@@ -28,16 +29,38 @@ const std::string kReplace = "The file already exists!. Do you want to replace t
 const std::string kFailed =
     "Some error occurred in the merging.  If this is a bug please report to Dunmarrow.";
 
+// A folder list whose highlighted entry is the open folder, named as it was given: any name,
+// in UTF-8, whether or not it can be listed.
+class OpenFolder : public FolderList {
+  public:
+    std::string Path() const override { return path_; }
+    void SetPath(const std::string& path) override { path_ = path; }
+    int ListCount() const override { return 0; }
+    int ListIndex() const override { return -1; }
+    void SetListIndex(int index) override { List(index); }
+    std::string List(int index) const override {
+        if (index != -1) {
+            throw WidgetError("folder index out of range");
+        }
+        return path_;
+    }
+
+  private:
+    std::string path_;
+};
+
 class MergeRunWin32Test : public ::testing::Test {
   protected:
+    // One run, with the folder given as the folder list's highlighted entry.
     void Merge(const std::string& folder, const std::vector<std::string>& names,
                const std::string& targetPath) {
-        folders.SetPath(folder);
+        OpenFolder open;
+        open.SetPath(folder);
         for (const auto& name : names) {
             rows.AddItem(name);
         }
         target.SetText(targetPath);
-        MergeRun run(target, folders, rows, dialog, msgBox);
+        MergeRun run(target, open, rows, dialog, msgBox);
         run.MergeFiles();
     }
 
@@ -57,22 +80,112 @@ class MergeRunWin32Test : public ::testing::Test {
     test::FakeMsgBox msgBox;
 };
 
+// Files named by a program that spells names in the ANSI code page, given to the run in UTF-8
+// as every name is: their bytes are merged as they are.
 TEST_F(MergeRunWin32Test, NamesInTheAnsiCodePageAreMergedByteForByte) {
     if (!test::AnsiCodePageIsSingleByte()) {
         GTEST_SKIP() << "the ANSI code page here has no single-byte 0xE9";
     }
-    const std::string folder = dir.Text() +
-                               "\\Donn\xE9"
-                               "es";
-    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
-    test::WriteAnsiFile(folder + "\\caf\xE9.txt", "caf\xE9\r\nB");
-    test::WriteAnsiFile(folder + "\\r\xE9sum\xE9.sql", "C\n");
-    const std::string targetPath = dir.Text() + "\\fusionn\xE9.txt";
+    ASSERT_TRUE(CreateDirectoryA((dir.Text() + "\\Donn\xE9" + "es").c_str(), nullptr));
+    test::WriteAnsiFile(dir.Text() + "\\Donn\xE9" + "es\\caf\xE9.txt", "caf\xE9\r\nB");
+    test::WriteAnsiFile(dir.Text() + "\\Donn\xE9" + "es\\r\xE9sum\xE9.sql", "C\n");
+    const std::string targetPath = dir.Text() + "\\fusionn\u00E9.txt";
 
-    Merge(folder, {"r\xE9sum\xE9.sql", "caf\xE9.txt", "cafe.txt"}, targetPath);
+    Merge(dir.Text() + "\\Donn\u00E9es", {"r\u00E9sum\u00E9.sql", "caf\u00E9.txt", "cafe.txt"},
+          targetPath);
     EXPECT_TRUE(msgBox.shown.empty());
-    EXPECT_EQ(test::ReadAnsiFile(targetPath), "C\r\ncaf\xE9\r\nB\r\n");
+    EXPECT_EQ(test::ReadAnsiFile(dir.Text() + "\\fusionn\xE9.txt"), "C\r\ncaf\xE9\r\nB\r\n");
 }
+
+// Names of three scripts outside the ANSI code page and a pair that looks alike, in a folder
+// and a target named the same way, and as many rows as make the run read the folder's listing:
+// each listed file is merged once, its own.
+struct ScriptCase {
+    const char* name;
+    std::string folder;  // under the test's folder
+    std::vector<std::string> files;
+    std::string target;  // under the test's folder
+};
+
+const std::vector<std::string> kScriptNames = {"\u0151.txt",       "o.txt",
+                                               "\u03A9mega.txt",   "\u65E5\u672C.txt",
+                                               "\u4E2D\u6587.txt", "caf\u00E9.txt"};
+
+std::vector<std::string> ManyNames() {
+    std::vector<std::string> names = kScriptNames;
+    for (int i = 0; i < 20; ++i) {
+        names.push_back("\u03A9 " + std::to_string(i) + " \u0151.txt");
+    }
+    return names;
+}
+
+class EveryScript : public MergeRunWin32Test, public ::testing::WithParamInterface<ScriptCase> {};
+
+TEST_P(EveryScript, MergesEachListedFileOnce) {
+    const ScriptCase& c = GetParam();
+    const std::string folder = dir.Text() + "\\" + c.folder;
+    test::MakeWideFolder(folder);
+    std::string expected;
+    std::vector<std::string> names;
+    for (const std::string& file : c.files) {
+        test::WriteWideFile(folder + "\\" + file, "line of " + file + "\n");
+    }
+    for (auto file = c.files.rbegin(); file != c.files.rend(); ++file) {  // rows in another order
+        names.push_back(*file);
+        expected += "line of " + *file + "\r\n";
+    }
+    Merge(folder, names, dir.Text() + "\\" + c.target);
+    EXPECT_TRUE(msgBox.shown.empty());
+    EXPECT_EQ(test::ReadWideFile(dir.Text() + "\\" + c.target), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, EveryScript,
+    ::testing::Values(
+        ScriptCase{"ThreeScriptsAndALookAlikePair", "names", kScriptNames, "merged.txt"},
+        ScriptCase{"InAFolderAndTargetOfTheseScripts",
+                   "\u03A9\u03BC\u03AD\u03B3\u03B1 \u65E5\u672C", kScriptNames,
+                   "\u03A9\u03BC\u03AD\u03B3\u03B1 \u65E5\u672C\\\u7D50\u679C \u0151.txt"},
+        ScriptCase{"ManyRowsFromTheFolderListing", "\u4E2D\u6587", ManyNames(),
+                   "\u4E2D\u6587.txt"}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+// A name that isn't exactly UTF-8 is refused with the critical message, whether a row, the
+// folder or the target: spelt another way, it could reach another file. Nothing is written.
+struct InexactCase {
+    const char* name;
+    std::string folder;  // under the test's folder
+    std::string row;
+    std::string target;  // under the test's folder
+};
+
+class InexactName : public MergeRunWin32Test, public ::testing::WithParamInterface<InexactCase> {};
+
+TEST_P(InexactName, IsRefusedWithTheCriticalMessage) {
+    const InexactCase& c = GetParam();
+    dir.MakeFolder("src");
+    dir.Write("src\\a.txt", "A\n");
+    dir.Write("src\\cafe.txt", "the best fit of the name\n");
+    dir.Write("out.txt", "keep\r\n");
+    msgBox.answers = {Button::Yes};
+    Merge(dir.Text() + "\\" + c.folder, {"a.txt", c.row}, dir.Text() + "\\" + c.target);
+    ASSERT_EQ(Shown(), std::vector<std::string>{kFailed});
+    EXPECT_EQ(msgBox.shown[0].style, MsgBox::Style::Critical);
+    EXPECT_EQ(dir.Read("out.txt"), "keep\r\n");
+    EXPECT_FALSE(test::WideFileExists(dir.Text() + "\\r\u00E9sum\u00E9.txt"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, InexactName,
+    ::testing::Values(InexactCase{"AnsiRow", "src", "caf\xE9.txt", "out.txt"},
+                      InexactCase{"UnpairedSurrogateRow", "src", "\xED\xA0\x80.txt", "out.txt"},
+                      InexactCase{"AnsiFolder",
+                                  "Donn\xE9"
+                                  "es",
+                                  "a.txt", "out.txt"},
+                      InexactCase{"AnsiTarget", "src", "a.txt", "r\xE9sum\xE9.txt"},
+                      InexactCase{"StrayByteInTheTarget", "src", "a.txt", "out\xFF.txt"}),
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(MergeRunWin32Test, AFolderEndingInABackslashGetsNoSecondOne) {
     dir.Write("a.txt", "A\n");
@@ -142,15 +255,29 @@ struct SpellingCase {
 class TargetSpelledAsASource : public MergeRunWin32Test,
                                public ::testing::WithParamInterface<SpellingCase> {};
 
+// With a few rows, and with as many as make the run read the folder's listing.
 TEST_P(TargetSpelledAsASource, IsRefusedAndTheSourceKept) {
     dir.Write("data.txt", "keep\r\n");
-    dir.Write("other.txt", "O\r\n");
+    std::vector<std::string> names = {"other.txt", "data.txt"};
     const std::string targetPath = GetParam().spell(dir);
     ASSERT_FALSE(targetPath.empty());
-    msgBox.answers = {Button::Yes};
-    Merge(dir.Text(), {"other.txt", "data.txt"}, targetPath);
-    EXPECT_EQ(Shown(), std::vector<std::string>{kTargetIsSource});
-    EXPECT_EQ(dir.Read("data.txt"), "keep\r\n");
+    for (const std::size_t count : {2, 30}) {
+        while (names.size() < count) {
+            names.push_back("other " + std::to_string(names.size()) + ".txt");
+        }
+        for (const std::string& name : names) {
+            if (name != "data.txt") {
+                dir.Write(name, "O\r\n");
+            }
+        }
+        SCOPED_TRACE(count);
+        rows.Clear();
+        msgBox.shown.clear();
+        msgBox.answers = {Button::Yes};
+        Merge(dir.Text(), names, targetPath);
+        EXPECT_EQ(Shown(), std::vector<std::string>{kTargetIsSource});
+        EXPECT_EQ(dir.Read("data.txt"), "keep\r\n");
+    }
 }
 
 const SpellingCase kSpellings[] = {
@@ -182,16 +309,19 @@ TEST_F(MergeRunWin32Test, ALockedSourceStopsTheRunAfterTheEarlierRows) {
     EXPECT_EQ(dir.Read("out.txt"), "A\r\n");
 }
 
-// A source that is there but can't be looked at (its full name is longer than the 8-bit
-// functions take) fails the run before the target, here another name of it, is emptied.
+// A source that is there but can't be looked at (its name is spelt in the ANSI code page, not
+// in UTF-8) fails the run before the target, here another name of it, is emptied.
 TEST_F(MergeRunWin32Test, ASourceThatCantBeLookedAtFailsTheRunBeforeTheTargetIsEmptied) {
+    if (!test::AnsiCodePageIsSingleByte()) {
+        GTEST_SKIP() << "the ANSI code page here has no single-byte 0xE9";
+    }
     dir.Write("a.txt", "A\n");
-    const std::string longName = test::WriteLongNamedFile(dir.Text(), "B\r\n");
+    test::WriteAnsiFile(dir.Text() + "\\caf\xE9.txt", "B\r\n");
     const std::string targetPath = dir.At("out.txt");
-    ASSERT_TRUE(CreateHardLinkW(test::LongPath(targetPath).c_str(),
-                                test::LongPath(dir.At(longName)).c_str(), nullptr));
+    ASSERT_TRUE(CreateHardLinkW(test::Wide(targetPath).c_str(),
+                                test::Wide(dir.Text() + "\\caf\u00E9.txt").c_str(), nullptr));
     msgBox.answers = {Button::Yes};
-    Merge(dir.Text(), {"a.txt", longName}, targetPath);
+    Merge(dir.Text(), {"a.txt", "caf\xE9.txt"}, targetPath);
     EXPECT_EQ(Shown(), std::vector<std::string>{kFailed});
     EXPECT_EQ(dir.Read("out.txt"), "B\r\n");
 }

@@ -29,8 +29,7 @@ std::string FileServices::GetExtensionName(const std::string& path) const {
 std::unique_ptr<TextReader> FileServices::OpenTextFile(const std::string& path, ReadingMode,
                                                        bool create, Tristate format) {
     RequireBytes(format);
-    return std::make_unique<TextReader>(files_.Open(path, PlatformFiles::Access::Read, create),
-                                        bufferSize_);
+    return Reader(files_.Open(path, PlatformFiles::Access::Read, create));
 }
 
 std::unique_ptr<TextWriter> FileServices::OpenTextFile(const std::string& path, WritingMode,
@@ -57,9 +56,12 @@ std::optional<FileStatus> FileServices::LookUp(const std::string& path) const {
     return files_.LookUp(path);
 }
 
-std::vector<std::optional<FileStatus>> FileServices::LookUpIn(
-    const std::string& folder, const std::vector<std::string>& names) const {
-    return files_.LookUpIn(JoinFolder(folder, ""), names);
+std::unique_ptr<PlatformFolder> FileServices::Folder(const std::string& folder) const {
+    return files_.Folder(JoinFolder(folder, ""));
+}
+
+std::unique_ptr<TextReader> FileServices::Reader(std::unique_ptr<PlatformFile> file) const {
+    return std::make_unique<TextReader>(std::move(file), bufferSize_);
 }
 
 }  // namespace kelvane

@@ -54,9 +54,11 @@ class FileServices {
     std::optional<FileIdentity> Identity(const std::string& path) const;
     // What is at the path, a file or a folder, with its identity; empty and raising as above.
     std::optional<FileStatus> LookUp(const std::string& path) const;
-    // LookUp of each name in `folder` (named as JoinFolder names it), all together.
-    std::vector<std::optional<FileStatus>> LookUpIn(const std::string& folder,
-                                                    const std::vector<std::string>& names) const;
+    // The folder, as JoinFolder joins names to it, held for looking up and opening many of
+    // them (PlatformFolder).
+    std::unique_ptr<PlatformFolder> Folder(const std::string& folder) const;
+    // A text stream for reading an open file, as OpenTextFile gives for a path.
+    std::unique_ptr<TextReader> Reader(std::unique_ptr<PlatformFile> file) const;
 
   private:
     PlatformFiles& files_;

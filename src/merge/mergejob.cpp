@@ -11,11 +11,13 @@ namespace kelvane {
 MergeJob::MergeJob(FileServices& fso) : fso_(fso) {}
 
 void MergeJob::FindSources(const std::string& folder, const std::vector<std::string>& names) {
-    std::vector<std::optional<FileStatus>> found = fso_.LookUpIn(folder, names);
+    folder_ = JoinFolder(folder, "");
+    held_ = fso_.Folder(folder);
+    std::vector<std::optional<FileStatus>> found = held_->LookUp(names);
     sources_.clear();
     sources_.reserve(names.size());
     for (std::size_t i = 0; i < names.size(); ++i) {
-        sources_.push_back({JoinFolder(folder, names[i]), std::move(found[i])});
+        sources_.push_back({names[i], std::move(found[i])});
     }
 }
 
@@ -56,21 +58,21 @@ bool MergeJob::OtherFileAt(const std::string& path) const {
     return found && !found->folder && !(written_ && found->identity == written_);
 }
 
-std::unique_ptr<TextReader> MergeJob::OpenSource(std::size_t row) {
+std::unique_ptr<PlatformFile> MergeJob::OpenSource(std::size_t row) {
     const Source& source = sources_.at(row);
     // Nothing was there when the sources were looked up. A file may have been made there since,
     // the run's own target among them (a listed name given as the target): that one is told by
     // name, as Windows won't open the target for reading while it is open for writing.
-    if ((!source.found || source.found->folder) && !OtherFileAt(source.path)) {
+    if ((!source.found || source.found->folder) && !OtherFileAt(folder_ + source.name)) {
         return nullptr;
     }
-    std::unique_ptr<TextReader> in;
+    std::unique_ptr<PlatformFile> in;
     try {
-        in = fso_.OpenTextFile(source.path, FileServices::ForReading, false);
+        in = held_->Open(source.name);
     } catch (const FileError&) {
         // Gone, or become a folder or the target since it was looked up: skipped, as it would
         // have been then. Any other failure is the run's.
-        if (!OtherFileAt(source.path)) {
+        if (!OtherFileAt(folder_ + source.name)) {
             return nullptr;
         }
         throw;
@@ -84,10 +86,16 @@ std::unique_ptr<TextReader> MergeJob::OpenSource(std::size_t row) {
 
 void MergeJob::CopySources() {
     for (std::size_t row = 0; row < sources_.size(); ++row) {
-        if (std::unique_ptr<TextReader> next = OpenSource(row)) {
-            in_ = std::move(next);
-            CopyLines(*in_, *out_);
+        std::unique_ptr<PlatformFile> next = OpenSource(row);
+        if (!next) {
+            continue;
         }
+        if (in_) {
+            in_->Reset(std::move(next));
+        } else {
+            in_ = fso_.Reader(std::move(next));
+        }
+        CopyLines(*in_, *out_);
     }
 }
 

@@ -38,10 +38,10 @@ class MergeJob {
     // The number of rows, and the source of one opened for reading. Null when the row is
     // skipped: nothing, or a folder, is there, or the file there is the target itself.
     std::size_t Rows() const { return sources_.size(); }
-    std::unique_ptr<TextReader> OpenSource(std::size_t row);
+    std::unique_ptr<PlatformFile> OpenSource(std::size_t row);
 
-    // Copies each row's source in turn into the target. A source stays open until the next one
-    // has been opened.
+    // Copies each row's source in turn into the target, all through one reader. A source stays
+    // open until the next one has been opened.
     void CopySources();
     // Lets the last source go, then writes out what the target holds and closes it, reporting
     // a failure of either.
@@ -52,7 +52,7 @@ class MergeJob {
 
   private:
     struct Source {
-        std::string path;
+        std::string name;
         std::optional<FileStatus> found;  // when the sources were looked up
     };
 
@@ -61,6 +61,8 @@ class MergeJob {
     bool OtherFileAt(const std::string& path) const;
 
     FileServices& fso_;
+    std::string folder_;  // with its separator
+    std::unique_ptr<PlatformFolder> held_;
     std::vector<Source> sources_;
     std::optional<FileIdentity> written_;  // the target's, once it is open
     std::unique_ptr<TextWriter> out_;

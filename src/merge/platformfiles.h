@@ -52,6 +52,22 @@ class PlatformFile {
     virtual bool Truncate(std::uint64_t size) = 0;
 };
 
+// One folder of the platform's file API, held while many names in it are looked up and opened,
+// so that each costs no walk down the folder's own path. Each name is joined to the folder as a
+// path would be; a folder that can't be reached fails each lookup and opening as the full path
+// would. Every failure raises FileError.
+class PlatformFolder {
+  public:
+    virtual ~PlatformFolder() = default;
+
+    // What each name names, as PlatformFiles::LookUp of the full path says; taken from a listing
+    // of the folder where that is quicker than one lookup each.
+    virtual std::vector<std::optional<FileStatus>> LookUp(
+        const std::vector<std::string>& names) = 0;
+    // Opens a name for reading, as PlatformFiles::Open of the full path does.
+    virtual std::unique_ptr<PlatformFile> Open(const std::string& name) = 0;
+};
+
 // The platform's file API, as the file services need it. Paths are 8-bit texts: on Windows
 // UTF-8, and a path that isn't exactly UTF-8 is refused with FileError, never changed into
 // another name.
@@ -70,11 +86,9 @@ class PlatformFiles {
     // What the path names (links followed), in one lookup where the platform allows; empty, or
     // raising, as IsFile says.
     virtual std::optional<FileStatus> LookUp(const std::string& path);
-    // LookUp of `folder` + each of `names`, for many names in one folder: taken from a listing
-    // of the folder where that is quicker than one lookup each. `folder` ends with a separator,
-    // or is empty for the current folder.
-    virtual std::vector<std::optional<FileStatus>> LookUpIn(const std::string& folder,
-                                                            const std::vector<std::string>& names);
+    // The folder, ending with a separator or empty for the current folder, held where the
+    // platform can hold one; where it can't, names in it are reached by their full paths.
+    virtual std::unique_ptr<PlatformFolder> Folder(const std::string& folder);
     // Opens a file; when it is missing and `create` is true, it is made empty first. Opening
     // for Write keeps what the file holds until PlatformFile::Truncate cuts it. A folder can't be
     // opened.

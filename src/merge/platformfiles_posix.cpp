@@ -150,6 +150,108 @@ class PosixFile : public PlatformFile {
     bool atKnownEnd_ = false;
 };
 
+// Opened without blocking, so that a pipe or device named like a file can't freeze the run at
+// its opening: a pipe no program writes to reads as empty, and one no program reads from refuses
+// to open. Reads and writes then block as usual.
+constexpr int kOpenFlags = O_CLOEXEC | O_NONBLOCK;
+
+// Takes over the descriptor `open` gave for the path, or raises its failure.
+std::unique_ptr<PlatformFile> Adopt(int fd, const std::string& path) {
+    if (fd < 0) {
+        Fail("can't open", path);
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        const int error = errno;
+        ::close(fd);
+        errno = error;
+        Fail("can't open", path);
+    }
+    auto file = std::make_unique<PosixFile>(fd, path, info);
+    // Reading a folder opens on this platform; it is refused like everywhere else.
+    if (S_ISDIR(info.st_mode)) {
+        errno = EISDIR;
+        Fail("can't open", path);
+    }
+    // Waiting matters only where there can be something to wait for: not in a file.
+    if (!S_ISREG(info.st_mode)) {
+        const int status = ::fcntl(fd, F_GETFL);
+        if (status == -1 || ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) == -1) {
+            Fail("can't open", path);
+        }
+    }
+    return file;
+}
+
+#ifdef O_PATH
+constexpr int kFolderFlags = O_PATH | O_DIRECTORY | O_CLOEXEC;  // no right to list it needed
+#else
+constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+#endif
+
+// A folder held by a descriptor, its names opened relative to it. Where it can't be held, its
+// names are reached by their full paths, which tell why.
+class PosixFolder : public PlatformFolder {
+  public:
+    PosixFolder(PlatformFiles& files, std::string folder)
+        : files_(files), folder_(std::move(folder)) {
+        do {
+            fd_ = ::open(folder_.empty() ? "." : folder_.c_str(), kFolderFlags);
+        } while (fd_ < 0 && errno == EINTR);
+    }
+    ~PosixFolder() override {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    PosixFolder(const PosixFolder&) = delete;
+    PosixFolder& operator=(const PosixFolder&) = delete;
+
+    std::vector<std::optional<FileStatus>> LookUp(const std::vector<std::string>& names) override {
+        FolderLookup lookup(files_, folder_, names, [](std::string_view name) {
+            return name.find('/') == std::string_view::npos;
+        });
+        DIR* const dir =
+            lookup.Wanted() ? ::opendir(folder_.empty() ? "." : folder_.c_str()) : nullptr;
+        struct stat info {};
+        if (dir != nullptr && ::fstat(::dirfd(dir), &info) == 0) {
+            // Links are left to be looked up by name, as is every entry of a kind not told.
+            while (const dirent* const entry = ::readdir(dir)) {
+                std::optional<FileStatus> status;
+                if (entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN) {
+                    status = FileStatus{
+                        entry->d_type == DT_DIR,
+                        FileIdentity{static_cast<std::uint64_t>(info.st_dev), entry->d_ino}};
+                }
+                if (!lookup.Take(entry->d_name, status)) {
+                    break;
+                }
+            }
+        }
+        if (dir != nullptr) {
+            ::closedir(dir);
+        }
+        return lookup.Finish();
+    }
+
+    std::unique_ptr<PlatformFile> Open(const std::string& name) override {
+        // An empty name, or one from the root, is no name in the folder.
+        if (fd_ < 0 || name.empty() || name.front() == '/') {
+            return files_.Open(folder_ + name, PlatformFiles::Access::Read, false);
+        }
+        int fd;
+        do {
+            fd = ::openat(fd_, name.c_str(), kOpenFlags | O_RDONLY);
+        } while (fd < 0 && errno == EINTR);
+        return Adopt(fd, folder_ + name);
+    }
+
+  private:
+    PlatformFiles& files_;
+    std::string folder_;
+    int fd_ = -1;
+};
+
 class PosixFiles : public PlatformFiles {
   public:
     PosixFiles() {
@@ -178,40 +280,9 @@ class PosixFiles : public PlatformFiles {
         return StatusOf(info);
     }
 
-    std::vector<std::optional<FileStatus>> LookUpIn(
-        const std::string& folder, const std::vector<std::string>& names) override {
-        FolderLookup lookup(*this, folder, names, [](std::string_view name) {
-            return name.find('/') == std::string_view::npos;
-        });
-        DIR* const dir =
-            lookup.Wanted() ? ::opendir(folder.empty() ? "." : folder.c_str()) : nullptr;
-        struct stat info {};
-        if (dir != nullptr && ::fstat(::dirfd(dir), &info) == 0) {
-            // Links are left to be looked up by name, as is every entry of a kind not told.
-            while (const dirent* const entry = ::readdir(dir)) {
-                std::optional<FileStatus> status;
-                if (entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN) {
-                    status = FileStatus{
-                        entry->d_type == DT_DIR,
-                        FileIdentity{static_cast<std::uint64_t>(info.st_dev), entry->d_ino}};
-                }
-                if (!lookup.Take(entry->d_name, status)) {
-                    break;
-                }
-            }
-        }
-        if (dir != nullptr) {
-            ::closedir(dir);
-        }
-        return lookup.Finish();
-    }
-
     std::unique_ptr<PlatformFile> Open(const std::string& path, Access access,
                                        bool create) override {
-        // Opened without blocking, so that a pipe or device named like a file can't freeze the
-        // run at its opening: a pipe no program writes to reads as empty, and one no program
-        // reads from refuses to open. Reads and writes then block as usual.
-        int flags = O_CLOEXEC | O_NONBLOCK | (access == Access::Read ? O_RDONLY : O_WRONLY);
+        int flags = kOpenFlags | (access == Access::Read ? O_RDONLY : O_WRONLY);
         if (create) {
             flags |= O_CREAT;
         }
@@ -219,30 +290,11 @@ class PosixFiles : public PlatformFiles {
         do {
             fd = ::open(path.c_str(), flags, 0666);
         } while (fd < 0 && errno == EINTR);
-        if (fd < 0) {
-            Fail("can't open", path);
-        }
-        struct stat info {};
-        if (::fstat(fd, &info) != 0) {
-            const int error = errno;
-            ::close(fd);
-            errno = error;
-            Fail("can't open", path);
-        }
-        auto file = std::make_unique<PosixFile>(fd, path, info);
-        // Reading a folder opens on this platform; it is refused like everywhere else.
-        if (S_ISDIR(info.st_mode)) {
-            errno = EISDIR;
-            Fail("can't open", path);
-        }
-        // Waiting matters only where there can be something to wait for: not in a file.
-        if (!S_ISREG(info.st_mode)) {
-            const int status = ::fcntl(fd, F_GETFL);
-            if (status == -1 || ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) == -1) {
-                Fail("can't open", path);
-            }
-        }
-        return file;
+        return Adopt(fd, path);
+    }
+
+    std::unique_ptr<PlatformFolder> Folder(const std::string& folder) override {
+        return std::make_unique<PosixFolder>(*this, folder);
     }
 };
 

@@ -228,14 +228,7 @@ class Win32Files : public PlatformFiles {
         return StatusOf(handle.Get(), path);
     }
 
-    std::vector<std::optional<FileStatus>> LookUpIn(
-        const std::string& folder, const std::vector<std::string>& names) override {
-        FolderLookup lookup(*this, folder, names, Listable);
-        if (lookup.Wanted()) {
-            List(folder.empty() ? std::string(".") : folder, lookup);
-        }
-        return lookup.Finish();
-    }
+    std::unique_ptr<PlatformFolder> Folder(const std::string& folder) override;
 
     std::unique_ptr<PlatformFile> Open(const std::string& path, Access access,
                                        bool create) override {
@@ -253,6 +246,26 @@ class Win32Files : public PlatformFiles {
             CloseHandle(handle);
             throw;
         }
+    }
+};
+
+// A folder whose names are reached by their full paths, as the wide functions take no folder to
+// start from; looked up together from the folder's listing.
+class Win32Folder : public PlatformFolder {
+  public:
+    Win32Folder(PlatformFiles& files, std::string folder)
+        : files_(files), folder_(std::move(folder)) {}
+
+    std::vector<std::optional<FileStatus>> LookUp(const std::vector<std::string>& names) override {
+        FolderLookup lookup(files_, folder_, names, Listable);
+        if (lookup.Wanted()) {
+            List(folder_.empty() ? std::string(".") : folder_, lookup);
+        }
+        return lookup.Finish();
+    }
+
+    std::unique_ptr<PlatformFile> Open(const std::string& name) override {
+        return files_.Open(folder_ + name, PlatformFiles::Access::Read, false);
     }
 
   private:
@@ -292,7 +305,14 @@ class Win32Files : public PlatformFiles {
             }
         }
     }
+
+    PlatformFiles& files_;
+    std::string folder_;
 };
+
+std::unique_ptr<PlatformFolder> Win32Files::Folder(const std::string& folder) {
+    return std::make_unique<Win32Folder>(*this, folder);
+}
 
 }  // namespace
 

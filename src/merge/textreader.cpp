@@ -11,6 +11,13 @@ TextReader::TextReader(std::unique_ptr<PlatformFile> file, std::size_t bufferSiz
       capacity_(bufferSize > 0 ? bufferSize : 1),
       buffer_(std::make_unique_for_overwrite<char[]>(capacity_)) {}
 
+void TextReader::Reset(std::unique_ptr<PlatformFile> file) {
+    file_ = std::move(file);
+    pos_ = 0;
+    end_ = 0;
+    atEof_ = false;
+}
+
 PlatformFile& TextReader::File() {
     if (!file_) {
         throw FileError("the stream is closed");

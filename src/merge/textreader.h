@@ -19,6 +19,10 @@ class TextReader {
     TextReader(const TextReader&) = delete;
     TextReader& operator=(const TextReader&) = delete;
 
+    // Starts over on another file, keeping the buffer: the file read so far is let go once the
+    // new one is held. Reading many small files then costs no new buffer for each.
+    void Reset(std::unique_ptr<PlatformFile> file);
+
     // True when nothing is left to read.
     bool AtEndOfStream() { return Peek().empty(); }
     // The characters up to the next line end, which is consumed but not returned.

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -27,27 +28,15 @@ class FaultyFiles : public PlatformFiles {
     std::optional<FileStatus> LookUp(const std::string& path) override {
         return NativeFiles().LookUp(path);
     }
-    std::vector<std::optional<FileStatus>> LookUpIn(
-        const std::string& folder, const std::vector<std::string>& names) override {
-        return NativeFiles().LookUpIn(folder, names);
-    }
 
     std::unique_ptr<PlatformFile> Open(const std::string& path, Access access,
                                        bool create) override {
-        const std::string name = std::filesystem::path(path).filename().string();
-        opened.push_back(name);
-        if (failOpen.count(name) != 0) {
-            throw FileError("injected open failure");
-        }
-        auto file = NativeFiles().Open(path, access, create);
-        std::optional<std::size_t> readLimit;
-        if (const auto it = failReadAt.find(name); it != failReadAt.end()) {
-            readLimit = it->second;
-        }
-        const bool writing = access == Access::Write;
-        return std::make_unique<Faulty>(std::move(file), readLimit,
-                                        writing ? failWriteAt : std::nullopt, writing && failClose,
-                                        writing && failCutOnceWritten);
+        return Faulted(path, access, [&] { return NativeFiles().Open(path, access, create); });
+    }
+
+    // The real folder, whose names open with the failures injected.
+    std::unique_ptr<PlatformFolder> Folder(const std::string& folder) override {
+        return std::make_unique<FaultyFolder>(*this, NativeFiles().Folder(folder));
     }
 
     // Bare names whose opening fails.
@@ -65,6 +54,43 @@ class FaultyFiles : public PlatformFiles {
     std::vector<std::string> opened;
 
   private:
+    // The file `open` opens for the path, with the failures injected for its bare name.
+    std::unique_ptr<PlatformFile> Faulted(
+        const std::string& path, Access access,
+        const std::function<std::unique_ptr<PlatformFile>()>& open) {
+        const std::string name = std::filesystem::path(path).filename().string();
+        opened.push_back(name);
+        if (failOpen.count(name) != 0) {
+            throw FileError("injected open failure");
+        }
+        auto file = open();
+        std::optional<std::size_t> readLimit;
+        if (const auto it = failReadAt.find(name); it != failReadAt.end()) {
+            readLimit = it->second;
+        }
+        const bool writing = access == Access::Write;
+        return std::make_unique<Faulty>(std::move(file), readLimit,
+                                        writing ? failWriteAt : std::nullopt, writing && failClose,
+                                        writing && failCutOnceWritten);
+    }
+
+    class FaultyFolder : public PlatformFolder {
+      public:
+        FaultyFolder(FaultyFiles& files, std::unique_ptr<PlatformFolder> folder)
+            : files_(files), folder_(std::move(folder)) {}
+        std::vector<std::optional<FileStatus>> LookUp(
+            const std::vector<std::string>& names) override {
+            return folder_->LookUp(names);
+        }
+        std::unique_ptr<PlatformFile> Open(const std::string& name) override {
+            return files_.Faulted(name, Access::Read, [&] { return folder_->Open(name); });
+        }
+
+      private:
+        FaultyFiles& files_;
+        std::unique_ptr<PlatformFolder> folder_;
+    };
+
     class Faulty : public PlatformFile {
       public:
         Faulty(std::unique_ptr<PlatformFile> file, std::optional<std::size_t> readLimit,

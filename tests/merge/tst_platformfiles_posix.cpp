@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -94,7 +95,8 @@ TEST(PosixFiles, WritesThatWouldRaiseASignalFail) {
 
 // Many names looked up together, from a listing of the folder, tell what each lookup by name
 // would: files, folders, links of every kind, a pipe, names with a separator, missing names and
-// names given twice. The identities come from the listing, so they must be a lookup's.
+// names given twice. The identities come from the listing, so they must be a lookup's. Each
+// name opened from the folder held is the file its full path opens.
 TEST(PosixFiles, LookingUpManyNamesAgreesWithLookingUpEach) {
     test::TempFolder dir;
     std::vector<std::string> names;
@@ -112,10 +114,22 @@ TEST(PosixFiles, LookingUpManyNamesAgreesWithLookingUpEach) {
                   "none.txt", "folder.txt/../part 2.txt", "", ".", "..", names[3], "PART 1.TXT"});
     PlatformFiles& files = NativeFiles();
     const std::string folder = dir.Text() + "/";
-    const auto found = files.LookUpIn(folder, names);
+    const auto held = files.Folder(folder);
+    const auto found = held->LookUp(names);
     ASSERT_EQ(found.size(), names.size());
     for (std::size_t i = 0; i < names.size(); ++i) {
         EXPECT_EQ(found[i], files.LookUp(folder + names[i])) << names[i];
+        std::optional<FileIdentity> byPath;
+        std::optional<FileIdentity> fromFolder;
+        try {
+            byPath = files.Open(folder + names[i], PlatformFiles::Access::Read, false)->Identity();
+        } catch (const FileError&) {
+        }
+        try {
+            fromFolder = held->Open(names[i])->Identity();
+        } catch (const FileError&) {
+        }
+        EXPECT_EQ(fromFolder, byPath) << names[i];
     }
     EXPECT_TRUE(found[0].has_value() && !found[0]->folder);
     EXPECT_EQ(found[22], found[1]);  // the link, as the file it names
@@ -134,7 +148,7 @@ TEST(PosixFiles, LookingUpManyNamesFailsInAFolderThatCantBeEntered) {
     }
     const bool ran = test::RunUnprivileged({dir.Path()}, [&] {
         fs::permissions(locked, fs::perms::owner_read);
-        EXPECT_THROW(NativeFiles().LookUpIn(locked + "/", names), FileError);
+        EXPECT_THROW(NativeFiles().Folder(locked + "/")->LookUp(names), FileError);
         fs::permissions(locked, fs::perms::owner_all);
     });
     if (!ran) {

@@ -187,7 +187,7 @@ TEST(FileServicesWin32, LookingUpManyNamesAgreesWithLookingUpEach) {
     dir.Write("a.txt", "x");
     names.insert(names.end(), {"folder.txt", "a.txt", "A.TXT", "a.txt.", "a.txt ", "none.txt",
                                "folder.txt\\..\\a.txt", names[3], "a.txt"});
-    const auto found = fso.LookUpIn(dir.Text(), names);
+    const auto found = fso.Folder(dir.Text())->LookUp(names);
     ASSERT_EQ(found.size(), names.size());
     for (std::size_t i = 0; i < names.size(); ++i) {
         EXPECT_EQ(found[i], fso.LookUp(dir.Text() + "\\" + names[i])) << names[i];

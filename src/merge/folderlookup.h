@@ -33,7 +33,7 @@ class FolderLookup {
 
   private:
     PlatformFiles& files_;
-    const std::string& folder_;
+    std::string folder_;
     const std::vector<std::string>& names_;
     std::unordered_map<std::string_view, std::size_t> rows_;  // each listable name's first row
     std::vector<std::optional<FileStatus>> found_;

@@ -159,11 +159,11 @@ template void CopyBlocks<Avx512>(const char*&, const char*, char*&, bool&);
 std::string_view LineEndMethodName(LineEndMethod method) {
     switch (method) {
         case LineEndMethod::Avx512:
-            return "AVX-512";
+            return "Avx512";
         case LineEndMethod::Avx2:
-            return "AVX2";
+            return "Avx2";
         case LineEndMethod::ByLine:
-            return "by line";
+            return "ByLine";
     }
     return "unknown";
 }

@@ -23,7 +23,7 @@ enum class LineEndMethod { Avx512, Avx2, ByLine };
 inline constexpr LineEndMethod kLineEndMethods[] = {LineEndMethod::Avx512, LineEndMethod::Avx2,
                                                     LineEndMethod::ByLine};
 
-// The method's name, as the tests and benchmarks print it.
+// The method's name, as the tests and benchmarks print it: letters and digits only.
 std::string_view LineEndMethodName(LineEndMethod method);
 
 // Whether the processor can do the copy the given way.

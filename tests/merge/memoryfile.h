@@ -58,9 +58,6 @@ class MemoryFile : public PlatformFile {
 
     // Cuts `written` when `cuttable`, as a file on disk; otherwise, as a pipe, can't be cut.
     bool Truncate(std::uint64_t size) override {
-        if (failTruncate) {
-            throw FileError("injected cut failure");
-        }
         if (cuttable) {
             written.resize(std::min<std::size_t>(written.size(), size));
         }
@@ -74,7 +71,6 @@ class MemoryFile : public PlatformFile {
     std::optional<std::size_t> writeLimit;
     bool failClose = false;
     bool cuttable = true;
-    bool failTruncate = false;
     int writes = 0;
     int closes = 0;
 

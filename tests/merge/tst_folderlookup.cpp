@@ -2,14 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <map>
 #include <memory>
 #include <optional>
-#include <ostream>
 #include <string>
-#include <type_traits>
-#include <utility>
 #include <vector>
 
 #include "merge/fileerror.h"
@@ -17,11 +13,7 @@
 namespace kelvane {
 namespace {
 
-FileStatus File(std::uint64_t index) {
-    return {false, FileIdentity{1, index}};
-}
-
-// A folder of files whose lookups by name are counted.
+// Files f0 to f19, each with its own index, whose lookups by name are counted.
 class CountedFiles : public PlatformFiles {
   public:
     bool IsFile(const std::string&) override { throw FileError("not used"); }
@@ -30,31 +22,19 @@ class CountedFiles : public PlatformFiles {
     }
     std::optional<FileStatus> LookUp(const std::string& path) override {
         looked.push_back(path);
-        const auto it = files.find(path);
-        return it == files.end() ? std::nullopt : std::optional<FileStatus>(it->second);
+        if (path.size() > 1 && path[0] == 'f' && std::stoul(path.substr(1)) < 20) {
+            return FileStatus{false, FileIdentity{1, std::stoul(path.substr(1))}};
+        }
+        return std::nullopt;
     }
     std::unique_ptr<PlatformFile> Open(const std::string&, Access, bool) override {
         throw FileError("not used");
     }
 
-    std::map<std::string, FileStatus> files;
     std::vector<std::string> looked;
 };
 
-struct ListingCase {
-    const char* name;
-    std::vector<std::string> names;
-    // The listing, as the platform reads it: each entry's name and what it tells, if anything.
-    std::vector<std::pair<std::string, std::optional<FileStatus>>> listing;
-    std::vector<std::string> lookedUpByName;
-};
-
-void PrintTo(const ListingCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-// Twenty files, f0 to f19, each with its own index.
-std::vector<std::string> Names(int count = 20) {
+std::vector<std::string> Names(int count) {
     std::vector<std::string> names;
     for (int i = 0; i < count; ++i) {
         names.push_back("f" + std::to_string(i));
@@ -62,96 +42,46 @@ std::vector<std::string> Names(int count = 20) {
     return names;
 }
 
-std::vector<std::pair<std::string, std::optional<FileStatus>>> Listing(int count = 20) {
-    std::vector<std::pair<std::string, std::optional<FileStatus>>> listing;
-    for (int i = 0; i < count; ++i) {
-        listing.emplace_back("f" + std::to_string(i), File(static_cast<std::uint64_t>(i)));
-    }
-    return listing;
-}
-
-class FolderListing : public testing::TestWithParam<ListingCase> {};
-
-// What the listing tells stands, and is checked once against a lookup by name; the rest is
-// looked up by name. Every name ends up with what a lookup by name gives.
-TEST_P(FolderListing, TellsWhatTheLookupsWould) {
-    const ListingCase& c = GetParam();
+// Reads the listing of f0 to f19, the first `others` entries being other names, with f0's index
+// given as `firstIndex`; returns the names looked up by name.
+std::vector<std::string> LookUpListed(const std::vector<std::string>& names, int others,
+                                      std::uint64_t firstIndex = 0) {
     CountedFiles files;
-    for (int i = 0; i < 20; ++i) {
-        files.files["dir/f" + std::to_string(i)] = File(static_cast<std::uint64_t>(i));
-    }
-    const std::string folder = "dir/";
-    FolderLookup lookup(files, folder, c.names,
-                        [](std::string_view name) { return name.find('/') == name.npos; });
-    for (const auto& [name, status] : c.listing) {
-        if (!lookup.Wanted() || !lookup.Take(name, status)) {
+    FolderLookup lookup(files, "", names, [](std::string_view) { return true; });
+    for (int i = -others; i < 20 && lookup.Wanted(); ++i) {
+        const auto index = static_cast<std::uint64_t>(i == 0 ? firstIndex : i);
+        if (!lookup.Take(i < 0 ? "other" : "f" + std::to_string(i),
+                         FileStatus{false, FileIdentity{1, index}})) {
             break;
         }
     }
     const auto found = lookup.Finish();
-    ASSERT_EQ(found.size(), c.names.size());
-    std::vector<std::string> expected;
-    for (const auto& name : c.lookedUpByName) {
-        expected.push_back(folder + name);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        EXPECT_EQ(found[i], CountedFiles().LookUp(names[i])) << names[i];
     }
-    EXPECT_EQ(files.looked, expected);
-    for (std::size_t i = 0; i < c.names.size(); ++i) {
-        const auto it = files.files.find(folder + c.names[i]);
-        EXPECT_EQ(found[i],
-                  it == files.files.end() ? std::nullopt : std::optional<FileStatus>(it->second))
-            << c.names[i];
-    }
+    return files.looked;
 }
 
-template <typename T>
-std::vector<T> With(std::vector<T> items, std::type_identity_t<std::initializer_list<T>> more) {
-    items.insert(items.end(), more);
-    return items;
-}
+// What the listing tells stands once one of its names is found alike by name; the rest is
+// looked up by name, as is everything when the listing isn't worth reading or can't be trusted.
+TEST(FolderLookup, TellsWhatLookupsByNameWould) {
+    const std::vector<std::string> all = Names(20);
+    EXPECT_EQ(LookUpListed(all, 0), std::vector<std::string>{"f0"});
+    EXPECT_EQ(LookUpListed({"f1", "f2", "f3"}, 0), (std::vector<std::string>{"f1", "f2", "f3"}))
+        << "too few names to list the folder for";
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, FolderListing,
-    testing::Values(
-        ListingCase{"FewNamesAreLookedUpByName", {"f1", "f2", "f3"}, Listing(), {"f1", "f2", "f3"}},
-        ListingCase{"ListedNamesAreCheckedOnce", Names(), Listing(), {"f0"}},
-        ListingCase{"UnlistedAndUntoldNamesByName",
-                    With(Names(18), {"f18", "gone"}),
-                    [] {
-                        auto listing = Listing(20);
-                        listing[18].second.reset();  // a link: what it names isn't told
-                        return listing;
-                    }(),
-                    {"f0", "f18", "gone"}},
-        ListingCase{"AListingThatDisagreesIsDropped", Names(16),
-                    [] {
-                        auto listing = Listing(16);
-                        listing[0].second = File(42);
-                        return listing;
-                    }(),
-                    [] {
-                        std::vector<std::string> looked = {"f0"};  // the check, then every name
-                        const auto names = Names(16);
-                        looked.insert(looked.end(), names.begin(), names.end());
-                        return looked;
-                    }()},
-        ListingCase{"NamesGivenTwiceAreLookedUpOnce",
-                    With(Names(), {"f5", "gone", "gone"}),
-                    Listing(),
-                    {"f0", "gone"}},
-        ListingCase{"NamesTheListingCantHoldByName",
-                    With(Names(), {"sub/f1"}),
-                    With(Listing(), {{"sub/f1", File(1)}}),
-                    {"f0", "sub/f1"}},
-        ListingCase{"ReadNoFurtherThanItIsWorth", Names(16),
-                    [] {
-                        std::vector<std::pair<std::string, std::optional<FileStatus>>> listing(
-                            64 * 16, {"other", File(7)});
-                        auto files = Listing(16);
-                        listing.insert(listing.end(), files.begin(), files.end());
-                        return listing;
-                    }(),
-                    Names(16)}),
-    [](const testing::TestParamInfo<ListingCase>& p) { return p.param.name; });
+    std::vector<std::string> twice = all;
+    twice.insert(twice.end(), {"f5", "gone", "gone"});
+    EXPECT_EQ(LookUpListed(twice, 0), (std::vector<std::string>{"f0", "gone"}))
+        << "a name given twice";
+
+    std::vector<std::string> checkedThenAll = {"f0"};
+    checkedThenAll.insert(checkedThenAll.end(), all.begin(), all.end());
+    EXPECT_EQ(LookUpListed(all, 0, 42), checkedThenAll) << "a listing that disagrees";
+
+    const std::vector<std::string> sixteen = Names(16);
+    EXPECT_EQ(LookUpListed(sixteen, 64 * 16), sixteen) << "a listing longer than it is worth";
+}
 
 }  // namespace
 }  // namespace kelvane

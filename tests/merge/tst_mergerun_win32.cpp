@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fakefolderlist.h"
@@ -98,94 +100,65 @@ TEST_F(MergeRunWin32Test, NamesInTheAnsiCodePageAreMergedByteForByte) {
 }
 
 // Names of three scripts outside the ANSI code page and a pair that looks alike, in a folder
-// and a target named the same way, and as many rows as make the run read the folder's listing:
-// each listed file is merged once, its own.
-struct ScriptCase {
-    const char* name;
-    std::string folder;  // under the test's folder
-    std::vector<std::string> files;
-    std::string target;  // under the test's folder
-};
-
-const std::vector<std::string> kScriptNames = {"\u0151.txt",       "o.txt",
-                                               "\u03A9mega.txt",   "\u65E5\u672C.txt",
-                                               "\u4E2D\u6587.txt", "caf\u00E9.txt"};
-
-std::vector<std::string> ManyNames() {
-    std::vector<std::string> names = kScriptNames;
-    for (int i = 0; i < 20; ++i) {
-        names.push_back("\u03A9 " + std::to_string(i) + " \u0151.txt");
+// and a target named the same way, and as many as make the run read the folder's listing: each
+// listed file is merged once, its own.
+TEST_F(MergeRunWin32Test, EveryNameReachesItsOwnFile) {
+    std::vector<std::string> names = {"\u0151.txt",       "o.txt",
+                                      "\u03A9mega.txt",   "\u65E5\u672C.txt",
+                                      "\u4E2D\u6587.txt", "caf\u00E9.txt"};
+    for (const auto& [folder, merged] :
+         {std::pair<std::string, std::string>{"names", "merged.txt"},
+          {"\u03A9 \u65E5\u672C", "\u03A9 \u65E5\u672C\\\u7D50\u679C \u0151.txt"}}) {
+        SCOPED_TRACE(folder);
+        if (folder != "names") {
+            for (int i = 0; i < 20; ++i) {
+                names.push_back("\u03A9 " + std::to_string(i) + " \u0151.txt");
+            }
+        }
+        const std::string path = dir.Text() + "\\" + folder;
+        std::filesystem::create_directory(test::Utf8Path(path));
+        std::string expected;
+        for (auto name = names.rbegin(); name != names.rend(); ++name) {  // in another order
+            test::WriteUtf8File(path + "\\" + *name, "line of " + *name + "\n");
+            expected += "line of " + *name + "\r\n";
+        }
+        rows.Clear();
+        Merge(path, std::vector<std::string>(names.rbegin(), names.rend()),
+              dir.Text() + "\\" + merged);
+        EXPECT_TRUE(msgBox.shown.empty());
+        EXPECT_EQ(test::ReadUtf8File(dir.Text() + "\\" + merged), expected);
     }
-    return names;
 }
-
-class EveryScript : public MergeRunWin32Test, public ::testing::WithParamInterface<ScriptCase> {};
-
-TEST_P(EveryScript, MergesEachListedFileOnce) {
-    const ScriptCase& c = GetParam();
-    const std::string folder = dir.Text() + "\\" + c.folder;
-    test::MakeWideFolder(folder);
-    std::string expected;
-    std::vector<std::string> names;
-    for (const std::string& file : c.files) {
-        test::WriteWideFile(folder + "\\" + file, "line of " + file + "\n");
-    }
-    for (auto file = c.files.rbegin(); file != c.files.rend(); ++file) {  // rows in another order
-        names.push_back(*file);
-        expected += "line of " + *file + "\r\n";
-    }
-    Merge(folder, names, dir.Text() + "\\" + c.target);
-    EXPECT_TRUE(msgBox.shown.empty());
-    EXPECT_EQ(test::ReadWideFile(dir.Text() + "\\" + c.target), expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, EveryScript,
-    ::testing::Values(
-        ScriptCase{"ThreeScriptsAndALookAlikePair", "names", kScriptNames, "merged.txt"},
-        ScriptCase{"InAFolderAndTargetOfTheseScripts",
-                   "\u03A9\u03BC\u03AD\u03B3\u03B1 \u65E5\u672C", kScriptNames,
-                   "\u03A9\u03BC\u03AD\u03B3\u03B1 \u65E5\u672C\\\u7D50\u679C \u0151.txt"},
-        ScriptCase{"ManyRowsFromTheFolderListing", "\u4E2D\u6587", ManyNames(),
-                   "\u4E2D\u6587.txt"}),
-    [](const auto& test) { return std::string(test.param.name); });
 
 // A name that isn't exactly UTF-8 is refused with the critical message, whether a row, the
 // folder or the target: spelt another way, it could reach another file. Nothing is written.
-struct InexactCase {
-    const char* name;
-    std::string folder;  // under the test's folder
-    std::string row;
-    std::string target;  // under the test's folder
-};
-
-class InexactName : public MergeRunWin32Test, public ::testing::WithParamInterface<InexactCase> {};
-
-TEST_P(InexactName, IsRefusedWithTheCriticalMessage) {
-    const InexactCase& c = GetParam();
+TEST_F(MergeRunWin32Test, AnInexactNameIsRefused) {
     dir.MakeFolder("src");
     dir.Write("src\\a.txt", "A\n");
     dir.Write("src\\cafe.txt", "the best fit of the name\n");
     dir.Write("out.txt", "keep\r\n");
-    msgBox.answers = {Button::Yes};
-    Merge(dir.Text() + "\\" + c.folder, {"a.txt", c.row}, dir.Text() + "\\" + c.target);
-    ASSERT_EQ(Shown(), std::vector<std::string>{kFailed});
-    EXPECT_EQ(msgBox.shown[0].style, MsgBox::Style::Critical);
-    EXPECT_EQ(dir.Read("out.txt"), "keep\r\n");
-    EXPECT_FALSE(test::WideFileExists(dir.Text() + "\\r\u00E9sum\u00E9.txt"));
+    const struct {
+        std::string folder;
+        std::string row;
+        std::string target;
+    } cases[] = {{"src", "caf\xE9.txt", "out.txt"},
+                 {"src", "\xED\xA0\x80.txt", "out.txt"},  // an unpaired surrogate
+                 {"Donn\xE9"
+                  "es",
+                  "a.txt", "out.txt"},
+                 {"src", "a.txt", "r\xE9sum\xE9.txt"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder + "\\" + c.row + " to " + c.target);
+        rows.Clear();
+        msgBox.shown.clear();
+        msgBox.answers = {Button::Yes};
+        Merge(dir.Text() + "\\" + c.folder, {"a.txt", c.row}, dir.Text() + "\\" + c.target);
+        ASSERT_EQ(Shown(), std::vector<std::string>{kFailed});
+        EXPECT_EQ(msgBox.shown[0].style, MsgBox::Style::Critical);
+        EXPECT_EQ(dir.Read("out.txt"), "keep\r\n");
+    }
+    EXPECT_FALSE(std::filesystem::exists(test::Utf8Path(dir.Text() + "\\r\u00E9sum\u00E9.txt")));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, InexactName,
-    ::testing::Values(InexactCase{"AnsiRow", "src", "caf\xE9.txt", "out.txt"},
-                      InexactCase{"UnpairedSurrogateRow", "src", "\xED\xA0\x80.txt", "out.txt"},
-                      InexactCase{"AnsiFolder",
-                                  "Donn\xE9"
-                                  "es",
-                                  "a.txt", "out.txt"},
-                      InexactCase{"AnsiTarget", "src", "a.txt", "r\xE9sum\xE9.txt"},
-                      InexactCase{"StrayByteInTheTarget", "src", "a.txt", "out\xFF.txt"}),
-    [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(MergeRunWin32Test, AFolderEndingInABackslashGetsNoSecondOne) {
     dir.Write("a.txt", "A\n");
@@ -255,29 +228,15 @@ struct SpellingCase {
 class TargetSpelledAsASource : public MergeRunWin32Test,
                                public ::testing::WithParamInterface<SpellingCase> {};
 
-// With a few rows, and with as many as make the run read the folder's listing.
 TEST_P(TargetSpelledAsASource, IsRefusedAndTheSourceKept) {
     dir.Write("data.txt", "keep\r\n");
-    std::vector<std::string> names = {"other.txt", "data.txt"};
+    dir.Write("other.txt", "O\r\n");
     const std::string targetPath = GetParam().spell(dir);
     ASSERT_FALSE(targetPath.empty());
-    for (const std::size_t count : {2, 30}) {
-        while (names.size() < count) {
-            names.push_back("other " + std::to_string(names.size()) + ".txt");
-        }
-        for (const std::string& name : names) {
-            if (name != "data.txt") {
-                dir.Write(name, "O\r\n");
-            }
-        }
-        SCOPED_TRACE(count);
-        rows.Clear();
-        msgBox.shown.clear();
-        msgBox.answers = {Button::Yes};
-        Merge(dir.Text(), names, targetPath);
-        EXPECT_EQ(Shown(), std::vector<std::string>{kTargetIsSource});
-        EXPECT_EQ(dir.Read("data.txt"), "keep\r\n");
-    }
+    msgBox.answers = {Button::Yes};
+    Merge(dir.Text(), {"other.txt", "data.txt"}, targetPath);
+    EXPECT_EQ(Shown(), std::vector<std::string>{kTargetIsSource});
+    EXPECT_EQ(dir.Read("data.txt"), "keep\r\n");
 }
 
 const SpellingCase kSpellings[] = {

@@ -3,11 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
-#include <functional>
 #include <memory>
-#include <ostream>
 #include <string>
-#include <vector>
 
 #include "memoryfile.h"
 #include "merge/fileerror.h"
@@ -22,74 +19,8 @@ TextWriter Writer(MemoryFile& file, std::size_t bufferSize) {
     return TextWriter(std::make_unique<MemoryFileRef>(file), bufferSize);
 }
 
-// A write that fails part way, as on a full disk: the file is cut back to its last whole line,
-// wherever the failure falls; a file that can't be cut keeps what went out, and so does one
-// whose cut fails. Nothing is written after the failure.
-struct WriteFault {
-    const char* name;
-    std::size_t bufferSize;
-    std::vector<std::string> lines;
-    std::size_t writeLimit;
-    std::function<void(MemoryFile&)> arrange;
-    std::string expected;
-};
-
-void PrintTo(const WriteFault& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class FailedWrite : public testing::TestWithParam<WriteFault> {};
-
-TEST_P(FailedWrite, LeavesOnlyWholeLines) {
-    const WriteFault& c = GetParam();
-    MemoryFile target;
-    target.writeLimit = c.writeLimit;
-    if (c.arrange) {
-        c.arrange(target);
-    }
-    {
-        TextWriter out = Writer(target, c.bufferSize);
-        EXPECT_THROW(
-            {
-                for (const auto& line : c.lines) {
-                    out.WriteLine(line);
-                }
-                out.Close();
-            },
-            FileError);
-        const int writes = target.writes;
-        EXPECT_THROW(
-            {
-                out.WriteLine("more");
-                out.Close();
-            },
-            FileError);
-        EXPECT_EQ(target.writes, writes) << "written after the failure";
-    }
-    EXPECT_EQ(target.written, c.expected);
-}
-
-const std::vector<std::string> kLines = {"one", "two", "three"};
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, FailedWrite,
-    testing::Values(WriteFault{"InsideALine", 64, kLines, 7, nullptr, "one\r\n"},
-                    WriteFault{"BetweenCrAndLf", 64, kLines, 9, nullptr, "one\r\n"},
-                    WriteFault{"AtALineEnd", 64, kLines, 10, nullptr, "one\r\ntwo\r\n"},
-                    WriteFault{"BeforeTheFirstLineEnd", 64, kLines, 2, nullptr, ""},
-                    WriteFault{"InALaterBuffer", 4, kLines, 13, nullptr, "one\r\ntwo\r\n"},
-                    WriteFault{"AfterALongLineWentOutInPieces",
-                               4,
-                               {"ok", "a long line of text"},
-                               15,
-                               nullptr,
-                               "ok\r\n"},
-                    WriteFault{"IntoAPipe", 64, kLines, 9,
-                               [](MemoryFile& f) { f.cuttable = false; }, "one\r\ntwo\r"},
-                    WriteFault{"AndTheCutFails", 64, kLines, 9,
-                               [](MemoryFile& f) { f.failTruncate = true; }, "one\r\ntwo\r"}),
-    [](const testing::TestParamInfo<WriteFault>& p) { return p.param.name; });
-
+// A write that fails part way leaves the file cut back to its last whole line, and nothing is
+// written after it.
 TEST(TextWriter, AFailedWriteIsNotTriedAgain) {
     MemoryFile target;
     target.writeLimit = 5;

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 
@@ -18,47 +21,18 @@ inline std::wstring Wide(const std::string& utf8) {
     return *wide;
 }
 
-// Makes a file, or a folder, under its UTF-8 name.
-inline void WriteWideFile(const std::string& path, const std::string& bytes) {
-    const HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    const BOOL ok =
-        file != INVALID_HANDLE_VALUE &&
-        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-        written == bytes.size();
-    if (file != INVALID_HANDLE_VALUE) {
-        CloseHandle(file);
-    }
-    if (!ok) {
-        throw std::runtime_error("can't write " + path);
-    }
+// A UTF-8 name as std::filesystem takes it, for files made and read under any name.
+inline std::filesystem::path Utf8Path(const std::string& utf8) {
+    return std::u8string(utf8.begin(), utf8.end());
 }
 
-inline void MakeWideFolder(const std::string& path) {
-    if (!CreateDirectoryW(Wide(path).c_str(), nullptr)) {
-        throw std::runtime_error("can't make " + path);
-    }
+inline void WriteUtf8File(const std::string& path, const std::string& bytes) {
+    std::ofstream(Utf8Path(path), std::ios::binary) << bytes;
 }
 
-inline std::string ReadWideFile(const std::string& path) {
-    const HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        throw std::runtime_error("can't open " + path);
-    }
-    std::string bytes;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) {
-        bytes.append(buffer, got);
-    }
-    CloseHandle(file);
-    return bytes;
-}
-
-inline bool WideFileExists(const std::string& path) {
-    return GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+inline std::string ReadUtf8File(const std::string& path) {
+    std::ifstream in(Utf8Path(path), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 // Files made and read through the Win32 "A" functions, so that their names are spelt in the

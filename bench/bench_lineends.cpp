@@ -55,13 +55,14 @@ std::string MakeText(const Corpus& corpus) {
 double CopySeconds(LineEndMethod method, const std::string& text, std::vector<char>& in,
                    std::vector<char>& out) {
     bool cr = false;
+    bool lfSeen = false;
     std::size_t written = 0;
     std::chrono::duration<double> seconds{};
     for (std::size_t at = 0; at < text.size(); at += in.size()) {
         const std::size_t size = std::min(in.size(), text.size() - at);
         std::copy_n(text.data() + at, size, in.data());
         const auto start = std::chrono::steady_clock::now();
-        written += CopyLineEnds(method, in.data(), size, out.data(), cr);
+        written += CopyLineEnds(method, in.data(), size, out.data(), cr, lfSeen);
         seconds += std::chrono::steady_clock::now() - start;
     }
     if (written <= text.size()) {

@@ -15,13 +15,16 @@ void CopyLines(TextReader& in, TextWriter& out) {
             // The copy may double what it reads.
             const std::span<char> room = out.Room(2 * bytes.size());
             std::size_t take = 1;
+            bool lineEnded = false;
             if (room.size() >= 2) {
                 take = std::min(bytes.size(), room.size() / 2);
-                out.Commit(CopyLineEnds(bytes.data(), take, room.data(), crBefore));
+                const std::size_t copied =
+                    CopyLineEnds(bytes.data(), take, room.data(), crBefore, lineEnded);
+                out.Commit(copied, lineEnded);
             } else {
                 // A writer's buffer of a single byte.
                 char copied[2];
-                out.Write({copied, CopyLineEnds(bytes.data(), 1, copied, crBefore)});
+                out.Write({copied, CopyLineEnds(bytes.data(), 1, copied, crBefore, lineEnded)});
             }
             last = bytes[take - 1];
             in.Consume(take);

@@ -25,7 +25,7 @@ inline std::size_t EndLine(char* out, std::size_t k, char before) {
 }
 
 // The copy a line at a time: memchr finds each LF, memcpy moves the bytes before it.
-std::size_t CopyByLine(const char* in, std::size_t size, char* out, bool& crBefore) {
+std::size_t CopyByLine(const char* in, std::size_t size, char* out, bool& crBefore, bool& lfSeen) {
     const char* p = in;
     const char* const end = in + size;
     char* o = out;
@@ -41,6 +41,7 @@ std::size_t CopyByLine(const char* in, std::size_t size, char* out, bool& crBefo
         const char before = found == in ? (crBefore ? '\r' : '\0') : found[-1];
         o += EndLine(o, k, before);
         p = found + 1;
+        lfSeen = true;
     }
     if (size > 0) {
         crBefore = end[-1] == '\r';
@@ -68,14 +69,15 @@ __attribute__((always_inline)) inline void PutCr(const char* p, char* o, std::si
 // stored as it is; then for every lone LF in it a CR goes in its place and the rest of the block
 // is stored again one byte further on. What a store writes past the block's end is overwritten
 // by the next block, and stays within 2 * size. Moves `from` and `to` past the blocks done;
-// `crBefore` says whether the byte before `from` is a CR.
+// `crBefore` says whether the byte before `from` is a CR; `lfSeen` is set when a block held a LF.
 template <typename Isa>
-void CopyBlocks(const char*& from, const char* end, char*& to, bool& crBefore) {
+void CopyBlocks(const char*& from, const char* end, char*& to, bool& crBefore, bool& lfSeen) {
     // Worked on in locals: the byte stores could change the caller's variables for all the
     // compiler knows, which would have it store and load them again around every one.
     const char* p = from;
     char* o = to;
     std::uint64_t carry = crBefore ? 1 : 0;
+    std::uint64_t lfs = 0;
     while (end - p >= 128) {
         const typename Isa::Block block = Isa::Load(p);
         Isa::Store(o, block);
@@ -85,6 +87,7 @@ void CopyBlocks(const char*& from, const char* end, char*& to, bool& crBefore) {
         // the one before.
         std::uint64_t lone = lf & ~((cr << 1) | carry);
         carry = cr >> 63;
+        lfs |= lf;
         const auto shift = static_cast<std::size_t>(_mm_popcnt_u64(lone));
         // The first two lone LFs without a branch, whether they are there or not (64 stands for
         // one that isn't: its CR and copy land where the next block's stores go). Blocks of
@@ -103,6 +106,7 @@ void CopyBlocks(const char*& from, const char* end, char*& to, bool& crBefore) {
     from = p;
     to = o;
     crBefore = carry != 0;
+    lfSeen = lfSeen || lfs != 0;
 }
 
 #define KELVANE_ISA_FUNCTION __attribute__((always_inline)) static inline
@@ -133,7 +137,7 @@ struct Avx2 {
     }
 };
 template void PutCr<Avx2>(const char*, char*, std::size_t, std::size_t);
-template void CopyBlocks<Avx2>(const char*&, const char*, char*&, bool&);
+template void CopyBlocks<Avx2>(const char*&, const char*, char*&, bool&, bool&);
 #pragma GCC pop_options
 
 #pragma GCC push_options
@@ -148,7 +152,7 @@ struct Avx512 {
     }
 };
 template void PutCr<Avx512>(const char*, char*, std::size_t, std::size_t);
-template void CopyBlocks<Avx512>(const char*&, const char*, char*&, bool&);
+template void CopyBlocks<Avx512>(const char*&, const char*, char*&, bool&, bool&);
 #pragma GCC pop_options
 
 #undef KELVANE_ISA_FUNCTION
@@ -192,27 +196,28 @@ bool CanCopyLineEnds(LineEndMethod method) {
 }
 
 std::size_t CopyLineEnds(LineEndMethod method, const char* in, std::size_t size, char* out,
-                         bool& crBefore) {
+                         bool& crBefore, bool& lfSeen) {
     const char* p = in;
     char* o = out;
 #if KELVANE_LINEENDS_X86
     if (method == LineEndMethod::Avx512) {
-        CopyBlocks<Avx512>(p, in + size, o, crBefore);
+        CopyBlocks<Avx512>(p, in + size, o, crBefore, lfSeen);
     } else if (method == LineEndMethod::Avx2) {
-        CopyBlocks<Avx2>(p, in + size, o, crBefore);
+        CopyBlocks<Avx2>(p, in + size, o, crBefore, lfSeen);
     }
 #endif
     // What the blocks leave, a line at a time.
     return static_cast<std::size_t>(o - out) +
-           CopyByLine(p, static_cast<std::size_t>(in + size - p), o, crBefore);
+           CopyByLine(p, static_cast<std::size_t>(in + size - p), o, crBefore, lfSeen);
 }
 
-std::size_t CopyLineEnds(const char* in, std::size_t size, char* out, bool& crBefore) {
+std::size_t CopyLineEnds(const char* in, std::size_t size, char* out, bool& crBefore,
+                         bool& lfSeen) {
     static const LineEndMethod fastest =
         CanCopyLineEnds(LineEndMethod::Avx512) ? LineEndMethod::Avx512
         : CanCopyLineEnds(LineEndMethod::Avx2) ? LineEndMethod::Avx2
                                                : LineEndMethod::ByLine;
-    return CopyLineEnds(fastest, in, size, out, crBefore);
+    return CopyLineEnds(fastest, in, size, out, crBefore, lfSeen);
 }
 
 }  // namespace kelvane

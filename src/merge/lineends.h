@@ -10,11 +10,11 @@ namespace kelvane {
 // gets a CR put before it; every other byte, a lone CR too, is copied unchanged.
 //
 // `crBefore` tells whether the byte just before `in` was a CR, and on return whether the
-// last byte read was one. `out` must have room for 2 * size bytes. Returns the number of
-// bytes written.
+// last byte read was one. `lfSeen` is set when a LF was among the bytes, and left as it was
+// otherwise. `out` must have room for 2 * size bytes. Returns the number of bytes written.
 //
 // Done the fastest way the processor can (see LineEndMethod).
-std::size_t CopyLineEnds(const char* in, std::size_t size, char* out, bool& crBefore);
+std::size_t CopyLineEnds(const char* in, std::size_t size, char* out, bool& crBefore, bool& lfSeen);
 
 // The ways of doing the copy: working through 64-byte blocks with AVX-512 or with AVX2, or a
 // line at a time with memchr, which every processor can.
@@ -31,6 +31,6 @@ bool CanCopyLineEnds(LineEndMethod method);
 
 // The copy done the given way, which the processor must be able to do.
 std::size_t CopyLineEnds(LineEndMethod method, const char* in, std::size_t size, char* out,
-                         bool& crBefore);
+                         bool& crBefore, bool& lfSeen);
 
 }  // namespace kelvane

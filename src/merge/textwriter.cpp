@@ -51,18 +51,20 @@ PlatformFile& TextWriter::File() {
     return *file_;
 }
 
-void TextWriter::WriteSlow(std::string_view bytes) {
+void TextWriter::PutSlow(std::string_view bytes) {
     File();
-    // Top the buffer up, so that the file is written in whole buffers.
+    // Top the buffer up, so that the file is written in whole buffers; each may hold a LF.
     const std::size_t room = capacity_ - end_;
     std::memcpy(buffer_.get() + end_, bytes.data(), room);
     end_ += room;
     bytes.remove_prefix(room);
+    heldLf_ = true;
     Flush();
     while (bytes.size() >= capacity_) {
         std::memcpy(buffer_.get(), bytes.data(), capacity_);
         end_ = capacity_;
         bytes.remove_prefix(capacity_);
+        heldLf_ = true;
         Flush();
     }
     std::memcpy(buffer_.get(), bytes.data(), bytes.size());
@@ -91,11 +93,12 @@ void TextWriter::Flush() {
         TryCut(whole != 0 ? flushed_ + whole : lineEnd_);
         throw;
     }
-    if (const std::size_t whole = AfterLastLf(buffer_.get(), end_); whole != 0) {
+    if (const std::size_t whole = heldLf_ ? AfterLastLf(buffer_.get(), end_) : 0; whole != 0) {
         lineEnd_ = flushed_ + whole;
     }
     flushed_ += end_;
     end_ = 0;
+    heldLf_ = false;
 }
 
 void TextWriter::TryCut(std::uint64_t size) noexcept {

@@ -27,17 +27,14 @@ class TextWriter {
 
     // The text, then CR LF.
     void WriteLine(std::string_view text) {
-        Write(text);
-        Write("\r\n");
+        Put(text);
+        Put("\r\n");
+        heldLf_ = true;
     }
     // The bytes as they are.
     void Write(std::string_view bytes) {
-        if (bytes.size() <= capacity_ - end_ && file_) {
-            std::memcpy(buffer_.get() + end_, bytes.data(), bytes.size());
-            end_ += bytes.size();
-            return;
-        }
-        WriteSlow(bytes);
+        Put(bytes);
+        heldLf_ = heldLf_ || bytes.find('\n') != std::string_view::npos;
     }
 
     // Room for putting up to `wanted` bytes straight into the buffer, which Commit then takes as
@@ -50,8 +47,12 @@ class TextWriter {
         }
         return {buffer_.get() + end_, capacity_ - end_};
     }
-    // Takes the first `count` bytes of the room as written.
-    void Commit(std::size_t count) { end_ += count; }
+    // Takes the first `count` bytes of the room as written; `lineEnded` tells whether a LF is
+    // among them.
+    void Commit(std::size_t count, bool lineEnded) {
+        end_ += count;
+        heldLf_ = heldLf_ || lineEnded;
+    }
 
     // Takes back what was written after the last line end: drops the part still held, and cuts
     // the part written out already off the file, where the file can be cut.
@@ -69,7 +70,15 @@ class TextWriter {
     void Close();
 
   private:
-    void WriteSlow(std::string_view bytes);
+    void Put(std::string_view bytes) {
+        if (bytes.size() <= capacity_ - end_ && file_) {
+            std::memcpy(buffer_.get() + end_, bytes.data(), bytes.size());
+            end_ += bytes.size();
+            return;
+        }
+        PutSlow(bytes);
+    }
+    void PutSlow(std::string_view bytes);
     PlatformFile& File();
     // Cuts the file to `size` bytes where it can be; a failure to cut is let go, since it only
     // ever follows another failure, the one reported.
@@ -81,6 +90,7 @@ class TextWriter {
     std::size_t end_ = 0;        // bytes waiting to go out
     std::uint64_t flushed_ = 0;  // bytes written out to the file
     std::uint64_t lineEnd_ = 0;  // of those, the bytes up to and including the last LF
+    bool heldLf_ = false;        // a LF may be among the bytes waiting, to be looked for
     bool failed_ = false;        // writing out failed, so nothing more is tried
 };
 

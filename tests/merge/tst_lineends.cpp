@@ -69,9 +69,11 @@ class LineEndCopy : public testing::TestWithParam<LineEndMethod> {
     void Check(const std::string& in, bool crBefore) {
         std::string out(2 * in.size(), '?');
         bool cr = crBefore;
-        out.resize(CopyLineEnds(GetParam(), in.data(), in.size(), out.data(), cr));
+        bool lfSeen = false;
+        out.resize(CopyLineEnds(GetParam(), in.data(), in.size(), out.data(), cr, lfSeen));
         EXPECT_EQ(out, Model(in, crBefore));
         EXPECT_EQ(cr, in.empty() ? crBefore : in.back() == '\r');
+        EXPECT_EQ(lfSeen, in.find('\n') != std::string::npos);
     }
 };
 

@@ -5,6 +5,16 @@
 
 namespace kelvane {
 
+namespace {
+
+void RequireBytes(FileServices::Tristate format) {
+    if (format != FileServices::TristateFalse) {
+        throw FileError("unsupported text format");
+    }
+}
+
+}  // namespace
+
 FileServices::FileServices(PlatformFiles& files, std::size_t bufferSize)
     : files_(files), bufferSize_(bufferSize) {}
 
@@ -16,36 +26,42 @@ std::string FileServices::GetExtensionName(const std::string& path) const {
     return kelvane::GetExtensionName(path);
 }
 
-std::unique_ptr<TextStream> FileServices::OpenTextFile(const std::string& path, IOMode mode,
+std::unique_ptr<TextReader> FileServices::OpenTextFile(const std::string& path, ReadingMode,
                                                        bool create, Tristate format) {
-    if (format != TristateFalse) {
-        throw FileError("unsupported text format");
-    }
-    if (mode != ForReading && mode != ForWriting) {
-        throw FileError("unsupported file mode");
-    }
-    if (mode == ForReading) {
-        return std::make_unique<TextStream>(files_.Open(path, PlatformFiles::Access::Read, create),
-                                            TextStream::Mode::Reading, bufferSize_);
-    }
-    auto stream = OpenForWriting(path, create);
+    RequireBytes(format);
+    return Reader(files_.Open(path, PlatformFiles::Access::Read, create));
+}
+
+std::unique_ptr<TextWriter> FileServices::OpenTextFile(const std::string& path, WritingMode,
+                                                       bool create, Tristate format) {
+    RequireBytes(format);
+    // A writing stream holds twice as much, so that a reading buffer's worth of lines, with
+    // the CRs they may gain, always goes into it in one step.
+    auto stream = std::make_unique<TextWriter>(
+        files_.Open(path, PlatformFiles::Access::Write, create), 2 * bufferSize_);
     stream->Empty();
     return stream;
 }
 
-std::unique_ptr<TextStream> FileServices::OpenToReplace(const std::string& path) {
-    return OpenForWriting(path, true);
-}
-
-std::unique_ptr<TextStream> FileServices::OpenForWriting(const std::string& path, bool create) {
-    // A writing stream holds twice as much, so that a reading buffer's worth of lines, with
-    // the CRs they may gain, always goes into it in one step.
-    return std::make_unique<TextStream>(files_.Open(path, PlatformFiles::Access::Write, create),
-                                        TextStream::Mode::Writing, 2 * bufferSize_);
+std::unique_ptr<TextWriter> FileServices::OpenToReplace(const std::string& path) {
+    return std::make_unique<TextWriter>(files_.Open(path, PlatformFiles::Access::Write, true),
+                                        2 * bufferSize_);
 }
 
 std::optional<FileIdentity> FileServices::Identity(const std::string& path) const {
     return files_.Identity(path);
+}
+
+std::optional<FileStatus> FileServices::LookUp(const std::string& path) const {
+    return files_.LookUp(path);
+}
+
+std::unique_ptr<PlatformFolder> FileServices::Folder(const std::string& folder) const {
+    return files_.Folder(JoinFolder(folder, ""));
+}
+
+std::unique_ptr<TextReader> FileServices::Reader(std::unique_ptr<PlatformFile> file) const {
+    return std::make_unique<TextReader>(std::move(file), bufferSize_);
 }
 
 }  // namespace kelvane

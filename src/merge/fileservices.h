@@ -4,9 +4,11 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "merge/platformfiles.h"
-#include "merge/textstream.h"
+#include "merge/textreader.h"
+#include "merge/textwriter.h"
 
 namespace kelvane {
 
@@ -14,7 +16,11 @@ namespace kelvane {
 // reading or writing. One object lives for one run; the streams it opens may outlive it.
 class FileServices {
   public:
-    enum IOMode { ForReading = 1, ForWriting = 2 };
+    // The modes of OpenTextFile, each giving its own kind of stream.
+    struct ReadingMode {};
+    struct WritingMode {};
+    static constexpr ReadingMode ForReading{};
+    static constexpr WritingMode ForWriting{};
     // Only the platform's 8-bit text is offered: bytes are never converted.
     enum Tristate { TristateFalse = 0 };
 
@@ -32,21 +38,29 @@ class FileServices {
     bool FileExists(const std::string& path) const;
     // The extension of the path's last component, without the dot.
     std::string GetExtensionName(const std::string& path) const;
-    // Opens a text stream. ForWriting empties the file, making it first when `create` is
-    // true; ForReading makes a missing file when `create` is true. Raises FileError when the
-    // file can't be opened as asked.
-    std::unique_ptr<TextStream> OpenTextFile(const std::string& path, IOMode mode, bool create,
+    // Opens a text stream for reading; `create` makes a missing file first. Raises FileError
+    // when the file can't be opened as asked.
+    std::unique_ptr<TextReader> OpenTextFile(const std::string& path, ReadingMode, bool create,
+                                             Tristate format = TristateFalse);
+    // Opens a text stream for writing and empties the file, making it first when `create` is
+    // true. Raises as above.
+    std::unique_ptr<TextWriter> OpenTextFile(const std::string& path, WritingMode, bool create,
                                              Tristate format = TristateFalse);
     // Opens a file for writing as OpenTextFile does, making it when missing, but leaves its
     // content until the stream's Empty: so that what was opened can be looked at first.
-    std::unique_ptr<TextStream> OpenToReplace(const std::string& path);
+    std::unique_ptr<TextWriter> OpenToReplace(const std::string& path);
     // What tells the file at the path from every other, whatever name reaches it; empty when
     // nothing is there. Raises, as FileExists does, when that can't be told.
     std::optional<FileIdentity> Identity(const std::string& path) const;
+    // What is at the path, a file or a folder, with its identity; empty and raising as above.
+    std::optional<FileStatus> LookUp(const std::string& path) const;
+    // The folder, as JoinFolder joins names to it, held for looking up and opening many of
+    // them (PlatformFolder).
+    std::unique_ptr<PlatformFolder> Folder(const std::string& folder) const;
+    // A text stream for reading an open file, as OpenTextFile gives for a path.
+    std::unique_ptr<TextReader> Reader(std::unique_ptr<PlatformFile> file) const;
 
   private:
-    std::unique_ptr<TextStream> OpenForWriting(const std::string& path, bool create);
-
     PlatformFiles& files_;
     std::size_t bufferSize_;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string_view>
 
 namespace kelvane {
 
@@ -9,27 +10,27 @@ namespace kelvane {
 // gets a CR put before it; every other byte, a lone CR too, is copied unchanged.
 //
 // `crBefore` tells whether the byte just before `in` was a CR, and on return whether the
-// last byte read was one. `out` must have room for 2 * size bytes. Returns the number of
-// bytes written; `afterLastLf` is set to the count written up to and including the last LF,
-// or left alone when there was none.
+// last byte read was one. `lfSeen` is set when a LF was among the bytes, and left as it was
+// otherwise. `out` must have room for 2 * size bytes. Returns the number of bytes written.
 //
 // Done the fastest way the processor can (see LineEndMethod).
-std::size_t CopyLineEnds(const char* in, std::size_t size, char* out, bool& crBefore,
-                         std::size_t& afterLastLf);
+std::size_t CopyLineEnds(const char* in, std::size_t size, char* out, bool& crBefore, bool& lfSeen);
 
 // The ways of doing the copy: working through 64-byte blocks with AVX-512 or with AVX2, or a
-// line at a time with memchr.
+// line at a time with memchr, which every processor can.
 enum class LineEndMethod { Avx512, Avx2, ByLine };
+
+inline constexpr LineEndMethod kLineEndMethods[] = {LineEndMethod::Avx512, LineEndMethod::Avx2,
+                                                    LineEndMethod::ByLine};
+
+// The method's name, as the tests and benchmarks print it: letters and digits only.
+std::string_view LineEndMethodName(LineEndMethod method);
 
 // Whether the processor can do the copy the given way.
 bool CanCopyLineEnds(LineEndMethod method);
 
 // The copy done the given way, which the processor must be able to do.
 std::size_t CopyLineEnds(LineEndMethod method, const char* in, std::size_t size, char* out,
-                         bool& crBefore, std::size_t& afterLastLf);
-
-// The same, a line at a time with memchr.
-std::size_t CopyLineEndsByLine(const char* in, std::size_t size, char* out, bool& crBefore,
-                               std::size_t& afterLastLf);
+                         bool& crBefore, bool& lfSeen);
 
 }  // namespace kelvane

@@ -2,13 +2,10 @@
 
 #include <algorithm>
 #include <exception>
-#include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "pathname.h"
-#include "textstream.h"
+#include "mergejob.h"
 #include "widgets/application.h"
 #include "widgets/text.h"
 
@@ -25,10 +22,6 @@ constexpr char kTargetIsSource[] =
 constexpr char kReplaceTarget[] = "The file already exists!. Do you want to replace this file?";
 constexpr char kMergeFailed[] =
     "Some error occurred in the merging.  If this is a bug please report to Dunmarrow.";
-
-bool IsOneOf(const std::optional<FileIdentity>& file, const std::vector<FileIdentity>& files) {
-    return file && std::find(files.begin(), files.end(), *file) != files.end();
-}
 
 }  // namespace
 
@@ -65,81 +58,48 @@ void MergeRun::MergeFiles() {
         return;
     }
 
-    // Declared before the failure handling, so that a failed run still has its target and
-    // source open while the message shows, and lets them go only when the run ends.
-    std::unique_ptr<TextStream> out;
-    std::unique_ptr<TextStream> in;
+    // Made before the failure handling, so that a failed run still has its target and source
+    // open while the message shows, and lets them go only when the run ends.
+    MergeJob job(fso);
     try {
         // Every source is looked up before anything is asked or opened: one that exists but
         // can't be reached fails the run while the target still holds its content.
-        std::vector<std::string> sources;
-        const std::vector<FileIdentity> existing = FindSources(fso, sources);
+        job.FindSources(myFolders_.List(myFolders_.ListIndex()), Rows());
         // Emptying the target would destroy a source before it is read.
-        if (IsOneOf(fso.Identity(target), existing)) {
+        const MergeJob::Target found = job.LookUpTarget(target);
+        if (found == MergeJob::Target::IsASource) {
             msgBox_.Show(kTargetIsSource, MsgBox::Style::Information, kMessageTitle);
             return;
         }
-        if (fso.FileExists(target) && msgBox_.Show(kReplaceTarget, MsgBox::Style::Question,
-                                                   kMessageTitle) != MsgBox::Button::Yes) {
+        if (found == MergeJob::Target::Exists &&
+            msgBox_.Show(kReplaceTarget, MsgBox::Style::Question, kMessageTitle) !=
+                MsgBox::Button::Yes) {
             return;
         }
         // The name may have been pointed at a source while the question was open: the file
         // actually opened is compared with the sources before it is emptied.
-        out = fso.OpenToReplace(target);
-        const auto written = out->Identity();
-        if (IsOneOf(written, existing)) {
+        if (!job.OpenTarget(target)) {
             msgBox_.Show(kTargetIsSource, MsgBox::Style::Information, kMessageTitle);
             return;
         }
-        out->Empty();
-
-        for (const std::string& source : sources) {
-            // A listed name that only exists because the target was just made under it is the
-            // run's own output, not a source: reading it back would never end. It is told by
-            // name first, as Windows won't open the target for reading while it is open for
-            // writing, then by the file opened, in case the name has changed since.
-            if (!fso.FileExists(source) || (written && fso.Identity(source) == written)) {
-                continue;
-            }
-            in = fso.OpenTextFile(source, FileServices::ForReading, false,
-                                  FileServices::TristateFalse);
-            if (written && in->Identity() == written) {
-                continue;
-            }
-            // Every line of the source, until its end, a buffer at a time.
-            in->CopyToEnd(*out);
-        }
-
+        job.CopySources();
         // A failure that only shows when the target's last bytes go out is a failure too.
-        in.reset();
-        out->Close();
+        job.Finish();
     } catch (const std::exception&) {
         // The whole lines copied before the failure are in the target while the message shows.
-        if (out) {
-            try {
-                out->Flush();
-            } catch (const std::exception&) {
-                // Writing failed already: the message below says so.
-            }
-        }
+        job.KeepWholeLines();
         msgBox_.Show(kMergeFailed, MsgBox::Style::Critical, kMessageTitle);
     }
 }
 
-std::vector<FileIdentity> MergeRun::FindSources(FileServices& fso,
-                                                std::vector<std::string>& sources) const {
-    const std::string folder = myFolders_.List(myFolders_.ListIndex());
+std::vector<std::string> MergeRun::Rows() const {
     const int count = lstFileSelect_.ListCount();
-    std::vector<FileIdentity> existing;
+    std::vector<std::string> rows;
+    rows.reserve(static_cast<std::size_t>(std::max(count, 0)));
     for (int i = 0; i < count; ++i) {
-        sources.push_back(JoinFolder(folder, lstFileSelect_.List(i)));
-        if (fso.FileExists(sources.back())) {
-            if (const auto identity = fso.Identity(sources.back())) {
-                existing.push_back(*identity);
-            }
-        }
+        rows.push_back(lstFileSelect_.List(i));
     }
-    return existing;
+    return rows;
 }
 
 }  // namespace kelvane

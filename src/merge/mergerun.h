@@ -32,10 +32,8 @@ class MergeRun {
     void MergeFiles();
 
   private:
-    // Sets `sources` to the full path of every row, in order, and returns the identities of
-    // those that exist. Raises when one can't be looked up.
-    std::vector<FileIdentity> FindSources(FileServices& fso,
-                                          std::vector<std::string>& sources) const;
+    // The text of every row of the merge list, its count read once.
+    std::vector<std::string> Rows() const;
 
     TextBox& txtTartgetPath_;
     const FolderList& myFolders_;

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kelvane {
 
@@ -17,6 +18,15 @@ struct FileIdentity {
     friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
 };
 
+// What a lookup finds at a path.
+struct FileStatus {
+    bool folder = false;
+    // Empty where the platform gives a pipe or device none.
+    std::optional<FileIdentity> identity;
+
+    friend bool operator==(const FileStatus&, const FileStatus&) = default;
+};
+
 // One open file of the platform's own file API, unbuffered. Every failure raises FileError.
 class PlatformFile {
   public:
@@ -25,20 +35,42 @@ class PlatformFile {
 
     // Reads up to `size` bytes into `buffer`; returns how many, 0 only at the end of the file.
     virtual std::size_t Read(char* buffer, std::size_t size) = 0;
-    // Writes all `size` bytes, or raises.
-    virtual void Write(const char* data, std::size_t size) = 0;
+    // Writes some of the `size` bytes, at least one, and returns how many; raises when none can
+    // be written. So a write that fails part way tells what went out before it.
+    virtual std::size_t Write(const char* data, std::size_t size) = 0;
     // Closes the file, raising when the system reports that written data was not kept.
     virtual void Close() = 0;
     // What tells the open file from every other, whatever name it was opened by; empty where
     // the platform gives none to pipes and devices.
     virtual std::optional<FileIdentity> Identity() = 0;
-    // Ends the file after its first `size` bytes, and goes on writing there. False, changing
-    // nothing, when the file is not one that can be cut (a pipe, a device).
+    // Whether the open file is the one `identity` tells: Identity() == identity, told more
+    // quickly where the platform can rule most files out first.
+    virtual bool Is(const FileIdentity& identity);
+    // Ends the file after its first `size` bytes, and goes on writing there; a file of that
+    // length already is left as it is, time stamps included. False, changing nothing, when the
+    // file is not one that can be cut (a pipe, a device).
     virtual bool Truncate(std::uint64_t size) = 0;
 };
 
-// The platform's file API, as the file services need it. Paths are 8-bit texts passed on
-// unchanged.
+// One folder of the platform's file API, held while many names in it are looked up and opened,
+// so that each costs no walk down the folder's own path. Each name is joined to the folder as a
+// path would be; a folder that can't be reached fails each lookup and opening as the full path
+// would. Every failure raises FileError.
+class PlatformFolder {
+  public:
+    virtual ~PlatformFolder() = default;
+
+    // What each name names, as PlatformFiles::LookUp of the full path says; taken from a listing
+    // of the folder where that is quicker than one lookup each.
+    virtual std::vector<std::optional<FileStatus>> LookUp(
+        const std::vector<std::string>& names) = 0;
+    // Opens a name for reading, as PlatformFiles::Open of the full path does.
+    virtual std::unique_ptr<PlatformFile> Open(const std::string& name) = 0;
+};
+
+// The platform's file API, as the file services need it. Paths are 8-bit texts: on Windows
+// UTF-8, and a path that isn't exactly UTF-8 is refused with FileError, never changed into
+// another name.
 class PlatformFiles {
   public:
     enum class Access { Read, Write };
@@ -51,6 +83,12 @@ class PlatformFiles {
     virtual bool IsFile(const std::string& path) = 0;
     // The identity of what the path names (links followed); empty, or raising, as IsFile says.
     virtual std::optional<FileIdentity> Identity(const std::string& path) = 0;
+    // What the path names (links followed), in one lookup where the platform allows; empty, or
+    // raising, as IsFile says.
+    virtual std::optional<FileStatus> LookUp(const std::string& path);
+    // The folder, ending with a separator or empty for the current folder, held where the
+    // platform can hold one; where it can't, names in it are reached by their full paths.
+    virtual std::unique_ptr<PlatformFolder> Folder(const std::string& folder);
     // Opens a file; when it is missing and `create` is true, it is made empty first. Opening
     // for Write keeps what the file holds until PlatformFile::Truncate cuts it. A folder can't be
     // opened.

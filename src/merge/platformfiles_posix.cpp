@@ -1,3 +1,4 @@
+#include <dirent.h>
 #include <errno.h>
 #include <fcntl.h>
 #include <signal.h>
@@ -5,8 +6,10 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <string_view>
 
 #include "fileerror.h"
+#include "folderlookup.h"
 #include "platformfiles.h"
 
 namespace kelvane {
@@ -19,6 +22,10 @@ namespace {
 
 FileIdentity IdentityOf(const struct stat& info) {
     return {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
+}
+
+FileStatus StatusOf(const struct stat& info) {
+    return {S_ISDIR(info.st_mode), IdentityOf(info)};
 }
 
 // Looks the path up, links followed. False when nothing is there: the path, or a folder on the
@@ -46,7 +53,12 @@ void IgnoreSignalIfDefault(int number) {
 
 class PosixFile : public PlatformFile {
   public:
-    PosixFile(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
+    // `info` is what fstat gave for `fd` when it was opened.
+    PosixFile(int fd, std::string path, const struct stat& info)
+        : fd_(fd),
+          path_(std::move(path)),
+          identity_(IdentityOf(info)),
+          knownSize_(S_ISREG(info.st_mode) ? info.st_size : 0) {}
     ~PosixFile() override {
         if (fd_ >= 0) {
             ::close(fd_);
@@ -56,9 +68,19 @@ class PosixFile : public PlatformFile {
     PosixFile& operator=(const PosixFile&) = delete;
 
     std::size_t Read(char* buffer, std::size_t size) override {
+        if (atKnownEnd_) {
+            return 0;
+        }
         for (;;) {
             const ssize_t n = ::read(fd_, buffer, size);
             if (n >= 0) {
+                // A file that has handed out, in a read shorter than asked, the length it had
+                // when it was opened is at its end: the read that would return nothing is saved,
+                // one in three system calls for a file of a few lines. (Files of the system's
+                // own, which give no length, read on until that empty read.)
+                read_ += n;
+                atKnownEnd_ =
+                    static_cast<std::size_t>(n) < size && knownSize_ > 0 && read_ == knownSize_;
                 return static_cast<std::size_t>(n);
             }
             if (errno != EINTR) {
@@ -67,21 +89,18 @@ class PosixFile : public PlatformFile {
         }
     }
 
-    void Write(const char* data, std::size_t size) override {
-        while (size > 0) {
+    std::size_t Write(const char* data, std::size_t size) override {
+        for (;;) {
             const ssize_t n = ::write(fd_, data, size);
-            if (n < 0) {
-                if (errno == EINTR) {
-                    continue;
-                }
-                Fail("can't write", path_);
+            if (n > 0) {
+                return static_cast<std::size_t>(n);
             }
             if (n == 0) {
                 errno = EIO;
-                Fail("can't write", path_);
+            } else if (errno == EINTR) {
+                continue;
             }
-            data += n;
-            size -= static_cast<std::size_t>(n);
+            Fail("can't write", path_);
         }
     }
 
@@ -93,15 +112,19 @@ class PosixFile : public PlatformFile {
         }
     }
 
-    std::optional<FileIdentity> Identity() override { return IdentityOf(Status()); }
+    std::optional<FileIdentity> Identity() override { return identity_; }
 
     bool Truncate(std::uint64_t size) override {
-        const struct stat info = Status();
+        struct stat info {};
+        if (::fstat(fd_, &info) != 0) {
+            Fail("can't look up", path_);
+        }
         if (!S_ISREG(info.st_mode)) {
             return false;
         }
-        // A file of that length already is left as it is: some file systems take cutting a
-        // file to nothing as a sign it is being replaced, and write it out in full on closing.
+        // A file of that length already is left as it is, so that its time stamps stay: some
+        // file systems also take cutting a file to nothing as a sign it is being replaced, and
+        // write it out in full on closing.
         const auto length = static_cast<off_t>(size);
         if (info.st_size != length) {
             int result;
@@ -119,16 +142,114 @@ class PosixFile : public PlatformFile {
     }
 
   private:
-    struct stat Status() {
-        struct stat info {};
-        if (::fstat(fd_, &info) != 0) {
-            Fail("can't look up", path_);
-        }
-        return info;
-    }
-
     int fd_;
     std::string path_;
+    FileIdentity identity_;
+    off_t knownSize_;  // of a regular file, when it was opened
+    off_t read_ = 0;
+    bool atKnownEnd_ = false;
+};
+
+// Opened without blocking, so that a pipe or device named like a file can't freeze the run at
+// its opening: a pipe no program writes to reads as empty, and one no program reads from refuses
+// to open. Reads and writes then block as usual.
+constexpr int kOpenFlags = O_CLOEXEC | O_NONBLOCK;
+
+// Takes over the descriptor `open` gave for the path, or raises its failure.
+std::unique_ptr<PlatformFile> Adopt(int fd, const std::string& path) {
+    if (fd < 0) {
+        Fail("can't open", path);
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        const int error = errno;
+        ::close(fd);
+        errno = error;
+        Fail("can't open", path);
+    }
+    auto file = std::make_unique<PosixFile>(fd, path, info);
+    // Reading a folder opens on this platform; it is refused like everywhere else.
+    if (S_ISDIR(info.st_mode)) {
+        errno = EISDIR;
+        Fail("can't open", path);
+    }
+    // Waiting matters only where there can be something to wait for: not in a file.
+    if (!S_ISREG(info.st_mode)) {
+        const int status = ::fcntl(fd, F_GETFL);
+        if (status == -1 || ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) == -1) {
+            Fail("can't open", path);
+        }
+    }
+    return file;
+}
+
+#ifdef O_PATH
+constexpr int kFolderFlags = O_PATH | O_DIRECTORY | O_CLOEXEC;  // no right to list it needed
+#else
+constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+#endif
+
+// A folder held by a descriptor, its names opened relative to it. Where it can't be held, its
+// names are reached by their full paths, which tell why.
+class PosixFolder : public PlatformFolder {
+  public:
+    PosixFolder(PlatformFiles& files, std::string folder)
+        : files_(files), folder_(std::move(folder)) {
+        do {
+            fd_ = ::open(folder_.empty() ? "." : folder_.c_str(), kFolderFlags);
+        } while (fd_ < 0 && errno == EINTR);
+    }
+    ~PosixFolder() override {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    PosixFolder(const PosixFolder&) = delete;
+    PosixFolder& operator=(const PosixFolder&) = delete;
+
+    std::vector<std::optional<FileStatus>> LookUp(const std::vector<std::string>& names) override {
+        FolderLookup lookup(files_, folder_, names, [](std::string_view name) {
+            return name.find('/') == std::string_view::npos;
+        });
+        DIR* const dir =
+            lookup.Wanted() ? ::opendir(folder_.empty() ? "." : folder_.c_str()) : nullptr;
+        struct stat info {};
+        if (dir != nullptr && ::fstat(::dirfd(dir), &info) == 0) {
+            // Links are left to be looked up by name, as is every entry of a kind not told.
+            while (const dirent* const entry = ::readdir(dir)) {
+                std::optional<FileStatus> status;
+                if (entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN) {
+                    status = FileStatus{
+                        entry->d_type == DT_DIR,
+                        FileIdentity{static_cast<std::uint64_t>(info.st_dev), entry->d_ino}};
+                }
+                if (!lookup.Take(entry->d_name, status)) {
+                    break;
+                }
+            }
+        }
+        if (dir != nullptr) {
+            ::closedir(dir);
+        }
+        return lookup.Finish();
+    }
+
+    std::unique_ptr<PlatformFile> Open(const std::string& name) override {
+        // An empty name, or one from the root, is no name in the folder.
+        if (fd_ < 0 || name.empty() || name.front() == '/') {
+            return files_.Open(folder_ + name, PlatformFiles::Access::Read, false);
+        }
+        int fd;
+        do {
+            fd = ::openat(fd_, name.c_str(), kOpenFlags | O_RDONLY);
+        } while (fd < 0 && errno == EINTR);
+        return Adopt(fd, folder_ + name);
+    }
+
+  private:
+    PlatformFiles& files_;
+    std::string folder_;
+    int fd_ = -1;
 };
 
 class PosixFiles : public PlatformFiles {
@@ -151,12 +272,17 @@ class PosixFiles : public PlatformFiles {
         return IdentityOf(info);
     }
 
+    std::optional<FileStatus> LookUp(const std::string& path) override {
+        struct stat info {};
+        if (!Look(path, info)) {
+            return std::nullopt;
+        }
+        return StatusOf(info);
+    }
+
     std::unique_ptr<PlatformFile> Open(const std::string& path, Access access,
                                        bool create) override {
-        // Opened without blocking, so that a pipe or device named like a file can't freeze the
-        // run at its opening: a pipe no program writes to reads as empty, and one no program
-        // reads from refuses to open. Reads and writes then block as usual.
-        int flags = O_CLOEXEC | O_NONBLOCK | (access == Access::Read ? O_RDONLY : O_WRONLY);
+        int flags = kOpenFlags | (access == Access::Read ? O_RDONLY : O_WRONLY);
         if (create) {
             flags |= O_CREAT;
         }
@@ -164,24 +290,11 @@ class PosixFiles : public PlatformFiles {
         do {
             fd = ::open(path.c_str(), flags, 0666);
         } while (fd < 0 && errno == EINTR);
-        if (fd < 0) {
-            Fail("can't open", path);
-        }
-        auto file = std::make_unique<PosixFile>(fd, path);
-        // Reading a folder opens on this platform; it is refused like everywhere else.
-        struct stat info {};
-        if (::fstat(fd, &info) != 0) {
-            Fail("can't open", path);
-        }
-        if (S_ISDIR(info.st_mode)) {
-            errno = EISDIR;
-            Fail("can't open", path);
-        }
-        const int status = ::fcntl(fd, F_GETFL);
-        if (status == -1 || ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) == -1) {
-            Fail("can't open", path);
-        }
-        return file;
+        return Adopt(fd, path);
+    }
+
+    std::unique_ptr<PlatformFolder> Folder(const std::string& folder) override {
+        return std::make_unique<PosixFolder>(*this, folder);
     }
 };
 

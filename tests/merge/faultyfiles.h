@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -24,22 +25,18 @@ class FaultyFiles : public PlatformFiles {
     std::optional<FileIdentity> Identity(const std::string& path) override {
         return NativeFiles().Identity(path);
     }
+    std::optional<FileStatus> LookUp(const std::string& path) override {
+        return NativeFiles().LookUp(path);
+    }
 
     std::unique_ptr<PlatformFile> Open(const std::string& path, Access access,
                                        bool create) override {
-        const std::string name = std::filesystem::path(path).filename().string();
-        opened.push_back(name);
-        if (failOpen.count(name) != 0) {
-            throw FileError("injected open failure");
-        }
-        auto file = NativeFiles().Open(path, access, create);
-        std::optional<std::size_t> readLimit;
-        if (const auto it = failReadAt.find(name); it != failReadAt.end()) {
-            readLimit = it->second;
-        }
-        const bool writing = access == Access::Write;
-        return std::make_unique<Faulty>(std::move(file), readLimit,
-                                        writing ? failWriteAt : std::nullopt, writing && failClose);
+        return Faulted(path, access, [&] { return NativeFiles().Open(path, access, create); });
+    }
+
+    // The real folder, whose names open with the failures injected.
+    std::unique_ptr<PlatformFolder> Folder(const std::string& folder) override {
+        return std::make_unique<FaultyFolder>(*this, NativeFiles().Folder(folder));
     }
 
     // Bare names whose opening fails.
@@ -47,22 +44,62 @@ class FaultyFiles : public PlatformFiles {
     // Bare names whose reading fails once this many bytes were read.
     std::map<std::string, std::size_t> failReadAt;
     // Files opened for writing: a write fails once this many bytes were written, as on a full
-    // disk, after writing what fits.
+    // disk; the write that reaches the limit writes what fits.
     std::optional<std::size_t> failWriteAt;
     // Files opened for writing: closing reports a failure.
     bool failClose = false;
+    // Files opened for writing: cutting them fails once something was written to them.
+    bool failCutOnceWritten = false;
     // Bare names of every file opened, in order.
     std::vector<std::string> opened;
 
   private:
+    // The file `open` opens for the path, with the failures injected for its bare name.
+    std::unique_ptr<PlatformFile> Faulted(
+        const std::string& path, Access access,
+        const std::function<std::unique_ptr<PlatformFile>()>& open) {
+        const std::string name = std::filesystem::path(path).filename().string();
+        opened.push_back(name);
+        if (failOpen.count(name) != 0) {
+            throw FileError("injected open failure");
+        }
+        auto file = open();
+        std::optional<std::size_t> readLimit;
+        if (const auto it = failReadAt.find(name); it != failReadAt.end()) {
+            readLimit = it->second;
+        }
+        const bool writing = access == Access::Write;
+        return std::make_unique<Faulty>(std::move(file), readLimit,
+                                        writing ? failWriteAt : std::nullopt, writing && failClose,
+                                        writing && failCutOnceWritten);
+    }
+
+    class FaultyFolder : public PlatformFolder {
+      public:
+        FaultyFolder(FaultyFiles& files, std::unique_ptr<PlatformFolder> folder)
+            : files_(files), folder_(std::move(folder)) {}
+        std::vector<std::optional<FileStatus>> LookUp(
+            const std::vector<std::string>& names) override {
+            return folder_->LookUp(names);
+        }
+        std::unique_ptr<PlatformFile> Open(const std::string& name) override {
+            return files_.Faulted(name, Access::Read, [&] { return folder_->Open(name); });
+        }
+
+      private:
+        FaultyFiles& files_;
+        std::unique_ptr<PlatformFolder> folder_;
+    };
+
     class Faulty : public PlatformFile {
       public:
         Faulty(std::unique_ptr<PlatformFile> file, std::optional<std::size_t> readLimit,
-               std::optional<std::size_t> writeLimit, bool failClose)
+               std::optional<std::size_t> writeLimit, bool failClose, bool failCut)
             : file_(std::move(file)),
               readLimit_(readLimit),
               writeLimit_(writeLimit),
-              failClose_(failClose) {}
+              failClose_(failClose),
+              failCut_(failCut) {}
 
         std::size_t Read(char* buffer, std::size_t size) override {
             if (readLimit_) {
@@ -76,14 +113,16 @@ class FaultyFiles : public PlatformFiles {
             return n;
         }
 
-        void Write(const char* data, std::size_t size) override {
-            if (writeLimit_ && done_ + size > *writeLimit_) {
-                file_->Write(data, *writeLimit_ - done_);
-                done_ = *writeLimit_;
-                throw FileError("injected write failure");
+        std::size_t Write(const char* data, std::size_t size) override {
+            if (writeLimit_) {
+                if (done_ >= *writeLimit_) {
+                    throw FileError("injected write failure");
+                }
+                size = std::min(size, *writeLimit_ - done_);
             }
-            file_->Write(data, size);
-            done_ += size;
+            const std::size_t n = file_->Write(data, size);
+            done_ += n;
+            return n;
         }
 
         void Close() override {
@@ -94,13 +133,20 @@ class FaultyFiles : public PlatformFiles {
         }
 
         std::optional<FileIdentity> Identity() override { return file_->Identity(); }
-        bool Truncate(std::uint64_t size) override { return file_->Truncate(size); }
+        bool Is(const FileIdentity& identity) override { return file_->Is(identity); }
+        bool Truncate(std::uint64_t size) override {
+            if (failCut_ && done_ > 0) {
+                throw FileError("injected cut failure");
+            }
+            return file_->Truncate(size);
+        }
 
       private:
         std::unique_ptr<PlatformFile> file_;
         std::optional<std::size_t> readLimit_;
         std::optional<std::size_t> writeLimit_;
         bool failClose_;
+        bool failCut_;
         std::size_t done_ = 0;
     };
 };

@@ -16,7 +16,7 @@ namespace kelvane::test {
 // A file in memory. Reads hand out `content` in pieces of the sizes in `pieces` (taken in
 // turn, all of what is asked when empty), so that line ends can be put at any read boundary.
 // Writes append to `written`. A limit makes a read or write raise once that many bytes have
-// gone through, after moving what fits.
+// gone through; the call that reaches it moves what fits.
 class MemoryFile : public PlatformFile {
   public:
     std::size_t Read(char* buffer, std::size_t size) override {
@@ -35,13 +35,16 @@ class MemoryFile : public PlatformFile {
         return n;
     }
 
-    void Write(const char* data, std::size_t size) override {
+    std::size_t Write(const char* data, std::size_t size) override {
         ++writes;
-        if (writeLimit && written.size() + size > *writeLimit) {
-            written.append(data, *writeLimit - written.size());
-            throw FileError("injected write failure");
+        if (writeLimit) {
+            if (written.size() >= *writeLimit) {
+                throw FileError("injected write failure");
+            }
+            size = std::min(size, *writeLimit - written.size());
         }
         written.append(data, size);
+        return size;
     }
 
     void Close() override {
@@ -82,7 +85,9 @@ class MemoryFileRef : public PlatformFile {
   public:
     explicit MemoryFileRef(MemoryFile& file) : file_(file) {}
     std::size_t Read(char* buffer, std::size_t size) override { return file_.Read(buffer, size); }
-    void Write(const char* data, std::size_t size) override { file_.Write(data, size); }
+    std::size_t Write(const char* data, std::size_t size) override {
+        return file_.Write(data, size);
+    }
     void Close() override { file_.Close(); }
     std::optional<FileIdentity> Identity() override { return file_.Identity(); }
     bool Truncate(std::uint64_t size) override { return file_.Truncate(size); }

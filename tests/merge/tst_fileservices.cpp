@@ -15,6 +15,22 @@ namespace {
 namespace fs = std::filesystem;
 using test::TempFolder;
 
+// Each mode gives its own kind of stream: one opened for reading can't be written, nor one
+// opened for writing read.
+template <typename Stream>
+concept Readable = requires(Stream& s) {
+    s.AtEndOfStream();
+    s.ReadLine();
+};
+template <typename Stream>
+concept Writable = requires(Stream& s) {
+    s.WriteLine("");
+};
+using Reading = decltype(*FileServices().OpenTextFile("", FileServices::ForReading, false));
+using Writing = decltype(*FileServices().OpenTextFile("", FileServices::ForWriting, false));
+static_assert(Readable<Reading> && !Writable<Reading>);
+static_assert(Writable<Writing> && !Readable<Writing>);
+
 TEST(FileServices, FileExistsOnlyForFiles) {
     TempFolder dir;
     FileServices fso;

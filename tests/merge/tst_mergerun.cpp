@@ -180,21 +180,32 @@ void PrintTo(const SameFileCase& c, std::ostream* os) {
 
 class TargetIsASource : public MergeRunTest, public testing::WithParamInterface<SameFileCase> {};
 
+// With a few rows, and with as many as make the run look them up from the folder's listing.
 TEST_P(TargetIsASource, IsRefusedBeforeAnythingIsAskedOrOpened) {
     src.Write("a.txt", "A\n");
     src.Write("b.txt", "B\n");
-    Rows({"gone.txt", "a.txt", "b.txt"});
     const std::string path = GetParam().target(src);
     if (path.empty()) {
         GTEST_SKIP() << "links can't be made here";
     }
-    target.SetText(" " + path);
-    msgBox.answers = {Button::Yes};
-    Merge();
-    ASSERT_EQ(Shown(), std::vector<std::string>{kTargetIsSource});
-    EXPECT_EQ(msgBox.shown[0].style, Style::Information);
-    EXPECT_TRUE(files.opened.empty());
-    EXPECT_EQ(src.Read("b.txt"), "B\n");
+    for (const int more : {0, 20}) {
+        SCOPED_TRACE(more);
+        rows.Clear();
+        msgBox.shown.clear();
+        Rows({"gone.txt", "a.txt", "b.txt"});
+        for (int i = 0; i < more; ++i) {
+            const std::string name = "more " + std::to_string(i) + ".txt";
+            src.Write(name, "M\n");
+            Rows({name});
+        }
+        target.SetText(" " + path);
+        msgBox.answers = {Button::Yes};
+        Merge();
+        ASSERT_EQ(Shown(), std::vector<std::string>{kTargetIsSource});
+        EXPECT_EQ(msgBox.shown[0].style, Style::Information);
+        EXPECT_TRUE(files.opened.empty());
+        EXPECT_EQ(src.Read("b.txt"), "B\n");
+    }
 }
 
 std::string Link(const TempFolder& d, bool hard) {

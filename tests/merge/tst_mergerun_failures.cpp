@@ -184,12 +184,18 @@ void PrintTo(const UnreachableCase& c, std::ostream* os) {
 class UnreachableSource : public MergeRunTest,
                           public testing::WithParamInterface<UnreachableCase> {};
 
+// With as many rows as make the run look them up from the folder's listing.
 TEST_P(UnreachableSource, FailsTheRunBeforeTheTargetIsEmptied) {
     const fs::path folder = src.MakeFolder("f");
     src.Write("f/a.txt", "A\n");
     src.Write("f/b.txt", "B\n");
     folders.SetPath(folder.string());
     Rows({"a.txt", "b.txt"});
+    for (int i = 0; i < 20; ++i) {
+        const std::string name = "more " + std::to_string(i) + ".txt";
+        src.Write("f/" + name, "M\n");
+        Rows({name});
+    }
     target.SetText(out.At("t.txt"));
     msgBox.answers = {Button::Yes};
     const bool ran = test::RunUnprivileged({src.Path(), out.Path()}, [&] {
@@ -226,23 +232,58 @@ INSTANTIATE_TEST_SUITE_P(
                                     }}),
     [](const testing::TestParamInfo<UnreachableCase>& p) { return p.param.name; });
 
-TEST_F(MergeRunTest, FailuresWritingTheTargetAreReported) {
-    src.Write("a.txt", "A\n");
-    Rows({"a.txt"});
-    target.SetText(out.At("t.txt"));
+// Writing the target fails part way, as on a full disk, or only when it is closed: the run stops
+// with the critical message, and the target holds the whole lines written before the failure,
+// or what it held when even cutting it back fails.
+struct WriteFault {
+    const char* name;
+    std::function<void(FaultyFiles&)> inject;
+    std::string expected;
+};
 
-    files.failWriteAt = 1;  // the disk fills up
-    Merge();
-    EXPECT_EQ(Shown(), std::vector<std::string>{kFailed});
-    EXPECT_EQ(out.Read("t.txt"), "A");
-
-    files.failWriteAt.reset();
-    files.failClose = true;  // the system reports the failure only when the file is closed
-    msgBox.answers = {Button::Yes};
-    Merge();
-    EXPECT_EQ(Shown(), (std::vector<std::string>{kFailed, kReplace, kFailed}));
-    EXPECT_EQ(out.Read("t.txt"), "A\r\n");
+void PrintTo(const WriteFault& c, std::ostream* os) {
+    *os << c.name;
 }
+
+class FailingTarget : public MergeRunTest, public testing::WithParamInterface<WriteFault> {};
+
+TEST_P(FailingTarget, KeepsTheWholeLinesWritten) {
+    src.Write("a.txt", "A1\nA2\n");
+    src.Write("b.txt", "B1 is long\n");
+    Rows({"a.txt", "b.txt"});
+    target.SetText(out.At("t.txt"));
+    GetParam().inject(files);
+    std::string heldAtTheMessage;
+    msgBox.onShow = [&](const FakeMsgBox::Shown&) { heldAtTheMessage = out.Read("t.txt"); };
+    for (const std::size_t bufferSize : {FileServices::kDefaultBufferSize, std::size_t{3}}) {
+        SCOPED_TRACE(bufferSize);
+        msgBox.shown.clear();
+        out.Write("t.txt", "");
+        msgBox.answers = {Button::Yes};
+        Merge(bufferSize);
+        ASSERT_EQ(Shown(), (std::vector<std::string>{kReplace, kFailed}));
+        EXPECT_EQ(msgBox.shown[1].style, Style::Critical);
+        EXPECT_EQ(heldAtTheMessage, GetParam().expected);
+        EXPECT_EQ(out.Read("t.txt"), GetParam().expected);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FailingTarget,
+    testing::Values(
+        WriteFault{"DiskFullInsideALine", [](FaultyFiles& f) { f.failWriteAt = 11; },
+                   "A1\r\nA2\r\n"},
+        WriteFault{"DiskFullBetweenCrAndLf", [](FaultyFiles& f) { f.failWriteAt = 7; }, "A1\r\n"},
+        WriteFault{"DiskFullAtALineEnd", [](FaultyFiles& f) { f.failWriteAt = 8; }, "A1\r\nA2\r\n"},
+        WriteFault{"DiskFullAndTheCutFails",
+                   [](FaultyFiles& f) {
+                       f.failWriteAt = 11;
+                       f.failCutOnceWritten = true;
+                   },
+                   "A1\r\nA2\r\nB1 "},
+        WriteFault{"FailsOnClosing", [](FaultyFiles& f) { f.failClose = true; },
+                   "A1\r\nA2\r\nB1 is long\r\n"}),
+    [](const testing::TestParamInfo<WriteFault>& p) { return p.param.name; });
 
 }  // namespace
 }  // namespace kelvane

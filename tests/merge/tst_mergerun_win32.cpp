@@ -1,10 +1,12 @@
 // Merge runs on Windows: the source folder as the folder list gives it there (a drive root
-// included), names in the ANSI code page, Windows' other spellings of the target, and files
-// that another program holds locked.
+// included), names of every script, Windows' other spellings of the target, and files that
+// another program holds locked.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fakefolderlist.h"
@@ -14,6 +16,7 @@
 #include "faketextbox.h"
 #include "merge/mergerun.h"
 #include "tempfolder.h"
+#include "widgets/widgeterror.h"
 #include "win32files.h"
 
 namespace kelvane {
@@ -28,16 +31,38 @@ const std::string kReplace = "The file already exists!. Do you want to replace t
 const std::string kFailed =
     "Some error occurred in the merging.  If this is a bug please report to Dunmarrow.";
 
+// A folder list whose highlighted entry is the open folder, named as it was given: any name,
+// in UTF-8, whether or not it can be listed.
+class OpenFolder : public FolderList {
+  public:
+    std::string Path() const override { return path_; }
+    void SetPath(const std::string& path) override { path_ = path; }
+    int ListCount() const override { return 0; }
+    int ListIndex() const override { return -1; }
+    void SetListIndex(int index) override { List(index); }
+    std::string List(int index) const override {
+        if (index != -1) {
+            throw WidgetError("folder index out of range");
+        }
+        return path_;
+    }
+
+  private:
+    std::string path_;
+};
+
 class MergeRunWin32Test : public ::testing::Test {
   protected:
+    // One run, with the folder given as the folder list's highlighted entry.
     void Merge(const std::string& folder, const std::vector<std::string>& names,
                const std::string& targetPath) {
-        folders.SetPath(folder);
+        OpenFolder open;
+        open.SetPath(folder);
         for (const auto& name : names) {
             rows.AddItem(name);
         }
         target.SetText(targetPath);
-        MergeRun run(target, folders, rows, dialog, msgBox);
+        MergeRun run(target, open, rows, dialog, msgBox);
         run.MergeFiles();
     }
 
@@ -57,22 +82,83 @@ class MergeRunWin32Test : public ::testing::Test {
     test::FakeMsgBox msgBox;
 };
 
+// Files named by a program that spells names in the ANSI code page, given to the run in UTF-8
+// as every name is: their bytes are merged as they are.
 TEST_F(MergeRunWin32Test, NamesInTheAnsiCodePageAreMergedByteForByte) {
     GTEST_SKIP() << "the folder list reads names in UTF-8 now, and refuses these ANSI bytes";
     if (!test::AnsiCodePageIsSingleByte()) {
         GTEST_SKIP() << "the ANSI code page here has no single-byte 0xE9";
     }
-    const std::string folder = dir.Text() +
-                               "\\Donn\xE9"
-                               "es";
-    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
-    test::WriteAnsiFile(folder + "\\caf\xE9.txt", "caf\xE9\r\nB");
-    test::WriteAnsiFile(folder + "\\r\xE9sum\xE9.sql", "C\n");
-    const std::string targetPath = dir.Text() + "\\fusionn\xE9.txt";
+    ASSERT_TRUE(CreateDirectoryA((dir.Text() + "\\Donn\xE9" + "es").c_str(), nullptr));
+    test::WriteAnsiFile(dir.Text() + "\\Donn\xE9" + "es\\caf\xE9.txt", "caf\xE9\r\nB");
+    test::WriteAnsiFile(dir.Text() + "\\Donn\xE9" + "es\\r\xE9sum\xE9.sql", "C\n");
+    const std::string targetPath = dir.Text() + "\\fusionn\u00E9.txt";
 
-    Merge(folder, {"r\xE9sum\xE9.sql", "caf\xE9.txt", "cafe.txt"}, targetPath);
+    Merge(dir.Text() + "\\Donn\u00E9es", {"r\u00E9sum\u00E9.sql", "caf\u00E9.txt", "cafe.txt"},
+          targetPath);
     EXPECT_TRUE(msgBox.shown.empty());
-    EXPECT_EQ(test::ReadAnsiFile(targetPath), "C\r\ncaf\xE9\r\nB\r\n");
+    EXPECT_EQ(test::ReadAnsiFile(dir.Text() + "\\fusionn\xE9.txt"), "C\r\ncaf\xE9\r\nB\r\n");
+}
+
+// Names of three scripts outside the ANSI code page and a pair that looks alike, in a folder
+// and a target named the same way, and as many as make the run read the folder's listing: each
+// listed file is merged once, its own.
+TEST_F(MergeRunWin32Test, EveryNameReachesItsOwnFile) {
+    std::vector<std::string> names = {"\u0151.txt",       "o.txt",
+                                      "\u03A9mega.txt",   "\u65E5\u672C.txt",
+                                      "\u4E2D\u6587.txt", "caf\u00E9.txt"};
+    for (const auto& [folder, merged] :
+         {std::pair<std::string, std::string>{"names", "merged.txt"},
+          {"\u03A9 \u65E5\u672C", "\u03A9 \u65E5\u672C\\\u7D50\u679C \u0151.txt"}}) {
+        SCOPED_TRACE(folder);
+        if (folder != "names") {
+            for (int i = 0; i < 20; ++i) {
+                names.push_back("\u03A9 " + std::to_string(i) + " \u0151.txt");
+            }
+        }
+        const std::string path = dir.Text() + "\\" + folder;
+        std::filesystem::create_directory(test::Utf8Path(path));
+        std::string expected;
+        for (auto name = names.rbegin(); name != names.rend(); ++name) {  // in another order
+            test::WriteUtf8File(path + "\\" + *name, "line of " + *name + "\n");
+            expected += "line of " + *name + "\r\n";
+        }
+        rows.Clear();
+        Merge(path, std::vector<std::string>(names.rbegin(), names.rend()),
+              dir.Text() + "\\" + merged);
+        EXPECT_TRUE(msgBox.shown.empty());
+        EXPECT_EQ(test::ReadUtf8File(dir.Text() + "\\" + merged), expected);
+    }
+}
+
+// A name that isn't exactly UTF-8 is refused with the critical message, whether a row, the
+// folder or the target: spelt another way, it could reach another file. Nothing is written.
+TEST_F(MergeRunWin32Test, AnInexactNameIsRefused) {
+    dir.MakeFolder("src");
+    dir.Write("src\\a.txt", "A\n");
+    dir.Write("src\\cafe.txt", "the best fit of the name\n");
+    dir.Write("out.txt", "keep\r\n");
+    const struct {
+        std::string folder;
+        std::string row;
+        std::string target;
+    } cases[] = {{"src", "caf\xE9.txt", "out.txt"},
+                 {"src", "\xED\xA0\x80.txt", "out.txt"},  // an unpaired surrogate
+                 {"Donn\xE9"
+                  "es",
+                  "a.txt", "out.txt"},
+                 {"src", "a.txt", "r\xE9sum\xE9.txt"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder + "\\" + c.row + " to " + c.target);
+        rows.Clear();
+        msgBox.shown.clear();
+        msgBox.answers = {Button::Yes};
+        Merge(dir.Text() + "\\" + c.folder, {"a.txt", c.row}, dir.Text() + "\\" + c.target);
+        ASSERT_EQ(Shown(), std::vector<std::string>{kFailed});
+        EXPECT_EQ(msgBox.shown[0].style, MsgBox::Style::Critical);
+        EXPECT_EQ(dir.Read("out.txt"), "keep\r\n");
+    }
+    EXPECT_FALSE(std::filesystem::exists(test::Utf8Path(dir.Text() + "\\r\u00E9sum\u00E9.txt")));
 }
 
 TEST_F(MergeRunWin32Test, AFolderEndingInABackslashGetsNoSecondOne) {
@@ -183,16 +269,19 @@ TEST_F(MergeRunWin32Test, ALockedSourceStopsTheRunAfterTheEarlierRows) {
     EXPECT_EQ(dir.Read("out.txt"), "A\r\n");
 }
 
-// A source that is there but can't be looked at (its full name is longer than the 8-bit
-// functions take) fails the run before the target, here another name of it, is emptied.
+// A source that is there but can't be looked at (its name is spelt in the ANSI code page, not
+// in UTF-8) fails the run before the target, here another name of it, is emptied.
 TEST_F(MergeRunWin32Test, ASourceThatCantBeLookedAtFailsTheRunBeforeTheTargetIsEmptied) {
+    if (!test::AnsiCodePageIsSingleByte()) {
+        GTEST_SKIP() << "the ANSI code page here has no single-byte 0xE9";
+    }
     dir.Write("a.txt", "A\n");
-    const std::string longName = test::WriteLongNamedFile(dir.Text(), "B\r\n");
+    test::WriteAnsiFile(dir.Text() + "\\caf\xE9.txt", "B\r\n");
     const std::string targetPath = dir.At("out.txt");
-    ASSERT_TRUE(CreateHardLinkW(test::LongPath(targetPath).c_str(),
-                                test::LongPath(dir.At(longName)).c_str(), nullptr));
+    ASSERT_TRUE(CreateHardLinkW(test::Wide(targetPath).c_str(),
+                                test::Wide(dir.Text() + "\\caf\u00E9.txt").c_str(), nullptr));
     msgBox.answers = {Button::Yes};
-    Merge(dir.Text(), {"a.txt", longName}, targetPath);
+    Merge(dir.Text(), {"a.txt", "caf\xE9.txt"}, targetPath);
     EXPECT_EQ(Shown(), std::vector<std::string>{kFailed});
     EXPECT_EQ(dir.Read("out.txt"), "B\r\n");
 }

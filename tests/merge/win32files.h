@@ -2,13 +2,41 @@
 
 #include <windows.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 
+#include "widgets/widetext.h"
+
 namespace kelvane::test {
 
-// Files made and read through the Win32 "A" functions, so that names travel in the ANSI code
-// page exactly as the program passes them.
+// The wide form of a UTF-8 name, as the program gives it to Windows.
+inline std::wstring Wide(const std::string& utf8) {
+    const auto wide = ToWide(utf8);
+    if (!wide) {
+        throw std::runtime_error("not UTF-8: " + utf8);
+    }
+    return *wide;
+}
+
+// A UTF-8 name as std::filesystem takes it, for files made and read under any name.
+inline std::filesystem::path Utf8Path(const std::string& utf8) {
+    return std::u8string(utf8.begin(), utf8.end());
+}
+
+inline void WriteUtf8File(const std::string& path, const std::string& bytes) {
+    std::ofstream(Utf8Path(path), std::ios::binary) << bytes;
+}
+
+inline std::string ReadUtf8File(const std::string& path) {
+    std::ifstream in(Utf8Path(path), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Files made and read through the Win32 "A" functions, so that their names are spelt in the
+// ANSI code page, as programs that know no other spelling make them.
 inline void WriteAnsiFile(const std::string& path, const std::string& bytes) {
     const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -38,31 +66,6 @@ inline std::string ReadAnsiFile(const std::string& path) {
     }
     CloseHandle(file);
     return bytes;
-}
-
-// The path in the form the wide functions take past MAX_PATH.
-inline std::wstring LongPath(const std::string& path) {
-    return L"\\\\?\\" + std::wstring(path.begin(), path.end());
-}
-
-// Makes, in `folder`, a file whose full name is longer than the 8-bit functions take, so that
-// it exists but can't be looked at through them; returns its name, without the folder.
-inline std::string WriteLongNamedFile(const std::string& folder, const std::string& bytes) {
-    const std::string name = std::string(250, 'n') + ".txt";
-    const HANDLE file = CreateFileW(LongPath(folder + "\\" + name).c_str(), GENERIC_WRITE, 0,
-                                    nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    const BOOL ok =
-        file != INVALID_HANDLE_VALUE &&
-        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-        written == bytes.size();
-    if (file != INVALID_HANDLE_VALUE) {
-        CloseHandle(file);
-    }
-    if (!ok) {
-        throw std::runtime_error("can't write a long-named file in " + folder);
-    }
-    return name;
 }
 
 // Whether byte 0xE9 is one character of the ANSI code page (as in the Windows code pages

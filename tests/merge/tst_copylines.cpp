@@ -1,4 +1,4 @@
-#include "merge/textstream.h"
+#include "merge/copylines.h"
 
 #include <gtest/gtest.h>
 
@@ -48,16 +48,16 @@ std::string ModelCopy(const std::string& bytes) {
     return out;
 }
 
-TextStream Reader(MemoryFile& file, std::size_t bufferSize) {
-    return TextStream(std::make_unique<MemoryFileRef>(file), TextStream::Mode::Reading, bufferSize);
+TextReader Reader(MemoryFile& file, std::size_t bufferSize) {
+    return TextReader(std::make_unique<MemoryFileRef>(file), bufferSize);
 }
 
-TextStream Writer(MemoryFile& file, std::size_t bufferSize) {
-    return TextStream(std::make_unique<MemoryFileRef>(file), TextStream::Mode::Writing, bufferSize);
+TextWriter Writer(MemoryFile& file, std::size_t bufferSize) {
+    return TextWriter(std::make_unique<MemoryFileRef>(file), bufferSize);
 }
 
 std::vector<std::string> ReadAllLines(MemoryFile& file, std::size_t bufferSize) {
-    TextStream in = Reader(file, bufferSize);
+    TextReader in = Reader(file, bufferSize);
     std::vector<std::string> lines;
     while (!in.AtEndOfStream()) {
         lines.push_back(in.ReadLine());
@@ -67,13 +67,13 @@ std::vector<std::string> ReadAllLines(MemoryFile& file, std::size_t bufferSize) 
 
 // Copies the source line by line, or all of it in one go.
 std::string CopyAllLines(MemoryFile& source, std::size_t inSize, std::size_t outSize,
-                         bool toEnd = false) {
+                         bool whole = false) {
     MemoryFile target;
     {
-        TextStream in = Reader(source, inSize);
-        TextStream out = Writer(target, outSize);
-        if (toEnd) {
-            in.CopyToEnd(out);
+        TextReader in = Reader(source, inSize);
+        TextWriter out = Writer(target, outSize);
+        if (whole) {
+            CopyLines(in, out);
         } else {
             while (!in.AtEndOfStream()) {
                 out.WriteLine(in.ReadLine());
@@ -106,11 +106,11 @@ TEST_P(LineEnds, ReadingAndCopyingAgree) {
         MemoryFile readSource;
         readSource.content = c.bytes;
         EXPECT_EQ(ReadAllLines(readSource, size), c.lines) << "buffer " << size;
-        for (const bool toEnd : {false, true}) {
+        for (const bool whole : {false, true}) {
             MemoryFile copySource;
             copySource.content = c.bytes;
-            EXPECT_EQ(CopyAllLines(copySource, size, size, toEnd), expected)
-                << "buffer " << size << (toEnd ? ", to the end" : ", by line");
+            EXPECT_EQ(CopyAllLines(copySource, size, size, whole), expected)
+                << "buffer " << size << (whole ? ", whole" : ", by line");
         }
     }
 }
@@ -133,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Random files of line ends and a few other bytes, read in random pieces through small
 // buffers, so that CR and LF fall on every kind of boundary.
-TEST(TextStreamRandom, MatchesTheModel) {
+TEST(CopyLinesRandom, MatchesTheModel) {
     std::mt19937 random(20240611);
     const std::string alphabet("\r\n\r\na\0\xFF", 7);
     for (int round = 0; round < 3000; ++round) {
@@ -151,11 +151,11 @@ TEST(TextStreamRandom, MatchesTheModel) {
         SCOPED_TRACE(testing::Message()
                      << "round " << round << " in " << inSize << " out " << outSize);
 
-        for (const bool toEnd : {false, true}) {
+        for (const bool whole : {false, true}) {
             MemoryFile copySource;
             copySource.content = bytes;
             copySource.pieces = pieces;
-            EXPECT_EQ(CopyAllLines(copySource, inSize, outSize, toEnd), ModelCopy(bytes));
+            EXPECT_EQ(CopyAllLines(copySource, inSize, outSize, whole), ModelCopy(bytes));
         }
 
         MemoryFile readSource;
@@ -169,12 +169,12 @@ TEST(TextStreamRandom, MatchesTheModel) {
         mixedSource.pieces = pieces;
         MemoryFile target;
         {
-            TextStream in = Reader(mixedSource, inSize);
-            TextStream out = Writer(target, outSize);
+            TextReader in = Reader(mixedSource, inSize);
+            TextWriter out = Writer(target, outSize);
             for (int line = 0; line < round % 4 && !in.AtEndOfStream(); ++line) {
                 out.WriteLine(in.ReadLine());
             }
-            in.CopyToEnd(out);
+            CopyLines(in, out);
             out.Close();
         }
         EXPECT_EQ(target.written, ModelCopy(bytes));
@@ -183,7 +183,7 @@ TEST(TextStreamRandom, MatchesTheModel) {
 
 // Longer random files, with lines short and long, copied whole: the bulk copy works through
 // many bytes at a time, so it needs lines and buffers longer than the ones above.
-TEST(TextStreamRandom, CopyToEndMatchesTheModel) {
+TEST(CopyLinesRandom, LongLinesMatchTheModel) {
     std::mt19937 random(77);
     for (int round = 0; round < 1500; ++round) {
         std::string bytes;
@@ -216,51 +216,40 @@ TEST(TextStreamRandom, CopyToEndMatchesTheModel) {
     }
 }
 
-TEST(TextStream, CopyToEndCarriesOnAfterSingleLines) {
+TEST(CopyLines, CarriesOnAfterSingleLines) {
     MemoryFile source;
     source.content = "one\r\ntwo\nthree";
     MemoryFile target;
     {
-        TextStream in = Reader(source, 5);
-        TextStream out = Writer(target, 5);
+        TextReader in = Reader(source, 5);
+        TextWriter out = Writer(target, 5);
         out.WriteLine(in.ReadLine());
-        in.CopyToEnd(out);
+        CopyLines(in, out);
         EXPECT_TRUE(in.AtEndOfStream());
-        in.CopyToEnd(out);  // nothing left: nothing more
+        CopyLines(in, out);  // nothing left: nothing more
         out.Close();
     }
     EXPECT_EQ(target.written, "one\r\ntwo\r\nthree\r\n");
 }
 
-TEST(TextStream, ReadingPastTheEndFails) {
+TEST(TextReader, ReadingPastTheEndFails) {
     MemoryFile source;
     source.content = "A";
-    TextStream in = Reader(source, 8);
+    TextReader in = Reader(source, 8);
     EXPECT_EQ(in.ReadLine(), "A");
     EXPECT_TRUE(in.AtEndOfStream());
     EXPECT_THROW(in.ReadLine(), FileError);
 }
 
-TEST(TextStream, WrongModeFails) {
-    MemoryFile file;
-    file.content = "A\n";
-    TextStream in = Reader(file, 8);
-    TextStream out = Writer(file, 8);
-    EXPECT_THROW(in.WriteLine("x"), FileError);
-    EXPECT_THROW(out.ReadLine(), FileError);
-    EXPECT_THROW(out.AtEndOfStream(), FileError);
-    EXPECT_THROW(out.CopyToEnd(in), FileError);
-}
-
 // A line longer than both buffers goes out in pieces; the memory used doesn't grow with it.
-TEST(TextStream, CopiesALineLongerThanTheBuffers) {
+TEST(CopyLines, CopiesALineLongerThanTheBuffers) {
     MemoryFile source;
     source.content = std::string(10000, 'x') + "\r" + std::string(5000, 'y') + "\r\nz";
     MemoryFile target;
     {
-        TextStream in = Reader(source, 64);
-        TextStream out = Writer(target, 100);
-        in.CopyToEnd(out);
+        TextReader in = Reader(source, 64);
+        TextWriter out = Writer(target, 100);
+        CopyLines(in, out);
         EXPECT_GT(target.writes, 100);  // written out while the line was still being read
         out.Close();
     }
@@ -268,17 +257,17 @@ TEST(TextStream, CopiesALineLongerThanTheBuffers) {
               std::string(10000, 'x') + "\r" + std::string(5000, 'y') + "\r\nz\r\n");
 }
 
-TEST(TextStream, ReadFailureMidLineDropsTheHeldPartOfTheLine) {
-    for (const bool toEnd : {false, true}) {
+TEST(CopyLines, ReadFailureMidLineDropsTheHeldPartOfTheLine) {
+    for (const bool whole : {false, true}) {
         MemoryFile source;
         source.content = "one\ntwo\nthree\n";
         source.readLimit = 10;  // fails inside "three"
         MemoryFile target;
         {
-            TextStream in = Reader(source, 4);
-            TextStream out = Writer(target, 64);
-            if (toEnd) {
-                EXPECT_THROW(in.CopyToEnd(out), FileError);
+            TextReader in = Reader(source, 4);
+            TextWriter out = Writer(target, 64);
+            if (whole) {
+                EXPECT_THROW(CopyLines(in, out), FileError);
             } else {
                 out.WriteLine(in.ReadLine());
                 out.WriteLine(in.ReadLine());
@@ -286,14 +275,14 @@ TEST(TextStream, ReadFailureMidLineDropsTheHeldPartOfTheLine) {
             }
         }
         // Written out when the stream let go.
-        EXPECT_EQ(target.written, "one\r\ntwo\r\n") << (toEnd ? "to the end" : "by line");
+        EXPECT_EQ(target.written, "one\r\ntwo\r\n") << (whole ? "whole" : "by line");
     }
 }
 
 // Part of a line too long for the target's buffer is out in the file before reading fails:
 // a file is cut back to the lines before it. What went into a pipe stays there; the rest of
 // the part that was held goes.
-TEST(TextStream, ReadFailureInALongLineTakesItsStartBack) {
+TEST(CopyLines, ReadFailureInALongLineTakesItsStartBack) {
     for (const bool cuttable : {true, false}) {
         SCOPED_TRACE(cuttable ? "file" : "pipe");
         MemoryFile source;
@@ -302,9 +291,9 @@ TEST(TextStream, ReadFailureInALongLineTakesItsStartBack) {
         MemoryFile target;
         target.cuttable = cuttable;
         {
-            TextStream in = Reader(source, 8);
-            TextStream out = Writer(target, 16);
-            EXPECT_THROW(in.CopyToEnd(out), FileError);
+            TextReader in = Reader(source, 8);
+            TextWriter out = Writer(target, 16);
+            EXPECT_THROW(CopyLines(in, out), FileError);
         }
         if (cuttable) {
             EXPECT_EQ(target.written, "ok\r\n");
@@ -315,46 +304,6 @@ TEST(TextStream, ReadFailureInALongLineTakesItsStartBack) {
         EXPECT_LE(target.written.size(), 4u + 47u);
         EXPECT_EQ(target.written.find_first_not_of('x', 4), std::string::npos);
     }
-}
-
-TEST(TextStream, AFailedWriteIsNotTriedAgain) {
-    MemoryFile target;
-    target.writeLimit = 5;
-    {
-        TextStream out = Writer(target, 4);
-        out.WriteLine("ab");
-        EXPECT_THROW(out.WriteLine("cdef"), FileError);
-        EXPECT_THROW(out.Close(), FileError);
-    }
-    EXPECT_EQ(target.written, "ab\r\nc");
-    EXPECT_EQ(target.writes, 2);
-}
-
-// Data still held when the file is closed goes out then; a failure there is reported.
-TEST(TextStream, CloseReportsFailuresOfTheLastWrite) {
-    MemoryFile full;
-    full.writeLimit = 0;
-    TextStream out = Writer(full, 64);
-    out.WriteLine("held until closed");
-    EXPECT_EQ(full.writes, 0);
-    EXPECT_THROW(out.Close(), FileError);
-
-    MemoryFile refusing;
-    refusing.failClose = true;
-    TextStream other = Writer(refusing, 64);
-    other.WriteLine("x");
-    EXPECT_THROW(other.Close(), FileError);
-    EXPECT_EQ(refusing.written, "x\r\n");
-}
-
-TEST(TextStream, LettingGoWritesOutWhatIsHeld) {
-    MemoryFile target;
-    {
-        TextStream out = Writer(target, 64);
-        out.WriteLine("kept");
-    }
-    EXPECT_EQ(target.written, "kept\r\n");
-    EXPECT_EQ(target.closes, 0);  // the handle is let go without a close to report
 }
 
 }  // namespace

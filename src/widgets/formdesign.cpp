@@ -1,8 +1,9 @@
 #include "formdesign.h"
 
 #include <algorithm>
+#include <set>
 
-#include "widgets/twips.h"
+#include "widgets/widgeterror.h"
 
 namespace kelvane {
 
@@ -18,6 +19,43 @@ const ControlDesign* FormDesign::Find(const std::string& control) const {
         }
     }
     return nullptr;
+}
+
+const MenuDesign* FormDesign::FindMenuItem(const std::string& item) const {
+    for (const MenuDesign& menu : menus) {
+        for (const MenuDesign& design : menu.items) {
+            if (design.name == item) {
+                return &design;
+            }
+        }
+    }
+    return nullptr;
+}
+
+void FormDesign::Check() const {
+    std::set<std::string> names;
+    const auto add = [&names](const std::string& named) {
+        if (!names.insert(named).second) {
+            throw WidgetError("two controls are named " + named);
+        }
+    };
+    for (const MenuDesign& menu : menus) {
+        add(menu.name);
+        for (const MenuDesign& item : menu.items) {
+            add(item.name);
+        }
+    }
+    std::set<std::string> containers;
+    for (const ControlDesign& control : controls) {
+        add(control.name);
+        if (!control.container.empty() && containers.count(control.container) == 0) {
+            throw WidgetError("container " + control.container + " of " + control.name +
+                              " is not described before it");
+        }
+        if (IsContainer(control)) {
+            containers.insert(control.name);
+        }
+    }
 }
 
 std::vector<const ControlDesign*> FormDesign::TabOrder() const {
@@ -60,6 +98,10 @@ bool TakesFocus(const ControlDesign& control) {
         default:
             return control.tabIndex >= 0;
     }
+}
+
+bool IsContainer(const ControlDesign& control) {
+    return control.kind == ControlKind::TabControl || control.kind == ControlKind::Frame;
 }
 
 }  // namespace kelvane

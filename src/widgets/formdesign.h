@@ -34,16 +34,17 @@ struct Rgb {
     bool operator==(const Rgb&) const = default;
 };
 
+// The kinds of control; which events each one raises is told in controlevents.h.
 enum class ControlKind {
     Label,         // a text that takes no focus
     TextBox,       // a one-line text box (TextBox)
-    Button,        // a command button; raises Click
+    Button,        // a command button
     TabControl,    // pages with tabs; other controls name it and a page as their container
     Frame,         // a plain frame around other controls, which name it as their container
-    DriveList,     // DriveList; raises Change
-    FolderList,    // FolderList; raises Change
-    FileList,      // FileList, extended multiple selection; raises MouseUp
-    ListBox,       // ListWidget, single selection; raises MouseDown and MouseUp
+    DriveList,     // DriveList
+    FolderList,    // FolderList
+    FileList,      // FileList, extended multiple selection
+    ListBox,       // ListWidget, single selection
     CheckListBox,  // ListWidget with a check box on every item
     PictureBox,    // shows a picture; takes the focus when it has a tab index
     Line,          // a straight line from (left, top) to (left + width, top + height)
@@ -59,7 +60,7 @@ struct ControlDesign {
     std::string container{};
     // The page of the tab control named by `container`.
     int page = 0;
-    TwipsRect place;
+    TwipsRect place{};
     // The control's place in the Tab order, counted from 0; -1 for a control with none.
     // Labels, frames and lines have indexes too but never take the focus.
     int tabIndex = -1;
@@ -89,6 +90,8 @@ struct MenuDesign {
     std::string name{};
     std::string caption{};
     std::vector<MenuDesign> items{};
+
+    bool IsSeparator() const { return caption == "-"; }
 };
 
 struct FormDesign {
@@ -115,6 +118,12 @@ struct FormDesign {
 
     // The control of that name; nullptr when there is none.
     const ControlDesign* Find(const std::string& control) const;
+    // The item of a menu of that name, separators included; nullptr when there is none.
+    const MenuDesign* FindMenuItem(const std::string& item) const;
+    // Raises WidgetError when no toolkit can build the window as described: two controls or menu
+    // items of one name, or a control whose container isn't a tab control or frame described
+    // before it.
+    void Check() const;
     // The controls that can take the focus, in Tab order.
     std::vector<const ControlDesign*> TabOrder() const;
     // How many pixels of the control's top edge, at `dpi`, the controls drawn over it cover:
@@ -124,5 +133,7 @@ struct FormDesign {
 
 // Whether controls of this kind can ever take the focus.
 bool TakesFocus(const ControlDesign& control);
+// Whether other controls can name it as their container.
+bool IsContainer(const ControlDesign& control);
 
 }  // namespace kelvane

@@ -30,8 +30,6 @@ class Win32FileList : public OwnerDrawnList, public FileList {
   public:
     Win32FileList(Win32Window& window, const ControlDesign& design);
 
-    bool Raises(Event event) const override { return event == Event::MouseUp; }
-
     std::string Path() const override { return path_; }
     void SetPath(const std::string& path) override;
     int ListCount() const override { return Count(); }

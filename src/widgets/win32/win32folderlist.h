@@ -17,7 +17,6 @@ class Win32FolderList : public OwnerDrawnList, public FolderRows {
     Win32FolderList(Win32Window& window, const ControlDesign& design);
 
     void Place(const PixelRect& place, int dpi) override;
-    bool Raises(Event event) const override { return event == Event::Change; }
     bool WantsEnter() const override { return true; }
 
   protected:

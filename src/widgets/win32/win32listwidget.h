@@ -26,8 +26,6 @@ class Win32ListWidget : public OwnerDrawnList, public ListWidget {
 
     Win32ListWidget(Win32Window& window, const ControlDesign& design, Style style);
 
-    bool Raises(Event event) const override;
-
     int ListCount() const override { return Count(); }
     std::string List(int index) const override;
     void SetList(int index, const std::string& text) override;

@@ -18,10 +18,7 @@ namespace {
 
 class ListsTest : public testing::Test {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(form_.Complete());
-        form_.Show();
-    }
+    void SetUp() override { form_.Show(); }
 
     // Posts a mouse message to a list at the middle of a row (its top row counting as 0).
     void Mouse(const std::string& list, UINT message, int visibleRow, WPARAM keys = 0, int x = 30) {

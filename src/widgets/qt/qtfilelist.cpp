@@ -120,6 +120,10 @@ void QtFileList::OnSelectionChanged() {
     Copy().Drop();
 }
 
+void QtFileList::keyboardSearch(const QString& search) {
+    TypeAhead(*this, search, [this](int row) -> std::string_view { return model_->Text(row); });
+}
+
 void QtFileList::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {
         // Only the primary button picks files: a right click (a user looking for a menu) or a

@@ -32,6 +32,8 @@ class QtFileList : public QListView, public FileRows {
   public:
     explicit QtFileList(QWidget* parent = nullptr);
 
+    void keyboardSearch(const QString& search) override;
+
   signals:
     // A mouse button that was pressed over the list has been released.
     void MouseUp(const kelvane::MouseEvent& event);

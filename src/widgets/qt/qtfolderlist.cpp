@@ -9,6 +9,7 @@
 #include <QPixmap>
 
 #include "localtext.h"
+#include "qtlistwidget.h"
 
 namespace kelvane::qt {
 
@@ -100,6 +101,10 @@ void QtFolderList::Highlight(int row) {
 
 void QtFolderList::SetCoveredTop(int pixels) {
     setViewportMargins(0, pixels, 0, 0);
+}
+
+void QtFolderList::keyboardSearch(const QString& search) {
+    TypeAhead(*this, search, [this](int row) -> std::string_view { return RowName(row); });
 }
 
 void QtFolderList::keyPressEvent(QKeyEvent* event) {

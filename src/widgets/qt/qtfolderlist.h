@@ -19,6 +19,7 @@ class QtFolderList : public QListWidget, public FolderRows {
 
     // Keeps the top `pixels` of the list free of rows, for a control laid over its top edge.
     void SetCoveredTop(int pixels);
+    void keyboardSearch(const QString& search) override;
 
   signals:
     // Another folder has been opened.

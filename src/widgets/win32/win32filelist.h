@@ -28,6 +28,7 @@ class Win32FileList : public OwnerDrawnList, public FileRows {
   protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Forget() override;
+    void TypedAhead() override { TakeBase(); }
     int RowCount() const override { return Count(); }
     const std::string& RowText(int row) const override { return Text(row); }
     void ShowNames(std::vector<std::string> names) override;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QKeySequence>
 #include <QPixmap>
 #include <QTest>
 #include <filesystem>
@@ -60,6 +61,24 @@ TEST_F(FolderListTest, AClickMovesTheHighlightAndADoubleClickOrEnterOpens) {
     QTest::keyClick(&list, Qt::Key_Return);
     EXPECT_EQ(list.Path(), open);
     EXPECT_EQ(changes, 3);
+}
+
+TEST_F(FolderListTest, ALetterMovesTheHighlightToTheNextFolderStartingWithIt) {
+    list.resize(300, 400);
+    list.SetPath(open);
+    list.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
+    const struct {
+        Qt::Key key;
+        int index;
+    } keys[] = {{Qt::Key_S, 0}, {Qt::Key_S, 1}, {Qt::Key_O, -1}, {Qt::Key_X, -1}};
+    for (const auto& k : keys) {
+        QTest::keyClick(&list, k.key);
+        EXPECT_EQ(list.ListIndex(), k.index)
+            << "after " << QKeySequence(k.key).toString().toStdString();
+    }
+    EXPECT_EQ(list.Path(), open);
+    EXPECT_EQ(changes, 1);
 }
 
 // The shape of a row's picture: which pixels of it are drawn.

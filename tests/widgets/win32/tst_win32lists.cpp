@@ -296,6 +296,36 @@ TEST_F(ListsTest, OpeningAFolderRaisesChangeAndAClickOnlyMovesTheHighlight) {
     EXPECT_EQ(folders.List(-2), root.Text());
 }
 
+TEST_F(ListsTest, ALetterMovesTheCaretToTheNextRowStartingWithIt) {
+    kelvane::test::TempFolder folder;
+    for (const char* name : {"a.txt", "Report.Txt", "b.txt", "r2.txt", "tmp"}) {
+        folder.Write(name, "x");
+    }
+    folder.MakeFolder("tmp.d");
+    files_.SetPath(folder.Text());
+    FolderList& folders = form_.FolderListNamed("myFolders");
+    folders.SetPath(folder.Text());
+    const auto type = [this](const char* list, char letter) {
+        PostMessageA(form_.Find(list)->Hwnd(), WM_CHAR, static_cast<WPARAM>(letter), 1);
+        PumpPending();
+    };
+    Mouse("fileList", WM_LBUTTONDOWN, 0, MK_LBUTTON);
+    Mouse("fileList", WM_LBUTTONUP, 0);
+    type("fileList", 'r');
+    type("fileList", 'R');
+    std::vector<bool> selected;
+    for (int i = 0; i < files_.ListCount(); ++i) {
+        selected.push_back(files_.Selected(i));
+    }
+    EXPECT_EQ(selected, (std::vector<bool>{false, false, false, true, false}));  // Report.Txt
+    Mouse("fileList", WM_LBUTTONDOWN, 4, MK_LBUTTON | MK_SHIFT);                 // from there on
+    Mouse("fileList", WM_LBUTTONUP, 4, MK_SHIFT);
+    EXPECT_TRUE(files_.Selected(3) && files_.Selected(4) && !files_.Selected(1));
+    type("myFolders", 't');
+    EXPECT_EQ(folders.ListIndex(), 0);
+    EXPECT_EQ(folders.Path(), folder.Text());
+}
+
 TEST_F(ListsTest, EveryPickOfADriveRaisesChangeButTheProgramsChoiceAndTheWheelDoNot) {
     DriveList& drives = form_.DriveListNamed("myDrive");
     int changes = 0;

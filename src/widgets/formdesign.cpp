@@ -70,6 +70,36 @@ std::vector<const ControlDesign*> FormDesign::TabOrder() const {
     return order;
 }
 
+int FormDesign::Depth(const ControlDesign& control) const {
+    int depth = 0;
+    for (const ControlDesign* step = &control; step != nullptr && !step->container.empty();
+         step = Find(step->container)) {
+        ++depth;
+    }
+    return depth;
+}
+
+int FormDesign::PageOn(const ControlDesign& control, const std::string& tabs) const {
+    for (const ControlDesign* step = &control; step != nullptr && !step->container.empty();
+         step = Find(step->container)) {
+        if (step->container == tabs) {
+            return step->page;
+        }
+    }
+    return -1;
+}
+
+PixelRect FormDesign::ClientPlace(const ControlDesign& control, int dpi) const {
+    PixelRect place = TwipsToPixels(control.place, dpi);
+    for (const ControlDesign* container = Find(control.container); container != nullptr;
+         container = Find(container->container)) {
+        const PixelRect outer = TwipsToPixels(container->place, dpi);
+        place.left += outer.left;
+        place.top += outer.top;
+    }
+    return place;
+}
+
 int FormDesign::CoveredTop(const ControlDesign& control, int dpi) const {
     const auto overlap = [](const TwipsRect& a, const TwipsRect& b) {
         return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&

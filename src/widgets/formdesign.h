@@ -126,6 +126,15 @@ struct FormDesign {
     void Check() const;
     // The controls that can take the focus, in Tab order.
     std::vector<const ControlDesign*> TabOrder() const;
+    // How deep a control sits in containers: 0 on the client area.
+    int Depth(const ControlDesign& control) const;
+    // The page of the tab control `tabs` that a control sits on, through the containers it sits
+    // in; -1 for a control that isn't on it.
+    int PageOn(const ControlDesign& control, const std::string& tabs) const;
+    // Where a control sits in the client area, in pixels at `dpi`: its place converted edge by
+    // edge within its container, moved by where the container itself sits (a tab control's place
+    // includes its tab strip, so its pages share its coordinates).
+    PixelRect ClientPlace(const ControlDesign& control, int dpi) const;
     // How many pixels of the control's top edge, at `dpi`, the controls drawn over it cover:
     // those described before it in the same container that overlap it.
     int CoveredTop(const ControlDesign& control, int dpi) const;

@@ -30,17 +30,6 @@ int DpiOf(HMONITOR monitor) {
 
 }  // namespace
 
-PixelRect ClientPlace(const FormDesign& form, const ControlDesign& control, int dpi) {
-    PixelRect place = TwipsToPixels(control.place, dpi);
-    for (const ControlDesign* container = form.Find(control.container); container != nullptr;
-         container = form.Find(container->container)) {
-        const PixelRect outer = TwipsToPixels(container->place, dpi);
-        place.left += outer.left;
-        place.top += outer.top;
-    }
-    return place;
-}
-
 int MonitorDpi(const FormDesign& form) {
     POINT where{0, 0};
     if (form.screenPlace) {
@@ -84,7 +73,7 @@ void Win32Window::LayOut(int dpi) {
         const ControlDesign& design = control->Design();
         HFONT font = design.font.face.empty() ? windowFont : fonts_.Font(design.font, dpi);
         SendMessageA(control->Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        control->Place(ClientPlace(Design(), design, dpi), dpi);
+        control->Place(Design().ClientPlace(design, dpi), dpi);
     }
     if (built_.tooltip != nullptr) {
         SendMessageA(built_.tooltip, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont), FALSE);

@@ -185,20 +185,8 @@ void Win32Window::SetLabelText(const ControlDesign& label, const std::string& ca
 
 void Win32Window::ShowPage(const std::string& tabControl, int page) {
     for (const auto& control : built_.controls) {
-        // The page a control is on: that of the first container in its chain that is this tab
-        // control.
-        const ControlDesign* step = &control->Design();
-        bool onTabs = false;
-        int onPage = 0;
-        while (step != nullptr && !step->container.empty()) {
-            if (step->container == tabControl) {
-                onTabs = true;
-                onPage = step->page;
-                break;
-            }
-            step = Design().Find(step->container);
-        }
-        if (onTabs) {
+        const int onPage = Design().PageOn(control->Design(), tabControl);
+        if (onPage >= 0) {
             ShowWindow(control->Hwnd(), onPage == page ? SW_SHOWNA : SW_HIDE);
         }
     }

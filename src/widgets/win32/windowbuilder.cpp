@@ -54,16 +54,6 @@ std::unique_ptr<Control> MakeControl(Win32Window& window, const ControlDesign& d
     return nullptr;
 }
 
-// How deep a control sits in containers: 0 on the client area.
-int Depth(const FormDesign& form, const ControlDesign& control) {
-    int depth = 0;
-    for (const ControlDesign* step = &control; step != nullptr && !step->container.empty();
-         step = form.Find(step->container)) {
-        ++depth;
-    }
-    return depth;
-}
-
 void RegisterFormClass(WNDPROC proc) {
     static bool registered = false;
     if (registered) {
@@ -124,8 +114,8 @@ void Stack(const FormDesign& form, const std::vector<std::unique_ptr<Control>>& 
         order.push_back(control.get());
     }
     std::stable_sort(order.begin(), order.end(), [&form](const Control* a, const Control* b) {
-        const int rankA = IsContainer(a->Design()) ? 1000 - Depth(form, a->Design()) : 0;
-        const int rankB = IsContainer(b->Design()) ? 1000 - Depth(form, b->Design()) : 0;
+        const int rankA = IsContainer(a->Design()) ? 1000 - form.Depth(a->Design()) : 0;
+        const int rankB = IsContainer(b->Design()) ? 1000 - form.Depth(b->Design()) : 0;
         return rankA < rankB;
     });
     HWND above = HWND_TOP;

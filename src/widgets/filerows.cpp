@@ -20,12 +20,6 @@ void FileRows::SetPath(const std::string& path) {
     copy_.Take(std::vector<char>(count, 0));
 }
 
-void FileRows::Check(int index) const {
-    if (index < 0 || index >= RowCount()) {
-        throw WidgetError("file list index " + std::to_string(index) + " out of range");
-    }
-}
-
 std::string FileRows::List(int index) const {
     Check(index);
     return RowText(index);

@@ -5,6 +5,7 @@
 
 #include "widgets/filelist.h"
 #include "widgets/selectioncopy.h"
+#include "widgets/widgeterror.h"
 
 namespace kelvane {
 
@@ -47,7 +48,7 @@ class FileRows : public FileList {
     void TakeCopy() const;
 
   private:
-    void Check(int index) const;
+    void Check(int index) const { CheckIndex(index, RowCount(), "file list"); }
 
     std::string path_;
     mutable SelectionCopy copy_;

@@ -58,9 +58,7 @@ QtListWidget::QtListWidget(Style style, QWidget* parent)
 }
 
 void QtListWidget::Check(int index) const {
-    if (index < 0 || index >= model_->Count()) {
-        throw WidgetError("list index " + std::to_string(index) + " out of range");
-    }
+    CheckIndex(index, model_->Count(), "list");
 }
 
 int QtListWidget::ListCount() const {

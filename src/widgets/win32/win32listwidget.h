@@ -4,6 +4,7 @@
 
 #include "ownerdrawnlist.h"
 #include "widgets/listwidget.h"
+#include "widgets/widgeterror.h"
 
 namespace kelvane::win32 {
 
@@ -43,7 +44,7 @@ class Win32ListWidget : public OwnerDrawnList, public ListWidget {
     int CheckMark(int row) const override;
 
   private:
-    void Check(int index) const;
+    void Check(int index) const { CheckIndex(index, Count(), "list"); }
     void Toggle(int row);
     bool OnCheckBox(int x, int y) const;
 

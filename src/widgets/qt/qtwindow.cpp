@@ -54,7 +54,7 @@ QtWindow::QtWindow(FormDesign design, QWidget* parent)
     setWindowTitle(QString::fromStdString(Design().caption));
     setWindowIcon(AppIcon());
     setFont(FontFace(Design().font));
-    built_ = BuildWindow(*this, Design());
+    built_ = QtWindowBuilder::Build(*this, Design());
     Connect();
     adjustSize();
     FocusFirst();

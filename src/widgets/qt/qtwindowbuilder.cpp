@@ -246,7 +246,7 @@ class Builder {
 
 }  // namespace
 
-QtBuiltWindow BuildWindow(QWidget& window, const FormDesign& design) {
+QtBuiltWindow QtWindowBuilder::Build(QWidget& window, const FormDesign& design) {
     return Builder(window, design).Build();
 }
 

@@ -23,6 +23,9 @@ struct QtBuiltWindow {
 // control of the kind described, at its place in its container, with its texts, font and colour,
 // drawn in the described order (the one described first on top), and chained in the Tab order.
 // Every control and menu item carries its control name as its objectName.
-QtBuiltWindow BuildWindow(QWidget& window, const FormDesign& design);
+class QtWindowBuilder {
+  public:
+    static QtBuiltWindow Build(QWidget& window, const FormDesign& design);
+};
 
 }  // namespace kelvane::qt

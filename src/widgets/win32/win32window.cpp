@@ -8,7 +8,7 @@ namespace kelvane::win32 {
 
 Win32Window::Win32Window(const FormDesign& design, HWND owner, int dpi) : WindowCore(design) {
     try {
-        built_ = BuildWindow(*this, owner, &Win32Window::Proc);
+        built_ = WindowBuilder::Build(*this, owner, &Win32Window::Proc);
     } catch (...) {
         Destroy();
         throw;

@@ -151,7 +151,7 @@ HWND AddTooltips(HWND form, const std::vector<std::unique_ptr<Control>>& control
 
 }  // namespace
 
-BuiltWindow BuildWindow(Win32Window& window, HWND owner, WNDPROC proc) {
+BuiltWindow WindowBuilder::Build(Win32Window& window, HWND owner, WNDPROC proc) {
     const FormDesign& form = window.Design();
     RegisterFormClass(proc);
     BuiltWindow built;

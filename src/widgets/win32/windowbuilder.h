@@ -27,6 +27,9 @@ struct BuiltWindow {
 // containers under the controls they hold). Raises WidgetError when the platform can't make the
 // window or one of its controls; what was made of the controls goes again, and the caller
 // destroys the native window if it was made.
-BuiltWindow BuildWindow(Win32Window& window, HWND owner, WNDPROC proc);
+class WindowBuilder {
+  public:
+    static BuiltWindow Build(Win32Window& window, HWND owner, WNDPROC proc);
+};
 
 }  // namespace kelvane::win32

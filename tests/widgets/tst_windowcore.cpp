@@ -1,6 +1,6 @@
 // What every window does alike, whatever toolkit draws it: the controls by name and kind, the
-// label captions, the events each control may raise, the unload handlers and the check of its
-// description. Here through the tests' window in memory, which is built on the same core.
+// label captions, the events each control may raise and the check of its description. Here through
+// the tests' window in memory, which is built on the same core.
 #include "widgets/windowcore.h"
 
 #include <gtest/gtest.h>
@@ -87,15 +87,6 @@ TEST(WindowCore, WiresOnlyTheEventsAControlRaises) {
     }
 }
 
-TEST(WindowCore, OneHandlerPerControlAndEventTheLastOneWired) {
-    FakeWindow window(Design());
-    std::vector<int> calls;
-    window.On("cmdOK", Event::Click, [&](const MouseEvent&) { calls.push_back(1); });
-    window.On("cmdOK", Event::Click, [&](const MouseEvent&) { calls.push_back(2); });
-    window.Raise("cmdOK", Event::Click);
-    EXPECT_EQ(calls, std::vector<int>{2});
-}
-
 TEST(WindowCore, ReachesEachControlAsTheWidgetOfItsKindOnly) {
     using Reach = std::function<void(Window&, const std::string&)>;
     const Reach kTextBox = [](Window& w, const std::string& n) { w.TextBoxNamed(n); };
@@ -146,21 +137,6 @@ TEST(WindowCore, SetsTheCaptionOfALabelAndOfNothingElse) {
             EXPECT_EQ(window.labels.count(c.name), 0u) << "no other control is renamed";
         }
     }
-}
-
-TEST(WindowCore, RunsEveryUnloadHandlerAtEachUnload) {
-    FakeWindow window(Design());
-    std::vector<std::string> ran;
-    window.OnUnload([&] {
-        ran.push_back("first");
-        window.OnUnload([&] { ran.push_back("added"); });  // runs from the next unload on
-    });
-    window.OnUnload([&] { ran.push_back("second"); });
-    window.Unload();
-    EXPECT_EQ(ran, (std::vector<std::string>{"first", "second"}));
-    ran.clear();
-    window.Unload();
-    EXPECT_EQ(ran, (std::vector<std::string>{"first", "second", "added"}));
 }
 
 TEST(WindowCore, RefusesADescriptionNoToolkitCanBuild) {

@@ -192,18 +192,6 @@ TEST_F(ClickedListTest, OnlyThePrimaryButtonChangesTheSelection) {
     EXPECT_EQ(Rows(), (std::vector<int>{0, 2, 3, 4}));
 }
 
-TEST_F(ClickedListTest, ALetterPicksTheNextFileStartingWithItAndAnchorsThere) {
-    Click(0);
-    Click(2, Qt::ControlModifier);
-    QTest::keyClick(&list, Qt::Key_E);
-    EXPECT_EQ(Rows(), std::vector<int>{4});
-    EXPECT_TRUE(list.Selected(4)) << "the program reads the user's new pick";
-    EXPECT_FALSE(list.Selected(0));
-    Click(6, Qt::ShiftModifier);
-    EXPECT_EQ(Rows(), (std::vector<int>{4, 5, 6}));
-    EXPECT_EQ(releases.size(), 3u) << "typing is no release";
-}
-
 struct GestureCase {
     const char* name;
     std::vector<std::pair<int, Qt::KeyboardModifiers>> clicks;  // left clicks: row, keys

@@ -11,7 +11,7 @@ enum class Event {
     Click,      // a button or menu item
     Change,     // a drive list (the user picked a drive) or folder list (another folder opened)
     LostFocus,  // a text box, when the focus moved to another control of the window
-    MouseDown,  // a list box: a mouse button went down over it
+    MouseDown,  // a list box, either style: a mouse button went down over it
     MouseUp,    // a list box or file list: a button that went down over it came up
 };
 

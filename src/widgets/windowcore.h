@@ -16,8 +16,8 @@ namespace kelvane {
 // What every window of ours does alike, whatever draws it: it keeps its description, reaches its
 // controls by name as the widget each kind is, holds the program's handlers of their events and
 // runs them when the toolkit raises an event, and runs the unload handlers. Each toolkit's window
-// derives from it, registers the widgets it built and raises their events; so does the tests'
-// window in memory, which so refuses what the real ones refuse.
+// derives from it, registers the widgets it built and raises their events. The tests' window in
+// memory derives from it too, and so refuses what the real ones refuse.
 //
 // The description is checked before anything is built (FormDesign::Check): a window that can't be
 // built as described raises WidgetError in every toolkit alike.

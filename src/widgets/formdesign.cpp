@@ -1,8 +1,9 @@
 #include "formdesign.h"
 
 #include <algorithm>
+#include <set>
 
-#include "widgets/twips.h"
+#include "widgets/widgeterror.h"
 
 namespace kelvane {
 
@@ -20,6 +21,43 @@ const ControlDesign* FormDesign::Find(const std::string& control) const {
     return nullptr;
 }
 
+const MenuDesign* FormDesign::FindMenuItem(const std::string& item) const {
+    for (const MenuDesign& menu : menus) {
+        for (const MenuDesign& design : menu.items) {
+            if (design.name == item) {
+                return &design;
+            }
+        }
+    }
+    return nullptr;
+}
+
+void FormDesign::Check() const {
+    std::set<std::string> names;
+    const auto add = [&names](const std::string& named) {
+        if (!names.insert(named).second) {
+            throw WidgetError("two controls are named " + named);
+        }
+    };
+    for (const MenuDesign& menu : menus) {
+        add(menu.name);
+        for (const MenuDesign& item : menu.items) {
+            add(item.name);
+        }
+    }
+    std::set<std::string> containers;
+    for (const ControlDesign& control : controls) {
+        add(control.name);
+        if (!control.container.empty() && containers.count(control.container) == 0) {
+            throw WidgetError("container " + control.container + " of " + control.name +
+                              " is not described before it");
+        }
+        if (IsContainer(control)) {
+            containers.insert(control.name);
+        }
+    }
+}
+
 std::vector<const ControlDesign*> FormDesign::TabOrder() const {
     std::vector<const ControlDesign*> order;
     for (const ControlDesign& design : controls) {
@@ -30,6 +68,36 @@ std::vector<const ControlDesign*> FormDesign::TabOrder() const {
     std::stable_sort(order.begin(), order.end(),
                      [](const auto* a, const auto* b) { return a->tabIndex < b->tabIndex; });
     return order;
+}
+
+int FormDesign::Depth(const ControlDesign& control) const {
+    int depth = 0;
+    for (const ControlDesign* step = &control; step != nullptr && !step->container.empty();
+         step = Find(step->container)) {
+        ++depth;
+    }
+    return depth;
+}
+
+int FormDesign::PageOn(const ControlDesign& control, const std::string& tabs) const {
+    for (const ControlDesign* step = &control; step != nullptr && !step->container.empty();
+         step = Find(step->container)) {
+        if (step->container == tabs) {
+            return step->page;
+        }
+    }
+    return -1;
+}
+
+PixelRect FormDesign::ClientPlace(const ControlDesign& control, int dpi) const {
+    PixelRect place = TwipsToPixels(control.place, dpi);
+    for (const ControlDesign* container = Find(control.container); container != nullptr;
+         container = Find(container->container)) {
+        const PixelRect outer = TwipsToPixels(container->place, dpi);
+        place.left += outer.left;
+        place.top += outer.top;
+    }
+    return place;
 }
 
 int FormDesign::CoveredTop(const ControlDesign& control, int dpi) const {
@@ -60,6 +128,10 @@ bool TakesFocus(const ControlDesign& control) {
         default:
             return control.tabIndex >= 0;
     }
+}
+
+bool IsContainer(const ControlDesign& control) {
+    return control.kind == ControlKind::TabControl || control.kind == ControlKind::Frame;
 }
 
 }  // namespace kelvane

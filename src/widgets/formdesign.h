@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "widgets/twips.h"
+
 namespace kelvane {
 
 // What a window looks like, told once for every toolkit: its controls with their kinds, names,
@@ -14,18 +16,6 @@ namespace kelvane {
 // Places and sizes are in twips, 1/1440 inch, measured from the top-left corner of the
 // control's container: the window's client area (below the menu bar), a tab control (its tab
 // strip included) or a frame.
-
-struct TwipsRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-};
-
-struct TwipsPoint {
-    int x = 0;
-    int y = 0;
-};
 
 // A face, a size in points and a weight. An empty face means the window's own font.
 struct FontDesign {
@@ -44,16 +34,17 @@ struct Rgb {
     bool operator==(const Rgb&) const = default;
 };
 
+// The kinds of control; which events each one raises is told in controlevents.h.
 enum class ControlKind {
     Label,         // a text that takes no focus
     TextBox,       // a one-line text box (TextBox)
-    Button,        // a command button; raises Click
+    Button,        // a command button
     TabControl,    // pages with tabs; other controls name it and a page as their container
     Frame,         // a plain frame around other controls, which name it as their container
-    DriveList,     // DriveList; raises Change
-    FolderList,    // FolderList; raises Change
-    FileList,      // FileList, extended multiple selection; raises MouseUp
-    ListBox,       // ListWidget, single selection; raises MouseDown and MouseUp
+    DriveList,     // DriveList
+    FolderList,    // FolderList
+    FileList,      // FileList, extended multiple selection
+    ListBox,       // ListWidget, single selection
     CheckListBox,  // ListWidget with a check box on every item
     PictureBox,    // shows a picture; takes the focus when it has a tab index
     Line,          // a straight line from (left, top) to (left + width, top + height)
@@ -69,7 +60,7 @@ struct ControlDesign {
     std::string container{};
     // The page of the tab control named by `container`.
     int page = 0;
-    TwipsRect place;
+    TwipsRect place{};
     // The control's place in the Tab order, counted from 0; -1 for a control with none.
     // Labels, frames and lines have indexes too but never take the focus.
     int tabIndex = -1;
@@ -99,6 +90,8 @@ struct MenuDesign {
     std::string name{};
     std::string caption{};
     std::vector<MenuDesign> items{};
+
+    bool IsSeparator() const { return caption == "-"; }
 };
 
 struct FormDesign {
@@ -125,8 +118,23 @@ struct FormDesign {
 
     // The control of that name; nullptr when there is none.
     const ControlDesign* Find(const std::string& control) const;
+    // The item of a menu of that name, separators included; nullptr when there is none.
+    const MenuDesign* FindMenuItem(const std::string& item) const;
+    // Raises WidgetError when no toolkit can build the window as described: two controls or menu
+    // items of one name, or a control whose container isn't a tab control or frame described
+    // before it.
+    void Check() const;
     // The controls that can take the focus, in Tab order.
     std::vector<const ControlDesign*> TabOrder() const;
+    // How deep a control sits in containers: 0 on the client area.
+    int Depth(const ControlDesign& control) const;
+    // The page of the tab control `tabs` that a control sits on, through the containers it sits
+    // in; -1 for a control that isn't on it.
+    int PageOn(const ControlDesign& control, const std::string& tabs) const;
+    // Where a control sits in the client area, in pixels at `dpi`: its place converted edge by
+    // edge within its container, moved by where the container itself sits (a tab control's place
+    // includes its tab strip, so its pages share its coordinates).
+    PixelRect ClientPlace(const ControlDesign& control, int dpi) const;
     // How many pixels of the control's top edge, at `dpi`, the controls drawn over it cover:
     // those described before it in the same container that overlap it.
     int CoveredTop(const ControlDesign& control, int dpi) const;
@@ -134,5 +142,7 @@ struct FormDesign {
 
 // Whether controls of this kind can ever take the focus.
 bool TakesFocus(const ControlDesign& control);
+// Whether other controls can name it as their container.
+bool IsContainer(const ControlDesign& control);
 
 }  // namespace kelvane

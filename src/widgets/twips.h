@@ -1,8 +1,19 @@
 #pragma once
 
-#include "widgets/formdesign.h"
-
 namespace kelvane {
+
+// Places and sizes as the window descriptions give them: in twips, 1/1440 inch.
+struct TwipsRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+struct TwipsPoint {
+    int x = 0;
+    int y = 0;
+};
 
 // A place on the screen in pixels.
 struct PixelRect {

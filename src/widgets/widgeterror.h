@@ -1,6 +1,7 @@
 #pragma once
 
 #include <stdexcept>
+#include <string>
 
 namespace kelvane {
 
@@ -11,5 +12,12 @@ class WidgetError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
 };
+
+// Raises WidgetError for an index outside 0 ... count - 1 of a list; `list` names it.
+inline void CheckIndex(int index, int count, const char* list) {
+    if (index < 0 || index >= count) {
+        throw WidgetError(std::string(list) + " index " + std::to_string(index) + " out of range");
+    }
+}
 
 }  // namespace kelvane

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "widgets/controlevents.h"
 #include "widgets/drivelist.h"
 #include "widgets/filelist.h"
 #include "widgets/folderlist.h"
@@ -12,15 +13,6 @@
 #include "widgets/textbox.h"
 
 namespace kelvane {
-
-// The events a window raises to the program, by control name.
-enum class Event {
-    Click,      // a button or menu item
-    Change,     // a drive list (the user picked a drive) or folder list (another folder opened)
-    LostFocus,  // a text box, when the focus moved to another control of the window
-    MouseDown,  // a list box: a mouse button went down over it
-    MouseUp,    // a list box or file list: a button that went down over it came up
-};
 
 // A window a toolkit built from its FormDesign. Its controls are reached by control name as the
 // widget each kind is; asking for a name the window lacks, or for the wrong kind, raises

@@ -8,9 +8,6 @@
 
 #include "listmodel.h"
 #include "qtlistwidget.h"
-#include "widgets/folderreader.h"
-#include "widgets/naturalorder.h"
-#include "widgets/widgeterror.h"
 
 namespace kelvane::qt {
 
@@ -31,31 +28,16 @@ QtFileList::QtFileList(QWidget* parent) : QListView(parent), model_(new ListMode
             &QtFileList::OnSelectionChanged);
 }
 
-void QtFileList::SetPath(const std::string& path) {
-    FolderContents contents = ReadFolder(path);  // raises WidgetError, leaving the list as it was
-    std::vector<std::string>& names = contents.files;
-    std::sort(names.begin(), names.end(),
-              [](const std::string& a, const std::string& b) { return NaturalLess(a, b); });
-    flushing_ = true;
-    model_->Reset(std::move(names));
-    flushing_ = false;
-    path_ = path;
-    copy_.Take(std::vector<char>(static_cast<std::size_t>(model_->Count()), 0));
-}
-
-int QtFileList::ListCount() const {
+int QtFileList::RowCount() const {
     return model_->Count();
 }
 
-void QtFileList::Check(int index) const {
-    if (index < 0 || index >= model_->Count()) {
-        throw WidgetError("file list index " + std::to_string(index) + " out of range");
-    }
+const std::string& QtFileList::RowText(int row) const {
+    return model_->Text(row);
 }
 
-std::string QtFileList::List(int index) const {
-    Check(index);
-    return model_->Text(index);
+void QtFileList::ShowNames(std::vector<std::string> names) {
+    model_->Reset(std::move(names));
 }
 
 std::vector<char> QtFileList::FlagsOf(const QItemSelection& selection) const {
@@ -79,34 +61,16 @@ QItemSelection QtFileList::RunsOf(const std::vector<char>& flags) const {
     return runs;
 }
 
-void QtFileList::TakeSnapshot() const {
-    if (!copy_.Taken()) {
-        copy_.Take(FlagsOf(selectionModel()->selection()));
-    }
+std::vector<char> QtFileList::ReadSelection() const {
+    return FlagsOf(selectionModel()->selection());
 }
 
-bool QtFileList::Selected(int index) const {
-    Check(index);
-    TakeSnapshot();
-    return copy_.Get(static_cast<std::size_t>(index));
+bool QtFileList::QueueFlush() {
+    return QMetaObject::invokeMethod(
+        this, [this] { FlushSelection(); }, Qt::QueuedConnection);
 }
 
-void QtFileList::SetSelected(int index, bool selected) {
-    Check(index);
-    TakeSnapshot();
-    if (copy_.Set(static_cast<std::size_t>(index), selected) && !flushQueued_) {
-        flushQueued_ = true;
-        QMetaObject::invokeMethod(this, &QtFileList::FlushSelection, Qt::QueuedConnection);
-    }
-}
-
-void QtFileList::FlushSelection() {
-    flushQueued_ = false;
-    if (!copy_.Written()) {
-        return;
-    }
-    copy_.Handed();
-    const std::vector<char>& flags = copy_.Flags();
+void QtFileList::WriteSelection(const std::vector<char>& flags) {
     // Qt keeps a selection in two parts: what the earlier gestures made, and the part the latest
     // gesture made, which the next Shift+click replaces by the range from its anchor. The
     // written selection goes back in the same two parts: the earlier part keeps those of its
@@ -153,7 +117,11 @@ void QtFileList::OnSelectionChanged() {
     }
     // The user changed the selection: Qt's is the truth now, and a write not yet handed back
     // (possible only while a handler's modal box runs its own event loop) gives way to it.
-    copy_.Drop();
+    Copy().Drop();
+}
+
+void QtFileList::keyboardSearch(const QString& search) {
+    TypeAhead(*this, search, [this](int row) -> std::string_view { return model_->Text(row); });
 }
 
 void QtFileList::mousePressEvent(QMouseEvent* event) {

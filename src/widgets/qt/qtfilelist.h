@@ -4,30 +4,20 @@
 #include <QListView>
 #include <vector>
 
-#include "widgets/filelist.h"
+#include "widgets/filerows.h"
 #include "widgets/mouseevent.h"
-#include "widgets/selectioncopy.h"
 
 namespace kelvane::qt {
 
 class ListModel;
 
-// The file list: the files of Path in natural order, hidden ones left out, with extended
-// multiple selection, over a model of our own that keeps every name's exact bytes.
+// The file list drawn with Qt: the names of FileRows over a model of our own that keeps every
+// name's exact bytes, with extended multiple selection.
 //
 // Only the left button selects: the right and middle buttons change neither the selection nor
 // the current file, as in the platforms' own list boxes. A release of any button pressed over
-// the list is reported by MouseUp.
-//
-// Selected(i) and SetSelected(i) never touch Qt's selection model one item at a time (its
-// ranges make per-item calls quadratic on large folders). The first read takes a snapshot of
-// the selection as one flag per file, built once from Qt's selection ranges; reads and writes
-// then work on the snapshot. A change of the selection that doesn't come from us (the user)
-// drops the snapshot. Writes are handed back to Qt in one batch of merged runs by
-// FlushSelection(), which runs:
-// - right after the handlers of MouseUp return (the place where the logic changes it), and
-// - otherwise at the next turn of the event loop after the first write (queued).
-// FlushSelection() may also be called directly; it does nothing when nothing was written.
+// the list is reported by MouseUp, and the selection written by its handlers is handed back to
+// Qt right after they return; a change of the selection by the user drops the copy of it.
 //
 // Handing the writes back keeps what a gesture means: a file the program unselects is as if it
 // had never been picked. The picks of earlier gestures stay picks, and the range of the latest
@@ -36,20 +26,13 @@ class ListModel;
 // million pairs of runs across those two parts (thousands of picks broken up by refused files)
 // does all of it become earlier picks, to spare Qt's pairwise comparisons: then no pick is lost,
 // but the next Shift+click only adds to the range of the gesture before.
-class QtFileList : public QListView, public FileList {
+class QtFileList : public QListView, public FileRows {
     Q_OBJECT
 
   public:
     explicit QtFileList(QWidget* parent = nullptr);
 
-    std::string Path() const override { return path_; }
-    void SetPath(const std::string& path) override;
-    int ListCount() const override;
-    std::string List(int index) const override;
-    bool Selected(int index) const override;
-    void SetSelected(int index, bool selected) override;
-
-    void FlushSelection();
+    void keyboardSearch(const QString& search) override;
 
   signals:
     // A mouse button that was pressed over the list has been released.
@@ -58,19 +41,20 @@ class QtFileList : public QListView, public FileList {
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    int RowCount() const override;
+    const std::string& RowText(int row) const override;
+    void ShowNames(std::vector<std::string> names) override;
+    std::vector<char> ReadSelection() const override;
+    void WriteSelection(const std::vector<char>& flags) override;
+    bool QueueFlush() override;
 
   private:
-    void Check(int index) const;
     // A selection as one flag per file, and back as merged runs of rows.
     std::vector<char> FlagsOf(const QItemSelection& selection) const;
     QItemSelection RunsOf(const std::vector<char>& flags) const;
-    void TakeSnapshot() const;
     void OnSelectionChanged();
 
     ListModel* model_;
-    std::string path_;
-    mutable SelectionCopy copy_;
-    bool flushQueued_ = false;
     bool flushing_ = false;
 };
 

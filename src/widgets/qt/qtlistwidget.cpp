@@ -7,6 +7,8 @@
 #include <algorithm>
 
 #include "listmodel.h"
+#include "localtext.h"
+#include "widgets/typeahead.h"
 #include "widgets/widgeterror.h"
 
 namespace kelvane::qt {
@@ -34,6 +36,16 @@ MouseEvent ToMouseEvent(const QMouseEvent& event) {
     return result;
 }
 
+void TypeAhead(QAbstractItemView& list, const QString& typed,
+               const std::function<std::string_view(int row)>& textOf) {
+    const QModelIndex current = list.currentIndex();
+    const int row = TypeAheadRow(list.model()->rowCount(), current.isValid() ? current.row() : -1,
+                                 ToLocal(typed), textOf);
+    if (row >= 0) {
+        list.setCurrentIndex(list.model()->index(row, 0));
+    }
+}
+
 QtListWidget::QtListWidget(Style style, QWidget* parent)
     : QListView(parent), style_(style), model_(new ListModel(style == Style::CheckBox, this)) {
     setModel(model_);
@@ -46,9 +58,7 @@ QtListWidget::QtListWidget(Style style, QWidget* parent)
 }
 
 void QtListWidget::Check(int index) const {
-    if (index < 0 || index >= model_->Count()) {
-        throw WidgetError("list index " + std::to_string(index) + " out of range");
-    }
+    CheckIndex(index, model_->Count(), "list");
 }
 
 int QtListWidget::ListCount() const {
@@ -212,6 +222,10 @@ void QtListWidget::mouseReleaseEvent(QMouseEvent* event) {
 void QtListWidget::keyPressEvent(QKeyEvent* event) {
     FlushUpdates();
     QListView::keyPressEvent(event);
+}
+
+void QtListWidget::keyboardSearch(const QString& search) {
+    TypeAhead(*this, search, [this](int row) -> std::string_view { return model_->Text(row); });
 }
 
 void QtListWidget::focusInEvent(QFocusEvent* event) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QListView>
+#include <functional>
+#include <string_view>
 
 #include "widgets/listwidget.h"
 #include "widgets/mouseevent.h"
@@ -13,6 +15,11 @@ class ListModel;
 
 // The mouse event our handlers receive, from Qt's; the position is in the list's viewport.
 MouseEvent ToMouseEvent(const QMouseEvent& event);
+
+// Moves the current row of a list, and the selection as the list's style moves it, by the rule
+// of TypeAheadRow for the text the user typed. Our lists do this instead of Qt's own search.
+void TypeAhead(QAbstractItemView& list, const QString& typed,
+               const std::function<std::string_view(int row)>& textOf);
 
 // A list widget in one of the two styles of the contract, over a model of our own (texts kept
 // byte for byte, O(1) reads, fast appends).
@@ -55,6 +62,7 @@ class QtListWidget : public QListView, public ListWidget {
 
     // Shows what the program changed and hasn't shown yet; nothing when nothing waits.
     void FlushUpdates();
+    void keyboardSearch(const QString& search) override;
 
   signals:
     void MouseDown(const kelvane::MouseEvent& event);

@@ -9,36 +9,35 @@
 namespace kelvane::qt {
 
 QString QtSaveDialog::ToQtFilter(const std::string& filter) {
-    const QStringList parts = FromLocal(filter).split(u'|');
     QStringList entries;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    for (const FilterEntry& entry : FilterEntries(filter)) {
         QStringList patterns;
-        for (const QString& pattern : parts[i + 1].split(u';')) {
+        for (const QString& pattern : FromLocal(entry.patterns).split(u';')) {
             if (!pattern.trimmed().isEmpty()) {
                 patterns.append(pattern.trimmed());
             }
         }
         if (!patterns.isEmpty()) {
-            entries.append(parts[i] + QStringLiteral(" (") + patterns.join(QChar(u' ')) +
-                           QChar(u')'));
+            entries.append(FromLocal(entry.description) + QStringLiteral(" (") +
+                           patterns.join(QChar(u' ')) + QChar(u')'));
         }
     }
     return entries.join(QStringLiteral(";;"));
 }
 
 void QtSaveDialog::ShowSave() {
-    QFileDialog dialog(owner_, FromLocal(title_));
+    QFileDialog dialog(owner_, FromLocal(DialogTitle()));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     // The filter's descriptions show as they are written, without the patterns added again.
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
-    const QString filters = ToQtFilter(filter_);
+    const QString filters = ToQtFilter(Filter());
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters.split(QStringLiteral(";;")));
     }
-    if (!fileName_.empty()) {
-        const QFileInfo previous(FromLocal(fileName_));
+    if (!FileName().empty()) {
+        const QFileInfo previous(FromLocal(FileName()));
         dialog.setDirectory(previous.absolutePath());
         dialog.selectFile(previous.fileName());
     }
@@ -47,7 +46,7 @@ void QtSaveDialog::ShowSave() {
     }
     const QStringList chosen = dialog.selectedFiles();
     if (!chosen.isEmpty()) {
-        fileName_ = ToLocal(chosen.first());
+        SetFileName(ToLocal(chosen.first()));
     }
 }
 

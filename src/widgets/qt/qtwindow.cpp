@@ -15,7 +15,6 @@
 #include "qtfolderlist.h"
 #include "qtlistwidget.h"
 #include "qttextbox.h"
-#include "qtwindowbuilder.h"
 #include "widgets/twips.h"
 #include "widgets/widgeterror.h"
 
@@ -49,114 +48,62 @@ void FitToHeight(QLabel* label, const QFont& font) {
 }  // namespace
 
 QtWindow::QtWindow(FormDesign design, QWidget* parent)
-    : QWidget(parent, kMainFlags), design_(std::move(design)) {
-    setObjectName(QString::fromStdString(design_.name));
+    : QWidget(parent, kMainFlags), WindowCore(std::move(design)) {
+    setObjectName(QString::fromStdString(Design().name));
     setAttribute(Qt::WA_MacAlwaysShowToolWindow);
-    setWindowTitle(QString::fromStdString(design_.caption));
+    setWindowTitle(QString::fromStdString(Design().caption));
     setWindowIcon(AppIcon());
-    setFont(FontFace(design_.font));
-    QtWindowBuilder::Build(*this);
+    setFont(FontFace(Design().font));
+    built_ = QtWindowBuilder::Build(*this, Design());
+    Connect();
     adjustSize();
     FocusFirst();
 }
 
 QtWindow::~QtWindow() = default;
 
-template <typename Widget>
-Widget& QtWindow::Named(const std::string& name, const char* kind) const {
-    auto* widget = dynamic_cast<Widget*>(Control(name));
-    if (widget == nullptr) {
-        throw WidgetError("no " + std::string(kind) + " " + name);
+void QtWindow::Connect() {
+    for (const auto& [name, item] : built_.menuItems) {
+        connect(item, &QAction::triggered, this,
+                [this, name = name] { Raise(name, Event::Click); });
     }
-    return *widget;
-}
-
-TextBox& QtWindow::TextBoxNamed(const std::string& name) {
-    return Named<QtTextBox>(name, "text box");
-}
-
-ListWidget& QtWindow::ListNamed(const std::string& name) {
-    return Named<QtListWidget>(name, "list");
-}
-
-DriveList& QtWindow::DriveListNamed(const std::string& name) {
-    return Named<QtDriveList>(name, "drive list");
-}
-
-FolderList& QtWindow::FolderListNamed(const std::string& name) {
-    return Named<QtFolderList>(name, "folder list");
-}
-
-FileList& QtWindow::FileListNamed(const std::string& name) {
-    return Named<QtFileList>(name, "file list");
+    for (const auto& [control, widget] : built_.controls) {
+        AddControl(control, *widget);
+        const auto plain = [this, name = control](Event event) {
+            return [this, name, event] { Raise(name, event); };
+        };
+        const auto mouse = [this, name = control](Event event) {
+            return [this, name, event](const MouseEvent& m) { Raise(name, event, m); };
+        };
+        if (auto* button = qobject_cast<CommandButton*>(widget)) {
+            connect(button, &QPushButton::clicked, this, plain(Event::Click));
+        } else if (auto* box = qobject_cast<QtTextBox*>(widget)) {
+            connect(box, &QtTextBox::LostFocus, this, plain(Event::LostFocus));
+        } else if (auto* drives = qobject_cast<QtDriveList*>(widget)) {
+            connect(drives, &QtDriveList::Change, this, plain(Event::Change));
+        } else if (auto* folders = qobject_cast<QtFolderList*>(widget)) {
+            connect(folders, &QtFolderList::Change, this, plain(Event::Change));
+        } else if (auto* files = qobject_cast<QtFileList*>(widget)) {
+            connect(files, &QtFileList::MouseUp, this, mouse(Event::MouseUp));
+        } else if (auto* list = qobject_cast<QtListWidget*>(widget)) {
+            connect(list, &QtListWidget::MouseDown, this, mouse(Event::MouseDown));
+            connect(list, &QtListWidget::MouseUp, this, mouse(Event::MouseUp));
+        }
+    }
 }
 
 QWidget* QtWindow::Control(const std::string& name) const {
-    const auto found = controls_.find(name);
-    return found == controls_.end() ? nullptr : found->second;
+    const auto found = built_.controls.find(name);
+    return found == built_.controls.end() ? nullptr : found->second;
 }
 
 QAction* QtWindow::MenuItem(const std::string& name) const {
-    const auto found = menuItems_.find(name);
-    return found == menuItems_.end() ? nullptr : found->second;
+    const auto found = built_.menuItems.find(name);
+    return found == built_.menuItems.end() ? nullptr : found->second;
 }
 
 CommandButton* QtWindow::Button(const std::string& name) const {
     return qobject_cast<CommandButton*>(Control(name));
-}
-
-void QtWindow::On(const std::string& control, Event event, Handler handler) {
-    const auto plain = [handler] { handler(MouseEvent{}); };
-    QWidget* widget = Control(control);
-    switch (event) {
-        case Event::Click:
-            if (QAction* item = MenuItem(control)) {
-                connect(item, &QAction::triggered, this, plain);
-                return;
-            }
-            if (CommandButton* button = Button(control)) {
-                connect(button, &QPushButton::clicked, this, plain);
-                return;
-            }
-            break;
-        case Event::Change:
-            if (auto* drives = qobject_cast<QtDriveList*>(widget)) {
-                connect(drives, &QtDriveList::Change, this, plain);
-                return;
-            }
-            if (auto* folders = qobject_cast<QtFolderList*>(widget)) {
-                connect(folders, &QtFolderList::Change, this, plain);
-                return;
-            }
-            break;
-        case Event::LostFocus:
-            if (auto* box = qobject_cast<QtTextBox*>(widget)) {
-                connect(box, &QtTextBox::LostFocus, this, plain);
-                return;
-            }
-            break;
-        case Event::MouseDown:
-            if (auto* list = qobject_cast<QtListWidget*>(widget)) {
-                connect(list, &QtListWidget::MouseDown, this, handler);
-                return;
-            }
-            break;
-        case Event::MouseUp:
-            if (auto* list = qobject_cast<QtListWidget*>(widget)) {
-                connect(list, &QtListWidget::MouseUp, this, handler);
-                return;
-            }
-            if (auto* files = qobject_cast<QtFileList*>(widget)) {
-                connect(files, &QtFileList::MouseUp, this, handler);
-                return;
-            }
-            break;
-    }
-    throw WidgetError("no such event of " + control);
-}
-
-void QtWindow::OnUnload(std::function<void()> handler) {
-    unloadHandlers_.push_back(std::move(handler));
 }
 
 void QtWindow::Show() {
@@ -165,10 +112,10 @@ void QtWindow::Show() {
 }
 
 void QtWindow::PlaceOnScreen() {
-    if (design_.screenPlace && !isVisible()) {
+    if (Design().screenPlace && !isVisible()) {
         // The client area's top-left corner, not the frame's.
-        setGeometry(QRect(QPoint(TwipsToPixels(design_.screenPlace->x, kDpi),
-                                 TwipsToPixels(design_.screenPlace->y, kDpi)),
+        setGeometry(QRect(QPoint(TwipsToPixels(Design().screenPlace->x, kDpi),
+                                 TwipsToPixels(Design().screenPlace->y, kDpi)),
                           size()));
     }
 }
@@ -181,24 +128,15 @@ void QtWindow::SetCaption(const std::string& caption) {
     setWindowTitle(FromLocal(caption));
 }
 
-QLabel* QtWindow::Label(const std::string& name) const {
-    auto* label = qobject_cast<QLabel*>(Control(name));
-    if (label == nullptr) {
-        throw WidgetError("no label " + name);
-    }
-    return label;
+std::string QtWindow::LabelText(const ControlDesign& label) const {
+    return ToLocal(qobject_cast<QLabel*>(Control(label.name))->text());
 }
 
-std::string QtWindow::LabelCaption(const std::string& label) const {
-    return ToLocal(Label(label)->text());
-}
-
-void QtWindow::SetLabelCaption(const std::string& label, const std::string& caption) {
-    QLabel* widget = Label(label);
+void QtWindow::SetLabelText(const ControlDesign& label, const std::string& caption) {
+    auto* widget = qobject_cast<QLabel*>(Control(label.name));
     widget->setText(FromLocal(caption));
-    const ControlDesign* design = design_.Find(label);
-    if (design != nullptr && design->wordWrap) {
-        FitToHeight(widget, design->font.face.empty() ? font() : FontFace(design->font));
+    if (label.wordWrap) {
+        FitToHeight(widget, label.font.face.empty() ? font() : FontFace(label.font));
     }
 }
 
@@ -232,8 +170,8 @@ std::uintptr_t QtWindow::NativeHandle() const {
 }
 
 void QtWindow::FocusFirst() {
-    if (!tabOrder_.empty()) {
-        tabOrder_.front()->setFocus();
+    if (!built_.tabOrder.empty()) {
+        built_.tabOrder.front()->setFocus();
     }
 }
 
@@ -263,10 +201,10 @@ void QtWindow::keyPressEvent(QKeyEvent* event) {
         return true;
     };
     if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        clickIfNamed(design_.defaultButton)) {
+        clickIfNamed(Design().defaultButton)) {
         return;
     }
-    if (plain && event->key() == Qt::Key_Escape && clickIfNamed(design_.cancelButton)) {
+    if (plain && event->key() == Qt::Key_Escape && clickIfNamed(Design().cancelButton)) {
         return;
     }
     QWidget::keyPressEvent(event);
@@ -276,11 +214,7 @@ void QtWindow::closeEvent(QCloseEvent* event) {
     // Nothing is asked and nothing is saved.
     event->accept();
     QWidget::closeEvent(event);
-    // A handler may register another, or end the window: it works on its own copy.
-    const auto handlers = unloadHandlers_;
-    for (const auto& handler : handlers) {
-        handler();
-    }
+    RaiseUnload();
 }
 
 }  // namespace kelvane::qt

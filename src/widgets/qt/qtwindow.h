@@ -1,17 +1,13 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
-#include <map>
 #include <string>
-#include <vector>
 
-#include "widgets/formdesign.h"
-#include "widgets/window.h"
+#include "qtwindowbuilder.h"
+#include "widgets/windowcore.h"
 
 class QAction;
 class QEventLoop;
-class QLabel;
 
 namespace kelvane::qt {
 
@@ -29,33 +25,20 @@ class CommandButton;
 //
 // Every control and menu item carries its control name as its objectName, so tests find them
 // with findChild; Control and MenuItem give them too.
-class QtWindow : public QWidget, public Window {
+class QtWindow : public QWidget, public WindowCore {
     Q_OBJECT
 
   public:
     explicit QtWindow(FormDesign design, QWidget* parent = nullptr);
     ~QtWindow() override;
 
-    // Window
-    TextBox& TextBoxNamed(const std::string& name) override;
-    ListWidget& ListNamed(const std::string& name) override;
-    DriveList& DriveListNamed(const std::string& name) override;
-    FolderList& FolderListNamed(const std::string& name) override;
-    FileList& FileListNamed(const std::string& name) override;
-    void On(const std::string& control, Event event, Handler handler) override;
-    void OnUnload(std::function<void()> handler) override;
     void Show() override;
-
-    // Form
-    std::string Caption() const override;
-    void SetCaption(const std::string& caption) override;
-    std::string LabelCaption(const std::string& label) const override;
-    void SetLabelCaption(const std::string& label, const std::string& caption) override;
     void ShowModal() override;
     void Unload() override;
+    std::string Caption() const override;
+    void SetCaption(const std::string& caption) override;
     std::uintptr_t NativeHandle() const override;
 
-    const FormDesign& Design() const { return design_; }
     // The widget of a control, or nullptr when there is none of that name.
     QWidget* Control(const std::string& name) const;
     // The action of a menu or menu item, or nullptr when there is none of that name.
@@ -66,23 +49,18 @@ class QtWindow : public QWidget, public Window {
     void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    std::string LabelText(const ControlDesign& label) const override;
+    void SetLabelText(const ControlDesign& label, const std::string& caption) override;
 
   private:
-    friend class QtWindowBuilder;
-
-    template <typename Widget>
-    Widget& Named(const std::string& name, const char* kind) const;
+    // Registers the controls and raises their events to the program.
+    void Connect();
     CommandButton* Button(const std::string& name) const;
-    QLabel* Label(const std::string& name) const;
     void FocusFirst();
     void PlaceOnScreen();
 
-    FormDesign design_;
     QEventLoop* modalLoop_ = nullptr;  // while shown modally
-    std::map<std::string, QWidget*> controls_;
-    std::map<std::string, QAction*> menuItems_;
-    std::vector<QWidget*> tabOrder_;
-    std::vector<std::function<void()>> unloadHandlers_;
+    QtBuiltWindow built_;
     bool shown_ = false;
 };
 

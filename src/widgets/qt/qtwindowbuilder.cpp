@@ -19,7 +19,6 @@
 #include "qtfolderlist.h"
 #include "qtlistwidget.h"
 #include "qttextbox.h"
-#include "qtwindow.h"
 #include "tabcontrol.h"
 #include "widgets/twips.h"
 #include "widgets/widgeterror.h"
@@ -66,15 +65,9 @@ struct Container {
 
 class Builder {
   public:
-    Builder(QtWindow& window, const FormDesign& design, std::map<std::string, QWidget*>& controls,
-            std::map<std::string, QAction*>& menuItems, std::vector<QWidget*>& tabOrder)
-        : window_(window),
-          design_(design),
-          controls_(controls),
-          menuItems_(menuItems),
-          tabOrder_(tabOrder) {}
+    Builder(QWidget& window, const FormDesign& design) : window_(window), design_(design) {}
 
-    void Build() {
+    QtBuiltWindow Build() {
         auto* client = new QWidget(&window_);
         client->setObjectName("client");
         client->setFixedSize(Px(design_.width), Px(design_.height));
@@ -92,13 +85,14 @@ class Builder {
             QWidget* widget = Make(control, Parent(control).widget);
             widget->setObjectName(Text(control.name));
             Place(widget, control);
-            controls_[control.name] = widget;
+            built_.controls[control.name] = widget;
         }
         // The control described first is drawn on top.
         for (auto it = design_.controls.rbegin(); it != design_.controls.rend(); ++it) {
-            controls_.at(it->name)->raise();
+            built_.controls.at(it->name)->raise();
         }
         ChainTabOrder();
+        return std::move(built_);
     }
 
   private:
@@ -107,24 +101,20 @@ class Builder {
         for (const MenuDesign& menuDesign : design_.menus) {
             QMenu* menu = bar->addMenu(Text(menuDesign.caption));
             menu->setObjectName(Text(menuDesign.name));
-            menuItems_[menuDesign.name] = menu->menuAction();
+            built_.menuItems[menuDesign.name] = menu->menuAction();
             for (const MenuDesign& item : menuDesign.items) {
                 QAction* action = item.caption == "-" ? menu->addSeparator()
                                                       : menu->addAction(Text(item.caption));
                 action->setObjectName(Text(item.name));
-                menuItems_[item.name] = action;
+                built_.menuItems[item.name] = action;
             }
         }
         return bar;
     }
 
+    // The containers are described before the controls they hold (FormDesign::Check).
     Container Parent(const ControlDesign& control) {
-        const auto found = containers_.find(control.container);
-        if (found == containers_.end()) {
-            throw WidgetError("container " + control.container + " of " + control.name +
-                              " is not described before it");
-        }
-        Container container = found->second;
+        Container container = containers_.at(control.container);
         if (container.tabs != nullptr) {
             container.widget = container.tabs->Page(control.page);
         }
@@ -237,29 +227,27 @@ class Builder {
 
     void ChainTabOrder() {
         for (const ControlDesign* control : design_.TabOrder()) {
-            QWidget* widget = controls_.at(control->name);
+            QWidget* widget = built_.controls.at(control->name);
             if (auto* tabs = qobject_cast<TabControl*>(widget)) {
                 widget = tabs->TabBar();
             }
-            tabOrder_.push_back(widget);
+            built_.tabOrder.push_back(widget);
         }
-        for (std::size_t i = 1; i < tabOrder_.size(); ++i) {
-            QWidget::setTabOrder(tabOrder_[i - 1], tabOrder_[i]);
+        for (std::size_t i = 1; i < built_.tabOrder.size(); ++i) {
+            QWidget::setTabOrder(built_.tabOrder[i - 1], built_.tabOrder[i]);
         }
     }
 
-    QtWindow& window_;
+    QWidget& window_;
     const FormDesign& design_;
-    std::map<std::string, QWidget*>& controls_;
-    std::map<std::string, QAction*>& menuItems_;
-    std::vector<QWidget*>& tabOrder_;
+    QtBuiltWindow built_;
     std::map<std::string, Container> containers_;
 };
 
 }  // namespace
 
-void QtWindowBuilder::Build(QtWindow& window) {
-    Builder(window, window.design_, window.controls_, window.menuItems_, window.tabOrder_).Build();
+QtBuiltWindow QtWindowBuilder::Build(QWidget& window, const FormDesign& design) {
+    return Builder(window, design).Build();
 }
 
 }  // namespace kelvane::qt

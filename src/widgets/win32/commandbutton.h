@@ -16,7 +16,6 @@ class CommandButton : public Control {
 
     bool Make(HWND form, int id) override;
     void Place(const PixelRect& place, int dpi) override;
-    bool Raises(Event event) const override { return event == Event::Click; }
 };
 
 }  // namespace kelvane::win32

@@ -26,10 +26,6 @@ bool Control::Create(const char* className, DWORD style, DWORD exStyle, const st
     return true;
 }
 
-bool Control::Raises(Event /*event*/) const {
-    return false;
-}
-
 void Control::FocusByKeyboard() {
     SetFocus(hwnd_);
 }

@@ -34,8 +34,6 @@ class Control {
     bool Create(const char* className, DWORD style, DWORD exStyle, const std::string& text,
                 HWND parent, int id);
 
-    // Which events the control raises.
-    virtual bool Raises(Event event) const;
     // Takes the focus with the keyboard (Tab, an access key): edit boxes select their text.
     virtual void FocusByKeyboard();
     // Whether Enter belongs to the control while it has the focus (and so never goes to the

@@ -30,17 +30,6 @@ int DpiOf(HMONITOR monitor) {
 
 }  // namespace
 
-PixelRect ClientPlace(const FormDesign& form, const ControlDesign& control, int dpi) {
-    PixelRect place = TwipsToPixels(control.place, dpi);
-    for (const ControlDesign* container = form.Find(control.container); container != nullptr;
-         container = form.Find(container->container)) {
-        const PixelRect outer = TwipsToPixels(container->place, dpi);
-        place.left += outer.left;
-        place.top += outer.top;
-    }
-    return place;
-}
-
 int MonitorDpi(const FormDesign& form) {
     POINT where{0, 0};
     if (form.screenPlace) {
@@ -52,17 +41,17 @@ int MonitorDpi(const FormDesign& form) {
 
 void Win32Window::LayOut(int dpi) {
     dpi_ = dpi;
-    const int width = TwipsToPixels(design_.width, dpi);
-    const int height = TwipsToPixels(design_.height, dpi);
+    const int width = TwipsToPixels(Design().width, dpi);
+    const int height = TwipsToPixels(Design().height, dpi);
     RECT frame{0, 0, width, height};
-    AdjustWindowRectEx(&frame, kFormStyle, menuBar_ != nullptr, kFormExStyle);
+    AdjustWindowRectEx(&frame, kFormStyle, built_.menuBar != nullptr, kFormExStyle);
     UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
     int left = 0;
     int top = 0;
-    if (design_.screenPlace && !IsWindowVisible(hwnd_)) {
+    if (Design().screenPlace && !IsWindowVisible(hwnd_)) {
         // The client area's top-left corner goes to the described place.
-        left = TwipsToPixels(design_.screenPlace->x, dpi) + frame.left;
-        top = TwipsToPixels(design_.screenPlace->y, dpi) + frame.top;
+        left = TwipsToPixels(Design().screenPlace->x, dpi) + frame.left;
+        top = TwipsToPixels(Design().screenPlace->y, dpi) + frame.top;
     } else {
         flags |= SWP_NOMOVE;
     }
@@ -79,16 +68,16 @@ void Win32Window::LayOut(int dpi) {
                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
     }
 
-    HFONT windowFont = fonts_.Font(design_.font, dpi);
-    for (const auto& control : controls_) {
+    HFONT windowFont = fonts_.Font(Design().font, dpi);
+    for (const auto& control : built_.controls) {
         const ControlDesign& design = control->Design();
         HFONT font = design.font.face.empty() ? windowFont : fonts_.Font(design.font, dpi);
         SendMessageA(control->Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        control->Place(ClientPlace(design_, design, dpi), dpi);
+        control->Place(Design().ClientPlace(design, dpi), dpi);
     }
-    if (tooltip_ != nullptr) {
-        SendMessageA(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont), FALSE);
-        SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, MulDiv(320, dpi, 96));
+    if (built_.tooltip != nullptr) {
+        SendMessageA(built_.tooltip, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont), FALSE);
+        SendMessageA(built_.tooltip, TTM_SETMAXTIPWIDTH, 0, MulDiv(320, dpi, 96));
     }
     InvalidateRect(hwnd_, nullptr, TRUE);
 }

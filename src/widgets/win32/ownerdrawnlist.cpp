@@ -1,6 +1,9 @@
 #include "ownerdrawnlist.h"
 
+#include <string_view>
 #include <utility>
+
+#include "widgets/typeahead.h"
 
 namespace kelvane::win32 {
 
@@ -132,7 +135,30 @@ LRESULT OwnerDrawnList::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             Forget();
             break;
     }
+    if (message == WM_CHAR && TypeAhead(wParam)) {
+        return 0;
+    }
     return Default(message, wParam, lParam);
+}
+
+bool OwnerDrawnList::TypeAhead(WPARAM typed) {
+    const char letter = static_cast<char>(typed);
+    const int row = TypeAheadRow(Count(), CurrentRow(), std::string_view(&letter, 1),
+                                 [this](int at) -> std::string_view { return Text(at); });
+    if (row < 0) {
+        return false;
+    }
+    const auto wRow = static_cast<WPARAM>(row);
+    if (selection_ == LBS_EXTENDEDSEL) {
+        SendMessageA(Hwnd(), LB_SETSEL, FALSE, -1);
+        SendMessageA(Hwnd(), LB_SETSEL, TRUE, row);
+        SendMessageA(Hwnd(), LB_SETANCHORINDEX, wRow, 0);
+        SendMessageA(Hwnd(), LB_SETCARETINDEX, wRow, FALSE);
+    } else {
+        SendMessageA(Hwnd(), LB_SETCURSEL, wRow, 0);
+    }
+    TypedAhead();
+    return true;
 }
 
 void OwnerDrawnList::InvalidateRow(int /*row*/) const {

@@ -13,6 +13,9 @@ namespace kelvane::win32 {
 // next handles any message (a paint, a click, a query). Rows may be indented and carry a small
 // picture or a check box.
 //
+// A typed character moves the caret, and the selection as the list's style moves it, by the rule
+// of TypeAheadRow.
+//
 // RowAt finds the row under a point from the top row and the row height, so it stays exact
 // past 65,535 rows, where the list box's own hit test (16-bit) does not.
 //
@@ -42,6 +45,8 @@ class OwnerDrawnList : public Control {
     // Called whenever a message that may change the list box's state reaches it: what was
     // kept of that state is stale.
     virtual void Forget() { current_ = kUnknown; }
+    // Called once a typed character has moved the caret.
+    virtual void TypedAhead() {}
     // Runs `change` with the list box's drawing held back, then has the list drawn at the next
     // paint.
     template <typename Change>
@@ -76,6 +81,8 @@ class OwnerDrawnList : public Control {
   private:
     // Tells the list box the rows appended and the current row set since it last heard.
     void Sync() const;
+    // Moves the caret for a typed character; false when no row starts with it.
+    bool TypeAhead(WPARAM typed);
     void PostSync() const;
 
     DWORD selection_;

@@ -21,7 +21,6 @@ class Win32DriveList : public Control, public DriveList {
 
     bool Make(HWND form, int id) override;
     void Place(const PixelRect& place, int dpi) override;
-    bool Raises(Event event) const override { return event == Event::Change; }
     bool WantsEnter() const override { return Dropped(); }
     bool WantsEscape() const override { return Dropped(); }
     void OnCommand(WORD code) override;

@@ -1,42 +1,19 @@
 #include "win32filelist.h"
 
 #include <algorithm>
-
-#include "widgets/folderreader.h"
-#include "widgets/naturalorder.h"
-#include "widgets/widgeterror.h"
+#include <utility>
 
 namespace kelvane::win32 {
 
 Win32FileList::Win32FileList(Win32Window& window, const ControlDesign& design)
     : OwnerDrawnList(window, design, LBS_EXTENDEDSEL) {}
 
-void Win32FileList::SetPath(const std::string& path) {
-    FolderContents contents = ReadFolder(path);  // raises WidgetError, leaving the list as it was
-    std::vector<std::string>& names = contents.files;
-    std::sort(names.begin(), names.end(),
-              [](const std::string& a, const std::string& b) { return NaturalLess(a, b); });
+void Win32FileList::ShowNames(std::vector<std::string> names) {
     base_.clear();
     ResetRows(std::move(names));
-    path_ = path;
-    copy_.Take(std::vector<char>(static_cast<std::size_t>(Count()), 0));
 }
 
-void Win32FileList::Check(int index) const {
-    if (index < 0 || index >= Count()) {
-        throw WidgetError("file list index " + std::to_string(index) + " out of range");
-    }
-}
-
-std::string Win32FileList::List(int index) const {
-    Check(index);
-    return Text(index);
-}
-
-void Win32FileList::TakeSnapshot() const {
-    if (copy_.Taken()) {
-        return;
-    }
+std::vector<char> Win32FileList::ReadSelection() const {
     const auto count = static_cast<int>(SendMessageA(Hwnd(), LB_GETSELCOUNT, 0, 0));
     std::vector<int> rows(static_cast<std::size_t>(count > 0 ? count : 0));
     if (!rows.empty()) {
@@ -48,35 +25,17 @@ void Win32FileList::TakeSnapshot() const {
             flags[static_cast<std::size_t>(row)] = 1;
         }
     }
-    copy_.Take(std::move(flags));
+    return flags;
 }
 
-bool Win32FileList::Selected(int index) const {
-    Check(index);
-    TakeSnapshot();
-    return copy_.Get(static_cast<std::size_t>(index));
-}
-
-void Win32FileList::SetSelected(int index, bool selected) {
-    Check(index);
-    TakeSnapshot();
-    if (copy_.Set(static_cast<std::size_t>(index), selected) && !flushPosted_) {
-        flushPosted_ = PostMessageA(Hwnd(), kFlushMessage, 0, 0) != FALSE;
-    }
-}
-
-void Win32FileList::Flush() {
-    if (!copy_.Written()) {
-        return;
-    }
-    copy_.Handed();
+void Win32FileList::WriteSelection(const std::vector<char>& flags) {
     flushing_ = true;
-    Quietly([this] {
+    Quietly([this, &flags] {
         // The user's anchor and caret stay where they are.
         const LRESULT anchor = SendMessageA(Hwnd(), LB_GETANCHORINDEX, 0, 0);
         const LRESULT caret = SendMessageA(Hwnd(), LB_GETCARETINDEX, 0, 0);
         SendMessageA(Hwnd(), LB_SETSEL, FALSE, -1);
-        SelectionCopy::ForEachRun(copy_.Flags(), [this](std::size_t first, std::size_t last) {
+        SelectionCopy::ForEachRun(flags, [this](std::size_t first, std::size_t last) {
             SendMessageA(Hwnd(), LB_SELITEMRANGEEX, first, static_cast<LPARAM>(last));
         });
         if (anchor >= 0) {
@@ -95,14 +54,14 @@ void Win32FileList::Forget() {
         return;
     }
     // Something may change the selection: our writes go first, then the copy is stale.
-    Flush();
-    copy_.Drop();
+    FlushSelection();
+    Copy().Drop();
 }
 
 void Win32FileList::TakeBase() {
-    copy_.Drop();
-    TakeSnapshot();
-    base_ = copy_.Flags();
+    Copy().Drop();
+    TakeCopy();
+    base_ = Copy().Flags();
 }
 
 void Win32FileList::ShiftClick(int row) {
@@ -117,8 +76,8 @@ void Win32FileList::ShiftClick(int row) {
         flags = base_;
     }
     std::fill(flags.begin() + std::min(anchor, row), flags.begin() + std::max(anchor, row) + 1, 1);
-    copy_.Write(std::move(flags));
-    Flush();
+    Copy().Write(std::move(flags));
+    FlushSelection();
     flushing_ = true;
     SendMessageA(Hwnd(), LB_SETCARETINDEX, static_cast<WPARAM>(row), FALSE);
     flushing_ = false;
@@ -129,8 +88,7 @@ void Win32FileList::ShiftClick(int row) {
 LRESULT Win32FileList::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case kFlushMessage:
-            flushPosted_ = false;
-            Flush();
+            FlushSelection();
             return 0;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK: {
@@ -182,7 +140,7 @@ LRESULT Win32FileList::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             if (wasDown) {
                 Raise(Event::MouseUp, event);
-                Flush();
+                FlushSelection();
             }
             return result;
         }

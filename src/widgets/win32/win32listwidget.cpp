@@ -7,16 +7,6 @@ namespace kelvane::win32 {
 Win32ListWidget::Win32ListWidget(Win32Window& window, const ControlDesign& design, Style style)
     : OwnerDrawnList(window, design, 0), style_(style) {}
 
-bool Win32ListWidget::Raises(Event event) const {
-    return event == Event::MouseDown || event == Event::MouseUp;
-}
-
-void Win32ListWidget::Check(int index) const {
-    if (index < 0 || index >= Count()) {
-        throw WidgetError("list index " + std::to_string(index) + " out of range");
-    }
-}
-
 std::string Win32ListWidget::List(int index) const {
     Check(index);
     return Text(index);

@@ -4,6 +4,7 @@
 
 #include "ownerdrawnlist.h"
 #include "widgets/listwidget.h"
+#include "widgets/widgeterror.h"
 
 namespace kelvane::win32 {
 
@@ -26,8 +27,6 @@ class Win32ListWidget : public OwnerDrawnList, public ListWidget {
 
     Win32ListWidget(Win32Window& window, const ControlDesign& design, Style style);
 
-    bool Raises(Event event) const override;
-
     int ListCount() const override { return Count(); }
     std::string List(int index) const override;
     void SetList(int index, const std::string& text) override;
@@ -45,7 +44,7 @@ class Win32ListWidget : public OwnerDrawnList, public ListWidget {
     int CheckMark(int row) const override;
 
   private:
-    void Check(int index) const;
+    void Check(int index) const { CheckIndex(index, Count(), "list"); }
     void Toggle(int row);
     bool OnCheckBox(int x, int y) const;
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "widgets/savedialog.h"
+#include "widgets/savedialogcore.h"
 #include "win32api.h"
 
 namespace kelvane::win32 {
@@ -11,18 +11,12 @@ namespace kelvane::win32 {
 // question of its own, wants the chosen folder to exist, and leaves the process's current
 // folder where it was (relative paths typed later still mean what they meant). After a cancel
 // FileName keeps its previous value.
-class Win32SaveDialog : public SaveDialog {
+class Win32SaveDialog : public SaveDialogCore {
   public:
     // `owner` is the window the dialog is modal to; null for none.
     explicit Win32SaveDialog(HWND owner = nullptr) : owner_(owner) {}
 
-    std::string Filter() const override { return filter_; }
-    void SetFilter(const std::string& filter) override { filter_ = filter; }
-    std::string DialogTitle() const override { return title_; }
-    void SetDialogTitle(const std::string& title) override { title_ = title; }
     void ShowSave() override;
-    std::string FileName() const override { return fileName_; }
-    void SetFileName(const std::string& fileName) override { fileName_ = fileName; }
 
     // "Text files|*.txt;*.sql|All|*.*" as the dialog takes it: each description and pattern
     // list ended by a zero byte, the whole by a second one. An odd last description is left out.
@@ -32,9 +26,6 @@ class Win32SaveDialog : public SaveDialog {
 
   private:
     HWND owner_;
-    std::string filter_;
-    std::string title_;
-    std::string fileName_;
 };
 
 }  // namespace kelvane::win32

@@ -18,7 +18,6 @@ class Win32TextBox : public Control, public TextBox {
     using Control::Control;
 
     bool Make(HWND form, int id) override;
-    bool Raises(Event event) const override { return event == Event::LostFocus; }
     void FocusByKeyboard() override;
 
     std::string Text() const override;

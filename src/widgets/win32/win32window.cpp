@@ -1,60 +1,48 @@
 #include "win32window.h"
 
 #include "control.h"
+#include "layout.h"
 #include "messageloop.h"
-#include "widgets/widgeterror.h"
-#include "win32drivelist.h"
-#include "win32filelist.h"
-#include "win32folderlist.h"
-#include "win32listwidget.h"
-#include "win32textbox.h"
-#include "windowbuilder.h"
 
 namespace kelvane::win32 {
 
-Win32Window::Win32Window(const FormDesign& design, HWND owner, int dpi) : design_(design) {
-    WindowBuilder(*this).Build(owner, dpi);
+Win32Window::Win32Window(const FormDesign& design, HWND owner, int dpi) : WindowCore(design) {
+    try {
+        built_ = WindowBuilder::Build(*this, owner, &Win32Window::Proc);
+    } catch (...) {
+        Destroy();
+        throw;
+    }
+    for (const auto& control : built_.controls) {
+        byName_[control->Name()] = control.get();
+        byHwnd_[control->Hwnd()] = control.get();
+        AddControl(control->Name(), *control);
+    }
+    for (const ControlDesign* control : Design().TabOrder()) {
+        tabOrder_.push_back(Find(control->name));
+    }
+    for (const ControlDesign& control : Design().controls) {
+        if (control.kind == ControlKind::TabControl) {
+            ShowPage(control.name, 0);
+        }
+    }
+    LayOut(dpi > 0 ? dpi : MonitorDpi(Design()));
 }
 
 Win32Window::~Win32Window() {
-    if (tooltip_ != nullptr) {
-        DestroyWindow(tooltip_);  // before the window that owns it, which would take it along
+    Destroy();
+}
+
+void Win32Window::Destroy() {
+    if (built_.tooltip != nullptr) {
+        DestroyWindow(built_.tooltip);  // before the window that owns it, which would take it along
     }
     if (hwnd_ != nullptr) {
         EnableOthers(true);
         SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
         DestroyWindow(hwnd_);  // its controls first, then the window; the menu bar with it
     }
-    controls_.clear();
-}
-
-template <typename Widget>
-Widget& Win32Window::Named(const std::string& name, const char* kind) const {
-    auto* widget = dynamic_cast<Widget*>(Find(name));
-    if (widget == nullptr) {
-        throw WidgetError("no " + std::string(kind) + " " + name);
-    }
-    return *widget;
-}
-
-TextBox& Win32Window::TextBoxNamed(const std::string& name) {
-    return Named<Win32TextBox>(name, "text box");
-}
-
-ListWidget& Win32Window::ListNamed(const std::string& name) {
-    return Named<Win32ListWidget>(name, "list");
-}
-
-DriveList& Win32Window::DriveListNamed(const std::string& name) {
-    return Named<Win32DriveList>(name, "drive list");
-}
-
-FolderList& Win32Window::FolderListNamed(const std::string& name) {
-    return Named<Win32FolderList>(name, "folder list");
-}
-
-FileList& Win32Window::FileListNamed(const std::string& name) {
-    return Named<Win32FileList>(name, "file list");
+    built_.controls.clear();
 }
 
 Control* Win32Window::Find(const std::string& name) const {
@@ -74,7 +62,7 @@ Control* Win32Window::ControlOf(HWND hwnd) const {
 }
 
 int Win32Window::MenuId(const std::string& name) const {
-    for (const auto& [id, item] : menuItems_) {
+    for (const auto& [id, item] : built_.menuItems) {
         if (item == name) {
             return id;
         }
@@ -89,27 +77,6 @@ Win32Window* Win32Window::FromHandle(HWND hwnd) {
         return nullptr;
     }
     return reinterpret_cast<Win32Window*>(GetWindowLongPtrA(root, GWLP_USERDATA));
-}
-
-void Win32Window::On(const std::string& control, Event event, Handler handler) {
-    const Control* target = Find(control);
-    const bool isMenuItem = event == Event::Click && MenuId(control) != 0;
-    if (!isMenuItem && (target == nullptr || !target->Raises(event))) {
-        throw WidgetError("no such event of " + control);
-    }
-    handlers_[{control, event}] = std::move(handler);
-}
-
-void Win32Window::OnUnload(std::function<void()> handler) {
-    unloadHandlers_.push_back(std::move(handler));
-}
-
-void Win32Window::Raise(const std::string& control, Event event, const MouseEvent& mouse) {
-    const auto found = handlers_.find({control, event});
-    if (found != handlers_.end()) {
-        const Handler handler = found->second;  // a copy: the handler may rewire the window
-        handler(mouse);
-    }
 }
 
 void Win32Window::QueueLostFocus(Control& box) {
@@ -162,8 +129,8 @@ void Win32Window::EnableOthers(bool enable) {
         GetCurrentThreadId(),
         [](HWND other, LPARAM self) -> BOOL {
             auto* window = reinterpret_cast<Win32Window*>(self);
-            if (other != window->hwnd_ && other != window->tooltip_ && IsWindowVisible(other) &&
-                IsWindowEnabled(other)) {
+            if (other != window->hwnd_ && other != window->built_.tooltip &&
+                IsWindowVisible(other) && IsWindowEnabled(other)) {
                 EnableWindow(other, FALSE);
                 window->disabled_.push_back(other);
             }
@@ -193,10 +160,7 @@ void Win32Window::Unload() {
     // The other windows take input again before this one goes, so one of them is activated.
     EnableOthers(true);
     ShowWindow(hwnd_, SW_HIDE);
-    const auto handlers = unloadHandlers_;
-    for (const auto& handler : handlers) {
-        handler();
-    }
+    RaiseUnload();
 }
 
 std::uintptr_t Win32Window::NativeHandle() const {
@@ -211,38 +175,18 @@ void Win32Window::SetCaption(const std::string& caption) {
     SetWindowTextA(hwnd_, caption.c_str());
 }
 
-HWND Win32Window::Label(const std::string& name) const {
-    const Control* control = Find(name);
-    if (control == nullptr || control->Design().kind != ControlKind::Label) {
-        throw WidgetError("no label " + name);
-    }
-    return control->Hwnd();
+std::string Win32Window::LabelText(const ControlDesign& label) const {
+    return WindowText(Find(label.name)->Hwnd());
 }
 
-std::string Win32Window::LabelCaption(const std::string& label) const {
-    return WindowText(Label(label));
-}
-
-void Win32Window::SetLabelCaption(const std::string& label, const std::string& caption) {
-    SetWindowTextA(Label(label), caption.c_str());
+void Win32Window::SetLabelText(const ControlDesign& label, const std::string& caption) {
+    SetWindowTextA(Find(label.name)->Hwnd(), caption.c_str());
 }
 
 void Win32Window::ShowPage(const std::string& tabControl, int page) {
-    for (const auto& control : controls_) {
-        // The page a control is on: that of the first container in its chain that is this tab
-        // control.
-        const ControlDesign* step = &control->Design();
-        bool onTabs = false;
-        int onPage = 0;
-        while (step != nullptr && !step->container.empty()) {
-            if (step->container == tabControl) {
-                onTabs = true;
-                onPage = step->page;
-                break;
-            }
-            step = design_.Find(step->container);
-        }
-        if (onTabs) {
+    for (const auto& control : built_.controls) {
+        const int onPage = Design().PageOn(control->Design(), tabControl);
+        if (onPage >= 0) {
             ShowWindow(control->Hwnd(), onPage == page ? SW_SHOWNA : SW_HIDE);
         }
     }
@@ -292,7 +236,7 @@ LRESULT Win32Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             FlushLostFocus();
             return 0;
         case DM_GETDEFID: {
-            const Control* button = Find(design_.defaultButton);
+            const Control* button = Find(Design().defaultButton);
             return button == nullptr ? 0 : MAKELRESULT(GetDlgCtrlID(button->Hwnd()), DC_HASDEFID);
         }
         case WM_ACTIVATE:
@@ -312,7 +256,7 @@ LRESULT Win32Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_CLOSE:
             // Nothing is asked and nothing is saved.
-            if (Control* cancel = Find(design_.cancelButton)) {
+            if (Control* cancel = Find(Design().cancelButton)) {
                 Click(*cancel);
             } else {
                 Unload();
@@ -327,8 +271,8 @@ LRESULT Win32Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void Win32Window::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (lParam == 0) {
         // A menu item (accelerators we have none).
-        const auto item = menuItems_.find(LOWORD(wParam));
-        if (HIWORD(wParam) == 0 && item != menuItems_.end()) {
+        const auto item = built_.menuItems.find(LOWORD(wParam));
+        if (HIWORD(wParam) == 0 && item != built_.menuItems.end()) {
             Raise(item->second, Event::Click);
         }
         return;

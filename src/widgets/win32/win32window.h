@@ -1,16 +1,13 @@
 #pragma once
 
-#include <functional>
 #include <map>
-#include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "fontcache.h"
-#include "widgets/formdesign.h"
-#include "widgets/window.h"
+#include "widgets/windowcore.h"
 #include "win32api.h"
+#include "windowbuilder.h"
 
 namespace kelvane::win32 {
 
@@ -29,44 +26,29 @@ class Control;
 //
 // The window is owned by the toolkit's hidden window, so it has no taskbar button. The close box
 // clicks the cancel button where there is one, else unloads the window.
-class Win32Window : public Window {
+class Win32Window : public WindowCore {
   public:
     // `owner` is the toolkit's hidden window; `dpi` 0 for the DPI of the monitor the window
-    // opens on.
+    // opens on. Raises WidgetError when the window can't be built.
     Win32Window(const FormDesign& design, HWND owner, int dpi);
     ~Win32Window() override;
     Win32Window(const Win32Window&) = delete;
     Win32Window& operator=(const Win32Window&) = delete;
 
-    // Window
-    TextBox& TextBoxNamed(const std::string& name) override;
-    ListWidget& ListNamed(const std::string& name) override;
-    DriveList& DriveListNamed(const std::string& name) override;
-    FolderList& FolderListNamed(const std::string& name) override;
-    FileList& FileListNamed(const std::string& name) override;
-    void On(const std::string& control, Event event, Handler handler) override;
-    void OnUnload(std::function<void()> handler) override;
-    void Show() override;
-
-    // Form
     std::string Caption() const override;
     void SetCaption(const std::string& caption) override;
-    std::string LabelCaption(const std::string& label) const override;
-    void SetLabelCaption(const std::string& label, const std::string& caption) override;
+    void Show() override;
     void ShowModal() override;
     void Unload() override;
     std::uintptr_t NativeHandle() const override;
 
     HWND Hwnd() const { return hwnd_; }
-    const FormDesign& Design() const { return design_; }
     int Dpi() const { return dpi_; }
-    // Whether the window and every one of its controls were made.
-    bool Complete() const { return complete_; }
     bool Unloaded() const { return unloaded_; }
     // The control of that name, or the one a native window belongs to; nullptr for none.
     Control* Find(const std::string& name) const;
     Control* ControlOf(HWND hwnd) const;
-    HMENU MenuBar() const { return menuBar_; }
+    HMENU MenuBar() const { return built_.menuBar; }
     // The native id of a menu item; 0 for none.
     int MenuId(const std::string& name) const;
     // The controls that take the focus, in Tab order.
@@ -76,8 +58,6 @@ class Win32Window : public Window {
     // The window of ours that a native window belongs to; nullptr for none.
     static Win32Window* FromHandle(HWND hwnd);
 
-    // Runs the program's handler of a control's event, if it has one.
-    void Raise(const std::string& control, Event event, const MouseEvent& mouse = {});
     // A text box lost the focus to another control of this window: its LostFocus runs at the
     // next turn of the loop, or earlier when a button is about to be clicked.
     void QueueLostFocus(Control& box);
@@ -95,41 +75,33 @@ class Win32Window : public Window {
     // Lays the window out afresh at `dpi`.
     void LayOut(int dpi);
 
-  private:
-    friend class WindowBuilder;
+  protected:
+    std::string LabelText(const ControlDesign& label) const override;
+    void SetLabelText(const ControlDesign& label, const std::string& caption) override;
 
+  private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(WPARAM wParam, LPARAM lParam);
     LRESULT OnControlColor(HDC dc, HWND control);
-    template <typename Widget>
-    Widget& Named(const std::string& name, const char* kind) const;
     void MoveFocus(bool backwards);
     void FocusFirst();
     Control* ButtonWithAccessKey(char letter) const;
-    // The native window of a label; WidgetError for a name that is none.
-    HWND Label(const std::string& name) const;
     void EnableOthers(bool enable);
+    void Destroy();
 
-    FormDesign design_;
-    HWND hwnd_ = nullptr;
-    HWND tooltip_ = nullptr;
-    HMENU menuBar_ = nullptr;
+    HWND hwnd_ = nullptr;  // set by Proc as the window is made
+    BuiltWindow built_;
     int dpi_ = 96;
-    bool complete_ = false;
     bool unloaded_ = false;
     bool modal_ = false;
     HWND savedFocus_ = nullptr;
     Control* pendingLostFocus_ = nullptr;
     std::vector<HWND> disabled_;
     FontCache fonts_;
-    std::vector<std::unique_ptr<Control>> controls_;
     std::map<std::string, Control*> byName_;
     std::map<HWND, Control*> byHwnd_;
     std::vector<Control*> tabOrder_;
-    std::map<int, std::string> menuItems_;
-    std::map<std::pair<std::string, Event>, Handler> handlers_;
-    std::vector<std::function<void()>> unloadHandlers_;
 };
 
 }  // namespace kelvane::win32

@@ -70,7 +70,7 @@ void Win32Window::MoveFocus(bool backwards) {
 
 Control* Win32Window::ButtonWithAccessKey(char letter) const {
     const char wanted = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
-    for (const auto& control : controls_) {
+    for (const auto& control : built_.controls) {
         if (control->Design().kind == ControlKind::Button && Reachable(*control) &&
             AccessLetter(control->Design().Caption()) == wanted) {
             return control.get();
@@ -101,7 +101,7 @@ bool Win32Window::PreTranslate(const MSG& message) {
                 if (focused != nullptr && focused->WantsEnter()) {
                     return false;
                 }
-                if (Control* button = Find(design_.defaultButton)) {
+                if (Control* button = Find(Design().defaultButton)) {
                     Click(*button);
                     return true;
                 }
@@ -110,7 +110,7 @@ bool Win32Window::PreTranslate(const MSG& message) {
                 if (focused != nullptr && focused->WantsEscape()) {
                     return false;
                 }
-                if (Control* button = Find(design_.cancelButton)) {
+                if (Control* button = Find(Design().cancelButton)) {
                     Click(*button);
                     return true;
                 }

@@ -6,6 +6,7 @@
 #include "layout.h"
 #include "pictures.h"
 #include "plaincontrols.h"
+#include "widgets/widgeterror.h"
 #include "win32drivelist.h"
 #include "win32filelist.h"
 #include "win32folderlist.h"
@@ -53,20 +54,6 @@ std::unique_ptr<Control> MakeControl(Win32Window& window, const ControlDesign& d
     return nullptr;
 }
 
-// How deep a control sits in containers: 0 on the client area.
-int Depth(const FormDesign& form, const ControlDesign& control) {
-    int depth = 0;
-    for (const ControlDesign* step = &control; step != nullptr && !step->container.empty();
-         step = form.Find(step->container)) {
-        ++depth;
-    }
-    return depth;
-}
-
-bool IsContainer(const ControlDesign& control) {
-    return control.kind == ControlKind::TabControl || control.kind == ControlKind::Frame;
-}
-
 void RegisterFormClass(WNDPROC proc) {
     static bool registered = false;
     if (registered) {
@@ -85,55 +72,20 @@ void RegisterFormClass(WNDPROC proc) {
     registered = RegisterClassExA(&form) != 0;
 }
 
-}  // namespace
-
-void WindowBuilder::Build(HWND owner, int dpi) {
-    Win32Window& w = window_;
-    RegisterFormClass(&Win32Window::Proc);
-    w.menuBar_ = Menus();
-    if (dpi <= 0) {
-        dpi = MonitorDpi(w.design_);
-    }
-    CreateWindowExA(kFormExStyle, kFormClass, w.design_.caption.c_str(), kFormStyle, CW_USEDEFAULT,
-                    CW_USEDEFAULT, 0, 0, owner, w.menuBar_, GetModuleHandleA(nullptr), &w);
-    if (w.hwnd_ == nullptr) {
-        if (w.menuBar_ != nullptr) {
-            DestroyMenu(w.menuBar_);
-        }
-        return;
-    }
-    const bool controls = MakeControls();
-    for (const ControlDesign* control : w.design_.TabOrder()) {
-        if (Control* made = w.Find(control->name)) {
-            w.tabOrder_.push_back(made);
-        }
-    }
-    Stack();
-    AddTooltips();
-    for (const ControlDesign& control : w.design_.controls) {
-        if (control.kind == ControlKind::TabControl) {
-            w.ShowPage(control.name, 0);
-        }
-    }
-    w.LayOut(dpi);
-    w.complete_ = controls;
-}
-
-HMENU WindowBuilder::Menus() {
-    Win32Window& w = window_;
-    if (w.design_.menus.empty()) {
+HMENU Menus(const FormDesign& form, std::map<int, std::string>& items) {
+    if (form.menus.empty()) {
         return nullptr;
     }
     HMENU bar = CreateMenu();
     int id = kFirstMenuId;
-    for (const MenuDesign& menu : w.design_.menus) {
+    for (const MenuDesign& menu : form.menus) {
         HMENU popup = CreatePopupMenu();
         for (const MenuDesign& item : menu.items) {
-            if (item.caption == "-") {
+            if (item.IsSeparator()) {
                 AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
                 continue;
             }
-            w.menuItems_[id] = item.name;
+            items[id] = item.name;
             AppendMenuA(popup, MF_STRING, static_cast<UINT_PTR>(id++), item.caption.c_str());
         }
         AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), menu.caption.c_str());
@@ -141,35 +93,29 @@ HMENU WindowBuilder::Menus() {
     return bar;
 }
 
-bool WindowBuilder::MakeControls() {
-    Win32Window& w = window_;
-    bool all = true;
+std::vector<std::unique_ptr<Control>> MakeControls(Win32Window& window, HWND form) {
+    std::vector<std::unique_ptr<Control>> controls;
     int id = kFirstControlId;
-    for (const ControlDesign& design : w.design_.controls) {
-        std::unique_ptr<Control> control = MakeControl(w, design);
-        if (control == nullptr || !control->Make(w.hwnd_, id++)) {
-            all = false;
-            continue;
+    for (const ControlDesign& design : window.Design().controls) {
+        std::unique_ptr<Control> control = MakeControl(window, design);
+        if (control == nullptr || !control->Make(form, id++)) {
+            throw WidgetError("can't make control " + design.name);
         }
-        w.byName_[design.name] = control.get();
-        w.byHwnd_[control->Hwnd()] = control.get();
-        w.controls_.push_back(std::move(control));
+        controls.push_back(std::move(control));
     }
-    return all;
+    return controls;
 }
 
-void WindowBuilder::Stack() {
+void Stack(const FormDesign& form, const std::vector<std::unique_ptr<Control>>& controls) {
     // Top to bottom: the controls in the described order, then the containers, the innermost
     // first, so that a container never covers what it holds.
-    Win32Window& w = window_;
     std::vector<Control*> order;
-    for (const auto& control : w.controls_) {
+    for (const auto& control : controls) {
         order.push_back(control.get());
     }
-    const FormDesign& form = w.design_;
     std::stable_sort(order.begin(), order.end(), [&form](const Control* a, const Control* b) {
-        const int rankA = IsContainer(a->Design()) ? 1000 - Depth(form, a->Design()) : 0;
-        const int rankB = IsContainer(b->Design()) ? 1000 - Depth(form, b->Design()) : 0;
+        const int rankA = IsContainer(a->Design()) ? 1000 - form.Depth(a->Design()) : 0;
+        const int rankB = IsContainer(b->Design()) ? 1000 - form.Depth(b->Design()) : 0;
         return rankA < rankB;
     });
     HWND above = HWND_TOP;
@@ -179,16 +125,15 @@ void WindowBuilder::Stack() {
     }
 }
 
-void WindowBuilder::AddTooltips() {
-    Win32Window& w = window_;
-    w.tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
-                                 WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, w.hwnd_, nullptr,
-                                 GetModuleHandleA(nullptr), nullptr);
-    if (w.tooltip_ == nullptr) {
-        return;
+HWND AddTooltips(HWND form, const std::vector<std::unique_ptr<Control>>& controls) {
+    HWND tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                                   WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form, nullptr,
+                                   GetModuleHandleA(nullptr), nullptr);
+    if (tooltip == nullptr) {
+        return nullptr;
     }
-    for (const auto& control : w.controls_) {
+    for (const auto& control : controls) {
         const std::string& tip = control->Design().tooltip;
         if (tip.empty()) {
             continue;
@@ -196,11 +141,34 @@ void WindowBuilder::AddTooltips() {
         TTTOOLINFOA tool{};
         tool.cbSize = TTTOOLINFOA_V2_SIZE;
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = w.hwnd_;
+        tool.hwnd = form;
         tool.uId = reinterpret_cast<UINT_PTR>(control->Hwnd());
         tool.lpszText = const_cast<char*>(tip.c_str());
-        SendMessageA(w.tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     }
+    return tooltip;
+}
+
+}  // namespace
+
+BuiltWindow WindowBuilder::Build(Win32Window& window, HWND owner, WNDPROC proc) {
+    const FormDesign& form = window.Design();
+    RegisterFormClass(proc);
+    BuiltWindow built;
+    built.menuBar = Menus(form, built.menuItems);
+    HWND hwnd = CreateWindowExA(kFormExStyle, kFormClass, form.caption.c_str(), kFormStyle,
+                                CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, owner, built.menuBar,
+                                GetModuleHandleA(nullptr), &window);
+    if (hwnd == nullptr) {
+        if (built.menuBar != nullptr) {
+            DestroyMenu(built.menuBar);
+        }
+        throw WidgetError("can't make window " + form.name);
+    }
+    built.controls = MakeControls(window, hwnd);
+    Stack(form, built.controls);
+    built.tooltip = AddTooltips(hwnd, built.controls);
+    return built;
 }
 
 }  // namespace kelvane::win32

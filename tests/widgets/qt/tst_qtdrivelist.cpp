@@ -12,6 +12,7 @@
 
 #include "qttestapp.h"
 #include "tempfolder.h"
+#include "widgets/folderpath.h"
 #include "widgets/qt/qtfolderlist.h"
 #include "widgets/widgeterror.h"
 
@@ -79,7 +80,7 @@ TEST(QtDriveListTest, PickingTheChosenDriveAgainOpensIt) {
     PickShownDrive(*drives);
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(drives->Drive(), drive);
-    EXPECT_EQ(folders->Path(), QtFolderList::NormalPath(drive));
+    EXPECT_EQ(folders->Path(), NormalFolder(drive));
 
     PickShownDrive(*drives);  // and again: every pick opens the drive afresh
     EXPECT_EQ(changes, 2);

@@ -12,20 +12,11 @@
 
 #include "qttestapp.h"
 #include "tempfolder.h"
-#include "widgets/widgeterror.h"
 
 namespace kelvane::qt {
 namespace {
 
 using test::TempFolder;
-
-std::vector<std::string> Names(const QtFileList& list) {
-    std::vector<std::string> names;
-    for (int i = 0; i < list.ListCount(); ++i) {
-        names.push_back(list.List(i));
-    }
-    return names;
-}
 
 // What Qt itself shows as selected, row by row.
 std::vector<bool> QtSelection(const QtFileList& list) {
@@ -34,19 +25,6 @@ std::vector<bool> QtSelection(const QtFileList& list) {
         rows.push_back(list.selectionModel()->isSelected(list.model()->index(i, 0)));
     }
     return rows;
-}
-
-TEST(QtFileListTest, ListsFilesInNaturalOrderWithoutHiddenOnesOrFolders) {
-    TempFolder folder;
-    for (const char* name : {"part10.txt", "part2.txt", "Part1.txt", ".hidden", "b.sql"}) {
-        folder.Write(name, "x");
-    }
-    folder.MakeFolder("sub");
-    QtFileList list;
-    list.SetPath(folder.Text());
-    EXPECT_EQ(list.Path(), folder.Text());
-    EXPECT_EQ(Names(list),
-              (std::vector<std::string>{"b.sql", "Part1.txt", "part2.txt", "part10.txt"}));
 }
 
 TEST(QtFileListTest, NamesThatAreNotTextKeepTheirExactBytes) {
@@ -59,21 +37,6 @@ TEST(QtFileListTest, NamesThatAreNotTextKeepTheirExactBytes) {
     EXPECT_EQ(list.List(0), raw);
     EXPECT_TRUE(std::filesystem::exists(folder.Path() / raw));
     EXPECT_TRUE(list.model()->index(0, 0).data().toString().contains(QChar(0xFFFD)));
-}
-
-TEST(QtFileListTest, AFolderThatCanNotBeListedLeavesTheListAsItWas) {
-    TempFolder folder;
-    folder.Write("a.txt", "x");
-    QtFileList list;
-    list.SetPath(folder.Text());
-    list.SetSelected(0, true);
-    list.FlushSelection();
-    EXPECT_THROW(list.SetPath(folder.At("missing")), WidgetError);
-    EXPECT_EQ(list.Path(), folder.Text());
-    EXPECT_EQ(Names(list), std::vector<std::string>{"a.txt"});
-    EXPECT_TRUE(list.Selected(0));
-    EXPECT_THROW(list.List(1), WidgetError);
-    EXPECT_THROW(list.SetSelected(-1, true), WidgetError);
 }
 
 class FileSelectionTest : public ::testing::Test {

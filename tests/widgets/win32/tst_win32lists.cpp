@@ -18,10 +18,7 @@ namespace {
 
 class ListsTest : public testing::Test {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(form_.Complete());
-        form_.Show();
-    }
+    void SetUp() override { form_.Show(); }
 
     // Posts a mouse message to a list at the middle of a row (its top row counting as 0).
     void Mouse(const std::string& list, UINT message, int visibleRow, WPARAM keys = 0, int x = 30) {
@@ -281,7 +278,6 @@ TEST_F(ListsTest, OpeningAFolderRaisesChangeAndAClickOnlyMovesTheHighlight) {
     int changes = 0;
     form_.On("myFolders", Event::Change, [&](const MouseEvent&) { ++changes; });
     folders.SetPath(root.Text());
-    folders.SetPath(root.Text());  // the open folder again: shown afresh, no change
     ASSERT_EQ(folders.ListCount(), 2);
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(folders.ListIndex(), -1);
@@ -298,6 +294,36 @@ TEST_F(ListsTest, OpeningAFolderRaisesChangeAndAClickOnlyMovesTheHighlight) {
     EXPECT_EQ(folders.Path(), root.At("beta"));
     EXPECT_EQ(folders.ListIndex(), -1);
     EXPECT_EQ(folders.List(-2), root.Text());
+}
+
+TEST_F(ListsTest, ALetterMovesTheCaretToTheNextRowStartingWithIt) {
+    kelvane::test::TempFolder folder;
+    for (const char* name : {"a.txt", "Report.Txt", "b.txt", "r2.txt", "tmp"}) {
+        folder.Write(name, "x");
+    }
+    folder.MakeFolder("tmp.d");
+    files_.SetPath(folder.Text());
+    FolderList& folders = form_.FolderListNamed("myFolders");
+    folders.SetPath(folder.Text());
+    const auto type = [this](const char* list, char letter) {
+        PostMessageA(form_.Find(list)->Hwnd(), WM_CHAR, static_cast<WPARAM>(letter), 1);
+        PumpPending();
+    };
+    Mouse("fileList", WM_LBUTTONDOWN, 0, MK_LBUTTON);
+    Mouse("fileList", WM_LBUTTONUP, 0);
+    type("fileList", 'r');
+    type("fileList", 'R');
+    std::vector<bool> selected;
+    for (int i = 0; i < files_.ListCount(); ++i) {
+        selected.push_back(files_.Selected(i));
+    }
+    EXPECT_EQ(selected, (std::vector<bool>{false, false, false, true, false}));  // Report.Txt
+    Mouse("fileList", WM_LBUTTONDOWN, 4, MK_LBUTTON | MK_SHIFT);                 // from there on
+    Mouse("fileList", WM_LBUTTONUP, 4, MK_SHIFT);
+    EXPECT_TRUE(files_.Selected(3) && files_.Selected(4) && !files_.Selected(1));
+    type("myFolders", 't');
+    EXPECT_EQ(folders.ListIndex(), 0);
+    EXPECT_EQ(folders.Path(), folder.Text());
 }
 
 TEST_F(ListsTest, EveryPickOfADriveRaisesChangeButTheProgramsChoiceAndTheWheelDoNot) {

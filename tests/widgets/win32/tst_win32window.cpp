@@ -9,6 +9,7 @@
 #include "app/frmaboutdesign.h"
 #include "app/frmmaindesign.h"
 #include "boxdriver.h"
+#include "widgets/widgeterror.h"
 #include "widgets/win32/control.h"
 #include "widgets/win32/messageloop.h"
 #include "widgets/win32/plaincontrols.h"
@@ -76,7 +77,6 @@ class WindowGeometryTest : public testing::TestWithParam<const FormDesign*> {};
 TEST_P(WindowGeometryTest, PutsEveryControlAtItsDescribedPixelsAt96Dpi) {
     const FormDesign& design = *GetParam();
     Built built(design);
-    ASSERT_TRUE(built.form().Complete());
     RECT client{};
     GetClientRect(built.form().Hwnd(), &client);
     EXPECT_EQ(client.right, TwipsToPixels(design.width, 96));
@@ -100,9 +100,36 @@ TEST_P(WindowGeometryTest, PutsEveryControlAtItsDescribedPixelsAt96Dpi) {
 INSTANTIATE_TEST_SUITE_P(BothWindows, WindowGeometryTest,
                          testing::Values(&frmMainDesign(), &frmAboutDesign()));
 
+TEST(WindowTest, ABuildThatCanNotBeMadeFailsWithWidgetError) {
+    FormDesign undescribed = frmAboutDesign();
+    undescribed.controls[0].container = "Frame1";  // no such container
+    const struct {
+        const char* what;
+        const FormDesign* design;
+        HWND owner;
+    } cases[] = {
+        {"a description no toolkit can build", &undescribed, nullptr},
+        {"a window the system refuses to make", &frmAboutDesign(), reinterpret_cast<HWND>(0x4321)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_THROW(Win32Window(*c.design, c.owner, 96), WidgetError);
+    }
+    EXPECT_NO_THROW(Win32Window(frmAboutDesign(), nullptr, 96));
+}
+
+TEST(WindowTest, RefusesAHandlerForAnEventItsControlNeverRaises) {
+    Built built(frmMainDesign());
+    const auto wire = [&built](const char* control, Event event) {
+        built.form().On(control, event, [](const MouseEvent&) {});
+    };
+    EXPECT_THROW(wire("Label1", Event::Click), WidgetError);
+    EXPECT_THROW(wire("lstFileSelect", Event::Change), WidgetError);
+    EXPECT_NO_THROW(wire("myFolders", Event::Change));
+}
+
 TEST(WindowTest, HasAFixedBorderWithACloseBoxAndNoTaskbarButton) {
     Built built(frmMainDesign());
-    ASSERT_TRUE(built.form().Complete());
     const LONG style = GetWindowLongA(built.form().Hwnd(), GWL_STYLE);
     EXPECT_NE(style & WS_SYSMENU, 0);
     EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
@@ -119,7 +146,6 @@ class TabOrderTest : public testing::TestWithParam<TabCase> {};
 
 TEST_P(TabOrderTest, TabVisitsTheShownControlsInTheDescribedOrder) {
     Built built(frmMainDesign());
-    ASSERT_TRUE(built.form().Complete());
     built.form().Show();
     dynamic_cast<TabControl*>(built.form().Find("SSTab1"))->SetCurrentPage(GetParam().page);
     SetFocus(built.Hwnd("cmdClose"));
@@ -145,7 +171,6 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(TabOrderTest, StartsOnTheFirstControlOfTheTabOrder) {
     for (const FormDesign* design : {&frmMainDesign(), &frmAboutDesign()}) {
         Built built(*design);
-        ASSERT_TRUE(built.form().Complete());
         built.form().Show();
         EXPECT_EQ(built.Focused(), design->TabOrder().front()->name);
     }
@@ -164,7 +189,6 @@ class KeyRoutingTest : public testing::TestWithParam<KeyCase> {};
 
 TEST_P(KeyRoutingTest, SendsTheKeyToTheRightButton) {
     Built built(*GetParam().design);
-    ASSERT_TRUE(built.form().Complete());
     built.form().Show();
     SetFocus(built.Hwnd(GetParam().focus));
     ASSERT_EQ(built.Focused(), GetParam().focus);
@@ -199,7 +223,6 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CloseBoxTest, ClicksTheCancelButtonOrElseUnloads) {
     Built about(frmAboutDesign());
     Built main(frmMainDesign());
-    ASSERT_TRUE(about.form().Complete() && main.form().Complete());
     PostMessageA(about.form().Hwnd(), WM_CLOSE, 0, 0);
     PostMessageA(main.form().Hwnd(), WM_CLOSE, 0, 0);
     PumpUntil([&] { return main.unloads == 1; });

@@ -1,0 +1,172 @@
+// The rows of a directory list and its contract over them, as every toolkit's folder list draws
+// them: here with a list that only remembers what it was told to draw.
+#include "widgets/folderrows.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "tempfolder.h"
+#include "widgets/folderpath.h"
+#include "widgets/widgeterror.h"
+
+namespace kelvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+class DrawnRows : public FolderRows {
+  public:
+    int shows = 0;
+    int changes = 0;
+    int highlighted = -1;
+
+  protected:
+    void ShowRows() override { ++shows; }
+    int HighlightedRow() const override { return highlighted; }
+    void Highlight(int row) override { highlighted = row; }
+    void RaiseChange() override { ++changes; }
+};
+
+class FolderRowsTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        top = folder.MakeFolder("top");
+        open = In(top, "open");
+        fs::create_directories(In(open, "sub10"));
+        fs::create_directories(In(open, "sub2"));
+        std::ofstream(In(open, "file.txt")) << "x";
+    }
+    std::string In(const std::string& parent, const char* name) {
+        return (fs::path(parent) / name).string();
+    }
+
+    test::TempFolder folder;
+    std::string top;
+    std::string open;
+    DrawnRows rows;
+};
+
+TEST_F(FolderRowsTest, NumbersTheOpenFolderItsAncestorsAndItsSubfolders) {
+    rows.SetPath(open);
+    EXPECT_EQ(rows.changes, 1);
+    EXPECT_EQ(rows.Path(), open);
+    EXPECT_EQ(rows.ListIndex(), -1);
+    EXPECT_EQ(rows.List(-1), open);
+    EXPECT_EQ(rows.List(-2), top);
+    EXPECT_EQ(rows.List(-3), folder.Text());
+    ASSERT_EQ(rows.ListCount(), 2);  // the file is not shown
+    EXPECT_EQ(rows.List(0), In(open, "sub2"));
+    EXPECT_EQ(rows.List(1), In(open, "sub10"));
+
+    // The top folder is the first row, as entry -(ancestors + 1).
+    const int ancestors = rows.RowCount() - rows.ListCount() - 1;
+    EXPECT_EQ(rows.List(-ancestors - 1), fs::path(open).root_path().string());
+    EXPECT_THROW(rows.List(-ancestors - 2), WidgetError);
+    EXPECT_THROW(rows.List(2), WidgetError);
+    EXPECT_THROW(rows.SetListIndex(2), WidgetError);
+
+    // Rows as drawn: the top folder by its full path, each other by its name, one step deeper.
+    struct Row {
+        std::string name;
+        int depth;
+        bool open;
+        bool operator==(const Row&) const = default;
+    };
+    std::vector<Row> drawn;
+    for (int row = rows.RowCount() - 4; row < rows.RowCount(); ++row) {
+        drawn.push_back({rows.RowName(row), rows.RowDepth(row), rows.RowOpen(row)});
+    }
+    EXPECT_EQ(drawn, (std::vector<Row>{{"top", ancestors - 1, true},
+                                       {"open", ancestors, true},
+                                       {"sub2", ancestors + 1, false},
+                                       {"sub10", ancestors + 1, false}}));
+    EXPECT_EQ(rows.RowName(0), rows.List(-ancestors - 1));
+    EXPECT_EQ(rows.RowDepth(0), 0);
+}
+
+TEST_F(FolderRowsTest, OpensAFolderByItsNormalPath) {
+    const std::string separator(1, fs::path::preferred_separator);
+    const std::string root = fs::path(open).root_path().string();
+    const struct {
+        std::string given;
+        std::string opened;
+    } cases[] = {
+        {In(In(open, "sub2"), "..") + separator, open},
+        {open + separator, open},
+        {In(open, "."), open},
+        {root, root},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.given);
+        rows.SetPath(c.given);
+        EXPECT_EQ(rows.Path(), c.opened);
+        EXPECT_EQ(rows.List(-1), c.opened);
+        EXPECT_EQ(rows.ListIndex(), -1);
+        EXPECT_EQ(NormalFolder(c.given), c.opened);
+    }
+    const fs::path current = fs::current_path();
+    fs::current_path(top);
+    rows.SetPath("open");
+    fs::current_path(current);
+    EXPECT_EQ(rows.Path(), open) << "a relative path is taken from the current folder";
+}
+
+TEST_F(FolderRowsTest, AFolderThatCanNotBeReadChangesNothing) {
+    rows.SetPath(open);
+    rows.SetListIndex(1);
+    for (const std::string& bad : {folder.At("missing"), In(open, "file.txt"), std::string()}) {
+        SCOPED_TRACE(bad);
+        EXPECT_THROW(rows.SetPath(bad), WidgetError);
+        EXPECT_EQ(rows.Path(), open);
+        EXPECT_EQ(rows.ListCount(), 2);
+        EXPECT_EQ(rows.ListIndex(), 1);
+        EXPECT_EQ(rows.changes, 1);
+        EXPECT_EQ(rows.shows, 1);
+    }
+}
+
+TEST_F(FolderRowsTest, OnlyOpeningAnotherFolderIsAChange) {
+    const int firstSubfolder = [this] {
+        rows.SetPath(open);
+        return rows.RowCount() - rows.ListCount();
+    }();
+    fs::remove(In(open, "sub10"));  // while the list still shows it
+    const struct {
+        const char* what;
+        std::function<void()> action;
+        std::string path;
+        int changes;
+        int shows;
+    } steps[] = {
+        {"a click only moves the highlight", [&] { rows.SetListIndex(0); }, open, 1, 1},
+        {"a subfolder that went away stays closed", [&] { rows.OpenRow(firstSubfolder + 1); }, open,
+         1, 1},
+        {"a row that is none", [&] { rows.OpenRow(100); }, open, 1, 1},
+        {"the open folder again is shown afresh",
+         [&] {
+             fs::create_directory(In(open, "sub3"));
+             rows.OpenRow(firstSubfolder - 1);
+         },
+         open, 1, 2},
+        {"sub3 opens", [&] { rows.OpenRow(firstSubfolder + 1); }, In(open, "sub3"), 2, 3},
+        {"its parent opens", [&] { rows.OpenRow(firstSubfolder - 1); }, open, 3, 4},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.action();
+        EXPECT_EQ(rows.Path(), step.path);
+        EXPECT_EQ(rows.changes, step.changes);
+        EXPECT_EQ(rows.shows, step.shows);
+    }
+    EXPECT_EQ(rows.ListIndex(), -1) << "the open folder is highlighted";
+    ASSERT_EQ(rows.ListCount(), 2) << "its subfolders as they are now";
+    EXPECT_EQ(rows.List(1), In(open, "sub3"));
+}
+
+}  // namespace
+}  // namespace kelvane

@@ -15,6 +15,11 @@ constexpr char kDescriptionSecond[] =
     "application looks after the rest!";
 constexpr char kLineBreak = '\n';
 
+// The program's version: its build project's, the one version of every package too.
+constexpr int kVersionMajor = KELVANE_VERSION_MAJOR;
+constexpr int kVersionMinor = KELVANE_VERSION_MINOR;
+constexpr int kVersionRevision = KELVANE_VERSION_PATCH;
+
 }  // namespace
 
 void LoadAboutBox(Form& frmAbout) {

@@ -4,11 +4,6 @@
 
 namespace kelvane {
 
-// The program's version.
-inline constexpr int kVersionMajor = 1;
-inline constexpr int kVersionMinor = 0;
-inline constexpr int kVersionRevision = 0;
-
 // The maker's address, shown on its own line at the end of the description.
 inline constexpr char kMakerAddress[] = "www.kelvane.example";
 

@@ -201,6 +201,12 @@ TEST(MainWindowWithItsBoxes, AFailedEntryCheckShowsOneMessageAndKeepsTheFocus) {
              QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(0).center());
          },
          "T_1"},
+        {"arrow on the tab strip, before the check runs",
+         [](QtMainWindow& ui) {
+             ui.SSTab1->TabBar()->setFocus(Qt::TabFocusReason);
+             QTest::keyClick(ui.SSTab1->TabBar(), Qt::Key_Left);
+         },
+         "T_1"},
     };
     for (const auto& gesture : gestures) {
         SCOPED_TRACE(gesture.gesture);

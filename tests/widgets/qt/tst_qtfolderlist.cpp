@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QTest>
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 #include "qttestapp.h"
@@ -79,6 +80,40 @@ TEST_F(FolderListTest, ALetterMovesTheHighlightToTheNextFolderStartingWithIt) {
     }
     EXPECT_EQ(list.Path(), open);
     EXPECT_EQ(changes, 1);
+}
+
+// The highlight shows the folder the merge reads, always: a gesture moves it to another row or
+// changes nothing, and never leaves the list with no row drawn highlighted.
+TEST_F(FolderListTest, TheHighlightedFolderStaysDrawnHighlighted) {
+    list.resize(300, 400);
+    list.SetPath(open);
+    list.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
+    const int firstSub = list.count() - list.ListCount();
+    const auto click = [&](int y, Qt::KeyboardModifiers keys) {
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, keys, QPoint(20, y));
+    };
+    const int sub2 = list.visualItemRect(list.item(firstSub)).center().y();
+    const struct {
+        const char* gesture;
+        std::function<void()> act;
+        int index;  // highlighted afterwards
+    } gestures[] = {
+        {"Ctrl+click on the highlighted row", [&] { click(sub2, Qt::ControlModifier); }, 0},
+        {"Ctrl+Space", [&] { QTest::keyClick(&list, Qt::Key_Space, Qt::ControlModifier); }, 0},
+        {"click below the last row", [&] { click(list.viewport()->height() - 5, {}); }, 0},
+        {"Ctrl+Down", [&] { QTest::keyClick(&list, Qt::Key_Down, Qt::ControlModifier); }, 1},
+        {"Ctrl+click on another row", [&] { click(sub2, Qt::ControlModifier); }, 0},
+    };
+    click(sub2, {});
+    for (const auto& g : gestures) {
+        SCOPED_TRACE(g.gesture);
+        g.act();
+        EXPECT_EQ(list.ListIndex(), g.index);
+        const QList<QListWidgetItem*> drawn = list.selectedItems();
+        EXPECT_EQ(drawn.size() == 1 ? list.row(drawn.front()) : -1, firstSub + g.index);
+    }
+    EXPECT_EQ(list.Path(), open);
 }
 
 // The shape of a row's picture: which pixels of it are drawn.

@@ -288,6 +288,13 @@ TEST_F(ListsTest, OpeningAFolderRaisesChangeAndAClickOnlyMovesTheHighlight) {
     Mouse("myFolders", WM_LBUTTONUP, first + 1);
     EXPECT_EQ(folders.ListIndex(), 1);
     EXPECT_EQ(changes, 1);
+    // Neither a Ctrl+click on it nor a click below the last row takes the highlight away.
+    for (const auto& [row, keys] : {std::pair{first + 1, MK_CONTROL}, std::pair{first + 4, 0}}) {
+        Mouse("myFolders", WM_LBUTTONDOWN, row, MK_LBUTTON | keys);
+        Mouse("myFolders", WM_LBUTTONUP, row, keys);
+        EXPECT_EQ(folders.ListIndex(), 1);
+        EXPECT_EQ(SendMessageA(form_.Find("myFolders")->Hwnd(), LB_GETCURSEL, 0, 0), first + 1);
+    }
     Mouse("myFolders", WM_LBUTTONDBLCLK, first + 1, MK_LBUTTON);
     Mouse("myFolders", WM_LBUTTONUP, first + 1);
     EXPECT_EQ(changes, 2);

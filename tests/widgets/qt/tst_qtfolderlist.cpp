@@ -5,13 +5,16 @@
 #include <QImage>
 #include <QKeySequence>
 #include <QPixmap>
+#include <QStyle>
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <vector>
 
 #include "qttestapp.h"
 #include "tempfolder.h"
+#include "widgets/qt/qtfilelist.h"
 
 namespace kelvane::qt {
 namespace {
@@ -114,6 +117,20 @@ TEST_F(FolderListTest, TheHighlightedFolderStaysDrawnHighlighted) {
         EXPECT_EQ(drawn.size() == 1 ? list.row(drawn.front()) : -1, firstSub + g.index);
     }
     EXPECT_EQ(list.Path(), open);
+}
+
+// The folder pictures are small ones: a folder row is as high as the file list's text rows, or
+// where the platform's small picture is taller than the text, as a list's row that shows one.
+TEST_F(FolderListTest, ItsRowsAreNoHigherThanSmallPicturesMakeThem) {
+    list.SetPath(open);
+    QtFileList files;
+    files.SetPath(open);
+    QListWidget pictured;
+    const int side = pictured.style()->pixelMetric(QStyle::PM_SmallIconSize);
+    pictured.setIconSize(QSize(side, side));
+    pictured.addItem(new QListWidgetItem(list.item(0)->icon(), "x"));
+    EXPECT_EQ(list.sizeHintForRow(0),
+              std::max(files.sizeHintForRow(0), pictured.sizeHintForRow(0)));
 }
 
 // The shape of a row's picture: which pixels of it are drawn.

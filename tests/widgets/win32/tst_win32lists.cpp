@@ -303,6 +303,18 @@ TEST_F(ListsTest, OpeningAFolderRaisesChangeAndAClickOnlyMovesTheHighlight) {
     EXPECT_EQ(folders.List(-2), root.Text());
 }
 
+// The folder pictures are small ones: a folder row is as high as the other lists' text rows, or
+// where the platform's small picture is taller than the text, as that picture with the same
+// margin (2 pixels at 96 dpi).
+TEST_F(ListsTest, FolderRowsAreNoHigherThanSmallPicturesMakeThem) {
+    const int text = dynamic_cast<OwnerDrawnList*>(form_.Find("fileList"))->RowHeight();
+    for (const char* other : {"lstFileSelect", "lstFileType"}) {
+        EXPECT_EQ(dynamic_cast<OwnerDrawnList*>(form_.Find(other))->RowHeight(), text) << other;
+    }
+    EXPECT_EQ(dynamic_cast<OwnerDrawnList*>(form_.Find("myFolders"))->RowHeight(),
+              std::max(text, GetSystemMetrics(SM_CYSMICON) + 2));
+}
+
 TEST_F(ListsTest, ALetterMovesTheCaretToTheNextRowStartingWithIt) {
     kelvane::test::TempFolder folder;
     for (const char* name : {"a.txt", "Report.Txt", "b.txt", "r2.txt", "tmp"}) {

@@ -52,7 +52,8 @@ class FolderRows : public FolderList {
 
   protected:
     // A gesture of the user is over, and the toolkit draws row `drawn` highlighted (-1 for none):
-    // where that isn't the highlighted row, the highlight is drawn afresh on it.
+    // where that isn't the highlighted row (the open folder's when none is), that row is
+    // highlighted afresh.
     void KeepHighlight(int drawn);
     // The rows have changed: the toolkit draws them all afresh.
     virtual void ShowRows() = 0;

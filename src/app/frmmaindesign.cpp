@@ -182,7 +182,9 @@ FormDesign Describe() {
          .place = {2940, 180, 1155, 375},
          .tabIndex = 19,
          .captions = {"C&lear"},
-         .tooltip = "This will cear the File Type text box"},
+         .tooltip = "This will cear the File Type text box",
+         // So that an entry the check refuses can be cleared.
+         .clicksWhenFocusTakenBack = true},
         {.kind = ControlKind::Button,
          .name = "cmdAddFileType",
          .container = kFrame,

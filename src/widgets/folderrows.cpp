@@ -61,6 +61,13 @@ std::string FolderRows::List(int index) const {
     return rows_[static_cast<std::size_t>(RowOf(index))].path;
 }
 
+void FolderRows::KeepHighlight(int drawn) {
+    const int row = HighlightedRow() >= 0 ? HighlightedRow() : openRow_;
+    if (row >= 0 && row < RowCount() && drawn != row) {
+        Highlight(row);
+    }
+}
+
 void FolderRows::OpenRow(int row) {
     if (row < 0 || row >= RowCount()) {
         return;

@@ -23,6 +23,12 @@ namespace kelvane {
 // depth, with an open folder's picture on the open folder and its ancestors and a closed one on
 // the subfolders. It tells which row the user highlighted, and opens a row on a double click or
 // Enter.
+//
+// The highlight never goes: the merge reads its folder from the highlighted row, so that row is
+// always drawn highlighted. A gesture of the user moves the highlight to another row or changes
+// nothing; one that would leave no row drawn highlighted (a click on empty space, a Ctrl+click or
+// Ctrl+Space on the highlighted row) changes nothing. The toolkit tells after each gesture which
+// row it draws highlighted (KeepHighlight).
 class FolderRows : public FolderList {
   public:
     std::string Path() const final { return path_; }
@@ -45,9 +51,14 @@ class FolderRows : public FolderList {
     void OpenRow(int row);
 
   protected:
+    // A gesture of the user is over, and the toolkit draws row `drawn` highlighted (-1 for none):
+    // where that isn't the highlighted row (the open folder's when none is), that row is
+    // highlighted afresh.
+    void KeepHighlight(int drawn);
     // The rows have changed: the toolkit draws them all afresh.
     virtual void ShowRows() = 0;
-    // The highlighted row, -1 for none; and highlighting one, brought into view.
+    // The highlighted row, -1 for none; and highlighting one, drawn highlighted and brought into
+    // view when it is another one.
     virtual int HighlightedRow() const = 0;
     virtual void Highlight(int row) = 0;
     virtual void RaiseChange() = 0;

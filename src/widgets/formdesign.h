@@ -76,6 +76,10 @@ struct ControlDesign {
     bool wordWrap = false;
     // Button: shown instead of a caption; picture box: the picture it shows.
     Picture picture = Picture::None;
+    // Button: when the press or access key that moved the focus to it makes the control left
+    // behind take the focus back (its LostFocus handler refused to let go), the click still runs,
+    // after that handler. Other buttons' clicks are then dropped.
+    bool clicksWhenFocusTakenBack = false;
     // Tab control: the height of its tab strip, in twips.
     int stripHeight = 0;
     // Line: its width in pixels.

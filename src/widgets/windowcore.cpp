@@ -4,6 +4,32 @@
 
 namespace kelvane {
 
+// A text box of the window as the program sees it: the toolkit's own, except that giving it the
+// focus brings its page in front first.
+class WindowCore::PagedTextBox final : public TextBox {
+  public:
+    PagedTextBox(WindowCore& window, std::string name, TextBox& box)
+        : window_(window), name_(std::move(name)), box_(box) {}
+
+    std::string Text() const override { return box_.Text(); }
+    void SetText(const std::string& text) override { box_.SetText(text); }
+    int SelStart() const override { return box_.SelStart(); }
+    void SetSelStart(int start) override { box_.SetSelStart(start); }
+    int SelLength() const override { return box_.SelLength(); }
+    void SetSelLength(int length) override { box_.SetSelLength(length); }
+    void SetFocus() override {
+        window_.BringInFront(name_);
+        box_.SetFocus();
+    }
+    int MaxLength() const override { return box_.MaxLength(); }
+    void SetMaxLength(int length) override { box_.SetMaxLength(length); }
+
+  private:
+    WindowCore& window_;
+    std::string name_;
+    TextBox& box_;
+};
+
 WindowCore::WindowCore(FormDesign design) : design_(std::move(design)) {
     design_.Check();
 }
@@ -53,6 +79,26 @@ bool WindowCore::Raise(const std::string& control, Event event, const MouseEvent
     const Handler handler = found->second;  // a copy: the handler may rewire the window
     handler(mouse);
     return true;
+}
+
+TextBox* WindowCore::AddTextBox(const std::string& name, TextBox& box) {
+    boxes_.push_back(std::make_unique<PagedTextBox>(*this, name, box));
+    return boxes_.back().get();
+}
+
+void WindowCore::BringInFront(const std::string& control) {
+    // The pages from the control out, each of the tab control it sits on.
+    std::vector<std::pair<const ControlDesign*, int>> pages;
+    for (const ControlDesign* step = design_.Find(control); step != nullptr;) {
+        const ControlDesign* container = design_.Find(step->container);
+        if (container != nullptr && container->kind == ControlKind::TabControl) {
+            pages.emplace_back(container, step->page);
+        }
+        step = container;
+    }
+    for (auto page = pages.rbegin(); page != pages.rend(); ++page) {
+        ShowPageOf(*page->first, page->second);
+    }
 }
 
 std::set<std::pair<std::string, Event>> WindowCore::Handled() const {

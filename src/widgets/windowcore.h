@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <utility>
@@ -21,6 +22,11 @@ namespace kelvane {
 //
 // The description is checked before anything is built (FormDesign::Check): a window that can't be
 // built as described raises WidgetError in every toolkit alike.
+//
+// Giving the focus to a control on a page that isn't shown brings that page in front first (and
+// the pages it sits on in turn, from the outermost tab control in), as a click on its tab would:
+// a text box that sends the user back to it after a failed check does so even when the focus
+// left it for the other page.
 class WindowCore : public Window {
   public:
     TextBox& TextBoxNamed(const std::string& name) final;
@@ -39,6 +45,8 @@ class WindowCore : public Window {
 
     // Runs the program's handler of a control's event; false when it has none.
     bool Raise(const std::string& control, Event event, const MouseEvent& mouse = {});
+    // Brings in front every page the control sits on, outermost first.
+    void BringInFront(const std::string& control);
 
   protected:
     explicit WindowCore(FormDesign design);
@@ -47,7 +55,7 @@ class WindowCore : public Window {
     template <typename Control>
     void AddControl(const std::string& name, Control& control) {
         if (auto* box = dynamic_cast<TextBox*>(&control)) {
-            parts_[name] = box;
+            parts_[name] = AddTextBox(name, *box);
         } else if (auto* list = dynamic_cast<ListWidget*>(&control)) {
             parts_[name] = list;
         } else if (auto* drives = dynamic_cast<DriveList*>(&control)) {
@@ -66,16 +74,21 @@ class WindowCore : public Window {
     // A label's caption as the toolkit shows it.
     virtual std::string LabelText(const ControlDesign& label) const = 0;
     virtual void SetLabelText(const ControlDesign& label, const std::string& caption) = 0;
+    // Shows a page of a tab control, as a click on its tab does.
+    virtual void ShowPageOf(const ControlDesign& tabs, int page) = 0;
 
   private:
+    class PagedTextBox;
     using Part = std::variant<TextBox*, ListWidget*, DriveList*, FolderList*, FileList*>;
 
     template <typename Widget>
     Widget& Named(const std::string& name, const char* kind) const;
     const ControlDesign& Label(const std::string& name) const;
+    TextBox* AddTextBox(const std::string& name, TextBox& box);
 
     FormDesign design_;
     std::map<std::string, Part> parts_;
+    std::vector<std::unique_ptr<TextBox>> boxes_;
     std::map<std::pair<std::string, Event>, Handler> handlers_;
     std::vector<std::function<void()>> unloadHandlers_;
 };

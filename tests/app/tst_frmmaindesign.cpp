@@ -104,6 +104,13 @@ TEST(FrmMainDesign, WindowPagesAndFurtherProperties) {
     EXPECT_EQ(form.Find("txtFileType")->maxLength, 4);
     EXPECT_EQ(form.Find("cmdUp")->picture, Picture::UpArrow);
     EXPECT_EQ(form.Find("cmdDown")->picture, Picture::DownArrow);
+    std::vector<std::string> clickingPastTheCheck;
+    for (const ControlDesign& control : form.controls) {
+        if (control.clicksWhenFocusTakenBack) {
+            clickingPastTheCheck.push_back(control.name);
+        }
+    }
+    EXPECT_EQ(clickingPastTheCheck, std::vector<std::string>{"cmdClear"});
 }
 
 TEST(FrmMainDesign, MenusInOrderWithTheirAccessLetters) {

@@ -24,7 +24,7 @@ using test::FakeWindow;
 
 class MainWindowEvents : public test::MainWindowDoubles, public testing::Test {
   public:
-    FakeTextBox& Box(TextBox& box) { return static_cast<FakeTextBox&>(box); }
+    FakeTextBox& Box(const std::string& name) { return window.FakeNamed<FakeTextBox>(name); }
     FakeListWidget& List(ListWidget& list) { return static_cast<FakeListWidget&>(list); }
 
     test::FakeToolkit toolkit;
@@ -103,7 +103,8 @@ const Reaction kReactions[] = {
     {"mnuHelpHelp", Event::Click, nullptr, [](EachEvent& t) {
          return t.opened == Abc{"help.pdf"} && t.openedBy == &t.window; }},
     {"txtFileType", Event::LostFocus, [](EachEvent& t) { t.form.txtFileType.SetText("1"); },
-     [](EachEvent& t) { return t.msg.shown.size() == 1 && t.Box(t.form.txtFileType).focusCalls == 1; }},
+     [](EachEvent& t) { return t.msg.shown.size() == 1 && t.Box("txtFileType").focusCalls == 1 &&
+                               t.window.pages.at("SSTab1") == 1; }},
     {"cmdAddFileType", Event::Click, [](EachEvent& t) { t.form.txtFileType.SetText("DOC"); },
      [](EachEvent& t) { return t.Types() == Abc{"TXT", "SQL", "DAT", "DOC"}; }},
     {"cmdDelete", Event::Click, [](EachEvent& t) { t.form.lstFileType.SetListIndex(0); },

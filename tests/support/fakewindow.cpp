@@ -9,6 +9,9 @@ FakeWindow::FakeWindow(const FormDesign& design) : WindowCore(design) {
             case ControlKind::Label:
                 labels[control.name] = control.Caption();
                 break;
+            case ControlKind::TabControl:
+                pages[control.name] = 0;
+                break;
             case ControlKind::TextBox: {
                 auto box = std::make_unique<FakeTextBox>();
                 box->SetMaxLength(control.maxLength);
@@ -40,7 +43,7 @@ FakeWindow::FakeWindow(const FormDesign& design) : WindowCore(design) {
 template <typename Fake>
 void FakeWindow::Add(const std::string& name, std::unique_ptr<Fake> fake) {
     AddControl(name, *fake);
-    fakes_.push_back(std::shared_ptr<Fake>(std::move(fake)));
+    fakes_[name] = std::shared_ptr<Fake>(std::move(fake));
 }
 
 void FakeWindow::Unload() {

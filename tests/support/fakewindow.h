@@ -33,8 +33,16 @@ class FakeWindow : public WindowCore {
 
     using WindowCore::Handled;
 
+    // The fake the window built for a control, as the test made it.
+    template <typename Fake>
+    Fake& FakeNamed(const std::string& name) {
+        return *static_cast<Fake*>(fakes_.at(name).get());
+    }
+
     std::string caption;
     std::map<std::string, std::string> labels;
+    // The page shown of each tab control, by name; page 0 until another is brought in front.
+    std::map<std::string, int> pages;
     int shows = 0;
     int modalShows = 0;
     int unloads = 0;
@@ -46,12 +54,13 @@ class FakeWindow : public WindowCore {
     void SetLabelText(const ControlDesign& label, const std::string& text) override {
         labels[label.name] = text;
     }
+    void ShowPageOf(const ControlDesign& tabs, int page) override { pages[tabs.name] = page; }
 
   private:
     template <typename Fake>
     void Add(const std::string& name, std::unique_ptr<Fake> fake);
 
-    std::vector<std::shared_ptr<void>> fakes_;
+    std::map<std::string, std::shared_ptr<void>> fakes_;
 };
 
 // Builds FakeWindows, keeping a pointer to each, and hands out fake dialogs.

@@ -21,14 +21,17 @@ namespace fs = std::filesystem;
 
 class DrawnRows : public FolderRows {
   public:
+    using FolderRows::KeepHighlight;
+
     int shows = 0;
     int changes = 0;
     int highlighted = -1;
+    int drawn = -1;  // the row drawn highlighted
 
   protected:
     void ShowRows() override { ++shows; }
     int HighlightedRow() const override { return highlighted; }
-    void Highlight(int row) override { highlighted = row; }
+    void Highlight(int row) override { highlighted = drawn = row; }
     void RaiseChange() override { ++changes; }
 };
 
@@ -166,6 +169,30 @@ TEST_F(FolderRowsTest, OnlyOpeningAnotherFolderIsAChange) {
     EXPECT_EQ(rows.ListIndex(), -1) << "the open folder is highlighted";
     ASSERT_EQ(rows.ListCount(), 2) << "its subfolders as they are now";
     EXPECT_EQ(rows.List(1), In(open, "sub3"));
+}
+
+// After a gesture the row drawn highlighted is the highlighted one, or the open folder when none
+// is: where the toolkit drew another or none, the highlight is drawn afresh.
+TEST_F(FolderRowsTest, TheHighlightedRowIsTheOneDrawnHighlighted) {
+    rows.SetPath(open);
+    const int openRow = rows.RowCount() - rows.ListCount() - 1;
+    const struct {
+        int highlighted;  // as the gesture left them; -1 for none
+        int drawn;
+        int after;
+    } gestures[] = {
+        {openRow + 2, openRow + 2, openRow + 2},
+        {openRow + 2, -1, openRow + 2},
+        {openRow + 1, openRow + 2, openRow + 1},
+        {-1, -1, openRow},
+    };
+    for (const auto& g : gestures) {
+        rows.highlighted = g.highlighted;
+        rows.drawn = g.drawn;
+        rows.KeepHighlight(g.drawn);
+        EXPECT_EQ(rows.highlighted, g.after) << g.highlighted << " " << g.drawn;
+        EXPECT_EQ(rows.drawn, g.after) << g.highlighted << " " << g.drawn;
+    }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,13 @@ FormDesign Design() {
         {.kind = ControlKind::CheckListBox, .name = "lstMark", .container = "frame"},
         {.kind = ControlKind::PictureBox, .name = "picIcon"},
         {.kind = ControlKind::Line, .name = "line"},
+        {.kind = ControlKind::TextBox, .name = "txtFramed", .container = "frame"},
+        {.kind = ControlKind::TabControl,
+         .name = "inner",
+         .container = "tabs",
+         .page = 1,
+         .captions = {"A", "B", "C"}},
+        {.kind = ControlKind::TextBox, .name = "txtInner", .container = "inner", .page = 2},
     };
     return form;
 }
@@ -136,6 +144,24 @@ TEST(WindowCore, SetsTheCaptionOfALabelAndOfNothingElse) {
             EXPECT_THROW(window.SetLabelCaption(c.name, "Renamed"), WidgetError);
             EXPECT_EQ(window.labels.count(c.name), 0u) << "no other control is renamed";
         }
+    }
+}
+
+TEST(WindowCore, GivingABoxTheFocusBringsInFrontThePagesItSitsOn) {
+    const struct {
+        const char* box;
+        std::map<std::string, int> pages;  // shown afterwards, page 0 of each before
+    } cases[] = {
+        {"txtName", {{"tabs", 0}, {"inner", 0}}},
+        {"txtFramed", {{"tabs", 1}, {"inner", 0}}},
+        {"txtInner", {{"tabs", 1}, {"inner", 2}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.box);
+        FakeWindow window(Design());
+        window.TextBoxNamed(c.box).SetFocus();
+        EXPECT_EQ(window.pages, c.pages);
+        EXPECT_TRUE(window.FakeNamed<test::FakeTextBox>(c.box).hasFocus);
     }
 }
 

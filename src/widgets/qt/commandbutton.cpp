@@ -30,7 +30,7 @@ bool CommandButton::event(QEvent* event) {
         // of a failed entry check, behind its back.
         const QPointer<CommandButton> self(this);
         RunPendingFocusLoss();
-        if (self != nullptr && hasFocus() && isEnabled()) {
+        if (self != nullptr && (hasFocus() || clicksWhenFocusTakenBack_) && isEnabled()) {
             click();
         }
         return true;
@@ -58,6 +58,9 @@ void CommandButton::mousePressEvent(QMouseEvent* event) {
     }
     if (hadFocusBefore && !hasFocus()) {
         event->accept();
+        if (clicksWhenFocusTakenBack_ && isEnabled()) {
+            click();  // the press was the whole click: the button never went down
+        }
         return;
     }
     QPushButton::mousePressEvent(event);

@@ -14,11 +14,16 @@ namespace kelvane::qt {
 // mouse press is spent in that case, so the rule holds even when the press and the release
 // arrive together. Enter and Space click the button that has the focus; a button is never a
 // window's default button.
+//
+// A button told to click when the focus is taken back (its description's
+// clicksWhenFocusTakenBack) clicks in that case too, once the handler has returned.
 class CommandButton : public QPushButton {
     Q_OBJECT
 
   public:
     explicit CommandButton(const QString& caption = QString(), QWidget* parent = nullptr);
+
+    void SetClicksWhenFocusTakenBack(bool clicks) { clicksWhenFocusTakenBack_ = clicks; }
 
   protected:
     bool event(QEvent* event) override;
@@ -28,6 +33,8 @@ class CommandButton : public QPushButton {
   private:
     // Runs the queued calls, among them a LostFocus raised by the focus just moving here.
     static void RunPendingFocusLoss();
+
+    bool clicksWhenFocusTakenBack_ = false;
 };
 
 }  // namespace kelvane::qt

@@ -95,8 +95,16 @@ void QtFolderList::ShowRows() {
 }
 
 void QtFolderList::Highlight(int row) {
-    setCurrentRow(row);
-    scrollToItem(item(row));
+    const bool moved = row != currentRow();
+    setCurrentRow(row);  // selects it too
+    if (moved) {
+        scrollToItem(item(row));
+    }
+}
+
+int QtFolderList::DrawnRow() const {
+    const QList<QListWidgetItem*> drawn = selectedItems();
+    return drawn.size() == 1 ? row(drawn.front()) : -1;
 }
 
 void QtFolderList::SetCoveredTop(int pixels) {
@@ -113,6 +121,17 @@ void QtFolderList::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QListWidget::keyPressEvent(event);
+    KeepHighlight(DrawnRow());
+}
+
+void QtFolderList::mousePressEvent(QMouseEvent* event) {
+    QListWidget::mousePressEvent(event);
+    KeepHighlight(DrawnRow());
+}
+
+void QtFolderList::mouseReleaseEvent(QMouseEvent* event) {
+    QListWidget::mouseReleaseEvent(event);
+    KeepHighlight(DrawnRow());
 }
 
 }  // namespace kelvane::qt

@@ -11,6 +11,7 @@ namespace kelvane::qt {
 // the open folder and its ancestors with an open-folder picture and the subfolders with a closed
 // one, so the open folder stands apart from a merely highlighted one. A single click (or the
 // arrow keys) only moves the highlight; a double click or Enter opens the highlighted folder.
+// The highlight is Qt's current row, drawn as the one selected row.
 class QtFolderList : public QListWidget, public FolderRows {
     Q_OBJECT
 
@@ -27,12 +28,17 @@ class QtFolderList : public QListWidget, public FolderRows {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void ShowRows() override;
     int HighlightedRow() const override { return currentRow(); }
     void Highlight(int row) override;
     void RaiseChange() override { emit Change(); }
 
   private:
+    // The row drawn highlighted: the one selected row; -1 for none.
+    int DrawnRow() const;
+
     QIcon openPicture_;
     QIcon closedPicture_;
 };

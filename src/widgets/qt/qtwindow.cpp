@@ -15,6 +15,7 @@
 #include "qtfolderlist.h"
 #include "qtlistwidget.h"
 #include "qttextbox.h"
+#include "tabcontrol.h"
 #include "widgets/twips.h"
 #include "widgets/widgeterror.h"
 
@@ -76,6 +77,7 @@ void QtWindow::Connect() {
             return [this, name, event](const MouseEvent& m) { Raise(name, event, m); };
         };
         if (auto* button = qobject_cast<CommandButton*>(widget)) {
+            button->SetClicksWhenFocusTakenBack(Design().Find(control)->clicksWhenFocusTakenBack);
             connect(button, &QPushButton::clicked, this, plain(Event::Click));
         } else if (auto* box = qobject_cast<QtTextBox*>(widget)) {
             connect(box, &QtTextBox::LostFocus, this, plain(Event::LostFocus));
@@ -138,6 +140,10 @@ void QtWindow::SetLabelText(const ControlDesign& label, const std::string& capti
     if (label.wordWrap) {
         FitToHeight(widget, label.font.face.empty() ? font() : FontFace(label.font));
     }
+}
+
+void QtWindow::ShowPageOf(const ControlDesign& tabs, int page) {
+    qobject_cast<TabControl*>(Control(tabs.name))->SetCurrentPage(page);
 }
 
 void QtWindow::ShowModal() {

@@ -51,6 +51,7 @@ class QtWindow : public QWidget, public WindowCore {
     void closeEvent(QCloseEvent* event) override;
     std::string LabelText(const ControlDesign& label) const override;
     void SetLabelText(const ControlDesign& label, const std::string& caption) override;
+    void ShowPageOf(const ControlDesign& tabs, int page) override;
 
   private:
     // Registers the controls and raises their events to the program.

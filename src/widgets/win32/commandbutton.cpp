@@ -28,4 +28,19 @@ void CommandButton::Place(const PixelRect& place, int dpi) {
     }
 }
 
+LRESULT CommandButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if ((message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) && GetFocus() != Hwnd()) {
+        // The press moves the focus here; the focus loss it raises in the control left behind
+        // runs now, before the button goes down.
+        ::SetFocus(Hwnd());
+        if (Window().FlushLostFocus() && GetFocus() != Hwnd()) {
+            if (Design().clicksWhenFocusTakenBack) {
+                Raise(Event::Click);
+            }
+            return 0;  // the handler took the focus back: the press is spent
+        }
+    }
+    return Control::OnMessage(message, wParam, lParam);
+}
+
 }  // namespace kelvane::win32

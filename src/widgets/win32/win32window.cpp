@@ -3,6 +3,7 @@
 #include "control.h"
 #include "layout.h"
 #include "messageloop.h"
+#include "plaincontrols.h"
 
 namespace kelvane::win32 {
 
@@ -100,7 +101,8 @@ bool Win32Window::FlushLostFocus() {
 }
 
 void Win32Window::Click(Control& button) {
-    if (FlushLostFocus() && GetFocus() != button.Hwnd()) {
+    if (FlushLostFocus() && GetFocus() != button.Hwnd() &&
+        !button.Design().clicksWhenFocusTakenBack) {
         return;  // the focus-loss handler took the focus back: the press is spent
     }
     Raise(button.Name(), Event::Click);
@@ -190,6 +192,10 @@ void Win32Window::ShowPage(const std::string& tabControl, int page) {
             ShowWindow(control->Hwnd(), onPage == page ? SW_SHOWNA : SW_HIDE);
         }
     }
+}
+
+void Win32Window::ShowPageOf(const ControlDesign& tabs, int page) {
+    static_cast<TabControl*>(Find(tabs.name))->SetCurrentPage(page);
 }
 
 LRESULT CALLBACK Win32Window::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -65,7 +65,8 @@ class Win32Window : public WindowCore {
     // Returns whether one ran.
     bool FlushLostFocus();
     // A button is being clicked (mouse, Space, Enter or access key): a pending LostFocus runs
-    // first, and when its handler took the focus back from the button, the click is dropped.
+    // first, and when its handler took the focus back from the button, the click is dropped
+    // (unless the button's description says it clicks then too).
     void Click(Control& button);
     // The keyboard of the window: Tab and Shift+Tab, Enter, Esc and Alt with an access letter.
     // Returns whether `message` was used.
@@ -78,6 +79,7 @@ class Win32Window : public WindowCore {
   protected:
     std::string LabelText(const ControlDesign& label) const override;
     void SetLabelText(const ControlDesign& label, const std::string& caption) override;
+    void ShowPageOf(const ControlDesign& tabs, int page) override;
 
   private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

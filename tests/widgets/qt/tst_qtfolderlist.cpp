@@ -5,12 +5,16 @@
 #include <QImage>
 #include <QKeySequence>
 #include <QPixmap>
+#include <QStyle>
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 #include "qttestapp.h"
 #include "tempfolder.h"
+#include "widgets/qt/qtfilelist.h"
 
 namespace kelvane::qt {
 namespace {
@@ -79,6 +83,54 @@ TEST_F(FolderListTest, ALetterMovesTheHighlightToTheNextFolderStartingWithIt) {
     }
     EXPECT_EQ(list.Path(), open);
     EXPECT_EQ(changes, 1);
+}
+
+// The highlight shows the folder the merge reads, always: a gesture moves it to another row or
+// changes nothing, and never leaves the list with no row drawn highlighted.
+TEST_F(FolderListTest, TheHighlightedFolderStaysDrawnHighlighted) {
+    list.resize(300, 400);
+    list.SetPath(open);
+    list.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
+    const int firstSub = list.count() - list.ListCount();
+    const auto click = [&](int y, Qt::KeyboardModifiers keys) {
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, keys, QPoint(20, y));
+    };
+    const int sub2 = list.visualItemRect(list.item(firstSub)).center().y();
+    const struct {
+        const char* gesture;
+        std::function<void()> act;
+        int index;  // highlighted afterwards
+    } gestures[] = {
+        {"Ctrl+click on the highlighted row", [&] { click(sub2, Qt::ControlModifier); }, 0},
+        {"Ctrl+Space", [&] { QTest::keyClick(&list, Qt::Key_Space, Qt::ControlModifier); }, 0},
+        {"click below the last row", [&] { click(list.viewport()->height() - 5, {}); }, 0},
+        {"Ctrl+Down", [&] { QTest::keyClick(&list, Qt::Key_Down, Qt::ControlModifier); }, 1},
+        {"Ctrl+click on another row", [&] { click(sub2, Qt::ControlModifier); }, 0},
+    };
+    click(sub2, {});
+    for (const auto& g : gestures) {
+        SCOPED_TRACE(g.gesture);
+        g.act();
+        EXPECT_EQ(list.ListIndex(), g.index);
+        const QList<QListWidgetItem*> drawn = list.selectedItems();
+        EXPECT_EQ(drawn.size() == 1 ? list.row(drawn.front()) : -1, firstSub + g.index);
+    }
+    EXPECT_EQ(list.Path(), open);
+}
+
+// The folder pictures are small ones: a folder row is as high as the file list's text rows, or
+// where the platform's small picture is taller than the text, as a list's row that shows one.
+TEST_F(FolderListTest, ItsRowsAreNoHigherThanSmallPicturesMakeThem) {
+    list.SetPath(open);
+    QtFileList files;
+    files.SetPath(open);
+    QListWidget pictured;
+    const int side = pictured.style()->pixelMetric(QStyle::PM_SmallIconSize);
+    pictured.setIconSize(QSize(side, side));
+    pictured.addItem(new QListWidgetItem(list.item(0)->icon(), "x"));
+    EXPECT_EQ(list.sizeHintForRow(0),
+              std::max(files.sizeHintForRow(0), pictured.sizeHintForRow(0)));
 }
 
 // The shape of a row's picture: which pixels of it are drawn.

@@ -4,8 +4,10 @@
 
 #include <QApplication>
 #include <QItemSelectionModel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
+#include <QVBoxLayout>
 #include <string>
 #include <vector>
 
@@ -121,6 +123,26 @@ TEST_F(SingleListTest, NoCurrentRowAfterClearRemovalOrTakingTheFocus) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&list));
     list.setFocus(Qt::TabFocusReason);
     EXPECT_EQ(list.ListIndex(), -1);
+}
+
+// In a list that never had a current row, taking the focus by Tab picks none, in either style.
+TEST(QtListWidgetTest, TabIntoAListThatNeverHadACurrentRowPicksNone) {
+    for (const auto style : {QtListWidget::Style::SingleSelection, QtListWidget::Style::CheckBox}) {
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* before = new QLineEdit(&window);
+        auto* list = new QtListWidget(style, &window);
+        layout->addWidget(before);
+        layout->addWidget(list);
+        list->AddItem("A");
+        list->AddItem("B");
+        ASSERT_TRUE(test::ShowActive(window));
+        before->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(before, Qt::Key_Tab);
+        EXPECT_TRUE(list->hasFocus());
+        EXPECT_EQ(list->ListIndex(), -1);
+        EXPECT_FALSE(list->currentIndex().isValid());
+    }
 }
 
 TEST_F(SingleListTest, RemovingAnotherRowKeepsTheCurrentText) {

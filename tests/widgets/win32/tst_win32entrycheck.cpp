@@ -1,6 +1,7 @@
 // The file-type entry check on the real main window with the real message box: it runs once
-// when the focus leaves the entry box for a button, and when it fails, the button's click never
-// runs and the focus ends in the entry box, by mouse, keyboard or access key.
+// when the focus leaves the entry box for a button or the other page, and when it fails, the
+// button's click never runs ("C&lear" aside, which empties the entry) and the focus ends in the
+// entry box on its own page, by mouse, keyboard or access key; the Enter after it does nothing.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -21,7 +22,10 @@ using test::BoxDriver;
 
 constexpr char kInvalid[] = "Invalid file type. Please enter a valid type ( 'TXT', 'DAT'...)";
 
-enum class Path { Mouse, TabThenSpace, TabThenEnter, AccessKey };
+// A paced click lets the check's message come and go between the press and the release. The
+// tab strip is clicked on the other page's tab, or on its own with an arrow key pressed before
+// the check runs.
+enum class Path { Mouse, PacedMouse, TabThenSpace, TabThenEnter, AccessKey, OtherTab, TabArrow };
 
 struct EntryCase {
     const char* name;
@@ -31,7 +35,15 @@ struct EntryCase {
     const char* entry;               // the text typed into the entry box
     int boxes;                       // message boxes expected (answered with OK)
     std::vector<std::string> types;  // the file-type list afterwards
+    const char* left = nullptr;      // the entry afterwards, when it isn't `entry`
 };
+
+// The centre of a tab of the tab strip, in its client coordinates.
+LPARAM TabCentre(HWND strip, int tab) {
+    RECT rect{};
+    SendMessageA(strip, TCM_GETITEMRECT, static_cast<WPARAM>(tab), reinterpret_cast<LPARAM>(&rect));
+    return MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+}
 
 class EntryCheckTest : public testing::TestWithParam<EntryCase> {};
 
@@ -40,7 +52,8 @@ TEST_P(EntryCheckTest, ChecksOnceAndSuppressesTheClickWhenTheEntryIsInvalid) {
     frmMain main(toolkit);
     auto& form = dynamic_cast<Win32Window&>(main.window());
     form.Show();
-    dynamic_cast<TabControl*>(form.Find("SSTab1"))->SetCurrentPage(1);
+    auto* tabs = dynamic_cast<TabControl*>(form.Find("SSTab1"));
+    tabs->SetCurrentPage(1);
     main.lstFileType.SetListIndex(0);  // so that a Delete that ran would show
     main.txtFileType.SetText(GetParam().entry);
     HWND entry = form.Find("txtFileType")->Hwnd();
@@ -57,6 +70,18 @@ TEST_P(EntryCheckTest, ChecksOnceAndSuppressesTheClickWhenTheEntryIsInvalid) {
             PostMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
             PostMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
             break;
+        case Path::PacedMouse:
+            PostMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+            break;
+        case Path::OtherTab:
+            PostMessageA(tabs->Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, TabCentre(tabs->Hwnd(), 0));
+            PostMessageA(tabs->Hwnd(), WM_LBUTTONUP, 0, TabCentre(tabs->Hwnd(), 0));
+            break;
+        case Path::TabArrow:
+            PostMessageA(tabs->Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, TabCentre(tabs->Hwnd(), 1));
+            PostMessageA(tabs->Hwnd(), WM_LBUTTONUP, 0, TabCentre(tabs->Hwnd(), 1));
+            PostMessageA(tabs->Hwnd(), WM_KEYDOWN, VK_LEFT, 1);
+            break;
         case Path::TabThenSpace:
             PostMessageA(entry, WM_KEYDOWN, VK_TAB, 1);
             PostMessageA(button, WM_KEYDOWN, VK_SPACE, 1);
@@ -71,6 +96,9 @@ TEST_P(EntryCheckTest, ChecksOnceAndSuppressesTheClickWhenTheEntryIsInvalid) {
             break;
     }
     test::PumpUntil([&] { return driver.Done(); });
+    if (GetParam().path == Path::PacedMouse) {
+        PostMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    }
     PumpPending();
 
     ASSERT_EQ(driver.seen.size(), static_cast<std::size_t>(GetParam().boxes));
@@ -83,11 +111,17 @@ TEST_P(EntryCheckTest, ChecksOnceAndSuppressesTheClickWhenTheEntryIsInvalid) {
     if (GetParam().boxes > 0) {
         EXPECT_EQ(driver.seen[0].text, kInvalid);
         EXPECT_EQ(driver.seen[0].title, "Kelvane Message");
+        const std::string left = GetParam().left != nullptr ? GetParam().left : GetParam().entry;
+        EXPECT_EQ(tabs->CurrentPage(), 1);
+        EXPECT_TRUE(IsWindowVisible(entry));
         EXPECT_EQ(GetFocus(), entry);
-        EXPECT_EQ(main.txtFileType.Text(), GetParam().entry);
+        EXPECT_EQ(main.txtFileType.Text(), left);
         EXPECT_EQ(main.txtFileType.SelStart(), 0);
-        EXPECT_EQ(main.txtFileType.SelLength(),
-                  static_cast<int>(std::string(GetParam().entry).size()));
+        EXPECT_EQ(main.txtFileType.SelLength(), static_cast<int>(left.size()));
+        PostMessageA(entry, WM_KEYDOWN, VK_RETURN, 1);
+        PumpPending();
+        EXPECT_FALSE(form.Unloaded());
+        EXPECT_EQ(driver.seen.size(), 1u);
     }
 }
 
@@ -104,7 +138,12 @@ INSTANTIATE_TEST_SUITE_P(
         EntryCase{"TabThenEnter", Path::TabThenEnter, "cmdAddFileType", 0, "TX1", 1, kDefaults},
         EntryCase{"AltA", Path::AccessKey, "cmdAddFileType", 'a', "TX1", 1, kDefaults},
         EntryCase{"AltD", Path::AccessKey, "cmdDelete", 'd', "TX1", 1, kDefaults},
-        EntryCase{"AltL", Path::AccessKey, "cmdClear", 'l', "TX1", 1, kDefaults},
+        EntryCase{"AltL", Path::AccessKey, "cmdClear", 'l', "TX1", 1, kDefaults, ""},
+        EntryCase{"MouseOnClear", Path::Mouse, "cmdClear", 0, "TX1", 1, kDefaults, ""},
+        EntryCase{"PacedMouseOnClear", Path::PacedMouse, "cmdClear", 0, "TX1", 1, kDefaults, ""},
+        EntryCase{"PacedMouseOnAdd", Path::PacedMouse, "cmdAddFileType", 0, "TX1", 1, kDefaults},
+        EntryCase{"OtherPagesTab", Path::OtherTab, "cmdAddFileType", 0, "TX1", 1, kDefaults},
+        EntryCase{"ArrowOnTheTabStrip", Path::TabArrow, "cmdAddFileType", 0, "TX1", 1, kDefaults},
         EntryCase{"AltE", Path::AccessKey, "cmdLearList", 'e', "TX1", 1, kDefaults},
         EntryCase{"AltM", Path::AccessKey, "cmdMerge", 'm', "TX1", 1, kDefaults},
         // A valid entry lets every path click.

@@ -288,12 +288,31 @@ TEST_F(ListsTest, OpeningAFolderRaisesChangeAndAClickOnlyMovesTheHighlight) {
     Mouse("myFolders", WM_LBUTTONUP, first + 1);
     EXPECT_EQ(folders.ListIndex(), 1);
     EXPECT_EQ(changes, 1);
+    // Neither a Ctrl+click on it nor a click below the last row takes the highlight away.
+    for (const auto& [row, keys] : {std::pair{first + 1, MK_CONTROL}, std::pair{first + 4, 0}}) {
+        Mouse("myFolders", WM_LBUTTONDOWN, row, MK_LBUTTON | keys);
+        Mouse("myFolders", WM_LBUTTONUP, row, keys);
+        EXPECT_EQ(folders.ListIndex(), 1);
+        EXPECT_EQ(SendMessageA(form_.Find("myFolders")->Hwnd(), LB_GETCURSEL, 0, 0), first + 1);
+    }
     Mouse("myFolders", WM_LBUTTONDBLCLK, first + 1, MK_LBUTTON);
     Mouse("myFolders", WM_LBUTTONUP, first + 1);
     EXPECT_EQ(changes, 2);
     EXPECT_EQ(folders.Path(), root.At("beta"));
     EXPECT_EQ(folders.ListIndex(), -1);
     EXPECT_EQ(folders.List(-2), root.Text());
+}
+
+// The folder pictures are small ones: a folder row is as high as the other lists' text rows, or
+// where the platform's small picture is taller than the text, as that picture with the same
+// margin (2 pixels at 96 dpi).
+TEST_F(ListsTest, FolderRowsAreNoHigherThanSmallPicturesMakeThem) {
+    const int text = dynamic_cast<OwnerDrawnList*>(form_.Find("fileList"))->RowHeight();
+    for (const char* other : {"lstFileSelect", "lstFileType"}) {
+        EXPECT_EQ(dynamic_cast<OwnerDrawnList*>(form_.Find(other))->RowHeight(), text) << other;
+    }
+    EXPECT_EQ(dynamic_cast<OwnerDrawnList*>(form_.Find("myFolders"))->RowHeight(),
+              std::max(text, GetSystemMetrics(SM_CYSMICON) + 2));
 }
 
 TEST_F(ListsTest, ALetterMovesTheCaretToTheNextRowStartingWithIt) {

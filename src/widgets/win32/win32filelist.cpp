@@ -35,8 +35,9 @@ void Win32FileList::WriteSelection(const std::vector<char>& flags) {
         const LRESULT anchor = SendMessageW(Hwnd(), LB_GETANCHORINDEX, 0, 0);
         const LRESULT caret = SendMessageW(Hwnd(), LB_GETCARETINDEX, 0, 0);
         SendMessageW(Hwnd(), LB_SETSEL, FALSE, -1);
+        // As many runs as every second file: straight to the list box.
         SelectionCopy::ForEachRun(flags, [this](std::size_t first, std::size_t last) {
-            SendMessageW(Hwnd(), LB_SELITEMRANGEEX, first, static_cast<LPARAM>(last));
+            Direct(LB_SELITEMRANGEEX, first, static_cast<LPARAM>(last));
         });
         if (anchor >= 0) {
             SendMessageW(Hwnd(), LB_SETANCHORINDEX, static_cast<WPARAM>(anchor), 0);

@@ -1,12 +1,16 @@
 // The Win32 lists: their selection rules, the mouse events the program relies on, the drag in
-// the merge list, rows past 65,535, and which changes the folder and drive lists report.
+// the merge list, rows past 65,535, type-ahead in any script, and which changes the folder and
+// drive lists report.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "app/frmmaindesign.h"
 #include "tempfolder.h"
+#include "widgets/widetext.h"
 #include "widgets/win32/messageloop.h"
 #include "widgets/win32/ownerdrawnlist.h"
 #include "widgets/win32/plaincontrols.h"
@@ -15,6 +19,11 @@
 
 namespace kelvane::win32 {
 namespace {
+
+// A name as the program's UTF-8 text holds it, for the standard library's file functions.
+std::filesystem::path Utf8(const char* name) {
+    return std::u8string(reinterpret_cast<const char8_t*>(name));
+}
 
 class ListsTest : public testing::Test {
   protected:
@@ -324,6 +333,56 @@ TEST_F(ListsTest, ALetterMovesTheCaretToTheNextRowStartingWithIt) {
     type("myFolders", 't');
     EXPECT_EQ(folders.ListIndex(), 0);
     EXPECT_EQ(folders.Path(), folder.Text());
+}
+
+// The row text the list box holds at its caret.
+std::string CaretRowText(HWND list) {
+    const auto row = static_cast<int>(SendMessageW(list, LB_GETCARETINDEX, 0, 0));
+    std::wstring text(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, row, 0)), L'\0');
+    SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+    return FromWide(text);
+}
+
+TEST_F(ListsTest, ATypedCharacterOfAnyScriptMovesTheCaretToTheNextRowStartingWithIt) {
+    kelvane::test::TempFolder folder;
+    const auto path = [&folder](const char* name) { return folder.Path() / Utf8(name); };
+    for (const char* name : {"a.txt", "Report.Txt", "o.txt", "ő.txt", "Ωmega.txt", "😀.txt"}) {
+        std::ofstream(path(name)) << "x";
+    }
+    for (const char* name : {"tmp", "ő dir", "o dir"}) {
+        std::filesystem::create_directory(path(name));
+    }
+    files_.SetPath(folder.Text());
+    FolderList& folders = form_.FolderListNamed("myFolders");
+    folders.SetPath(folder.Text());
+    const struct {
+        const char* list;
+        std::wstring typed;  // UTF-16 units, one message each
+        const char* row;     // the row at the caret afterwards
+    } cases[] = {
+        {"fileList", L"r", "Report.Txt"},     {"fileList", L"\u0151", "ő.txt"},
+        {"fileList", L"o", "o.txt"},          {"fileList", L"\u03A9", "Ωmega.txt"},
+        {"fileList", L"\U0001F600", "😀.txt"},  // in two messages
+        {"fileList", L"z", "😀.txt"},           // no row starts with it: the caret stays
+        {"myFolders", L"t", "tmp"},           {"myFolders", L"\u0151", "ő dir"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.list) + " " + c.row);
+        HWND list = form_.Find(c.list)->Hwnd();
+        for (const wchar_t unit : c.typed) {
+            PostMessageW(list, WM_CHAR, unit, 1);
+        }
+        PumpPending();
+        EXPECT_EQ(CaretRowText(list), c.row);
+    }
+    std::vector<int> selected;
+    for (int i = 0; i < files_.ListCount(); ++i) {
+        if (files_.Selected(i)) {
+            selected.push_back(i);
+        }
+    }
+    EXPECT_EQ(selected.size(), 1u) << "the file list selects the row it moves to, alone";
+    EXPECT_EQ(folders.Path(), folder.Text()) << "the folder list only moves its highlight";
 }
 
 TEST_F(ListsTest, EveryPickOfADriveRaisesChangeButTheProgramsChoiceAndTheWheelDoNot) {

@@ -4,8 +4,10 @@
 // isn't as long as its length said is written as "length N: text".
 //
 //   kelvane_listreader LIST-BOX-HANDLE OUTPUT-FILE
-#include <shellapi.h>
+// clang-format off
 #include <windows.h>
+#include <shellapi.h>
+// clang-format on
 
 #include <cwchar>
 #include <string>

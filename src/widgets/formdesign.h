@@ -67,6 +67,9 @@ struct ControlDesign {
     // "&" marks the access letter. A tab control's captions are its pages', one per page.
     std::vector<std::string> captions{};
     std::string tooltip{};
+    // The label that tells what a control showing no caption of its own holds (a list, a text
+    // box); it names the control to assistive technology. Empty for none.
+    std::string label{};
     FontDesign font{};
     // Text colour of a label, colour of a line; empty for the platform's.
     std::optional<Rgb> color{};
@@ -80,9 +83,6 @@ struct ControlDesign {
     int stripHeight = 0;
     // Line: its width in pixels.
     int lineWidth = 1;
-    // The label that tells what a control showing no caption of its own holds (a list, a text
-    // box); it names the control to assistive technology. Empty for none.
-    std::string label{};
 
     // The one caption of every control but a tab control; empty when it has none.
     const std::string& Caption() const;

@@ -335,26 +335,16 @@ TEST_F(ListsTest, ALetterMovesTheCaretToTheNextRowStartingWithIt) {
     EXPECT_EQ(folders.Path(), folder.Text());
 }
 
-// The row text the list box holds at its caret.
-std::string CaretRowText(HWND list) {
-    const auto row = static_cast<int>(SendMessageW(list, LB_GETCARETINDEX, 0, 0));
-    std::wstring text(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, row, 0)), L'\0');
-    SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
-    return FromWide(text);
-}
-
 TEST_F(ListsTest, ATypedCharacterOfAnyScriptMovesTheCaretToTheNextRowStartingWithIt) {
     kelvane::test::TempFolder folder;
-    const auto path = [&folder](const char* name) { return folder.Path() / Utf8(name); };
     for (const char* name : {"a.txt", "Report.Txt", "o.txt", "ő.txt", "Ωmega.txt", "😀.txt"}) {
-        std::ofstream(path(name)) << "x";
+        std::ofstream(folder.Path() / Utf8(name)) << "x";
     }
     for (const char* name : {"tmp", "ő dir", "o dir"}) {
-        std::filesystem::create_directory(path(name));
+        std::filesystem::create_directory(folder.Path() / Utf8(name));
     }
     files_.SetPath(folder.Text());
-    FolderList& folders = form_.FolderListNamed("myFolders");
-    folders.SetPath(folder.Text());
+    form_.FolderListNamed("myFolders").SetPath(folder.Text());
     const struct {
         const char* list;
         std::wstring typed;  // UTF-16 units, one message each
@@ -362,27 +352,22 @@ TEST_F(ListsTest, ATypedCharacterOfAnyScriptMovesTheCaretToTheNextRowStartingWit
     } cases[] = {
         {"fileList", L"r", "Report.Txt"},     {"fileList", L"\u0151", "ő.txt"},
         {"fileList", L"o", "o.txt"},          {"fileList", L"\u03A9", "Ωmega.txt"},
-        {"fileList", L"\U0001F600", "😀.txt"},  // in two messages
-        {"fileList", L"z", "😀.txt"},           // no row starts with it: the caret stays
+        {"fileList", L"\U0001F600", "😀.txt"}, {"fileList", L"z", "😀.txt"},  // no row: stays
         {"myFolders", L"t", "tmp"},           {"myFolders", L"\u0151", "ő dir"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.list) + " " + c.row);
+        SCOPED_TRACE(c.row);
         HWND list = form_.Find(c.list)->Hwnd();
         for (const wchar_t unit : c.typed) {
             PostMessageW(list, WM_CHAR, unit, 1);
         }
         PumpPending();
-        EXPECT_EQ(CaretRowText(list), c.row);
+        const auto row = static_cast<int>(SendMessageW(list, LB_GETCARETINDEX, 0, 0));
+        wchar_t text[64] = {};
+        SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text));
+        EXPECT_EQ(FromWide(text), c.row);
     }
-    std::vector<int> selected;
-    for (int i = 0; i < files_.ListCount(); ++i) {
-        if (files_.Selected(i)) {
-            selected.push_back(i);
-        }
-    }
-    EXPECT_EQ(selected.size(), 1u) << "the file list selects the row it moves to, alone";
-    EXPECT_EQ(folders.Path(), folder.Text()) << "the folder list only moves its highlight";
+    EXPECT_EQ(SendMessageW(form_.Find("fileList")->Hwnd(), LB_GETSELCOUNT, 0, 0), 1);
 }
 
 TEST_F(ListsTest, EveryPickOfADriveRaisesChangeButTheProgramsChoiceAndTheWheelDoNot) {

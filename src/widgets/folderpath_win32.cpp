@@ -1,8 +1,10 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "folderpath.h"
+#include "widetext.h"
 #include "widgeterror.h"
 
 namespace kelvane {
@@ -30,19 +32,25 @@ std::string NormalFolder(const std::string& path) {
     if (path.empty()) {
         throw WidgetError("no folder given");
     }
-    std::string full(MAX_PATH, '\0');
+    const std::optional<std::wstring> wide = ToWide(path);
+    if (!wide) {
+        // Not exactly text: no folder of the system is spelt that way.
+        throw WidgetError("can't resolve folder " + path + ": its name isn't valid text");
+    }
+    std::wstring resolved(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length =
-            GetFullPathNameA(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        const DWORD length = GetFullPathNameW(wide->c_str(), static_cast<DWORD>(resolved.size()),
+                                              resolved.data(), nullptr);
         if (length == 0) {
             throw WidgetError("can't resolve folder " + path);
         }
-        const bool fits = length < full.size();
-        full.resize(length);
+        const bool fits = length < resolved.size();
+        resolved.resize(length);
         if (fits) {
             break;
         }
     }
+    std::string full = FromWide(resolved);
     const std::size_t root = RootLength(full);
     while (full.size() > std::max<std::size_t>(root, 1) && full.back() == '\\') {
         full.pop_back();

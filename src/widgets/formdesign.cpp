@@ -56,6 +56,13 @@ void FormDesign::Check() const {
             containers.insert(control.name);
         }
     }
+    for (const ControlDesign& control : controls) {
+        const ControlDesign* label = control.label.empty() ? nullptr : Find(control.label);
+        if (!control.label.empty() && (label == nullptr || label->kind != ControlKind::Label)) {
+            throw WidgetError("the label " + control.label + " of " + control.name +
+                              " is no label of the window");
+        }
+    }
 }
 
 std::vector<const ControlDesign*> FormDesign::TabOrder() const {
@@ -117,6 +124,31 @@ int FormDesign::CoveredTop(const ControlDesign& control, int dpi) const {
         }
     }
     return covered;
+}
+
+std::string FormDesign::AccessibleName(const ControlDesign& control) const {
+    switch (control.kind) {
+        case ControlKind::Label:
+        case ControlKind::Line:
+        case ControlKind::Frame:
+        case ControlKind::TabControl:
+            return {};
+        default:
+            break;
+    }
+    if (!control.Caption().empty()) {
+        return {};
+    }
+    const ControlDesign* label = control.label.empty() ? nullptr : Find(control.label);
+    const std::string& text = label != nullptr ? label->Caption() : control.tooltip;
+    std::string spoken;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size()) {
+            ++i;  // "&x" says "x", and "&&" says "&"
+        }
+        spoken += text[i];
+    }
+    return spoken;
 }
 
 bool TakesFocus(const ControlDesign& control) {

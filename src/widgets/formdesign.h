@@ -67,6 +67,9 @@ struct ControlDesign {
     // "&" marks the access letter. A tab control's captions are its pages', one per page.
     std::vector<std::string> captions{};
     std::string tooltip{};
+    // The label that tells what a control showing no caption of its own holds (a list, a text
+    // box); it names the control to assistive technology. Empty for none.
+    std::string label{};
     FontDesign font{};
     // Text colour of a label, colour of a line; empty for the platform's.
     std::optional<Rgb> color{};
@@ -125,8 +128,8 @@ struct FormDesign {
     // The item of a menu of that name, separators included; nullptr when there is none.
     const MenuDesign* FindMenuItem(const std::string& item) const;
     // Raises WidgetError when no toolkit can build the window as described: two controls or menu
-    // items of one name, or a control whose container isn't a tab control or frame described
-    // before it.
+    // items of one name, a control whose container isn't a tab control or frame described
+    // before it, or whose label isn't a label of the window.
     void Check() const;
     // The controls that can take the focus, in Tab order.
     std::vector<const ControlDesign*> TabOrder() const;
@@ -142,6 +145,11 @@ struct FormDesign {
     // How many pixels of the control's top edge, at `dpi`, the controls drawn over it cover:
     // those described before it in the same container that overlap it.
     int CoveredTop(const ControlDesign& control, int dpi) const;
+    // The name a screen reader says for a control that shows no caption of its own: the caption
+    // of its label, else its tooltip (so a picture button is named by what its tooltip says),
+    // access marks ("&") taken out. Empty for a control that shows its own caption (the toolkits
+    // name it by that), and for labels, lines and containers.
+    std::string AccessibleName(const ControlDesign& control) const;
 };
 
 // Whether controls of this kind can ever take the focus.

@@ -2,6 +2,7 @@
 // on their own, so that a swapped caption or a mistyped place fails.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -141,6 +142,36 @@ TEST(FrmMainDesign, TabOrderVisitsTheFocusableControlsByTabIndex) {
                   "cmdClose", "txtTartgetPath", "cmdFileLookUp", "SSTab1", "myFolders", "myDrive",
                   "lstFileSelect", "cmdUp", "fileList", "cmdMerge", "cmdDown", "lstFileType",
                   "txtFileType", "cmdAddFileType", "cmdDelete", "cmdClear", "cmdLearList"}));
+}
+
+// What a screen reader says for each control that shows no caption of its own: the label that
+// tells what it holds, or the tooltip of a picture button and of the drive list (the label
+// above it names the folder list). The others name themselves by their captions.
+TEST(FrmMainDesign, EveryControlWithoutACaptionHasANameForScreenReaders) {
+    const FormDesign& form = frmMainDesign();
+    const std::map<std::string, std::string> named = {
+        {"txtTartgetPath", "Target file path"},
+        {"myDrive", "Select the drive"},
+        {"myFolders", "Source file path"},
+        {"fileList", "Available Files"},
+        {"lstFileSelect", "Files to merge"},
+        {"cmdUp", "Move the files UP one position"},
+        {"cmdDown", "Move the files DOWN one position"},
+        {"txtFileType", "Text file type (i.e. \"TXT\")"},
+        {"lstFileType", "Text file type (i.e. \"TXT\")"},
+    };
+    for (const ControlDesign& control : form.controls) {
+        SCOPED_TRACE(control.name);
+        const auto name = named.find(control.name);
+        EXPECT_EQ(form.AccessibleName(control), name == named.end() ? "" : name->second);
+        if (TakesFocus(control) && control.kind != ControlKind::TabControl) {
+            EXPECT_NE(form.AccessibleName(control).empty(), control.Caption().empty())
+                << "a control that takes the focus is named by its caption or else";
+        }
+    }
+    ControlDesign mnemonic{
+        .kind = ControlKind::Button, .tooltip = "&Up && away", .picture = Picture::UpArrow};
+    EXPECT_EQ(form.AccessibleName(mnemonic), "Up & away") << "access marks aren't said";
 }
 
 // The drive list is drawn over the top edge of the folder list, from 765 to 1035 twips.

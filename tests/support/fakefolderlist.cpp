@@ -9,19 +9,33 @@
 
 namespace kelvane::test {
 
+namespace {
+
+// A path as the program's texts hold it (on Windows UTF-8, not the ANSI code page), and back.
+std::filesystem::path PathOf(const std::string& text) {
+    return std::u8string(text.begin(), text.end());
+}
+
+std::string TextOf(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return {text.begin(), text.end()};
+}
+
+}  // namespace
+
 void FakeFolderList::SetPath(const std::string& path) {
     FolderContents contents = ReadFolder(path);  // raises before anything changes
     std::sort(contents.subfolders.begin(), contents.subfolders.end(), NaturalLess);
 
-    const std::filesystem::path open = std::filesystem::path(path).lexically_normal();
+    const std::filesystem::path open = PathOf(path).lexically_normal();
     std::vector<std::string> ancestors;
     for (auto p = open; p.has_relative_path() && p != p.parent_path();) {
         p = p.parent_path();
-        ancestors.push_back(p.string());
+        ancestors.push_back(TextOf(p));
     }
     std::vector<std::string> subfolders;
     for (const auto& name : contents.subfolders) {
-        subfolders.push_back((open / name).string());
+        subfolders.push_back(TextOf(open / PathOf(name)));
     }
 
     path_ = path;

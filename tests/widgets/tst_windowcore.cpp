@@ -177,8 +177,12 @@ TEST(WindowCore, RefusesADescriptionNoToolkitCanBuild) {
          [](FormDesign& f) { std::swap(f.controls[3], f.controls[4]); }},
         {"a container that is none", [](FormDesign& f) { f.controls[8].container = "lblName"; }},
         {"a container the window lacks", [](FormDesign& f) { f.controls[8].container = "box"; }},
+        {"a label that is none", [](FormDesign& f) { f.controls[2].label = "cmdOK"; }},
+        {"a label the window lacks", [](FormDesign& f) { f.controls[2].label = "lblNone"; }},
     };
-    EXPECT_NO_THROW(FakeWindow{Design()});
+    FormDesign labelled = Design();
+    labelled.controls[2].label = "lblName";
+    EXPECT_NO_THROW(FakeWindow{labelled});
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         FormDesign design = Design();

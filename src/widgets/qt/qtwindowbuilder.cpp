@@ -141,6 +141,10 @@ class Builder {
         if (!control.tooltip.empty()) {
             widget->setToolTip(Text(control.tooltip));
         }
+        // What a screen reader says for a control that shows no caption of its own.
+        if (const std::string name = design_.AccessibleName(control); !name.empty()) {
+            widget->setAccessibleName(Text(name));
+        }
         if (!control.font.face.empty()) {
             widget->setFont(FontFace(control.font));
         }

@@ -22,6 +22,7 @@ struct QtBuiltWindow {
 // Makes the menus and controls of a window from its description, as children of `window`: each
 // control of the kind described, at its place in its container, with its texts, font and colour,
 // drawn in the described order (the one described first on top), and chained in the Tab order.
+// A control that shows no caption of its own has the accessible name its description gives it.
 // Every control and menu item carries its control name as its objectName.
 class QtWindowBuilder {
   public:

@@ -15,7 +15,11 @@ bool CommandButton::Make(HWND form, int id) {
     if (Design().picture != Picture::None) {
         style |= BS_ICON;
     }
-    return Create("BUTTON", style, 0, Design().Caption(), form, id);
+    // A picture button shows no text: its window text is the name screen readers say for it.
+    const std::string text = Design().picture != Picture::None
+                                 ? Window().Design().AccessibleName(Design())
+                                 : Design().Caption();
+    return Create(L"BUTTON", style, 0, text, form, id);
 }
 
 void CommandButton::Place(const PixelRect& place, int dpi) {
@@ -23,7 +27,7 @@ void CommandButton::Place(const PixelRect& place, int dpi) {
     if (Design().picture != Picture::None) {
         // The picture fills the button but for a narrow margin.
         const int side = std::max(8, std::min(place.width, place.height) - MulDiv(6, dpi, 96));
-        SendMessageA(Hwnd(), BM_SETIMAGE, IMAGE_ICON,
+        SendMessageW(Hwnd(), BM_SETIMAGE, IMAGE_ICON,
                      reinterpret_cast<LPARAM>(PictureIcon(Design().picture, side)));
     }
 }

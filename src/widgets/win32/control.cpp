@@ -1,5 +1,6 @@
 #include "control.h"
 
+#include "widgets/widetext.h"
 #include "win32window.h"
 
 namespace kelvane::win32 {
@@ -13,15 +14,16 @@ Control::~Control() {
     }
 }
 
-bool Control::Create(const char* className, DWORD style, DWORD exStyle, const std::string& text,
+bool Control::Create(const wchar_t* className, DWORD style, DWORD exStyle, const std::string& text,
                      HWND parent, int id) {
-    hwnd_ = CreateWindowExA(exStyle, className, text.c_str(),
+    hwnd_ = CreateWindowExW(exStyle, className, ToWideShown(text).c_str(),
                             style | WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                            GetModuleHandleA(nullptr), nullptr);
+                            GetModuleHandleW(nullptr), nullptr);
     if (hwnd_ == nullptr) {
         return false;
     }
+    classProc_ = reinterpret_cast<WNDPROC>(GetClassLongPtrW(hwnd_, GCLP_WNDPROC));
     SetWindowSubclass(hwnd_, &Control::SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
     return true;
 }
@@ -41,6 +43,10 @@ LRESULT Control::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT Control::Default(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefSubclassProc(hwnd_, message, wParam, lParam);
+}
+
+LRESULT Control::Direct(UINT message, WPARAM wParam, LPARAM lParam) const {
+    return CallWindowProcW(classProc_, hwnd_, message, wParam, lParam);
 }
 
 void Control::Raise(Event event, const MouseEvent& mouse) {
@@ -84,10 +90,14 @@ MouseEvent ToMouseEvent(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 std::string WindowText(HWND hwnd) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
-    const int length = GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()));
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    const int length = GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()));
     text.resize(static_cast<std::size_t>(length > 0 ? length : 0));
-    return text;
+    return FromWide(text);
+}
+
+void SetWindowTextShown(HWND hwnd, const std::string& text) {
+    SetWindowTextW(hwnd, ToWideShown(text).c_str());
 }
 
 }  // namespace kelvane::win32

@@ -29,9 +29,9 @@ class Control {
     const std::string& Name() const { return design_.name; }
     Win32Window& Window() const { return window_; }
 
-    // Makes the native window as a child of `parent`, with the control id `id`, and subclasses
-    // it. Returns false when the platform made no window.
-    bool Create(const char* className, DWORD style, DWORD exStyle, const std::string& text,
+    // Makes the native window (a Unicode one) as a child of `parent`, with the control id `id`,
+    // and subclasses it. Returns false when the platform made no window.
+    bool Create(const wchar_t* className, DWORD style, DWORD exStyle, const std::string& text,
                 HWND parent, int id);
 
     // Takes the focus with the keyboard (Tab, an access key): edit boxes select their text.
@@ -55,6 +55,10 @@ class Control {
     // The control's messages; the default passes them on to the native procedure.
     virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
+    // Hands a message of ours straight to the control's own procedure, past every subclass (ours
+    // and the tooltip's): for the many messages of a bulk change, which none of them needs to
+    // see. Under wine each message through a subclass costs a look-up in the server.
+    LRESULT Direct(UINT message, WPARAM wParam, LPARAM lParam) const;
     void Raise(Event event, const MouseEvent& mouse = {});
 
   private:
@@ -64,12 +68,16 @@ class Control {
     Win32Window& window_;
     const ControlDesign& design_;
     HWND hwnd_ = nullptr;
+    WNDPROC classProc_ = nullptr;
 };
 
 // The mouse event of a button message at the pointer position `lParam`.
 MouseEvent ToMouseEvent(UINT message, WPARAM wParam, LPARAM lParam);
 
-// The text of a native window, as 8-bit bytes.
+// The text of a native window, in UTF-8.
 std::string WindowText(HWND hwnd);
+// Shows a text of the program (UTF-8) as a native window's text; bytes that aren't UTF-8 show as
+// U+FFFD.
+void SetWindowTextShown(HWND hwnd, const std::string& text);
 
 }  // namespace kelvane::win32

@@ -2,19 +2,21 @@
 
 #include <cmath>
 
+#include "widgets/widetext.h"
+
 namespace kelvane::win32 {
 
 namespace {
 
 bool SystemHasFace(const std::string& face) {
-    LOGFONTA wanted{};
+    LOGFONTW wanted{};
     wanted.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynA(wanted.lfFaceName, face.c_str(), LF_FACESIZE);
+    lstrcpynW(wanted.lfFaceName, ToWideShown(face).c_str(), LF_FACESIZE);
     bool found = false;
     HDC screen = GetDC(nullptr);
-    EnumFontFamiliesExA(
+    EnumFontFamiliesExW(
         screen, &wanted,
-        [](const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM flag) -> int {
+        [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM flag) -> int {
             *reinterpret_cast<bool*>(flag) = true;
             return 0;
         },
@@ -57,14 +59,14 @@ HFONT FontCache::Font(const FontDesign& design, int dpi) {
     if (found != fonts_.end()) {
         return found->second;
     }
-    LOGFONTA font{};
+    LOGFONTW font{};
     font.lfHeight = -MulDiv(centiPoints, dpi, 7200);
     font.lfWeight = design.bold ? FW_BOLD : FW_NORMAL;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = DEFAULT_QUALITY;
     font.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
-    lstrcpynA(font.lfFaceName, FaceFor(design.face).c_str(), LF_FACESIZE);
-    HFONT made = CreateFontIndirectA(&font);
+    lstrcpynW(font.lfFaceName, ToWideShown(FaceFor(design.face)).c_str(), LF_FACESIZE);
+    HFONT made = CreateFontIndirectW(&font);
     fonts_[key] = made;
     return made;
 }

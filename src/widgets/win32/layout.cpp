@@ -13,7 +13,7 @@ using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 // GetDpiForMonitor where the system has it (Windows 8.1 on); the screen's DPI otherwise.
 int DpiOf(HMONITOR monitor) {
     static const auto getDpi = [] {
-        HMODULE shcore = LoadLibraryA("shcore.dll");
+        HMODULE shcore = LoadLibraryW(L"shcore.dll");
         FARPROC found = shcore == nullptr ? nullptr : GetProcAddress(shcore, "GetDpiForMonitor");
         return reinterpret_cast<GetDpiForMonitorFunction>(reinterpret_cast<void*>(found));
     }();
@@ -72,12 +72,12 @@ void Win32Window::LayOut(int dpi) {
     for (const auto& control : built_.controls) {
         const ControlDesign& design = control->Design();
         HFONT font = design.font.face.empty() ? windowFont : fonts_.Font(design.font, dpi);
-        SendMessageA(control->Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        SendMessageW(control->Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         control->Place(Design().ClientPlace(design, dpi), dpi);
     }
     if (built_.tooltip != nullptr) {
-        SendMessageA(built_.tooltip, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont), FALSE);
-        SendMessageA(built_.tooltip, TTM_SETMAXTIPWIDTH, 0, MulDiv(320, dpi, 96));
+        SendMessageW(built_.tooltip, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont), FALSE);
+        SendMessageW(built_.tooltip, TTM_SETMAXTIPWIDTH, 0, MulDiv(320, dpi, 96));
     }
     InvalidateRect(hwnd_, nullptr, TRUE);
 }

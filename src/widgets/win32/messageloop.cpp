@@ -13,13 +13,13 @@ void Dispatch(MSG& message) {
         }
     }
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
 }
 
 void RunUntil(const std::function<bool()>& done) {
     MSG message{};
     while (!done()) {
-        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
         if (got == 0 || got == -1) {
             PostQuitMessage(static_cast<int>(message.wParam));
             return;
@@ -30,7 +30,7 @@ void RunUntil(const std::function<bool()>& done) {
 
 void PumpPending() {
     MSG message{};
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(message.wParam));
             return;

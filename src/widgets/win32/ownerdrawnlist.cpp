@@ -1,9 +1,11 @@
 #include "ownerdrawnlist.h"
 
+#include <algorithm>
 #include <string_view>
 #include <utility>
 
 #include "widgets/typeahead.h"
+#include "widgets/widetext.h"
 
 namespace kelvane::win32 {
 
@@ -11,9 +13,9 @@ OwnerDrawnList::OwnerDrawnList(Win32Window& window, const ControlDesign& design,
     : Control(window, design), selection_(selection) {}
 
 bool OwnerDrawnList::Make(HWND form, int id) {
-    const DWORD style = WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_NODATA |
+    const DWORD style = WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
                         LBS_NOINTEGRALHEIGHT | selection_;
-    return Create("LISTBOX", style, WS_EX_CLIENTEDGE, "", form, id);
+    return Create(L"LISTBOX", style, WS_EX_CLIENTEDGE, "", form, id);
 }
 
 int OwnerDrawnList::RowHeightFor(int textHeight, int dpi) const {
@@ -28,13 +30,13 @@ void OwnerDrawnList::Place(const PixelRect& place, int dpi) {
     dpi_ = dpi;
     HDC dc = GetDC(Hwnd());
     HGDIOBJ old =
-        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(Hwnd(), WM_GETFONT, 0, 0)));
-    TEXTMETRICA metrics{};
-    GetTextMetricsA(dc, &metrics);
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(Hwnd(), WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
     SelectObject(dc, old);
     ReleaseDC(Hwnd(), dc);
     rowHeight_ = RowHeightFor(metrics.tmHeight, dpi);
-    SendMessageA(Hwnd(), LB_SETITEMHEIGHT, 0, rowHeight_);
+    SendMessageW(Hwnd(), LB_SETITEMHEIGHT, 0, rowHeight_);
     Control::Place(place, dpi);
 }
 
@@ -42,14 +44,22 @@ int OwnerDrawnList::RowAt(int y) const {
     if (y < 0 || rowHeight_ <= 0) {
         return -1;
     }
-    const auto top = static_cast<int>(SendMessageA(Hwnd(), LB_GETTOPINDEX, 0, 0));
+    const auto top = static_cast<int>(SendMessageW(Hwnd(), LB_GETTOPINDEX, 0, 0));
     const int row = top + y / rowHeight_;
     return row < Count() ? row : -1;
 }
 
 void OwnerDrawnList::SetText(int row, std::string text) {
     texts_[static_cast<std::size_t>(row)] = std::move(text);
+    if (static_cast<std::size_t>(row) < shown_ && !allChanged_) {
+        changed_.push_back(row);
+        if (changed_.size() > kFewChanges) {
+            allChanged_ = true;
+            changed_.clear();
+        }
+    }
     InvalidateRow(row);
+    PostSync();
 }
 
 void OwnerDrawnList::Append(std::string text) {
@@ -60,7 +70,7 @@ void OwnerDrawnList::Append(std::string text) {
 void OwnerDrawnList::PostSync() const {
     // So that an idle list box shows the change soon.
     if (!syncPosted_) {
-        syncPosted_ = PostMessageA(Hwnd(), WM_NULL, 0, 0) != FALSE;
+        syncPosted_ = PostMessageW(Hwnd(), WM_NULL, 0, 0) != FALSE;
     }
 }
 
@@ -69,20 +79,86 @@ void OwnerDrawnList::Sync() const {
         return;
     }
     syncPosted_ = false;
-    // Each step first records that it is done: its messages come back through OnMessage.
-    if (shown_ != texts_.size()) {
-        shown_ = texts_.size();
-        const LRESULT current = SendMessageA(Hwnd(), LB_GETCURSEL, 0, 0);
-        SendMessageA(Hwnd(), LB_SETCOUNT, shown_, 0);
-        if (current >= 0 && pendingCurrent_ == kNone) {
-            SendMessageA(Hwnd(), LB_SETCURSEL, static_cast<WPARAM>(current), 0);
-        }
+    // Each step first records that it is done: its messages may come back through OnMessage.
+    if (shown_ != texts_.size() || allChanged_ || !changed_.empty()) {
+        Direct(WM_SETREDRAW, FALSE, 0);
+        ReplaceChangedRows();
+        AddRows();
+        Direct(WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(Hwnd(), nullptr, FALSE);
     }
     if (pendingCurrent_ != kNone) {
         const int row = pendingCurrent_;
         pendingCurrent_ = kNone;
-        SendMessageA(Hwnd(), LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+        SendMessageW(Hwnd(), LB_SETCURSEL, static_cast<WPARAM>(row), 0);
         current_ = row;
+    }
+}
+
+void OwnerDrawnList::AddRows() const {
+    if (shown_ >= texts_.size()) {
+        return;
+    }
+    std::vector<std::wstring> rows;
+    rows.reserve(texts_.size() - shown_);
+    std::size_t bytes = 0;
+    for (std::size_t row = shown_; row < texts_.size(); ++row) {
+        rows.push_back(ToWideShown(texts_[row]));
+        bytes += (rows.back().size() + 1) * sizeof(wchar_t);
+    }
+    shown_ = texts_.size();
+    Direct(LB_INITSTORAGE, rows.size(), static_cast<LPARAM>(bytes));
+    for (const std::wstring& row : rows) {
+        Direct(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
+    }
+}
+
+void OwnerDrawnList::ReplaceChangedRows() const {
+    if (!allChanged_ && changed_.empty()) {
+        return;
+    }
+    const LRESULT current = selection_ == LBS_EXTENDEDSEL ? LB_ERR : Direct(LB_GETCURSEL, 0, 0);
+    const LRESULT caret = Direct(LB_GETCARETINDEX, 0, 0);
+    const LRESULT anchor = Direct(LB_GETANCHORINDEX, 0, 0);
+    const LRESULT top = Direct(LB_GETTOPINDEX, 0, 0);
+    if (allChanged_ && selection_ != LBS_EXTENDEDSEL) {
+        Direct(LB_RESETCONTENT, 0, 0);
+        shown_ = 0;  // AddRows hands them all again
+    } else {
+        std::vector<int> rows = changed_;
+        if (allChanged_) {
+            rows.clear();
+            for (std::size_t row = 0; row < shown_; ++row) {
+                rows.push_back(static_cast<int>(row));
+            }
+        }
+        std::sort(rows.begin(), rows.end());
+        rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+        for (const int row : rows) {
+            const auto at = static_cast<WPARAM>(row);
+            const LRESULT selected = Direct(LB_GETSEL, at, 0);
+            Direct(LB_DELETESTRING, at, 0);
+            const std::wstring text = ToWideShown(texts_[at]);
+            Direct(LB_INSERTSTRING, at, reinterpret_cast<LPARAM>(text.c_str()));
+            if (selected > 0 && selection_ == LBS_EXTENDEDSEL) {
+                Direct(LB_SETSEL, TRUE, row);
+            }
+        }
+    }
+    changed_.clear();
+    allChanged_ = false;
+    AddRows();
+    if (current >= 0) {
+        Direct(LB_SETCURSEL, static_cast<WPARAM>(current), 0);
+    }
+    if (anchor >= 0 && selection_ == LBS_EXTENDEDSEL) {
+        Direct(LB_SETANCHORINDEX, static_cast<WPARAM>(anchor), 0);
+    }
+    if (caret >= 0) {
+        Direct(LB_SETCARETINDEX, static_cast<WPARAM>(caret), FALSE);
+    }
+    if (top >= 0) {
+        Direct(LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
     }
 }
 
@@ -90,24 +166,29 @@ void OwnerDrawnList::Erase(int row) {
     Sync();
     texts_.erase(texts_.begin() + row);
     shown_ = texts_.size();
-    SendMessageA(Hwnd(), LB_DELETESTRING, static_cast<WPARAM>(row), 0);
+    SendMessageW(Hwnd(), LB_DELETESTRING, static_cast<WPARAM>(row), 0);
 }
 
 void OwnerDrawnList::ClearRows() {
     texts_.clear();
     shown_ = 0;
+    changed_.clear();
+    allChanged_ = false;
     pendingCurrent_ = kNone;
-    SendMessageA(Hwnd(), LB_RESETCONTENT, 0, 0);
+    SendMessageW(Hwnd(), LB_RESETCONTENT, 0, 0);
 }
 
 void OwnerDrawnList::ResetRows(std::vector<std::string> texts) {
     pendingCurrent_ = kNone;
-    SendMessageA(Hwnd(), WM_SETREDRAW, FALSE, 0);
+    changed_.clear();
+    allChanged_ = false;
+    SendMessageW(Hwnd(), WM_SETREDRAW, FALSE, 0);
     texts_ = std::move(texts);
-    shown_ = texts_.size();
-    SendMessageA(Hwnd(), LB_RESETCONTENT, 0, 0);
-    SendMessageA(Hwnd(), LB_SETCOUNT, shown_, 0);
-    SendMessageA(Hwnd(), WM_SETREDRAW, TRUE, 0);
+    shown_ = texts_.size();  // so that nothing is handed over before the list box is emptied
+    SendMessageW(Hwnd(), LB_RESETCONTENT, 0, 0);
+    shown_ = 0;
+    AddRows();
+    SendMessageW(Hwnd(), WM_SETREDRAW, TRUE, 0);
     InvalidateRect(Hwnd(), nullptr, TRUE);
 }
 
@@ -123,6 +204,11 @@ LRESULT OwnerDrawnList::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case LB_GETITEMRECT:
         case LB_GETCOUNT:
         case LB_GETITEMHEIGHT:
+        case LB_GETTEXT:
+        case LB_GETTEXTLEN:
+        case LB_GETCARETINDEX:
+        case LB_GETANCHORINDEX:
+        case WM_GETOBJECT:
         case WM_GETFONT:
         case WM_GETDLGCODE:
         case WM_NCHITTEST:
@@ -142,20 +228,33 @@ LRESULT OwnerDrawnList::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 bool OwnerDrawnList::TypeAhead(WPARAM typed) {
-    const char letter = static_cast<char>(typed);
-    const int row = TypeAheadRow(Count(), CurrentRow(), std::string_view(&letter, 1),
+    const auto unit = static_cast<wchar_t>(typed);
+    if (unit >= 0xD800 && unit <= 0xDBFF) {
+        highSurrogate_ = unit;  // the character's second half comes in the next message
+        return true;
+    }
+    std::wstring character(1, unit);
+    if (unit >= 0xDC00 && unit <= 0xDFFF && highSurrogate_ != 0) {
+        character.insert(character.begin(), highSurrogate_);
+    }
+    highSurrogate_ = 0;
+    const std::string letter = FromWide(character);
+    if (static_cast<unsigned char>(letter.front()) <= ' ' || letter.front() == 127) {
+        return false;
+    }
+    const int row = TypeAheadRow(Count(), CurrentRow(), letter,
                                  [this](int at) -> std::string_view { return Text(at); });
     if (row < 0) {
-        return false;
+        return true;  // the list box's own search, by another rule, never runs
     }
     const auto wRow = static_cast<WPARAM>(row);
     if (selection_ == LBS_EXTENDEDSEL) {
-        SendMessageA(Hwnd(), LB_SETSEL, FALSE, -1);
-        SendMessageA(Hwnd(), LB_SETSEL, TRUE, row);
-        SendMessageA(Hwnd(), LB_SETANCHORINDEX, wRow, 0);
-        SendMessageA(Hwnd(), LB_SETCARETINDEX, wRow, FALSE);
+        SendMessageW(Hwnd(), LB_SETSEL, FALSE, -1);
+        SendMessageW(Hwnd(), LB_SETSEL, TRUE, row);
+        SendMessageW(Hwnd(), LB_SETANCHORINDEX, wRow, 0);
+        SendMessageW(Hwnd(), LB_SETCARETINDEX, wRow, FALSE);
     } else {
-        SendMessageA(Hwnd(), LB_SETCURSEL, wRow, 0);
+        SendMessageW(Hwnd(), LB_SETCURSEL, wRow, 0);
     }
     TypedAhead();
     return true;
@@ -171,7 +270,7 @@ int OwnerDrawnList::CurrentRow() const {
         return current_;
     }
     if (current_ == kUnknown) {
-        const auto row = static_cast<int>(SendMessageA(Hwnd(), LB_GETCURSEL, 0, 0));
+        const auto row = static_cast<int>(SendMessageW(Hwnd(), LB_GETCURSEL, 0, 0));
         current_ = row < 0 ? -1 : row;
     }
     return current_;
@@ -210,8 +309,8 @@ bool OwnerDrawnList::OnDrawItem(const DRAWITEMSTRUCT& item) {
     }
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-    const std::string& label = Text(row);
-    DrawTextA(item.hDC, label.c_str(), static_cast<int>(label.size()), &text,
+    const std::wstring label = ToWideShown(Text(row));
+    DrawTextW(item.hDC, label.c_str(), static_cast<int>(label.size()), &text,
               DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
     if ((item.itemState & ODS_FOCUS) != 0) {
         DrawFocusRect(item.hDC, &item.rcItem);

@@ -7,24 +7,29 @@
 
 namespace kelvane::win32 {
 
-// A list box that draws its own rows from texts it keeps itself (an owner-drawn no-data list
-// box): reading or replacing a row's text is O(1), and filling it with many rows costs one
-// message: rows appended one by one reach the list box together, as one new count, before it
-// next handles any message (a paint, a click, a query). Rows may be indented and carry a small
-// picture or a check box.
+// A list box that draws its own rows from texts it keeps itself (an owner-drawn list box):
+// reading a row's text is O(1) and gives the program's text exactly, whatever its bytes. The list
+// box holds every row's text too, as it is shown (LBS_HASSTRINGS), so that assistive technology
+// reads the rows the standard way, LB_GETTEXTLEN and LB_GETTEXT, from any process.
+//
+// Changes reach the list box in batches, before it next handles any message (a paint, a click, a
+// query, another process asking for a row's text): the rows appended one by one, and the rows
+// whose text changed, with its drawing held back. A list changed in many rows at once is filled
+// afresh. Rows may be indented and carry a small picture or a check box.
 //
 // A typed character moves the caret, and the selection as the list's style moves it, by the rule
-// of TypeAheadRow.
+// of TypeAheadRow; a character outside the basic plane arrives as two surrogates and is looked
+// for whole. A character that no row starts with moves nothing.
 //
 // RowAt finds the row under a point from the top row and the row height, so it stays exact
 // past 65,535 rows, where the list box's own hit test (16-bit) does not.
 //
-// Every message to a control costs some tens of microseconds under wine, and every row the list
-// box draws at once far more, so a change of a row's text or of the current row sends nothing:
-// the list box hears of the current row, like of appended rows, before it next handles any
-// message, and draws at its next paint. What it reports is kept until a message that may change
-// it (a click, a key) reaches it. So moving a row costs the same in a list of 100,000 rows as in
-// one of ten, and a drag across many rows is drawn once.
+// Every message through a control's subclass costs some tens of microseconds under wine, and
+// every row the list box draws at once far more, so a change of the current row sends nothing:
+// the list box hears of it, like of the changed rows, before it next handles any message, and
+// draws at its next paint. What it reports is kept until a message that may change it (a click,
+// a key) reaches it. So moving a row costs about the same in a list of 100,000 rows as in one of
+// ten, and a drag across many rows is drawn once.
 class OwnerDrawnList : public Control {
   public:
     // `selection` is the list box's selection style: 0, or LBS_EXTENDEDSEL.
@@ -51,9 +56,9 @@ class OwnerDrawnList : public Control {
     // paint.
     template <typename Change>
     void Quietly(Change&& change) const {
-        SendMessageA(Hwnd(), WM_SETREDRAW, FALSE, 0);
+        SendMessageW(Hwnd(), WM_SETREDRAW, FALSE, 0);
         change();
-        SendMessageA(Hwnd(), WM_SETREDRAW, TRUE, 0);
+        SendMessageW(Hwnd(), WM_SETREDRAW, TRUE, 0);
     }
     void SetText(int row, std::string text);
     void Append(std::string text);
@@ -79,15 +84,27 @@ class OwnerDrawnList : public Control {
     int Scaled(int pixels) const { return MulDiv(pixels, dpi_, 96); }
 
   private:
-    // Tells the list box the rows appended and the current row set since it last heard.
+    // Tells the list box the rows appended or changed and the current row set since it last
+    // heard.
     void Sync() const;
-    // Moves the caret for a typed character; false when no row starts with it.
+    // Hands the list box the rows from `shown_` on.
+    void AddRows() const;
+    // Hands the list box the changed rows it holds, or every row afresh; its selection, caret
+    // and top row stay.
+    void ReplaceChangedRows() const;
+    // Takes a character typed into the list (WM_CHAR); false for one the list box handles
+    // itself (Space, Backspace and other control characters).
     bool TypeAhead(WPARAM typed);
     void PostSync() const;
 
     DWORD selection_;
     std::vector<std::string> texts_;
-    mutable std::size_t shown_ = 0;  // the rows the list box knows of
+    mutable std::size_t shown_ = 0;  // the rows the list box holds
+    // Rows the list box holds whose text changed since; past kFewChanges, all of them.
+    static constexpr std::size_t kFewChanges = 32;
+    mutable std::vector<int> changed_;
+    mutable bool allChanged_ = false;
+    wchar_t highSurrogate_ = 0;  // the first half of a typed character, until its second comes
     static constexpr int kUnknown = -2;
     mutable int current_ = kUnknown;  // the list box's current row, as last asked or set
     static constexpr int kNone = -3;

@@ -31,9 +31,9 @@ HICON PictureIcon(Picture picture, int size) {
             return nullptr;
     }
     HANDLE icon =
-        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0);
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, 0);
     if (icon == nullptr && picture == Picture::AppIcon) {
-        icon = LoadImageA(nullptr, MAKEINTRESOURCEA(32512) /* IDI_APPLICATION */, IMAGE_ICON, 0, 0,
+        icon = LoadImageW(nullptr, MAKEINTRESOURCEW(32512) /* IDI_APPLICATION */, IMAGE_ICON, 0, 0,
                           LR_SHARED | LR_DEFAULTSIZE);
     }
     icons[{picture, size}] = static_cast<HICON>(icon);
@@ -56,7 +56,7 @@ HICON FolderIcon(bool open) {
     }
     if (icon == nullptr) {
         // Systems without stock icons: the same pictures from the shell's own file.
-        ExtractIconExA("shell32.dll", open ? -5 : -4, nullptr, &icon, 1);  // by resource id
+        ExtractIconExW(L"shell32.dll", open ? -5 : -4, nullptr, &icon, 1);  // by resource id
     }
     icons.emplace(open, icon);
     return icon;

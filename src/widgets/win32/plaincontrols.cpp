@@ -5,21 +5,22 @@
 #include <algorithm>
 
 #include "pictures.h"
+#include "widgets/widetext.h"
 #include "win32window.h"
 
 namespace kelvane::win32 {
 
 bool Label::Make(HWND form, int id) {
     const DWORD wrap = Design().wordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP;
-    return Create("STATIC", wrap | SS_NOPREFIX, 0, Design().Caption(), form, id);
+    return Create(L"STATIC", wrap | SS_NOPREFIX, 0, Design().Caption(), form, id);
 }
 
 bool FrameControl::Make(HWND form, int id) {
-    return Create("BUTTON", BS_GROUPBOX, 0, Design().Caption(), form, id);
+    return Create(L"BUTTON", BS_GROUPBOX, 0, Design().Caption(), form, id);
 }
 
 bool LineControl::Make(HWND form, int id) {
-    return Create("STATIC", SS_OWNERDRAW, WS_EX_TRANSPARENT, "", form, id);
+    return Create(L"STATIC", SS_OWNERDRAW, WS_EX_TRANSPARENT, "", form, id);
 }
 
 void LineControl::Place(const PixelRect& place, int dpi) {
@@ -41,7 +42,7 @@ bool LineControl::OnDrawItem(const DRAWITEMSTRUCT& item) {
 
 bool PictureBox::Make(HWND form, int id) {
     const DWORD focus = TakesFocus(Design()) ? WS_TABSTOP : 0;
-    return Create("BUTTON", BS_OWNERDRAW | focus, 0, "", form, id);
+    return Create(L"BUTTON", BS_OWNERDRAW | focus, 0, "", form, id);
 }
 
 void PictureBox::Place(const PixelRect& place, int dpi) {
@@ -64,27 +65,28 @@ bool PictureBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
 }
 
 bool TabControl::Make(HWND form, int id) {
-    if (!Create(WC_TABCONTROLA, WS_TABSTOP | TCS_FOCUSONBUTTONDOWN, 0, "", form, id)) {
+    if (!Create(WC_TABCONTROLW, WS_TABSTOP | TCS_FOCUSONBUTTONDOWN, 0, "", form, id)) {
         return false;
     }
     // Drawn plain, so that its pages have the window's colour, as the labels on them do.
     SetWindowTheme(Hwnd(), L" ", L" ");
     int page = 0;
     for (const std::string& caption : Design().captions) {
-        TCITEMA tab{};
+        std::wstring text = ToWideShown(caption);
+        TCITEMW tab{};
         tab.mask = TCIF_TEXT;
-        tab.pszText = const_cast<char*>(caption.c_str());
-        SendMessageA(Hwnd(), TCM_INSERTITEMA, static_cast<WPARAM>(page++),
+        tab.pszText = text.data();
+        SendMessageW(Hwnd(), TCM_INSERTITEMW, static_cast<WPARAM>(page++),
                      reinterpret_cast<LPARAM>(&tab));
     }
-    SendMessageA(Hwnd(), TCM_SETCURSEL, 0, 0);
+    SendMessageW(Hwnd(), TCM_SETCURSEL, 0, 0);
     return true;
 }
 
 void TabControl::Place(const PixelRect& place, int dpi) {
     // The tab strip as high as described; the tabs as wide as their captions.
     const int strip = TwipsToPixels(Design().stripHeight, dpi);
-    SendMessageA(Hwnd(), TCM_SETITEMSIZE, 0, MAKELPARAM(0, strip));
+    SendMessageW(Hwnd(), TCM_SETITEMSIZE, 0, MAKELPARAM(0, strip));
     Control::Place(place, dpi);
 }
 
@@ -96,11 +98,11 @@ LRESULT TabControl::OnNotify(const NMHDR& header) {
 }
 
 int TabControl::CurrentPage() const {
-    return static_cast<int>(SendMessageA(Hwnd(), TCM_GETCURSEL, 0, 0));
+    return static_cast<int>(SendMessageW(Hwnd(), TCM_GETCURSEL, 0, 0));
 }
 
 void TabControl::SetCurrentPage(int page) {
-    SendMessageA(Hwnd(), TCM_SETCURSEL, static_cast<WPARAM>(page), 0);
+    SendMessageW(Hwnd(), TCM_SETCURSEL, static_cast<WPARAM>(page), 0);
     Window().ShowPage(Name(), page);
 }
 

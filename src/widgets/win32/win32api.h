@@ -1,7 +1,8 @@
 #pragma once
 
-// The Windows headers as every file of the Win32 layer includes them: the "A" functions and
-// the common controls, without the min and max macros.
+// The Windows headers as every file of the Win32 layer includes them: the common controls,
+// without the min and max macros. The layer calls the wide ("W") functions only: its windows are
+// Unicode ones, and the program's UTF-8 texts are converted at each call (widgets/widetext.h).
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif

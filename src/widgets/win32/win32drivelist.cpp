@@ -1,7 +1,9 @@
 #include "win32drivelist.h"
 
 #include <cctype>
+#include <optional>
 
+#include "widgets/widetext.h"
 #include "widgets/widgeterror.h"
 
 namespace kelvane::win32 {
@@ -17,15 +19,15 @@ char Letter(const std::string& path) {
 }  // namespace
 
 std::vector<std::string> Win32DriveList::Drives() {
-    std::string buffer(1024, '\0');
-    const DWORD length = GetLogicalDriveStringsA(static_cast<DWORD>(buffer.size()), buffer.data());
+    std::wstring buffer(1024, L'\0');
+    const DWORD length = GetLogicalDriveStringsW(static_cast<DWORD>(buffer.size()), buffer.data());
     std::vector<std::string> drives;
     if (length == 0 || length > buffer.size()) {
         return drives;
     }
-    for (std::size_t start = 0; start < length && buffer[start] != '\0';) {
-        const std::size_t end = buffer.find('\0', start);
-        std::string drive = buffer.substr(start, end - start);
+    for (std::size_t start = 0; start < length && buffer[start] != L'\0';) {
+        const std::size_t end = buffer.find(L'\0', start);
+        std::string drive = FromWide(buffer.substr(start, end - start));
         if (Letter(drive) != '\0') {
             drive[0] = Letter(drive);
             drives.push_back(drive);
@@ -36,7 +38,7 @@ std::vector<std::string> Win32DriveList::Drives() {
 }
 
 bool Win32DriveList::Make(HWND form, int id) {
-    if (!Create(WC_COMBOBOXA, WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, "", form, id)) {
+    if (!Create(WC_COMBOBOXW, WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, "", form, id)) {
         return false;
     }
     Fill();
@@ -49,7 +51,7 @@ void Win32DriveList::Place(const PixelRect& place, int dpi) {
     PixelRect dropped = place;
     dropped.height = place.height + MulDiv(160, dpi, 96);
     auto field =
-        static_cast<int>(SendMessageA(Hwnd(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+        static_cast<int>(SendMessageW(Hwnd(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
     for (int attempt = 0; attempt < 4; ++attempt) {
         Control::Place(dropped, dpi);
         RECT closed{};
@@ -60,12 +62,12 @@ void Win32DriveList::Place(const PixelRect& place, int dpi) {
         }
         // Systems differ in what the field's height counts, so correct by what was seen.
         field += difference;
-        SendMessageA(Hwnd(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+        SendMessageW(Hwnd(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
     }
 }
 
 bool Win32DriveList::Dropped() const {
-    return SendMessageA(Hwnd(), CB_GETDROPPEDSTATE, 0, 0) != 0;
+    return SendMessageW(Hwnd(), CB_GETDROPPEDSTATE, 0, 0) != 0;
 }
 
 int Win32DriveList::IndexOf(const std::string& drive) const {
@@ -82,22 +84,25 @@ void Win32DriveList::Fill() {
     if (!drive_.empty() && IndexOf(drive_) < 0) {
         drives_.push_back(drive_);  // chosen before it went away
     }
-    SendMessageA(Hwnd(), CB_RESETCONTENT, 0, 0);
+    SendMessageW(Hwnd(), CB_RESETCONTENT, 0, 0);
     for (const std::string& drive : drives_) {
-        SendMessageA(Hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(drive.c_str()));
+        SendMessageW(Hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWideShown(drive).c_str()));
     }
     if (drive_.empty() && !drives_.empty()) {
         drive_ = drives_.front();
     }
-    SendMessageA(Hwnd(), CB_SETCURSEL, static_cast<WPARAM>(IndexOf(drive_)), 0);
+    SendMessageW(Hwnd(), CB_SETCURSEL, static_cast<WPARAM>(IndexOf(drive_)), 0);
 }
 
 void Win32DriveList::SetDrive(const std::string& drive) {
     std::string path = drive;
     if (Letter(path) == '\0') {
-        char full[MAX_PATH] = {};
-        if (GetFullPathNameA(drive.c_str(), MAX_PATH, full, nullptr) != 0) {
-            path = full;
+        // A relative path: the drive of the current folder. A name that isn't exactly text
+        // names no drive.
+        wchar_t full[MAX_PATH] = {};
+        const std::optional<std::wstring> wide = ToWide(drive);
+        if (wide && GetFullPathNameW(wide->c_str(), MAX_PATH, full, nullptr) != 0) {
+            path = FromWide(full);
         }
     }
     const int index = IndexOf(path);
@@ -105,11 +110,11 @@ void Win32DriveList::SetDrive(const std::string& drive) {
         throw WidgetError("no drive holds " + drive);
     }
     drive_ = drives_[static_cast<std::size_t>(index)];
-    SendMessageA(Hwnd(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);  // raises no CBN_SELCHANGE
+    SendMessageW(Hwnd(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);  // raises no CBN_SELCHANGE
 }
 
 void Win32DriveList::Pick() {
-    const auto index = static_cast<int>(SendMessageA(Hwnd(), CB_GETCURSEL, 0, 0));
+    const auto index = static_cast<int>(SendMessageW(Hwnd(), CB_GETCURSEL, 0, 0));
     if (index < 0 || index >= static_cast<int>(drives_.size())) {
         return;
     }
@@ -129,11 +134,11 @@ LRESULT Win32DriveList::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (!Dropped()) {
                 // A key that moves the closed list's choice picks that drive, once, whatever
                 // the list box reports on the way.
-                const LRESULT before = SendMessageA(Hwnd(), CB_GETCURSEL, 0, 0);
+                const LRESULT before = SendMessageW(Hwnd(), CB_GETCURSEL, 0, 0);
                 typing_ = true;
                 const LRESULT result = Default(message, wParam, lParam);
                 typing_ = false;
-                if (!Dropped() && SendMessageA(Hwnd(), CB_GETCURSEL, 0, 0) != before) {
+                if (!Dropped() && SendMessageW(Hwnd(), CB_GETCURSEL, 0, 0) != before) {
                     Pick();
                 }
                 return result;
@@ -156,7 +161,7 @@ void Win32DriveList::OnCommand(WORD code) {
             }
             break;
         case CBN_SELENDCANCEL:
-            SendMessageA(Hwnd(), CB_SETCURSEL, static_cast<WPARAM>(IndexOf(drive_)), 0);
+            SendMessageW(Hwnd(), CB_SETCURSEL, static_cast<WPARAM>(IndexOf(drive_)), 0);
             break;
         default:
             break;

@@ -8,7 +8,7 @@
 
 namespace kelvane::win32 {
 
-// The drive letters of the system (GetLogicalDriveStringsA) in a drop-down list, read afresh
+// The drive letters of the system (GetLogicalDriveStringsW) in a drop-down list, read afresh
 // each time the list drops down. Drive() is the chosen drive's top folder, as "C:\", which a
 // folder list accepts as its Path.
 //

@@ -14,10 +14,10 @@ void Win32FileList::ShowNames(std::vector<std::string> names) {
 }
 
 std::vector<char> Win32FileList::ReadSelection() const {
-    const auto count = static_cast<int>(SendMessageA(Hwnd(), LB_GETSELCOUNT, 0, 0));
+    const auto count = static_cast<int>(SendMessageW(Hwnd(), LB_GETSELCOUNT, 0, 0));
     std::vector<int> rows(static_cast<std::size_t>(count > 0 ? count : 0));
     if (!rows.empty()) {
-        SendMessageA(Hwnd(), LB_GETSELITEMS, rows.size(), reinterpret_cast<LPARAM>(rows.data()));
+        SendMessageW(Hwnd(), LB_GETSELITEMS, rows.size(), reinterpret_cast<LPARAM>(rows.data()));
     }
     std::vector<char> flags(static_cast<std::size_t>(Count()), 0);
     for (const int row : rows) {
@@ -32,17 +32,18 @@ void Win32FileList::WriteSelection(const std::vector<char>& flags) {
     flushing_ = true;
     Quietly([this, &flags] {
         // The user's anchor and caret stay where they are.
-        const LRESULT anchor = SendMessageA(Hwnd(), LB_GETANCHORINDEX, 0, 0);
-        const LRESULT caret = SendMessageA(Hwnd(), LB_GETCARETINDEX, 0, 0);
-        SendMessageA(Hwnd(), LB_SETSEL, FALSE, -1);
+        const LRESULT anchor = SendMessageW(Hwnd(), LB_GETANCHORINDEX, 0, 0);
+        const LRESULT caret = SendMessageW(Hwnd(), LB_GETCARETINDEX, 0, 0);
+        SendMessageW(Hwnd(), LB_SETSEL, FALSE, -1);
+        // As many runs as every second file: straight to the list box.
         SelectionCopy::ForEachRun(flags, [this](std::size_t first, std::size_t last) {
-            SendMessageA(Hwnd(), LB_SELITEMRANGEEX, first, static_cast<LPARAM>(last));
+            Direct(LB_SELITEMRANGEEX, first, static_cast<LPARAM>(last));
         });
         if (anchor >= 0) {
-            SendMessageA(Hwnd(), LB_SETANCHORINDEX, static_cast<WPARAM>(anchor), 0);
+            SendMessageW(Hwnd(), LB_SETANCHORINDEX, static_cast<WPARAM>(anchor), 0);
         }
         if (caret >= 0) {
-            SendMessageA(Hwnd(), LB_SETCARETINDEX, static_cast<WPARAM>(caret), TRUE);
+            SendMessageW(Hwnd(), LB_SETCARETINDEX, static_cast<WPARAM>(caret), TRUE);
         }
     });
     flushing_ = false;
@@ -67,7 +68,7 @@ void Win32FileList::TakeBase() {
 void Win32FileList::ShiftClick(int row) {
     SetFocus(Hwnd());
     Forget();  // our writes first
-    auto anchor = static_cast<int>(SendMessageA(Hwnd(), LB_GETANCHORINDEX, 0, 0));
+    auto anchor = static_cast<int>(SendMessageW(Hwnd(), LB_GETANCHORINDEX, 0, 0));
     if (anchor < 0 || anchor >= Count()) {
         anchor = row;
     }
@@ -79,7 +80,7 @@ void Win32FileList::ShiftClick(int row) {
     Copy().Write(std::move(flags));
     FlushSelection();
     flushing_ = true;
-    SendMessageA(Hwnd(), LB_SETCARETINDEX, static_cast<WPARAM>(row), FALSE);
+    SendMessageW(Hwnd(), LB_SETCARETINDEX, static_cast<WPARAM>(row), FALSE);
     flushing_ = false;
     SetCapture(Hwnd());
     ownCapture_ = true;

@@ -34,7 +34,7 @@ class Win32FileList : public OwnerDrawnList, public FileRows {
     void ShowNames(std::vector<std::string> names) override;
     std::vector<char> ReadSelection() const override;
     void WriteSelection(const std::vector<char>& flags) override;
-    bool QueueFlush() override { return PostMessageA(Hwnd(), kFlushMessage, 0, 0) != FALSE; }
+    bool QueueFlush() override { return PostMessageW(Hwnd(), kFlushMessage, 0, 0) != FALSE; }
 
   private:
     void ShiftClick(int row);

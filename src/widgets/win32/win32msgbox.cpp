@@ -1,6 +1,7 @@
 #include "win32msgbox.h"
 
 #include "widgets/application.h"
+#include "widgets/widetext.h"
 
 namespace kelvane::win32 {
 
@@ -29,9 +30,9 @@ LRESULT CALLBACK AnswerNoOnCancel(HWND box, UINT message, WPARAM wParam, LPARAM 
 LRESULT CALLBACK WatchForBox(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_ACTIVATE) {
         auto box = reinterpret_cast<HWND>(wParam);
-        char name[16] = {};
-        GetClassNameA(box, name, sizeof(name));
-        if (lstrcmpA(name, "#32770") == 0 && GetDlgItem(box, IDNO) != nullptr) {
+        wchar_t name[16] = {};
+        GetClassNameW(box, name, 16);
+        if (lstrcmpW(name, L"#32770") == 0 && GetDlgItem(box, IDNO) != nullptr) {
             SetWindowSubclass(box, &AnswerNoOnCancel, 0, 0);
             EnableMenuItem(GetSystemMenu(box, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_ENABLED);
             UnhookWindowsHookEx(gHook);
@@ -64,9 +65,10 @@ MsgBox::Button Win32MsgBox::Show(const std::string& text, Style style, const std
         flags |= MB_TASKMODAL;  // the program's windows take no input meanwhile
     }
     if (style == Style::Question && gHook == nullptr) {
-        gHook = SetWindowsHookExA(WH_CBT, &WatchForBox, nullptr, GetCurrentThreadId());
+        gHook = SetWindowsHookExW(WH_CBT, &WatchForBox, nullptr, GetCurrentThreadId());
     }
-    const int pressed = MessageBoxA(owner_, text.c_str(), caption.c_str(), flags);
+    const int pressed =
+        MessageBoxW(owner_, ToWideShown(text).c_str(), ToWideShown(caption).c_str(), flags);
     if (gHook != nullptr) {
         UnhookWindowsHookEx(gHook);
         gHook = nullptr;

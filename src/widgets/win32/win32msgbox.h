@@ -5,7 +5,7 @@
 
 namespace kelvane::win32 {
 
-// Message boxes shown with MessageBoxA, modal to the owner window: information and OK,
+// Message boxes shown with MessageBoxW, modal to the owner window: information and OK,
 // question with Yes and No (Yes the default), critical and OK, or no icon and OK. A box given an
 // empty title is titled with the application title.
 //
@@ -18,7 +18,7 @@ class Win32MsgBox : public MsgBox {
 
     Button Show(const std::string& text, Style style, const std::string& title) override;
 
-    // The MessageBoxA flags of a style.
+    // The MessageBoxW flags of a style.
     static UINT Flags(Style style);
 
   private:

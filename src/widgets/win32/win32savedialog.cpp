@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "widgets/widetext.h"
+
 namespace kelvane::win32 {
 
 std::string Win32SaveDialog::NativeFilter(const std::string& filter) {
@@ -14,24 +16,26 @@ std::string Win32SaveDialog::NativeFilter(const std::string& filter) {
 }
 
 void Win32SaveDialog::ShowSave() {
-    std::string file(32768, '\0');
-    const std::string previous = FileName();
+    std::wstring file(32768, L'\0');
+    const std::wstring previous = ToWideShown(FileName());
     previous.copy(file.data(), std::min(previous.size(), file.size() - 1));
-    const std::string filter = NativeFilter(Filter());
-    OPENFILENAMEA dialog{};
+    const std::wstring filter = ToWideShown(NativeFilter(Filter()));
+    OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = owner_;
     dialog.lpstrFilter = filter.size() > 1 ? filter.c_str() : nullptr;
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = static_cast<DWORD>(file.size());
-    const std::string title = DialogTitle();
+    const std::wstring title = ToWideShown(DialogTitle());
     dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
     dialog.Flags = kFlags;
-    if (!GetSaveFileNameA(&dialog)) {
+    if (!GetSaveFileNameW(&dialog)) {
         return;  // cancelled: FileName stays as it was
     }
-    SetFileName(file.c_str());
+    // Exactly as chosen: a name NTFS allows but UTF-8 can't spell keeps a form that no file
+    // opens (widgets/widetext.h), so a merge refuses it rather than writing another file.
+    SetFileName(FromWide(file.c_str()));
 }
 
 }  // namespace kelvane::win32

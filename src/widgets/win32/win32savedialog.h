@@ -7,10 +7,10 @@
 
 namespace kelvane::win32 {
 
-// The Save dialog, shown with GetSaveFileNameA, modal to the owner window. It asks no overwrite
+// The Save dialog, shown with GetSaveFileNameW, modal to the owner window. It asks no overwrite
 // question of its own, wants the chosen folder to exist, and leaves the process's current
-// folder where it was (relative paths typed later still mean what they meant). After a cancel
-// FileName keeps its previous value.
+// folder where it was (relative paths typed later still mean what they meant). FileName is the
+// chosen path in UTF-8, exactly; after a cancel it keeps its previous value.
 class Win32SaveDialog : public SaveDialogCore {
   public:
     // `owner` is the window the dialog is modal to; null for none.

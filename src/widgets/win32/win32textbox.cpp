@@ -1,12 +1,13 @@
 #include "win32textbox.h"
 
+#include "widgets/widetext.h"
 #include "widgets/widgeterror.h"
 #include "win32window.h"
 
 namespace kelvane::win32 {
 
 bool Win32TextBox::Make(HWND form, int id) {
-    if (!Create("EDIT", WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, "", form, id)) {
+    if (!Create(L"EDIT", WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, "", form, id)) {
         return false;
     }
     SetMaxLength(Design().maxLength);
@@ -15,40 +16,45 @@ bool Win32TextBox::Make(HWND form, int id) {
 
 void Win32TextBox::FocusByKeyboard() {
     ::SetFocus(Hwnd());
-    SendMessageA(Hwnd(), EM_SETSEL, 0, -1);
+    SendMessageW(Hwnd(), EM_SETSEL, 0, -1);
 }
 
 std::string Win32TextBox::Text() const {
-    return WindowText(Hwnd());
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(Hwnd())) + 1, L'\0');
+    const int length = GetWindowTextW(Hwnd(), text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<std::size_t>(length > 0 ? length : 0));
+    return text == setShown_ ? set_ : FromWide(text);
 }
 
 void Win32TextBox::SetText(const std::string& text) {
-    SetWindowTextA(Hwnd(), text.c_str());
+    set_ = text;
+    setShown_ = ToWideShown(text);
+    SetWindowTextW(Hwnd(), setShown_.c_str());
 }
 
 int Win32TextBox::SelStart() const {
     DWORD start = 0;
     DWORD end = 0;
-    SendMessageA(Hwnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+    SendMessageW(Hwnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
     return static_cast<int>(start);
 }
 
 void Win32TextBox::SetSelStart(int start) {
-    SendMessageA(Hwnd(), EM_SETSEL, static_cast<WPARAM>(start), start);
+    SendMessageW(Hwnd(), EM_SETSEL, static_cast<WPARAM>(start), start);
 }
 
 int Win32TextBox::SelLength() const {
     DWORD start = 0;
     DWORD end = 0;
-    SendMessageA(Hwnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+    SendMessageW(Hwnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
     return static_cast<int>(end - start);
 }
 
 void Win32TextBox::SetSelLength(int length) {
     const int start = SelStart();
-    SendMessageA(Hwnd(), EM_SETSEL, static_cast<WPARAM>(start), start + (length > 0 ? length : 0));
+    SendMessageW(Hwnd(), EM_SETSEL, static_cast<WPARAM>(start), start + (length > 0 ? length : 0));
 }
 
 void Win32TextBox::SetFocus() {
@@ -60,7 +66,7 @@ void Win32TextBox::SetFocus() {
 
 void Win32TextBox::SetMaxLength(int length) {
     maxLength_ = length > 0 ? length : 0;
-    SendMessageA(Hwnd(), EM_SETLIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
+    SendMessageW(Hwnd(), EM_SETLIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
 }
 
 LRESULT Win32TextBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

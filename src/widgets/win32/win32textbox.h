@@ -5,8 +5,10 @@
 
 namespace kelvane::win32 {
 
-// A one-line edit box. Text crosses as 8-bit bytes; SelStart and SelLength are the edit's own
-// positions. MaxLength is enforced while typing (0 for no limit).
+// A one-line edit box. Text is the box's text in UTF-8, exactly as typed; a text the program set
+// comes back exactly as set, bytes that aren't UTF-8 included, for as long as the box shows it
+// unchanged (such bytes show as U+FFFD, which names no other file). SelStart and SelLength are
+// the edit's own positions. MaxLength is enforced while typing (0 for no limit).
 //
 // LostFocus is raised when the focus has moved from the box to another control of the same
 // window (mouse, Tab, an access key or a SetFocus), never when the window merely loses
@@ -37,6 +39,8 @@ class Win32TextBox : public Control, public TextBox {
 
   private:
     int maxLength_ = 0;
+    std::string set_;        // the text the program set last
+    std::wstring setShown_;  // and how the box showed it
 };
 
 }  // namespace kelvane::win32

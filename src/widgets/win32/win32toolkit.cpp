@@ -39,8 +39,8 @@ Win32Toolkit::Win32Toolkit(int dpi) : dpi_(dpi) {
     controls.dwICC = ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_WIN95_CLASSES;
     InitCommonControlsEx(&controls);
     // A hidden top-level window that owns ours: an owned window has no taskbar button.
-    owner_ = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                             GetModuleHandleA(nullptr), nullptr);
+    owner_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                             GetModuleHandleW(nullptr), nullptr);
 }
 
 Win32Toolkit::~Win32Toolkit() {

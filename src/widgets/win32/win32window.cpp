@@ -40,7 +40,7 @@ void Win32Window::Destroy() {
     }
     if (hwnd_ != nullptr) {
         EnableOthers(true);
-        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
         DestroyWindow(hwnd_);  // its controls first, then the window; the menu bar with it
     }
     built_.controls.clear();
@@ -74,15 +74,15 @@ int Win32Window::MenuId(const std::string& name) const {
 Win32Window* Win32Window::FromHandle(HWND hwnd) {
     HWND root = hwnd == nullptr ? nullptr : GetAncestor(hwnd, GA_ROOT);
     if (root == nullptr ||
-        reinterpret_cast<WNDPROC>(GetWindowLongPtrA(root, GWLP_WNDPROC)) != &Win32Window::Proc) {
+        reinterpret_cast<WNDPROC>(GetWindowLongPtrW(root, GWLP_WNDPROC)) != &Win32Window::Proc) {
         return nullptr;
     }
-    return reinterpret_cast<Win32Window*>(GetWindowLongPtrA(root, GWLP_USERDATA));
+    return reinterpret_cast<Win32Window*>(GetWindowLongPtrW(root, GWLP_USERDATA));
 }
 
 void Win32Window::QueueLostFocus(Control& box) {
     pendingLostFocus_ = &box;
-    PostMessageA(hwnd_, kLostFocusMessage, 0, 0);
+    PostMessageW(hwnd_, kLostFocusMessage, 0, 0);
 }
 
 bool Win32Window::FlushLostFocus() {
@@ -174,7 +174,7 @@ std::string Win32Window::Caption() const {
 }
 
 void Win32Window::SetCaption(const std::string& caption) {
-    SetWindowTextA(hwnd_, caption.c_str());
+    SetWindowTextShown(hwnd_, caption);
 }
 
 std::string Win32Window::LabelText(const ControlDesign& label) const {
@@ -182,7 +182,7 @@ std::string Win32Window::LabelText(const ControlDesign& label) const {
 }
 
 void Win32Window::SetLabelText(const ControlDesign& label, const std::string& caption) {
-    SetWindowTextA(Find(label.name)->Hwnd(), caption.c_str());
+    SetWindowTextShown(Find(label.name)->Hwnd(), caption);
 }
 
 void Win32Window::ShowPage(const std::string& tabControl, int page) {
@@ -201,18 +201,18 @@ void Win32Window::ShowPageOf(const ControlDesign& tabs, int page) {
 LRESULT CALLBACK Win32Window::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* self =
-            static_cast<Win32Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+            static_cast<Win32Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->hwnd_ = hwnd;
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
-    auto* self = reinterpret_cast<Win32Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    auto* self = reinterpret_cast<Win32Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (self == nullptr) {
-        return DefWindowProcA(hwnd, message, wParam, lParam);
+        return DefWindowProcW(hwnd, message, wParam, lParam);
     }
     if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
-        return DefWindowProcA(hwnd, message, wParam, lParam);
+        return DefWindowProcW(hwnd, message, wParam, lParam);
     }
     return self->OnMessage(message, wParam, lParam);
 }
@@ -271,7 +271,7 @@ LRESULT Win32Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             break;
     }
-    return DefWindowProcA(hwnd_, message, wParam, lParam);
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
 void Win32Window::OnCommand(WPARAM wParam, LPARAM lParam) {

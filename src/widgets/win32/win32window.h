@@ -88,7 +88,7 @@ class Win32Window : public WindowCore {
     LRESULT OnControlColor(HDC dc, HWND control);
     void MoveFocus(bool backwards);
     void FocusFirst();
-    Control* ButtonWithAccessKey(char letter) const;
+    Control* ButtonWithAccessKey(wchar_t letter) const;
     void EnableOthers(bool enable);
     void Destroy();
 

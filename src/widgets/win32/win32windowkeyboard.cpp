@@ -1,8 +1,9 @@
 // The keyboard of a window of ours: Tab and Shift+Tab in the described order, Enter, Esc and
 // the access keys of the buttons.
-#include <cctype>
+#include <string>
 
 #include "control.h"
+#include "widgets/widetext.h"
 #include "win32window.h"
 
 namespace kelvane::win32 {
@@ -13,12 +14,18 @@ bool KeyDown(int key) {
     return GetKeyState(key) < 0;
 }
 
+wchar_t Upper(wchar_t letter) {
+    CharUpperBuffW(&letter, 1);
+    return letter;
+}
+
 // The access letter of a caption: the character after a single "&", upper-cased; 0 for none.
-char AccessLetter(const std::string& caption) {
-    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] == '&') {
-            if (caption[i + 1] != '&') {
-                return static_cast<char>(std::toupper(static_cast<unsigned char>(caption[i + 1])));
+wchar_t AccessLetter(const std::string& caption) {
+    const std::wstring text = ToWideShown(caption);
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] == L'&') {
+            if (text[i + 1] != L'&') {
+                return Upper(text[i + 1]);
             }
             ++i;  // "&&" is a plain "&"
         }
@@ -61,15 +68,15 @@ void Win32Window::MoveFocus(bool backwards) {
         Control* control = tabOrder_[static_cast<std::size_t>(next)];
         if (Reachable(*control)) {
             // The focus rectangles show from the first use of the keyboard on.
-            SendMessageA(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+            SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
             control->FocusByKeyboard();
             return;
         }
     }
 }
 
-Control* Win32Window::ButtonWithAccessKey(char letter) const {
-    const char wanted = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
+Control* Win32Window::ButtonWithAccessKey(wchar_t letter) const {
+    const wchar_t wanted = Upper(letter);
     for (const auto& control : built_.controls) {
         if (control->Design().kind == ControlKind::Button && Reachable(*control) &&
             AccessLetter(control->Design().Caption()) == wanted) {
@@ -121,11 +128,11 @@ bool Win32Window::PreTranslate(const MSG& message) {
     }
     if (message.message == WM_SYSCHAR) {
         // Alt with a button's access letter moves the focus to the button, then clicks it.
-        Control* button = ButtonWithAccessKey(static_cast<char>(message.wParam));
+        Control* button = ButtonWithAccessKey(static_cast<wchar_t>(message.wParam));
         if (button == nullptr) {
             return false;  // the menu bar's letters
         }
-        SendMessageA(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+        SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
         SetFocus(button->Hwnd());
         Click(*button);
         return true;

@@ -1,11 +1,13 @@
 #include "windowbuilder.h"
 
 #include <algorithm>
+#include <set>
 
 #include "commandbutton.h"
 #include "layout.h"
 #include "pictures.h"
 #include "plaincontrols.h"
+#include "widgets/widetext.h"
 #include "widgets/widgeterror.h"
 #include "win32drivelist.h"
 #include "win32filelist.h"
@@ -18,7 +20,7 @@ namespace kelvane::win32 {
 
 namespace {
 
-constexpr char kFormClass[] = "KelvaneForm";
+constexpr wchar_t kFormClass[] = L"KelvaneForm";
 constexpr int kFirstControlId = 100;  // clear of IDOK and IDCANCEL
 constexpr int kFirstMenuId = 1000;
 
@@ -59,17 +61,17 @@ void RegisterFormClass(WNDPROC proc) {
     if (registered) {
         return;
     }
-    WNDCLASSEXA form{};
+    WNDCLASSEXW form{};
     form.cbSize = sizeof(form);
     form.style = CS_DBLCLKS;
     form.lpfnWndProc = proc;
-    form.hInstance = GetModuleHandleA(nullptr);
+    form.hInstance = GetModuleHandleW(nullptr);
     form.hIcon = PictureIcon(Picture::AppIcon, GetSystemMetrics(SM_CXICON));
     form.hIconSm = PictureIcon(Picture::AppIcon, GetSystemMetrics(SM_CXSMICON));
-    form.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512) /* IDC_ARROW */);
+    form.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512) /* IDC_ARROW */);
     form.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     form.lpszClassName = kFormClass;
-    registered = RegisterClassExA(&form) != 0;
+    registered = RegisterClassExW(&form) != 0;
 }
 
 HMENU Menus(const FormDesign& form, std::map<int, std::string>& items) {
@@ -82,13 +84,15 @@ HMENU Menus(const FormDesign& form, std::map<int, std::string>& items) {
         HMENU popup = CreatePopupMenu();
         for (const MenuDesign& item : menu.items) {
             if (item.IsSeparator()) {
-                AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
+                AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
                 continue;
             }
             items[id] = item.name;
-            AppendMenuA(popup, MF_STRING, static_cast<UINT_PTR>(id++), item.caption.c_str());
+            AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(id++),
+                        ToWideShown(item.caption).c_str());
         }
-        AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), menu.caption.c_str());
+        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup),
+                    ToWideShown(menu.caption).c_str());
     }
     return bar;
 }
@@ -106,7 +110,79 @@ std::vector<std::unique_ptr<Control>> MakeControls(Win32Window& window, HWND for
     return controls;
 }
 
-void Stack(const FormDesign& form, const std::vector<std::unique_ptr<Control>>& controls) {
+bool Overlap(const PixelRect& a, const PixelRect& b) {
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+           b.top < a.top + a.height;
+}
+
+// Whether `label`, moved next to the control at `to` in the z-order `order`, would be drawn
+// otherwise where it overlaps a control it passes.
+bool PassesOver(const FormDesign& form, const std::vector<Control*>& order, std::size_t from,
+                std::size_t to) {
+    const PixelRect label = form.ClientPlace(order[from]->Design(), 96);
+    for (std::size_t at = std::min(from, to) + 1; at < std::max(from, to); ++at) {
+        if (Overlap(label, form.ClientPlace(order[at]->Design(), 96))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A static text that is never shown, named `name`.
+HWND NameLabel(HWND form, const std::string& name) {
+    return CreateWindowExW(0, L"STATIC", ToWideShown(name).c_str(),
+                           WS_CHILD | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0, form, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+}
+
+// Screen readers name a control that shows no caption of its own (a list, a text box) by the
+// static text above it in the z-order: looking upwards, the system's accessibility proxies pass
+// hidden windows and windows that take no focus, and stop at one that does. So such a control
+// gets just above it the label that names it, unless that label names another control already
+// or would pass over a control it overlaps; then, and where the tooltip names the control, a
+// static text with its name that is never shown. (A picture button carries its name as its
+// window text, which it doesn't show.) Returns the windows from the top down.
+std::vector<HWND> WithNames(HWND hwnd, const FormDesign& form, const std::vector<Control*>& order) {
+    std::map<const Control*, std::size_t> at;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        at[order[i]] = i;
+    }
+    std::map<const Control*, const Control*> labelOf;  // the named control -> its label
+    std::set<const Control*> moved;
+    for (const Control* control : order) {
+        const ControlDesign& design = control->Design();
+        if (design.kind == ControlKind::Button || form.AccessibleName(design).empty()) {
+            continue;
+        }
+        const auto label = std::find_if(order.begin(), order.end(), [&design](const Control* c) {
+            return c->Name() == design.label;
+        });
+        if (label != order.end() && moved.count(*label) == 0 &&
+            !PassesOver(form, order, at[*label], at[control])) {
+            labelOf[control] = *label;
+            moved.insert(*label);
+        }
+    }
+    std::vector<HWND> windows;
+    for (const Control* control : order) {
+        if (moved.count(control) != 0) {
+            continue;  // it goes with the control it names
+        }
+        const std::string name = form.AccessibleName(control->Design());
+        if (const auto label = labelOf.find(control); label != labelOf.end()) {
+            windows.push_back(label->second->Hwnd());
+        } else if (!name.empty() && control->Design().kind != ControlKind::Button) {
+            if (HWND named = NameLabel(hwnd, name)) {
+                windows.push_back(named);
+            }
+        }
+        windows.push_back(control->Hwnd());
+    }
+    return windows;
+}
+
+void Stack(HWND hwnd, const FormDesign& form,
+           const std::vector<std::unique_ptr<Control>>& controls) {
     // Top to bottom: the controls in the described order, then the containers, the innermost
     // first, so that a container never covers what it holds.
     std::vector<Control*> order;
@@ -119,17 +195,17 @@ void Stack(const FormDesign& form, const std::vector<std::unique_ptr<Control>>& 
         return rankA < rankB;
     });
     HWND above = HWND_TOP;
-    for (const Control* control : order) {
-        SetWindowPos(control->Hwnd(), above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        above = control->Hwnd();
+    for (HWND window : WithNames(hwnd, form, order)) {
+        SetWindowPos(window, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        above = window;
     }
 }
 
 HWND AddTooltips(HWND form, const std::vector<std::unique_ptr<Control>>& controls) {
-    HWND tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+    HWND tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                    WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form, nullptr,
-                                   GetModuleHandleA(nullptr), nullptr);
+                                   GetModuleHandleW(nullptr), nullptr);
     if (tooltip == nullptr) {
         return nullptr;
     }
@@ -138,13 +214,14 @@ HWND AddTooltips(HWND form, const std::vector<std::unique_ptr<Control>>& control
         if (tip.empty()) {
             continue;
         }
-        TTTOOLINFOA tool{};
-        tool.cbSize = TTTOOLINFOA_V2_SIZE;
+        std::wstring text = ToWideShown(tip);
+        TTTOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         tool.hwnd = form;
         tool.uId = reinterpret_cast<UINT_PTR>(control->Hwnd());
-        tool.lpszText = const_cast<char*>(tip.c_str());
-        SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+        tool.lpszText = text.data();
+        SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
     return tooltip;
 }
@@ -156,9 +233,9 @@ BuiltWindow WindowBuilder::Build(Win32Window& window, HWND owner, WNDPROC proc) 
     RegisterFormClass(proc);
     BuiltWindow built;
     built.menuBar = Menus(form, built.menuItems);
-    HWND hwnd = CreateWindowExA(kFormExStyle, kFormClass, form.caption.c_str(), kFormStyle,
-                                CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, owner, built.menuBar,
-                                GetModuleHandleA(nullptr), &window);
+    HWND hwnd = CreateWindowExW(kFormExStyle, kFormClass, ToWideShown(form.caption).c_str(),
+                                kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, owner,
+                                built.menuBar, GetModuleHandleW(nullptr), &window);
     if (hwnd == nullptr) {
         if (built.menuBar != nullptr) {
             DestroyMenu(built.menuBar);
@@ -166,7 +243,7 @@ BuiltWindow WindowBuilder::Build(Win32Window& window, HWND owner, WNDPROC proc) 
         throw WidgetError("can't make window " + form.name);
     }
     built.controls = MakeControls(window, hwnd);
-    Stack(form, built.controls);
+    Stack(hwnd, form, built.controls);
     built.tooltip = AddTooltips(hwnd, built.controls);
     return built;
 }

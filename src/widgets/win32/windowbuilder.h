@@ -24,7 +24,8 @@ struct BuiltWindow {
 // Makes the native window of `window` (owned by `owner`, with the procedure `proc`, which gets
 // `window` as its creation parameter) with its menu bar, then every control of the kind described
 // with its texts and tooltip, drawn in the described order (the one described first on top;
-// containers under the controls they hold). Raises WidgetError when the platform can't make the
+// containers under the controls they hold), each named for screen readers as its description
+// names it (FormDesign::AccessibleName). Raises WidgetError when the platform can't make the
 // window or one of its controls; what was made of the controls goes again, and the caller
 // destroys the native window if it was made.
 class WindowBuilder {

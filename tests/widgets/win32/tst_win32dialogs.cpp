@@ -1,4 +1,4 @@
-// The real MessageBoxA and GetSaveFileNameA, answered by a timer the way a user would.
+// The real MessageBoxW and GetSaveFileNameW, answered by a timer the way a user would.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -6,6 +6,7 @@
 
 #include "boxdriver.h"
 #include "tempfolder.h"
+#include "widgets/widetext.h"
 #include "widgets/win32/win32msgbox.h"
 #include "widgets/win32/win32savedialog.h"
 
@@ -117,6 +118,23 @@ TEST(Win32SaveDialogTest, OffersTheFilterAndChoosesAFileElsewhereWithoutMovingTh
     EXPECT_EQ(driver.unexpected, 0);  // no overwrite question of its own
     EXPECT_EQ(dialog.FileName(), existing);
     EXPECT_EQ(CurrentFolder(), before);
+}
+
+TEST(Win32SaveDialogTest, ChoosesANameOfAnyScriptExactly) {
+    kelvane::test::TempFolder temp;
+    const std::string folder = temp.Text() + "\\Ωmega 日本 ő";
+    ASSERT_TRUE(CreateDirectoryW(ToWideShown(folder).c_str(), nullptr));
+    const std::string chosen = folder + "\\中文 😀 ő.txt";
+    Win32SaveDialog dialog;
+    dialog.SetFileName(folder + "\\o.txt");
+    BoxDriver driver;
+    driver.Expect([&](HWND box) {
+        SetDlgItemTextW(box, 0x47C, ToWideShown(chosen).c_str());
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+    dialog.ShowSave();
+    ASSERT_EQ(driver.seen.size(), 1u);
+    EXPECT_EQ(dialog.FileName(), chosen);
 }
 
 TEST(Win32SaveDialogTest, KeepsTheFileNameWhenCancelled) {

@@ -1,12 +1,16 @@
 // The Win32 lists: their selection rules, the mouse events the program relies on, the drag in
-// the merge list, rows past 65,535, and which changes the folder and drive lists report.
+// the merge list, rows past 65,535, type-ahead in any script, and which changes the folder and
+// drive lists report.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "app/frmmaindesign.h"
 #include "tempfolder.h"
+#include "widgets/widetext.h"
 #include "widgets/win32/messageloop.h"
 #include "widgets/win32/ownerdrawnlist.h"
 #include "widgets/win32/plaincontrols.h"
@@ -15,6 +19,11 @@
 
 namespace kelvane::win32 {
 namespace {
+
+// A name as the program's UTF-8 text holds it, for the standard library's file functions.
+std::filesystem::path Utf8(const char* name) {
+    return std::u8string(reinterpret_cast<const char8_t*>(name));
+}
 
 class ListsTest : public testing::Test {
   protected:
@@ -343,6 +352,41 @@ TEST_F(ListsTest, ALetterMovesTheCaretToTheNextRowStartingWithIt) {
     type("myFolders", 't');
     EXPECT_EQ(folders.ListIndex(), 0);
     EXPECT_EQ(folders.Path(), folder.Text());
+}
+
+TEST_F(ListsTest, ATypedCharacterOfAnyScriptMovesTheCaretToTheNextRowStartingWithIt) {
+    kelvane::test::TempFolder folder;
+    for (const char* name : {"a.txt", "Report.Txt", "o.txt", "ő.txt", "Ωmega.txt", "😀.txt"}) {
+        std::ofstream(folder.Path() / Utf8(name)) << "x";
+    }
+    for (const char* name : {"tmp", "ő dir", "o dir"}) {
+        std::filesystem::create_directory(folder.Path() / Utf8(name));
+    }
+    files_.SetPath(folder.Text());
+    form_.FolderListNamed("myFolders").SetPath(folder.Text());
+    const struct {
+        const char* list;
+        std::wstring typed;  // UTF-16 units, one message each
+        const char* row;     // the row at the caret afterwards
+    } cases[] = {
+        {"fileList", L"r", "Report.Txt"},     {"fileList", L"\u0151", "ő.txt"},
+        {"fileList", L"o", "o.txt"},          {"fileList", L"\u03A9", "Ωmega.txt"},
+        {"fileList", L"\U0001F600", "😀.txt"}, {"fileList", L"z", "😀.txt"},  // no row: stays
+        {"myFolders", L"t", "tmp"},           {"myFolders", L"\u0151", "ő dir"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.row);
+        HWND list = form_.Find(c.list)->Hwnd();
+        for (const wchar_t unit : c.typed) {
+            PostMessageW(list, WM_CHAR, unit, 1);
+        }
+        PumpPending();
+        const auto row = static_cast<int>(SendMessageW(list, LB_GETCARETINDEX, 0, 0));
+        wchar_t text[64] = {};
+        SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text));
+        EXPECT_EQ(FromWide(text), c.row);
+    }
+    EXPECT_EQ(SendMessageW(form_.Find("fileList")->Hwnd(), LB_GETSELCOUNT, 0, 0), 1);
 }
 
 TEST_F(ListsTest, EveryPickOfADriveRaisesChangeButTheProgramsChoiceAndTheWheelDoNot) {

@@ -1,7 +1,8 @@
 // The two windows as the Win32 toolkit builds them: every control at its place, the Tab order,
-// Enter, Esc, access keys and the close box.
+// the names screen readers say, Enter, Esc, access keys and the close box.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -173,6 +174,59 @@ TEST(TabOrderTest, StartsOnTheFirstControlOfTheTabOrder) {
         Built built(*design);
         built.form().Show();
         EXPECT_EQ(built.Focused(), design->TabOrder().front()->name);
+    }
+}
+
+// The name the system's accessibility proxies give a control that shows no caption of its own:
+// the text of the static control above it in the z-order, looking upwards past hidden windows and
+// windows that take no focus, up to one that does.
+std::string LabelAbove(HWND control) {
+    for (HWND above = GetWindow(control, GW_HWNDPREV); above != nullptr;
+         above = GetWindow(above, GW_HWNDPREV)) {
+        if ((SendMessageW(above, WM_GETDLGCODE, 0, 0) & DLGC_STATIC) != 0) {
+            return WindowText(above);
+        }
+        const LONG style = GetWindowLongW(above, GWL_STYLE);
+        if ((style & WS_VISIBLE) != 0 && (style & (WS_TABSTOP | WS_GROUP)) != 0) {
+            break;
+        }
+    }
+    return {};
+}
+
+TEST(AccessibleNameTest, EachControlWithoutACaptionIsNamedAsDescribedAndNothingShownChanges) {
+    const FormDesign& design = frmMainDesign();
+    Built built(design);
+    built.form().Show();
+    std::vector<std::string> captions{""};  // lines show none
+    for (const ControlDesign& control : design.controls) {
+        if (control.kind == ControlKind::Label) {
+            captions.push_back(control.Caption());
+        }
+    }
+    for (const int page : {0, 1}) {
+        dynamic_cast<TabControl*>(built.form().Find("SSTab1"))->SetCurrentPage(page);
+        for (const ControlDesign& control : design.controls) {
+            const std::string name = design.AccessibleName(control);
+            if (name.empty()) {
+                continue;
+            }
+            SCOPED_TRACE(control.name + " on page " + std::to_string(page));
+            HWND hwnd = built.Hwnd(control.name);
+            EXPECT_EQ(control.kind == ControlKind::Button ? WindowText(hwnd) : LabelAbove(hwnd),
+                      name);
+        }
+        // The statics a sighted user sees say what the described labels say, no more.
+        for (HWND child = GetWindow(built.form().Hwnd(), GW_CHILD); child != nullptr;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            wchar_t kind[16] = {};
+            GetClassNameW(child, kind, 16);
+            if (lstrcmpiW(kind, L"Static") == 0 && IsWindowVisible(child)) {
+                EXPECT_NE(std::find(captions.begin(), captions.end(), WindowText(child)),
+                          captions.end())
+                    << WindowText(child);
+            }
+        }
     }
 }
 

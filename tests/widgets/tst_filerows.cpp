@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -83,54 +83,31 @@ TEST(FileRows, ReadsTheSelectionOnceAndHandsTheWritesBackTogether) {
     list.selection = {1, 1, 0, 1};
     const struct {
         const char* what;
-        std::function<void()> step;
+        const char* steps;  // rN reads row N, wN+ and wN- write it, f flushes
         std::vector<char> shown;
         int reads;
         int writes;
         int queued;
     } steps[] = {
-        {"reads take one copy",
-         [&] {
-             list.Selected(0);
-             list.Selected(3);
-         },
-         {1, 1, 0, 1},
-         1,
-         0,
-         0},
-        {"writes queue one flush",
-         [&] {
-             list.SetSelected(1, false);
-             list.SetSelected(2, true);
-             list.SetSelected(3, false);
-         },
-         {1, 1, 0, 1},
-         1,
-         0,
-         1},
-        {"the flush hands them back at once",
-         [&] { list.FlushSelection(); },
-         {1, 0, 1, 0},
-         1,
-         1,
-         1},
-        {"a flush with nothing written does nothing",
-         [&] { list.FlushSelection(); },
-         {1, 0, 1, 0},
-         1,
-         1,
-         1},
-        {"writing what is there writes nothing",
-         [&] { list.SetSelected(0, true); },
-         {1, 0, 1, 0},
-         1,
-         1,
-         1},
-        {"a new write queues again", [&] { list.SetSelected(0, false); }, {1, 0, 1, 0}, 1, 1, 2},
+        {"reads take one copy", "r0 r3", {1, 1, 0, 1}, 1, 0, 0},
+        {"writes queue one flush", "w1- w2+ w3-", {1, 1, 0, 1}, 1, 0, 1},
+        {"the flush hands them back at once", "f", {1, 0, 1, 0}, 1, 1, 1},
+        {"a flush with nothing written does nothing", "f", {1, 0, 1, 0}, 1, 1, 1},
+        {"writing what is there writes nothing", "w0+", {1, 0, 1, 0}, 1, 1, 1},
+        {"a new write queues again", "w0-", {1, 0, 1, 0}, 1, 1, 2},
     };
     for (const auto& s : steps) {
         SCOPED_TRACE(s.what);
-        s.step();
+        std::istringstream in(s.steps);
+        for (std::string step; in >> step;) {
+            if (step[0] == 'f') {
+                list.FlushSelection();
+            } else if (step[0] == 'r') {
+                list.Selected(step[1] - '0');
+            } else {
+                list.SetSelected(step[1] - '0', step[2] == '+');
+            }
+        }
         EXPECT_EQ(list.selection, s.shown);
         EXPECT_EQ(list.reads, s.reads);
         EXPECT_EQ(list.writes, s.writes);

@@ -43,6 +43,7 @@ class FolderRowsTest : public testing::Test {
         fs::create_directories(In(open, "sub10"));
         fs::create_directories(In(open, "sub2"));
         std::ofstream(In(open, "file.txt")) << "x";
+        rows.SetPath(open);
     }
     std::string In(const std::string& parent, const char* name) {
         return (fs::path(parent) / name).string();
@@ -55,7 +56,6 @@ class FolderRowsTest : public testing::Test {
 };
 
 TEST_F(FolderRowsTest, NumbersTheOpenFolderItsAncestorsAndItsSubfolders) {
-    rows.SetPath(open);
     EXPECT_EQ(rows.changes, 1);
     EXPECT_EQ(rows.Path(), open);
     EXPECT_EQ(rows.ListIndex(), -1);
@@ -120,7 +120,6 @@ TEST_F(FolderRowsTest, OpensAFolderByItsNormalPath) {
 }
 
 TEST_F(FolderRowsTest, AFolderThatCanNotBeReadChangesNothing) {
-    rows.SetPath(open);
     rows.SetListIndex(1);
     for (const std::string& bad : {folder.At("missing"), In(open, "file.txt"), std::string()}) {
         SCOPED_TRACE(bad);
@@ -134,10 +133,7 @@ TEST_F(FolderRowsTest, AFolderThatCanNotBeReadChangesNothing) {
 }
 
 TEST_F(FolderRowsTest, OnlyOpeningAnotherFolderIsAChange) {
-    const int firstSubfolder = [this] {
-        rows.SetPath(open);
-        return rows.RowCount() - rows.ListCount();
-    }();
+    const int firstSubfolder = rows.RowCount() - rows.ListCount();
     fs::remove(In(open, "sub10"));  // while the list still shows it
     const struct {
         const char* what;
@@ -174,7 +170,6 @@ TEST_F(FolderRowsTest, OnlyOpeningAnotherFolderIsAChange) {
 // After a gesture the row drawn highlighted is the highlighted one, or the open folder when none
 // is: where the toolkit drew another or none, the highlight is drawn afresh.
 TEST_F(FolderRowsTest, TheHighlightedRowIsTheOneDrawnHighlighted) {
-    rows.SetPath(open);
     const int openRow = rows.RowCount() - rows.ListCount() - 1;
     const struct {
         int highlighted;  // as the gesture left them; -1 for none

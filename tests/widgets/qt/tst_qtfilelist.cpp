@@ -192,6 +192,16 @@ TEST_F(ClickedListTest, OnlyThePrimaryButtonChangesTheSelection) {
     EXPECT_EQ(Rows(), (std::vector<int>{0, 2, 3, 4}));
 }
 
+// A typed letter moves the current file to the next one starting with it, the selection with it.
+TEST_F(ClickedListTest, ALetterPicksTheNextFileStartingWithIt) {
+    Click(0);
+    for (const auto& [key, row] : {std::pair{Qt::Key_C, 2}, {Qt::Key_D, 3}, {Qt::Key_A, 0}}) {
+        QTest::keyClick(&list, key);
+        EXPECT_EQ(list.currentIndex().row(), row);
+        EXPECT_EQ(Rows(), std::vector<int>{row});
+    }
+}
+
 struct GestureCase {
     const char* name;
     std::vector<std::pair<int, Qt::KeyboardModifiers>> clicks;  // left clicks: row, keys

@@ -33,6 +33,13 @@ class FolderListTest : public ::testing::Test {
         folder.Write("top/open/file.txt", "x");
         QObject::connect(&list, &QtFolderList::Change, [this] { ++changes; });
     }
+    // The list on screen, with the open folder open.
+    void Show() {
+        list.resize(300, 400);
+        list.SetPath(open);
+        list.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
+    }
 
     TempFolder folder;
     std::string top;
@@ -42,10 +49,7 @@ class FolderListTest : public ::testing::Test {
 };
 
 TEST_F(FolderListTest, AClickMovesTheHighlightAndADoubleClickOrEnterOpens) {
-    list.resize(300, 400);
-    list.SetPath(open);
-    list.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
+    ASSERT_NO_FATAL_FAILURE(Show());
     // Contract index i is shown on row (rows before the subfolders) + i.
     const auto rowOf = [this](int index) {
         return list.visualItemRect(list.item(list.count() - list.ListCount() + index)).center();
@@ -68,10 +72,7 @@ TEST_F(FolderListTest, AClickMovesTheHighlightAndADoubleClickOrEnterOpens) {
 }
 
 TEST_F(FolderListTest, ALetterMovesTheHighlightToTheNextFolderStartingWithIt) {
-    list.resize(300, 400);
-    list.SetPath(open);
-    list.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
+    ASSERT_NO_FATAL_FAILURE(Show());
     const struct {
         Qt::Key key;
         int index;
@@ -88,10 +89,7 @@ TEST_F(FolderListTest, ALetterMovesTheHighlightToTheNextFolderStartingWithIt) {
 // The highlight shows the folder the merge reads, always: a gesture moves it to another row or
 // changes nothing, and never leaves the list with no row drawn highlighted.
 TEST_F(FolderListTest, TheHighlightedFolderStaysDrawnHighlighted) {
-    list.resize(300, 400);
-    list.SetPath(open);
-    list.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
+    ASSERT_NO_FATAL_FAILURE(Show());
     const int firstSub = list.count() - list.ListCount();
     const auto click = [&](int y, Qt::KeyboardModifiers keys) {
         QTest::mouseClick(list.viewport(), Qt::LeftButton, keys, QPoint(20, y));

@@ -101,32 +101,13 @@ TEST_P(WindowGeometryTest, PutsEveryControlAtItsDescribedPixelsAt96Dpi) {
 INSTANTIATE_TEST_SUITE_P(BothWindows, WindowGeometryTest,
                          testing::Values(&frmMainDesign(), &frmAboutDesign()));
 
+// A description no toolkit can build, or a window the system refuses to make.
 TEST(WindowTest, ABuildThatCanNotBeMadeFailsWithWidgetError) {
     FormDesign undescribed = frmAboutDesign();
     undescribed.controls[0].container = "Frame1";  // no such container
-    const struct {
-        const char* what;
-        const FormDesign* design;
-        HWND owner;
-    } cases[] = {
-        {"a description no toolkit can build", &undescribed, nullptr},
-        {"a window the system refuses to make", &frmAboutDesign(), reinterpret_cast<HWND>(0x4321)},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        EXPECT_THROW(Win32Window(*c.design, c.owner, 96), WidgetError);
-    }
+    EXPECT_THROW(Win32Window(undescribed, nullptr, 96), WidgetError);
+    EXPECT_THROW(Win32Window(frmAboutDesign(), reinterpret_cast<HWND>(0x4321), 96), WidgetError);
     EXPECT_NO_THROW(Win32Window(frmAboutDesign(), nullptr, 96));
-}
-
-TEST(WindowTest, RefusesAHandlerForAnEventItsControlNeverRaises) {
-    Built built(frmMainDesign());
-    const auto wire = [&built](const char* control, Event event) {
-        built.form().On(control, event, [](const MouseEvent&) {});
-    };
-    EXPECT_THROW(wire("Label1", Event::Click), WidgetError);
-    EXPECT_THROW(wire("lstFileSelect", Event::Change), WidgetError);
-    EXPECT_NO_THROW(wire("myFolders", Event::Change));
 }
 
 TEST(WindowTest, HasAFixedBorderWithACloseBoxAndNoTaskbarButton) {

@@ -86,6 +86,8 @@ std::unique_ptr<PlatformFile> MergeJob::OpenSource(std::size_t row) {
 
 void MergeJob::CopySources() {
     for (std::size_t row = 0; row < sources_.size(); ++row) {
+        // Once writing the target has failed, no later source is opened.
+        out_->Check();
         std::unique_ptr<PlatformFile> next = OpenSource(row);
         if (!next) {
             continue;

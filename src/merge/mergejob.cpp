@@ -1,7 +1,5 @@
 #include "mergejob.h"
 
-#include <exception>
-
 #include "copylines.h"
 #include "fileerror.h"
 #include "pathname.h"
@@ -112,8 +110,8 @@ void MergeJob::KeepWholeLines() noexcept {
     }
     try {
         out_->Flush();
-    } catch (const std::exception&) {
-        // Writing failed already: the run's message says so.
+    } catch (...) {
+        // Writing failed already, whatever raised it: the run's message says so.
     }
 }
 

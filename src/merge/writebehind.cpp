@@ -16,7 +16,11 @@ WriteBehind::WriteBehind(std::size_t bufferSize, std::size_t behind, Write write
 
 WriteBehind::~WriteBehind() {
     if (thread_.joinable()) {
-        thread_.request_stop();
+        {
+            const std::lock_guard lock(mutex_);
+            stopping_ = true;
+        }
+        filled_.notify_one();
         thread_.join();
     }
 }
@@ -42,7 +46,7 @@ char* WriteBehind::Pass(const Piece& piece) {
     } else {
         waiting_.push_back(piece);
         if (!thread_.joinable()) {
-            thread_ = std::jthread([this](const std::stop_token& stop) { Run(stop); });
+            thread_ = std::thread([this] { Run(); });
         }
         filled_.notify_one();
     }
@@ -73,9 +77,13 @@ bool WriteBehind::DropPartLine() {
     return false;
 }
 
-void WriteBehind::Run(const std::stop_token& stop) {
+void WriteBehind::Run() {
     std::unique_lock lock(mutex_);
-    while (filled_.wait(lock, stop, [this] { return !waiting_.empty(); })) {
+    for (;;) {
+        filled_.wait(lock, [this] { return !waiting_.empty() || stopping_; });
+        if (stopping_) {
+            return;
+        }
         const Piece piece = waiting_.front();
         waiting_.pop_front();
         busy_ = true;

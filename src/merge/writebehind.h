@@ -50,20 +50,24 @@ class WriteBehind {
     bool DropPartLine();
 
   private:
-    void Run(const std::stop_token& stop);
+    void Run();
     // Raises the failure once it is known; the lock is held.
     void Raise() const;
 
     Write write_;
     std::vector<std::unique_ptr<char[]>> buffers_;
     std::mutex mutex_;
-    std::condition_variable_any filled_;  // a piece waits to be written
-    std::condition_variable freed_;       // a buffer came free, or writing failed
+    // Plain condition variables, and a flag of their own to stop: with std::jthread's stop token
+    // and std::condition_variable_any, the thread was seen to hang now and then under wine
+    // (mingw-w64's posix threads).
+    std::condition_variable filled_;  // a piece waits to be written, or the thread is to stop
+    std::condition_variable freed_;   // a buffer came free, or writing failed
     std::deque<Piece> waiting_;
     std::vector<char*> free_;
-    bool busy_ = false;  // a piece is being written
+    bool busy_ = false;      // a piece is being written
+    bool stopping_ = false;  // the object is going
     std::exception_ptr failure_;
-    std::jthread thread_;  // last: stopped and joined before the rest goes
+    std::thread thread_;
 };
 
 }  // namespace kelvane

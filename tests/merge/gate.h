@@ -1,6 +1,6 @@
 #pragma once
 
-#include <latch>
+#include <condition_variable>
 #include <mutex>
 
 namespace kelvane::test {
@@ -9,13 +9,19 @@ namespace kelvane::test {
 class Gate {
   public:
     void Open() {
-        std::call_once(once_, [this] { latch_.count_down(); });
+        const std::lock_guard lock(mutex_);
+        open_ = true;
+        opened_.notify_all();
     }
-    void Wait() { latch_.wait(); }
+    void Wait() {
+        std::unique_lock lock(mutex_);
+        opened_.wait(lock, [this] { return open_; });
+    }
 
   private:
-    std::once_flag once_;
-    std::latch latch_{1};
+    std::mutex mutex_;
+    std::condition_variable opened_;
+    bool open_ = false;
 };
 
 }  // namespace kelvane::test

@@ -10,7 +10,6 @@
 #include <optional>
 #include <set>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "merge/fileerror.h"
@@ -53,11 +52,11 @@ class FaultyFiles : public PlatformFiles {
     bool failCutOnceWritten = false;
     // Bare names of every file opened, in order.
     std::vector<std::string> opened;
-    // Called on the thread that does the thing, before it is done: each read of a source (its
-    // bare name), each write to a file opened for writing (the bytes), each cut of such a file.
-    // They may wait, or raise a failure of their own.
+    // Called on the thread that does it, before it is done: each read of a source (its bare
+    // name), each write to a file opened for writing, each cut of such a file. They may wait, or
+    // raise a failure of their own.
     std::function<void(const std::string& name)> onRead;
-    std::function<void(std::string_view bytes)> onWrite;
+    std::function<void()> onWrite;
     std::function<void()> onCut;
 
   private:
@@ -134,7 +133,7 @@ class FaultyFiles : public PlatformFiles {
                 size = std::min(size, *writeLimit_ - done_);
             }
             if (files_.onWrite) {
-                files_.onWrite({data, size});
+                files_.onWrite();
             }
             const std::size_t n = file_->Write(data, size);
             done_ += n;

@@ -5,7 +5,7 @@
 
 namespace kelvane::test {
 
-// A thread waits at a gate until another opens it; opening it again changes nothing.
+// A thread waits at a gate until another opens it.
 class Gate {
   public:
     void Open() {

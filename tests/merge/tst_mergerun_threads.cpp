@@ -1,12 +1,11 @@
 // Merge runs whose target is written on a thread of its own while the sources are read. Gates in
-// the file doubles hold one side at a chosen point until the other has got to its own, so that
-// each case takes the same course every time.
+// the file doubles hold one side until the other has got to a chosen point, so that each case
+// takes the same course every time.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstddef>
 #include <functional>
-#include <memory>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -20,17 +19,20 @@ namespace kelvane {
 namespace {
 
 using namespace test;
+using Sources = std::vector<std::pair<std::string, std::string>>;  // name and bytes, in row order
 
-// Buffers of a few bytes, and enough of them to write behind that the reading side never waits
-// for the writing side: it is held only where a case says.
-constexpr std::size_t kSmallBuffers = 4;
-constexpr std::size_t kManyBehind = 64;
+// What a case holds the two sides with.
+struct Hold {
+    Gate first;
+    Gate second;
+    int reads = 0;
+    bool failing = false;
+};
 
 struct Run {
     const char* name;
-    std::vector<std::pair<std::string, std::string>> sources;  // file name, bytes; listed in turn
-    // Holds the sides at their gates through the hooks of the files.
-    std::function<void(FaultyFiles&, Gate&, Gate&)> hold;
+    Sources sources;
+    std::function<void(FaultyFiles&, Hold&)> hold;
     std::size_t buffersBehind;
     std::string expected;  // the target, when the message shows and after the run
     bool fails;
@@ -42,121 +44,100 @@ void PrintTo(const Run& c, std::ostream* os) {
 
 class WrittenBehind : public MergeRunTest, public testing::WithParamInterface<Run> {};
 
-TEST_P(WrittenBehind, TheTargetHoldsWhatTheSourcesGiveOrWholeLinesBeforeAFailure) {
+TEST_P(WrittenBehind, TheTargetHoldsWhatTheSourcesGiveOrTheWholeLinesBeforeAFailure) {
     for (const auto& [name, bytes] : GetParam().sources) {
         src.Write(name, bytes);
         Rows({name});
     }
     target.SetText(out.At("t.txt"));
-    Gate first;
-    Gate second;
-    GetParam().hold(files, first, second);
+    Hold hold;
+    GetParam().hold(files, hold);
     std::string heldAtTheMessage;
     msgBox.onShow = [&](const FakeMsgBox::Shown&) { heldAtTheMessage = out.Read("t.txt"); };
 
-    Merge(kSmallBuffers, GetParam().buffersBehind);
+    Merge(4, GetParam().buffersBehind);  // buffers of a few bytes, so that many are passed on
 
-    if (GetParam().fails) {
-        EXPECT_EQ(Shown(), std::vector<std::string>{kFailed});
-        EXPECT_EQ(heldAtTheMessage, GetParam().expected);
-        // Nothing was read past the failure: the last source was never opened.
-        EXPECT_EQ(std::count(files.opened.begin(), files.opened.end(), "c.txt"), 0);
-    } else {
-        EXPECT_TRUE(msgBox.shown.empty());
-    }
     EXPECT_EQ(out.Read("t.txt"), GetParam().expected);
+    if (!GetParam().fails) {
+        EXPECT_TRUE(msgBox.shown.empty());
+        return;
+    }
+    EXPECT_EQ(Shown(), std::vector<std::string>{kFailed});
+    EXPECT_EQ(heldAtTheMessage, GetParam().expected);
+    EXPECT_EQ(std::count(files.opened.begin(), files.opened.end(), "c.txt"), 0);
 }
 
-void Nothing(FaultyFiles&, Gate&, Gate&) {}
+// Enough buffers behind that reading never waits for writing: it is held only where a case says.
+constexpr std::size_t kManyBehind = 64;
+const Sources kThree = {{"a.txt", "A1\nA2\nA3"}, {"b.txt", "B1\r\nB2\n"}, {"c.txt", "C\n"}};
 
-// The first write waits until the named source is being read.
-std::function<void(FaultyFiles&, Gate&, Gate&)> WriteWaitsFor(const std::string& source) {
-    return [source](FaultyFiles& f, Gate& reading, Gate&) {
-        f.onRead = [source, &reading](const std::string& name) {
-            if (name == source) {
-                reading.Open();
+// The first write waits until the source has been read from `reads` times; that read fails
+// when `fails` says so.
+std::function<void(FaultyFiles&, Hold&)> WriteWaitsFor(std::string source, int reads, bool fails) {
+    return [=](FaultyFiles& f, Hold& h) {
+        f.onRead = [=, &h](const std::string& name) {
+            if (name == source && ++h.reads == reads) {
+                h.first.Open();
+                if (fails) {
+                    throw FileError("unreadable");
+                }
             }
         };
-        f.onWrite = [&reading](std::string_view) { reading.Wait(); };
+        f.onWrite = [&h] { h.first.Wait(); };
     };
 }
 
-// The first write waits until b.txt has been read to its end, then fails with `Failure`; the
-// read that finds the end waits until the failure is known, which is before the target is cut
-// back. So only the step to the next source is left to stop at the failure.
+// The first write waits until b.txt has been read to its end, then fails; the read that finds
+// the end waits until the failure is known, which is before the target is cut back. So only the
+// step to the next source is left to stop at the failure.
 template <typename Failure>
-void WriteFailsWhileBIsRead(FaultyFiles& f, Gate& reading, Gate& known) {
-    f.onRead = [&reading, &known, reads = 0](const std::string& name) mutable {
-        if (name == "b.txt" && ++reads == 3) {  // 8 bytes, 4 at a time, then the end
-            reading.Open();
-            known.Wait();
+void WriteFailsAsBEnds(FaultyFiles& f, Hold& h) {
+    f.onRead = [&h](const std::string& name) {
+        if (name == "b.txt" && ++h.reads == 3) {  // 8 bytes, 4 at a time, then the end
+            h.first.Open();
+            h.second.Wait();
         }
     };
-    const auto failing = std::make_shared<bool>(false);  // the target is cut when opened too
-    f.onWrite = [&reading, failing](std::string_view) {
-        reading.Wait();
-        *failing = true;
+    f.onWrite = [&h] {
+        h.first.Wait();
+        h.failing = true;
         throw Failure("no room left");
     };
-    f.onCut = [&known, failing] {
-        if (*failing) {
-            known.Open();
+    f.onCut = [&h] {
+        if (h.failing) {  // the target is cut when it is opened, too
+            h.second.Open();
         }
     };
 }
 
-// The first write waits until reading b.txt has failed, inside a line whose start has been
-// passed on to be written: the message waits until the writer has stopped, and the target holds
-// the lines before it.
-void ReadFailsWhileWriting(FaultyFiles& f, Gate& failed, Gate&) {
-    f.onRead = [&failed, reads = 0](const std::string& name) mutable {
-        if (name == "b.txt" && ++reads == 8) {  // after 28 bytes, 4 at a time
-            failed.Open();
-            throw FileError("unreadable");
-        }
-    };
-    f.onWrite = [&failed](std::string_view) { failed.Wait(); };
-}
-
-std::vector<std::pair<std::string, std::string>> TinySources(int count) {
-    std::vector<std::pair<std::string, std::string>> sources;
-    for (int i = 0; i < count; ++i) {
-        sources.emplace_back("s" + std::to_string(i) + ".txt",
-                             std::to_string(i) + (i % 2 == 0 ? "\n" : ""));
+// Tiny sources, every other one without a line end, through a single buffer behind.
+Run ManyTinySources() {
+    Run run{"ManyTinySources", {}, [](FaultyFiles&, Hold&) {}, 1, "", false};
+    for (int i = 0; i < 300; ++i) {
+        run.sources.emplace_back(std::to_string(i), std::to_string(i) + (i % 2 ? "" : "\n"));
+        run.expected += std::to_string(i) + "\r\n";
     }
-    return sources;
+    return run;
 }
-
-std::string TinyTarget(int count) {
-    std::string bytes;
-    for (int i = 0; i < count; ++i) {
-        bytes += std::to_string(i) + "\r\n";
-    }
-    return bytes;
-}
-
-const std::vector<std::pair<std::string, std::string>> kThree = {
-    {"a.txt", "A1\nA2\nA3"}, {"b.txt", "B1\r\nB2\n"}, {"c.txt", "C\n"}};
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, WrittenBehind,
-    testing::Values(Run{"SourcesEndWhileTheWriterHoldsTheirBuffers", kThree, WriteWaitsFor("c.txt"),
-                        kManyBehind, "A1\r\nA2\r\nA3\r\nB1\r\nB2\r\nC\r\n", false},
-                    Run{"ManyTinySourcesThroughOneBufferBehind", TinySources(300), Nothing, 1,
-                        TinyTarget(300), false},
-                    Run{"NothingListed", {}, Nothing, kManyBehind, "", false},
-                    Run{"WriteFailsWhileTheNextSourceIsRead", kThree,
-                        WriteFailsWhileBIsRead<FileError>, kManyBehind, "", true},
-                    Run{"WriteRaisesAnotherError", kThree,
-                        WriteFailsWhileBIsRead<std::runtime_error>, kManyBehind, "", true},
-                    Run{"ReadFailsWhileTheWriterIsBusy",
-                        {{"a.txt", "A1\nA2\n"},
-                         {"b.txt", "B1\n" + std::string(40, 'x') + "\n"},
-                         {"c.txt", "C\n"}},
-                        ReadFailsWhileWriting,
-                        kManyBehind,
-                        "A1\r\nA2\r\nB1\r\n",
-                        true}),
+    testing::Values(
+        // a.txt and b.txt end while all their buffers wait to be written.
+        Run{"SourcesEndWhileTheirBuffersWait", kThree, WriteWaitsFor("c.txt", 1, false),
+            kManyBehind, "A1\r\nA2\r\nA3\r\nB1\r\nB2\r\nC\r\n", false},
+        ManyTinySources(),
+        Run{"WriteFailsWhileTheNextSourceIsRead", kThree, WriteFailsAsBEnds<FileError>, kManyBehind,
+            "", true},
+        Run{"WriteRaisesAnotherError", kThree, WriteFailsAsBEnds<std::runtime_error>, kManyBehind,
+            "", true},
+        // Inside a long line, after 28 bytes read 4 at a time; the message waits for the writer.
+        Run{"ReadFailsWhileTheWriterIsBusy",
+            {{"a.txt", "A1\nA2\n"}, {"b.txt", "B1\n" + std::string(40, 'x')}, {"c.txt", "C\n"}},
+            WriteWaitsFor("b.txt", 8, true),
+            kManyBehind,
+            "A1\r\nA2\r\nB1\r\n",
+            true}),
     [](const testing::TestParamInfo<Run>& p) { return p.param.name; });
 
 }  // namespace

@@ -16,19 +16,6 @@ namespace {
 using test::MemoryFile;
 using test::MemoryFileRef;
 
-// A file whose writes wait at a gate.
-class GatedFile : public MemoryFileRef {
-  public:
-    GatedFile(MemoryFile& file, test::Gate& gate) : MemoryFileRef(file), gate_(gate) {}
-    std::size_t Write(const char* data, std::size_t size) override {
-        gate_.Wait();
-        return MemoryFileRef::Write(data, size);
-    }
-
-  private:
-    test::Gate& gate_;
-};
-
 TextWriter Writer(MemoryFile& file, std::size_t bufferSize) {
     return TextWriter(std::make_unique<MemoryFileRef>(file), bufferSize);
 }
@@ -82,8 +69,9 @@ TEST(TextWriter, APartLineWaitingBehindIsTakenBackBeforeItGoesOut) {
     MemoryFile pipe;
     pipe.cuttable = false;
     test::Gate gate;
+    pipe.onWrite = [&gate] { gate.Wait(); };
     {
-        TextWriter out(std::make_unique<GatedFile>(pipe, gate), 8, 16);
+        TextWriter out(std::make_unique<MemoryFileRef>(pipe), 8, 16);
         out.WriteLine("one");
         out.Write("two\r\nthree, cut short");  // passes on two buffers more after "one\r\ntwo"
         out.DropPartLine();

@@ -2,19 +2,22 @@
 // the "Merge files" button takes, and concatenated by `cat` into the same folder, in turns. Two
 // corpora, SQL statements (lines of about 120 bytes) and data records (about 54 bytes), each in
 // two places: in memory (/dev/shm), where nothing hides the cost of the line-end conversion,
-// and in the system's temporary folder on disk. Next to them, a plain copy that reads, copies
-// once more in memory and writes: the least any converting copy could cost. Then a source that
-// is one 1 GiB line, merged in a process of its own whose peak resident size is reported.
+// and in the system's temporary folder on disk; then many small files of data records in both.
+// Next to them, a plain copy that reads, copies once more in memory and writes: the least any
+// converting copy could cost; and the merge with its target written on the run's own thread, one
+// step after another, as it was before it was written behind. Then a source that is one 1 GiB
+// line, merged in a process of its own whose peak resident size is reported.
 //
-//   bench_merge [repeats] [buffer KiB]
+//   bench_merge [repeats] [buffer KiB] [buffers behind]
 //
 // Times are wall-clock; each ratio to `cat` is the median of the ratios of the runs, taken turn
 // by turn, with the same for the processor time used (user and system, `cat`'s shell
-// included) beside it. Bars: with the data records in memory, the merge uses at most 1.3 times
-// the processor time of `cat`, and the 1 GiB line is merged in under 64 MiB. A bar not met
-// prints FAILED and the program exits with 1. Nothing here waits for a disk, so on a quiet
-// machine the wall-clock ratio comes out the same; on a busy one it swings with the other
-// work, and the processor time still tells what the merge costs.
+// included) beside it. Bars: with the data records in memory, the merge takes at most the wall
+// time of `cat` and at most 1.3 times its processor time, and the 1 GiB line is merged in under
+// 64 MiB. A bar not met prints FAILED and the program exits with 1. The merge beats `cat` by
+// reading and converting on one processor while it writes on another: on a machine whose other
+// work keeps a processor busy it can't, and the wall-clock bar may fail there; the processor
+// time still tells what the merge costs.
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -47,17 +50,17 @@ using namespace kelvane;
 
 namespace {
 
-constexpr int kFiles = 200;
-constexpr std::size_t kFileSize = 5u << 20;
 constexpr std::size_t kLongLine = std::size_t{1} << 30;
-constexpr double kMostTimesCat = 1.3;
+constexpr double kMostTimesCat = 1.0;
+constexpr double kMostProcessorTimesCat = 1.3;
 constexpr double kMostMiB = 64;
 
 std::size_t bufferSize = FileServices::kDefaultBufferSize;
+std::size_t buffersBehind = FileServices::kDefaultBuffersBehind;
 
 std::string SourceName(int i) {
     char name[32];
-    std::snprintf(name, sizeof name, "part%03d.txt", i);
+    std::snprintf(name, sizeof name, "part%05d.txt", i);
     return name;
 }
 
@@ -83,9 +86,14 @@ void AppendRecord(std::string& text, long id, std::mt19937& random) {
 struct Corpus {
     const char* name;
     void (*append)(std::string&, long, std::mt19937&);
+    int files;
+    std::size_t fileSize;
 };
 
-const Corpus kCorpora[] = {{"SQL lines", AppendStatement}, {"data lines", AppendRecord}};
+const Corpus kSqlLines = {"SQL lines", AppendStatement, 200, 5u << 20};
+const Corpus kDataLines = {"data lines", AppendRecord, 200, 5u << 20};
+const Corpus kSmallFiles = {"small files", AppendRecord, 20000, 1024};
+const Corpus* const kCorpora[] = {&kSqlLines, &kDataLines, &kSmallFiles};
 
 // Writes the corpus; returns the mean line length.
 double WriteCorpus(const fs::path& folder, const Corpus& corpus) {
@@ -93,9 +101,9 @@ double WriteCorpus(const fs::path& folder, const Corpus& corpus) {
     std::string text;
     std::size_t lines = 0;
     std::size_t bytes = 0;
-    for (int i = 0; i < kFiles; ++i) {
+    for (int i = 0; i < corpus.files; ++i) {
         text.clear();
-        for (long id = i * 1000000L; text.size() < kFileSize; ++id) {
+        for (long id = i * 1000000L; text.size() < corpus.fileSize; ++id) {
             corpus.append(text, id, random);
             ++lines;
         }
@@ -130,9 +138,10 @@ Timing Time(const std::function<void()>& work) {
     return {wall.count(), ProcessorSeconds() - processor};
 }
 
-// One merge run through MergeFiles, the way the button runs it.
+// One merge run through MergeFiles, the way the button runs it, with `behind` buffers written
+// behind.
 void MergeOnce(const fs::path& folder, const std::vector<std::string>& names,
-               const fs::path& target) {
+               const fs::path& target, std::size_t behind = buffersBehind) {
     test::FakeFolderList folders;
     folders.SetPath(folder.string());
     test::FakeListWidget rows;
@@ -144,7 +153,7 @@ void MergeOnce(const fs::path& folder, const std::vector<std::string>& names,
     test::FakeSaveDialog dialog;
     test::FakeMsgBox messages;
     messages.answers = {MsgBox::Button::Yes};
-    MergeRun run(text, folders, rows, dialog, messages, NativeFiles(), bufferSize);
+    MergeRun run(text, folders, rows, dialog, messages, NativeFiles(), bufferSize, behind);
     run.cmdMerge_Click();
     for (const auto& shown : messages.shown) {
         std::cerr << "unexpected message: " << shown.text << "\n";
@@ -197,33 +206,37 @@ double Best(const std::vector<double>& v) {
     return *std::min_element(v.begin(), v.end());
 }
 
-// Times cat, the plain copy and the merge in turns on one corpus in one folder; prints the
-// figures and returns the median ratio merge / cat.
-// Times cat, the plain copy and the merge in turns on one corpus in one folder and prints the
-// figures. Each run's ratios are taken against the cat of the same turn, so that a machine
-// that gets busier or quieter between turns moves both alike. Returns the median ratio of the
-// merge's processor time.
-double Measure(const fs::path& folder, const char* place, const Corpus& corpus, int repeats) {
+// The merge's median ratios to cat.
+struct Ratios {
+    double wall;
+    double processor;
+};
+
+// Times cat, the plain copy, the merge on one thread and the merge in turns on one corpus in one
+// folder and prints the figures. Each run's ratios are taken against the cat of the same turn,
+// so that a machine that gets busier or quieter between turns moves all alike.
+Ratios Measure(const fs::path& folder, const char* place, const Corpus& corpus, int repeats) {
     const double lineLength = WriteCorpus(folder, corpus);
     std::vector<std::string> names;
-    for (int i = 0; i < kFiles; ++i) {
+    for (int i = 0; i < corpus.files; ++i) {
         names.push_back(SourceName(i));
     }
     const fs::path target = folder / "target.out";
-    const std::function<void()> tools[] = {[&] { CatOnce(folder, target); },
-                                           [&] { PlainCopyOnce(folder, names, target); },
-                                           [&] { MergeOnce(folder, names, target); }};
-    std::vector<double> wall[3];
-    std::vector<double> ratio[3];
-    std::vector<double> processorRatio[3];
+    constexpr int kTools = 4;
+    const std::function<void()> tools[kTools] = {
+        [&] { CatOnce(folder, target); }, [&] { PlainCopyOnce(folder, names, target); },
+        [&] { MergeOnce(folder, names, target, 0); }, [&] { MergeOnce(folder, names, target); }};
+    std::vector<double> wall[kTools];
+    std::vector<double> ratio[kTools];
+    std::vector<double> processorRatio[kTools];
     for (int run = -1; run < repeats; ++run) {  // run -1 warms the page cache up
-        Timing timings[3];
-        for (int tool = 0; tool < 3; ++tool) {
+        Timing timings[kTools];
+        for (int tool = 0; tool < kTools; ++tool) {
             fs::remove(target);
             ::sync();
             timings[tool] = Time(tools[tool]);
         }
-        for (int tool = 0; run >= 0 && tool < 3; ++tool) {
+        for (int tool = 0; run >= 0 && tool < kTools; ++tool) {
             wall[tool].push_back(timings[tool].wall);
             ratio[tool].push_back(timings[tool].wall / timings[0].wall);
             processorRatio[tool].push_back(timings[tool].processor / timings[0].processor);
@@ -237,8 +250,8 @@ double Measure(const fs::path& folder, const char* place, const Corpus& corpus, 
 
     std::printf("%-7s %-10s (%5.1f bytes a line, target %ju bytes)\n", place, corpus.name,
                 lineLength, merged);
-    const char* const labels[] = {"cat       ", "plain copy", "merge     "};
-    for (int tool = 0; tool < 3; ++tool) {
+    const char* const labels[kTools] = {"cat       ", "plain copy", "one thread", "merge     "};
+    for (int tool = 0; tool < kTools; ++tool) {
         std::printf("  %s median %.3f s  best %.3f s", labels[tool], Median(wall[tool]),
                     Best(wall[tool]));
         if (tool > 0) {
@@ -247,7 +260,7 @@ double Measure(const fs::path& folder, const char* place, const Corpus& corpus, 
         }
         std::printf("\n");
     }
-    return Median(processorRatio[2]);
+    return {Median(ratio[3]), Median(processorRatio[3])};
 }
 
 // Runs in a process of its own: merges the one-line source and exits.
@@ -271,7 +284,8 @@ double OneLinePeak(const fs::path& folder, const char* self) {
     const pid_t child = fork();
     if (child == 0) {
         const std::string kib = std::to_string(bufferSize / 1024);
-        execl("/proc/self/exe", self, "--one-line", folder.c_str(), kib.c_str(),
+        const std::string behind = std::to_string(buffersBehind);
+        execl("/proc/self/exe", self, "--one-line", folder.c_str(), kib.c_str(), behind.c_str(),
               static_cast<char*>(nullptr));
         _exit(127);
     }
@@ -299,28 +313,37 @@ int main(int argc, char** argv) {
         if (argc > 3) {
             bufferSize = static_cast<std::size_t>(std::max(1, std::atoi(argv[3]))) * 1024;
         }
+        if (argc > 4) {
+            buffersBehind = static_cast<std::size_t>(std::max(0, std::atoi(argv[4])));
+        }
         return MergeOneLine(argv[2]);
     }
-    const int repeats = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    const int repeats = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
     if (argc > 2) {
         bufferSize = static_cast<std::size_t>(std::max(1, std::atoi(argv[2]))) * 1024;
+    }
+    if (argc > 3) {
+        buffersBehind = static_cast<std::size_t>(std::max(0, std::atoi(argv[3])));
     }
     const fs::path memory =
         MakeFolder(fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path());
     const fs::path disk = MakeFolder(fs::temp_directory_path());
-    std::printf("Buffers of %zu KiB; %d sources of %zu MiB; %d timed runs of each, in turns.\n",
-                bufferSize / 1024, kFiles, kFileSize >> 20, repeats);
+    std::printf("Buffers of %zu KiB, %zu written behind; %d timed runs of each, in turns.\n",
+                bufferSize / 1024, buffersBehind, repeats);
     std::printf("Memory: %s   Disk: %s\n\n", memory.c_str(), disk.c_str());
 
     bool sound = true;
     for (const auto& [folder, place] : {std::pair{memory, "memory"}, std::pair{disk, "disk"}}) {
-        for (const Corpus& corpus : kCorpora) {
-            const double ratio = Measure(folder, place, corpus, repeats);
-            if (folder == memory && &corpus == &kCorpora[1]) {
-                const bool met = ratio <= kMostTimesCat;
-                sound = sound && met;
+        for (const Corpus* corpus : kCorpora) {
+            const Ratios ratios = Measure(folder, place, *corpus, repeats);
+            if (folder == memory && corpus == &kDataLines) {
+                const bool fast = ratios.wall <= kMostTimesCat;
+                const bool frugal = ratios.processor <= kMostProcessorTimesCat;
+                sound = sound && fast && frugal;
+                std::printf("  %s: merge / cat %.3f in wall time, at most %.2f required\n",
+                            fast ? "ok" : "FAILED", ratios.wall, kMostTimesCat);
                 std::printf("  %s: merge / cat %.3f in processor time, at most %.2f required\n",
-                            met ? "ok" : "FAILED", ratio, kMostTimesCat);
+                            frugal ? "ok" : "FAILED", ratios.processor, kMostProcessorTimesCat);
             }
         }
     }

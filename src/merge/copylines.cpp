@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "fileerror.h"
 #include "lineends.h"
 
 namespace kelvane {
@@ -29,7 +28,7 @@ void CopyLines(TextReader& in, TextWriter& out) {
             last = bytes[take - 1];
             in.Consume(take);
         }
-    } catch (const FileError&) {
+    } catch (...) {
         out.DropPartLine();
         throw;
     }

@@ -15,8 +15,8 @@ void RequireBytes(FileServices::Tristate format) {
 
 }  // namespace
 
-FileServices::FileServices(PlatformFiles& files, std::size_t bufferSize)
-    : files_(files), bufferSize_(bufferSize) {}
+FileServices::FileServices(PlatformFiles& files, std::size_t bufferSize, std::size_t buffersBehind)
+    : files_(files), bufferSize_(bufferSize), buffersBehind_(buffersBehind) {}
 
 bool FileServices::FileExists(const std::string& path) const {
     return files_.IsFile(path);
@@ -38,14 +38,14 @@ std::unique_ptr<TextWriter> FileServices::OpenTextFile(const std::string& path, 
     // A writing stream holds twice as much, so that a reading buffer's worth of lines, with
     // the CRs they may gain, always goes into it in one step.
     auto stream = std::make_unique<TextWriter>(
-        files_.Open(path, PlatformFiles::Access::Write, create), 2 * bufferSize_);
+        files_.Open(path, PlatformFiles::Access::Write, create), 2 * bufferSize_, buffersBehind_);
     stream->Empty();
     return stream;
 }
 
 std::unique_ptr<TextWriter> FileServices::OpenToReplace(const std::string& path) {
     return std::make_unique<TextWriter>(files_.Open(path, PlatformFiles::Access::Write, true),
-                                        2 * bufferSize_);
+                                        2 * bufferSize_, buffersBehind_);
 }
 
 std::optional<FileIdentity> FileServices::Identity(const std::string& path) const {

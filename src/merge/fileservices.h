@@ -28,10 +28,16 @@ class FileServices {
     // reading and writing cost few system calls, small enough to stay in the processor's
     // caches.
     static constexpr std::size_t kDefaultBufferSize = 512 * 1024;
+    // The full buffers of a writing stream that may wait to be written, or be written, on a
+    // thread of the stream's own while the next is filled (TextWriter). Enough to ride out the
+    // unevenness of reading and writing.
+    static constexpr std::size_t kDefaultBuffersBehind = 3;
 
-    // `bufferSize` sets the streams' buffers, as above.
+    // `bufferSize` and `buffersBehind` set the streams' buffers, as above; with no buffers
+    // behind, writing streams write on the caller's thread.
     explicit FileServices(PlatformFiles& files = NativeFiles(),
-                          std::size_t bufferSize = kDefaultBufferSize);
+                          std::size_t bufferSize = kDefaultBufferSize,
+                          std::size_t buffersBehind = kDefaultBuffersBehind);
 
     // True when a file (not a folder) exists at the path, false when nothing does. Raises
     // FileError when that can't be told, as when a folder on the way may not be entered.
@@ -63,6 +69,7 @@ class FileServices {
   private:
     PlatformFiles& files_;
     std::size_t bufferSize_;
+    std::size_t buffersBehind_;
 };
 
 }  // namespace kelvane

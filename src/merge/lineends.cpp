@@ -160,6 +160,24 @@ template void CopyBlocks<Avx512>(const char*&, const char*, char*&, bool&, bool&
 
 }  // namespace
 
+std::size_t AfterLastLineEnd(const char* bytes, std::size_t size) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101;
+    std::size_t i = size;
+    while (i >= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes + i - 8, 8);
+        const std::uint64_t x = word ^ (kOnes * '\n');  // a zero byte for each LF
+        if (((x - kOnes) & ~x & (kOnes << 7)) != 0) {
+            break;
+        }
+        i -= 8;
+    }
+    while (i > 0 && bytes[i - 1] != '\n') {
+        --i;
+    }
+    return i;
+}
+
 std::string_view LineEndMethodName(LineEndMethod method) {
     switch (method) {
         case LineEndMethod::Avx512:

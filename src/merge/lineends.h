@@ -16,6 +16,10 @@ namespace kelvane {
 // Done the fastest way the processor can (see LineEndMethod).
 std::size_t CopyLineEnds(const char* in, std::size_t size, char* out, bool& crBefore, bool& lfSeen);
 
+// The count of bytes up to and including the last LF among `size` bytes; 0 when there is none.
+// Looks eight bytes at a time, so that a long line costs little.
+std::size_t AfterLastLineEnd(const char* bytes, std::size_t size);
+
 // The ways of doing the copy: working through 64-byte blocks with AVX-512 or with AVX2, or a
 // line at a time with memchr, which every processor can.
 enum class LineEndMethod { Avx512, Avx2, ByLine };

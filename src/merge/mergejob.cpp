@@ -1,7 +1,5 @@
 #include "mergejob.h"
 
-#include <exception>
-
 #include "copylines.h"
 #include "fileerror.h"
 #include "pathname.h"
@@ -86,6 +84,8 @@ std::unique_ptr<PlatformFile> MergeJob::OpenSource(std::size_t row) {
 
 void MergeJob::CopySources() {
     for (std::size_t row = 0; row < sources_.size(); ++row) {
+        // Once writing the target has failed, no later source is opened.
+        out_->Check();
         std::unique_ptr<PlatformFile> next = OpenSource(row);
         if (!next) {
             continue;
@@ -110,8 +110,8 @@ void MergeJob::KeepWholeLines() noexcept {
     }
     try {
         out_->Flush();
-    } catch (const std::exception&) {
-        // Writing failed already: the run's message says so.
+    } catch (...) {
+        // Writing failed already, whatever raised it: the run's message says so.
     }
 }
 

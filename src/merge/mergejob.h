@@ -40,8 +40,9 @@ class MergeJob {
     std::size_t Rows() const { return sources_.size(); }
     std::unique_ptr<PlatformFile> OpenSource(std::size_t row);
 
-    // Copies each row's source in turn into the target, all through one reader. A source stays
-    // open until the next one has been opened.
+    // Copies each row's source in turn into the target, all through one reader, while the
+    // target's writer writes behind. A source stays open until the next one has been opened;
+    // none is opened once writing has failed.
     void CopySources();
     // Lets the last source go, then writes out what the target holds and closes it, reporting
     // a failure of either.

@@ -27,14 +27,15 @@ constexpr char kMergeFailed[] =
 
 MergeRun::MergeRun(TextBox& txtTartgetPath, const FolderList& myFolders,
                    const ListWidget& lstFileSelect, SaveDialog& comdlg, MsgBox& msgBox,
-                   PlatformFiles& files, std::size_t bufferSize)
+                   PlatformFiles& files, std::size_t bufferSize, std::size_t buffersBehind)
     : txtTartgetPath_(txtTartgetPath),
       myFolders_(myFolders),
       lstFileSelect_(lstFileSelect),
       comdlg_(comdlg),
       msgBox_(msgBox),
       files_(files),
-      bufferSize_(bufferSize) {}
+      bufferSize_(bufferSize),
+      buffersBehind_(buffersBehind) {}
 
 void MergeRun::ConfigureSaveDialog(SaveDialog& comdlg) {
     comdlg.SetFilter(kSaveFilter);
@@ -51,7 +52,7 @@ void MergeRun::cmdMerge_Click() {
 }
 
 void MergeRun::MergeFiles() {
-    FileServices fso(files_, bufferSize_);
+    FileServices fso(files_, bufferSize_, buffersBehind_);
     const std::string target = Trim(txtTartgetPath_.Text());
     if (target.empty()) {
         msgBox_.Show(kNoTarget, MsgBox::Style::Information, kMessageTitle);

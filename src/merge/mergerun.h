@@ -17,10 +17,11 @@ namespace kelvane {
 // The target path, the Save dialog and the merge run.
 class MergeRun {
   public:
-    // `files` and `bufferSize` are what each run's file services work with.
+    // `files`, `bufferSize` and `buffersBehind` are what each run's file services work with.
     MergeRun(TextBox& txtTartgetPath, const FolderList& myFolders, const ListWidget& lstFileSelect,
              SaveDialog& comdlg, MsgBox& msgBox, PlatformFiles& files = NativeFiles(),
-             std::size_t bufferSize = FileServices::kDefaultBufferSize);
+             std::size_t bufferSize = FileServices::kDefaultBufferSize,
+             std::size_t buffersBehind = FileServices::kDefaultBuffersBehind);
 
     // Start-up: the Save dialog's filter, then its title.
     static void ConfigureSaveDialog(SaveDialog& comdlg);
@@ -42,6 +43,7 @@ class MergeRun {
     MsgBox& msgBox_;
     PlatformFiles& files_;
     std::size_t bufferSize_;
+    std::size_t buffersBehind_;
 };
 
 }  // namespace kelvane

@@ -1,47 +1,32 @@
 #include "textwriter.h"
 
 #include "fileerror.h"
+#include "lineends.h"
 
 namespace kelvane {
 
-namespace {
-
-// The count of bytes up to and including the last LF among them; 0 when there is none. Looks
-// eight bytes at a time, so that a long line costs little.
-std::size_t AfterLastLf(const char* bytes, std::size_t size) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101;
-    std::size_t i = size;
-    while (i >= 8) {
-        std::uint64_t word;
-        std::memcpy(&word, bytes + i - 8, 8);
-        const std::uint64_t x = word ^ (kOnes * '\n');  // a zero byte for each LF
-        if (((x - kOnes) & ~x & (kOnes << 7)) != 0) {
-            break;
-        }
-        i -= 8;
+TextWriter::TextWriter(std::unique_ptr<PlatformFile> file, std::size_t bufferSize,
+                       std::size_t behind)
+    : file_(std::move(file)), capacity_(bufferSize > 0 ? bufferSize : 1) {
+    if (behind == 0) {
+        own_ = std::make_unique_for_overwrite<char[]>(capacity_);
+        buffer_ = own_.get();
+    } else {
+        behind_ = std::make_unique<WriteBehind>(
+            capacity_, behind, [this](const WriteBehind::Piece& piece) { WriteOut(piece); });
+        buffer_ = behind_->First();
     }
-    while (i > 0 && bytes[i - 1] != '\n') {
-        --i;
-    }
-    return i;
 }
 
-}  // namespace
-
-TextWriter::TextWriter(std::unique_ptr<PlatformFile> file, std::size_t bufferSize)
-    : file_(std::move(file)),
-      capacity_(bufferSize > 0 ? bufferSize : 1),
-      buffer_(std::make_unique_for_overwrite<char[]>(capacity_)) {}
-
 TextWriter::~TextWriter() {
-    if (!file_ || failed_) {
-        return;  // file_ goes with its own destructor, which releases the handle
+    if (file_ && !failed_) {
+        try {
+            Flush();
+        } catch (...) {
+            // The run that let go of the writer has already ended.
+        }
     }
-    try {
-        Flush();
-    } catch (const FileError&) {
-        // The run that let go of the writer has already ended.
-    }
+    behind_.reset();  // its thread ends before the file goes
 }
 
 PlatformFile& TextWriter::File() {
@@ -55,50 +40,68 @@ void TextWriter::PutSlow(std::string_view bytes) {
     File();
     // Top the buffer up, so that the file is written in whole buffers; each may hold a LF.
     const std::size_t room = capacity_ - end_;
-    std::memcpy(buffer_.get() + end_, bytes.data(), room);
+    std::memcpy(buffer_ + end_, bytes.data(), room);
     end_ += room;
     bytes.remove_prefix(room);
     heldLf_ = true;
-    Flush();
+    Pass();
     while (bytes.size() >= capacity_) {
-        std::memcpy(buffer_.get(), bytes.data(), capacity_);
+        std::memcpy(buffer_, bytes.data(), capacity_);
         end_ = capacity_;
         bytes.remove_prefix(capacity_);
         heldLf_ = true;
-        Flush();
+        Pass();
     }
-    std::memcpy(buffer_.get(), bytes.data(), bytes.size());
+    std::memcpy(buffer_, bytes.data(), bytes.size());
     end_ = bytes.size();
 }
 
+void TextWriter::Pass() {
+    if (!behind_ || !file_ || failed_) {
+        Flush();
+        return;
+    }
+    buffer_ = behind_->Pass({buffer_, end_, heldLf_});
+    end_ = 0;
+    heldLf_ = false;
+}
+
 void TextWriter::Flush() {
-    PlatformFile& file = File();
+    File();
+    if (behind_) {
+        behind_->Wait();
+    }
     if (failed_) {
         throw FileError("an earlier write failed");
     }
+    const WriteBehind::Piece piece{buffer_, end_, heldLf_};
+    end_ = 0;
+    heldLf_ = false;
+    WriteOut(piece);
+}
+
+void TextWriter::WriteOut(const WriteBehind::Piece& piece) {
     std::size_t done = 0;
     try {
-        while (done < end_) {
-            const std::size_t written = file.Write(buffer_.get() + done, end_ - done);
+        while (done < piece.size) {
+            const std::size_t written = file_->Write(piece.data + done, piece.size - done);
             if (written == 0) {
                 throw FileError("nothing was written");
             }
             done += written;
         }
-    } catch (const FileError&) {
+    } catch (...) {
         failed_ = true;
-        end_ = 0;
         // Of what went out before the failure, the file keeps the whole lines.
-        const std::size_t whole = AfterLastLf(buffer_.get(), done);
+        const std::size_t whole = AfterLastLineEnd(piece.data, done);
         TryCut(whole != 0 ? flushed_ + whole : lineEnd_);
         throw;
     }
-    if (const std::size_t whole = heldLf_ ? AfterLastLf(buffer_.get(), end_) : 0; whole != 0) {
+    if (const std::size_t whole = piece.lineEnded ? AfterLastLineEnd(piece.data, piece.size) : 0;
+        whole != 0) {
         lineEnd_ = flushed_ + whole;
     }
-    flushed_ += end_;
-    end_ = 0;
-    heldLf_ = false;
+    flushed_ += piece.size;
 }
 
 void TextWriter::TryCut(std::uint64_t size) noexcept {
@@ -106,7 +109,7 @@ void TextWriter::TryCut(std::uint64_t size) noexcept {
         if (file_->Truncate(size)) {
             flushed_ = size;
         }
-    } catch (const FileError&) {
+    } catch (...) {
         // The file keeps what it holds.
     }
 }
@@ -115,11 +118,21 @@ void TextWriter::DropPartLine() {
     if (!file_ || failed_) {
         return;  // a failed write has left whole lines already
     }
-    if (const std::size_t whole = AfterLastLf(buffer_.get(), end_); whole != 0) {
+    if (const std::size_t whole = AfterLastLineEnd(buffer_, end_); whole != 0) {
         end_ = whole;
         return;
     }
     end_ = 0;
+    if (behind_) {
+        if (behind_->DropPartLine()) {
+            return;  // the last line end was still waiting to be written
+        }
+        try {
+            behind_->Wait();
+        } catch (...) {
+            return;  // writing failed, and left whole lines
+        }
+    }
     if (flushed_ != lineEnd_) {
         TryCut(lineEnd_);
     }
@@ -127,6 +140,9 @@ void TextWriter::DropPartLine() {
 
 void TextWriter::Empty() {
     PlatformFile& file = File();
+    if (behind_) {
+        behind_->Wait();
+    }
     end_ = 0;
     if (file.Truncate(0)) {
         flushed_ = 0;
@@ -135,7 +151,11 @@ void TextWriter::Empty() {
 }
 
 std::optional<FileIdentity> TextWriter::Identity() {
-    return File().Identity();
+    PlatformFile& file = File();
+    if (behind_) {
+        behind_->Wait();
+    }
+    return file.Identity();
 }
 
 void TextWriter::Close() {
@@ -143,6 +163,7 @@ void TextWriter::Close() {
         return;
     }
     Flush();  // on failure the destructor lets the handle go
+    behind_.reset();
     const std::unique_ptr<PlatformFile> file = std::move(file_);
     file->Close();
 }

@@ -52,6 +52,12 @@ class FaultyFiles : public PlatformFiles {
     bool failCutOnceWritten = false;
     // Bare names of every file opened, in order.
     std::vector<std::string> opened;
+    // Called on the thread that does it, before it is done: each read of a source (its bare
+    // name), each write to a file opened for writing, each cut of such a file. They may wait, or
+    // raise a failure of their own.
+    std::function<void(const std::string& name)> onRead;
+    std::function<void()> onWrite;
+    std::function<void()> onCut;
 
   private:
     // The file `open` opens for the path, with the failures injected for its bare name.
@@ -69,7 +75,7 @@ class FaultyFiles : public PlatformFiles {
             readLimit = it->second;
         }
         const bool writing = access == Access::Write;
-        return std::make_unique<Faulty>(std::move(file), readLimit,
+        return std::make_unique<Faulty>(*this, name, std::move(file), readLimit,
                                         writing ? failWriteAt : std::nullopt, writing && failClose,
                                         writing && failCutOnceWritten);
     }
@@ -93,15 +99,21 @@ class FaultyFiles : public PlatformFiles {
 
     class Faulty : public PlatformFile {
       public:
-        Faulty(std::unique_ptr<PlatformFile> file, std::optional<std::size_t> readLimit,
-               std::optional<std::size_t> writeLimit, bool failClose, bool failCut)
-            : file_(std::move(file)),
+        Faulty(const FaultyFiles& files, std::string name, std::unique_ptr<PlatformFile> file,
+               std::optional<std::size_t> readLimit, std::optional<std::size_t> writeLimit,
+               bool failClose, bool failCut)
+            : files_(files),
+              name_(std::move(name)),
+              file_(std::move(file)),
               readLimit_(readLimit),
               writeLimit_(writeLimit),
               failClose_(failClose),
               failCut_(failCut) {}
 
         std::size_t Read(char* buffer, std::size_t size) override {
+            if (files_.onRead) {
+                files_.onRead(name_);
+            }
             if (readLimit_) {
                 if (done_ >= *readLimit_) {
                     throw FileError("injected read failure");
@@ -120,6 +132,9 @@ class FaultyFiles : public PlatformFiles {
                 }
                 size = std::min(size, *writeLimit_ - done_);
             }
+            if (files_.onWrite) {
+                files_.onWrite();
+            }
             const std::size_t n = file_->Write(data, size);
             done_ += n;
             return n;
@@ -135,6 +150,9 @@ class FaultyFiles : public PlatformFiles {
         std::optional<FileIdentity> Identity() override { return file_->Identity(); }
         bool Is(const FileIdentity& identity) override { return file_->Is(identity); }
         bool Truncate(std::uint64_t size) override {
+            if (files_.onCut) {
+                files_.onCut();
+            }
             if (failCut_ && done_ > 0) {
                 throw FileError("injected cut failure");
             }
@@ -142,6 +160,8 @@ class FaultyFiles : public PlatformFiles {
         }
 
       private:
+        const FaultyFiles& files_;
+        std::string name_;
         std::unique_ptr<PlatformFile> file_;
         std::optional<std::size_t> readLimit_;
         std::optional<std::size_t> writeLimit_;

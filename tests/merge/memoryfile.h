@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,6 +37,9 @@ class MemoryFile : public PlatformFile {
     }
 
     std::size_t Write(const char* data, std::size_t size) override {
+        if (onWrite) {
+            onWrite();  // may wait, on the thread that writes
+        }
         ++writes;
         if (writeLimit) {
             if (written.size() >= *writeLimit) {
@@ -73,6 +77,7 @@ class MemoryFile : public PlatformFile {
     bool cuttable = true;
     int writes = 0;
     int closes = 0;
+    std::function<void()> onWrite;
 
   private:
     std::size_t pos_ = 0;

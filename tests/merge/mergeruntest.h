@@ -36,8 +36,9 @@ class MergeRunTest : public testing::Test {
         }
     }
 
-    void Merge(std::size_t bufferSize = FileServices::kDefaultBufferSize) {
-        MergeRun run(target, folders, rows, dialog, msgBox, files, bufferSize);
+    void Merge(std::size_t bufferSize = FileServices::kDefaultBufferSize,
+               std::size_t buffersBehind = FileServices::kDefaultBuffersBehind) {
+        MergeRun run(target, folders, rows, dialog, msgBox, files, bufferSize, buffersBehind);
         run.MergeFiles();
     }
 

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "gate.h"
 #include "memoryfile.h"
 #include "merge/fileerror.h"
 
@@ -60,6 +61,24 @@ TEST(TextWriter, LettingGoWritesOutWhatIsHeld) {
     }
     EXPECT_EQ(target.written, "kept\r\n");
     EXPECT_EQ(target.closes, 0);  // the handle is let go without a close to report
+}
+
+// Full buffers wait behind the one being written. A line cut short, as by a failed read, is taken
+// back from them before any of it goes out, even to a file that can't be cut back.
+TEST(TextWriter, APartLineWaitingBehindIsTakenBackBeforeItGoesOut) {
+    MemoryFile pipe;
+    pipe.cuttable = false;
+    test::Gate gate;
+    pipe.onWrite = [&gate] { gate.Wait(); };
+    {
+        TextWriter out(std::make_unique<MemoryFileRef>(pipe), 8, 16);
+        out.WriteLine("one");
+        out.Write("two\r\nthree, cut short");  // passes on two buffers more after "one\r\ntwo"
+        out.DropPartLine();
+        gate.Open();
+        out.Close();
+    }
+    EXPECT_EQ(pipe.written, "one\r\ntwo\r\n");
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "median.h"
 #include "merge/fileservices.h"
 #include "merge/lineends.h"
 
@@ -70,11 +71,6 @@ double CopySeconds(LineEndMethod method, const std::string& text, std::vector<ch
         std::exit(1);
     }
     return seconds.count();
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
 }
 
 }  // namespace

@@ -34,6 +34,7 @@
 #include "fakemsgbox.h"
 #include "fakesavedialog.h"
 #include "faketextbox.h"
+#include "median.h"
 #include "merge/mergerun.h"
 
 namespace fs = std::filesystem;
@@ -108,11 +109,6 @@ fs::path DefaultParent() {
 
 double Seconds(const std::chrono::steady_clock::time_point& start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
 }
 
 }  // namespace

@@ -43,6 +43,7 @@
 #include "fakemsgbox.h"
 #include "fakesavedialog.h"
 #include "faketextbox.h"
+#include "median.h"
 #include "merge/mergerun.h"
 
 namespace fs = std::filesystem;
@@ -195,11 +196,6 @@ void PlainCopyOnce(const fs::path& folder, const std::vector<std::string>& names
         std::cerr << "the plain copy failed\n";
         std::exit(1);
     }
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
 }
 
 double Best(const std::vector<double>& v) {

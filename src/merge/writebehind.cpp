@@ -44,10 +44,11 @@ char* WriteBehind::Pass(const Piece& piece) {
     if (piece.size == 0) {
         free_.push_back(piece.data);
     } else {
-        waiting_.push_back(piece);
+        // The thread first: when it can't be started, nothing is left waiting for it.
         if (!thread_.joinable()) {
             thread_ = std::thread([this] { Run(); });
         }
+        waiting_.push_back(piece);
         filled_.notify_one();
     }
     freed_.wait(lock, [this] { return !free_.empty() || failure_; });

@@ -1,6 +1,7 @@
 // Merge runs against limits only a real POSIX system sets, each in a child process of its own.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -37,6 +38,28 @@ TEST_F(MergeRunTest, AFileSizeLimitLeavesWholeLines) {
             EXPECT_EQ(Shown(), std::vector<std::string>{kFailed});
             EXPECT_EQ(out.Read("t.txt"), whole);
         });
+    }
+}
+
+// No thread can be started, as when the user has reached the limit of processes: the run ends
+// with the critical message, the target holding whole lines, rather than waiting for a writer
+// that never comes.
+TEST_F(MergeRunTest, NoThreadForTheWriterEndsTheRun) {
+    src.Write("a.txt", "A1\nA2\n");
+    Rows({"a.txt"});
+    target.SetText(out.At("t.txt"));
+    const bool ran = RunUnprivileged({src.Path(), out.Path()}, [&] {
+        RunInChild([&] {
+            ::alarm(60);  // a run that waits for ever ends the child, and fails the test
+            const rlimit limit{0, 0};
+            ASSERT_EQ(::setrlimit(RLIMIT_NPROC, &limit), 0);
+            Merge(4);  // buffers shorter than the text, so that the first is passed on
+            EXPECT_EQ(Shown(), std::vector<std::string>{kFailed});
+            EXPECT_EQ(out.Read("t.txt"), "A1\r\n");  // the whole lines of the buffer filled
+        });
+    });
+    if (!ran) {
+        GTEST_SKIP() << "root's rights can't be given up here";
     }
 }
 

@@ -12,7 +12,7 @@
 namespace kelvane {
 
 // Looks many names up in one folder from a listing of it, where that is quicker than a lookup
-// by name for each: the part of PlatformFiles::LookUpIn that is the same on every platform.
+// by name for each: the part of PlatformFolder::LookUp that is the same on every platform.
 // The platform reads its listing into Take; Finish looks up by name what the listing doesn't
 // tell, and makes sure the listing tells what a lookup would.
 class FolderLookup {

@@ -59,14 +59,6 @@ std::string TextReader::ReadLine() {
     return line;  // the last line, without a line end
 }
 
-std::optional<FileIdentity> TextReader::Identity() {
-    return File().Identity();
-}
-
-bool TextReader::Is(const FileIdentity& identity) {
-    return File().Is(identity);
-}
-
 void TextReader::Close() {
     pos_ = 0;
     end_ = 0;

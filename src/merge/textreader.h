@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,12 +37,6 @@ class TextReader {
         return {buffer_.get() + pos_, end_ - pos_};
     }
     void Consume(std::size_t count) { pos_ += count; }
-
-    // What tells the open file from every other; empty where the platform gives a pipe or
-    // device none.
-    std::optional<FileIdentity> Identity();
-    // Whether the open file is the one `identity` tells.
-    bool Is(const FileIdentity& identity);
 
     // Closes the file, reporting a failure.
     void Close();

@@ -6,8 +6,8 @@
 #
 # wixl reads the files from beside the description: the target installs the build, stripped as
 # the zip's program is, into msi/files, and copies the description and the icon into msi/.
-# Run again on msi/kelvane-merger.wxs with another Version, wixl makes another version's
-# installer of the same files (scripts/test tries an upgrade so).
+# Run again on msi/kelvane-merger.wxs with another Version and ProductCode, wixl makes another
+# version's installer of the same files (scripts/test tries an upgrade so).
 find_program(KELVANE_WIXL wixl)
 set(msi_dir "${PROJECT_BINARY_DIR}/msi")
 set(msi "${PROJECT_BINARY_DIR}/${CPACK_PACKAGE_FILE_NAME}.msi")
@@ -27,6 +27,10 @@ if(NOT KELVANE_WIXL OR NOT KELVANE_HELP_PDF OR NOT TARGET kelvane-merger)
     return()
 endif()
 
+# Each version has a product code of its own, always the same one: a rebuilt installer of the
+# version installed is then the same product, never a second entry beside it.
+string(UUID product_code NAMESPACE 81472183-6DB1-43DE-9B23-E639BEA05E6A NAME "${PROJECT_VERSION}"
+       TYPE SHA1 UPPER)
 add_custom_command(
     OUTPUT "${msi}"
     COMMAND "${CMAKE_COMMAND}" -E rm -rf "${msi_dir}"
@@ -34,10 +38,10 @@ add_custom_command(
             --strip
     COMMAND "${CMAKE_COMMAND}" -E copy "${CMAKE_CURRENT_LIST_DIR}/kelvane-merger.wxs"
             "${KELVANE_ICON_ICO}" "${msi_dir}"
-    COMMAND "${KELVANE_WIXL}" --arch x64 --define "Version=${PROJECT_VERSION}" --output "${msi}"
-            "${msi_dir}/kelvane-merger.wxs"
+    COMMAND "${KELVANE_WIXL}" --arch x64 --define "Version=${PROJECT_VERSION}"
+            --define "ProductCode=${product_code}" --output "${msi}" "${msi_dir}/kelvane-merger.wxs"
     DEPENDS kelvane-merger "${CMAKE_CURRENT_LIST_DIR}/kelvane-merger.wxs" "${KELVANE_HELP_PDF}"
-            "${PROJECT_BINARY_DIR}/LICENSE.txt"
+            "${PROJECT_BINARY_DIR}/LICENSE.txt" "${KELVANE_ICON_ICO}"
     COMMENT "Making the installer ${CPACK_PACKAGE_FILE_NAME}.msi"
     VERBATIM)
 add_custom_target(kelvane_msi DEPENDS "${msi}")

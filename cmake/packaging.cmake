@@ -20,29 +20,9 @@ set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.kelvane.example/")
 set(CPACK_PACKAGE_CONTACT "Kelvane <packages@kelvane.example>")
 set(CPACK_STRIP_FILES ON)
 
-# The licence's copyright line ("Copyright (c) <years> <holder>") and its terms (the text after
-# that line), which the packages carry in their own forms.
-file(STRINGS "${PROJECT_SOURCE_DIR}/LICENSE" KELVANE_COPYRIGHT LIMIT_COUNT 1
-     REGEX "^Copyright \\(c\\) ")
-if(NOT KELVANE_COPYRIGHT MATCHES "^Copyright \\(c\\) ([0-9, -]+) (.+)$")
-    message(FATAL_ERROR "LICENSE holds no line \"Copyright (c) <years> <holder>\"")
-endif()
-set(KELVANE_COPYRIGHT_YEARS "${CMAKE_MATCH_1}")
-set(KELVANE_COPYRIGHT_HOLDER "${CMAKE_MATCH_2}")
-
 if(WIN32)
     set(CPACK_GENERATOR ZIP)
     set(CPACK_PACKAGE_FILE_NAME "kelvane-merger-${PROJECT_VERSION}-win64")
-
-    # The program's version record takes its numbers and copyright from here.
-    set(version_header "${PROJECT_BINARY_DIR}/version/kelvane-version.h")
-    configure_file("${CMAKE_CURRENT_LIST_DIR}/kelvane-version.h.in" "${version_header}" @ONLY)
-    if(TARGET kelvane-merger)
-        target_include_directories(kelvane-merger PRIVATE "${PROJECT_BINARY_DIR}/version")
-        set_property(SOURCE "${PROJECT_SOURCE_DIR}/src/app/kelvane-merger.rc"
-                     TARGET_DIRECTORY kelvane-merger APPEND PROPERTY OBJECT_DEPENDS
-                     "${version_header}")
-    endif()
 
     # The licence as Windows users read it: a .txt file with CR LF line ends, beside the program.
     configure_file("${PROJECT_SOURCE_DIR}/LICENSE" "${PROJECT_BINARY_DIR}/LICENSE.txt" @ONLY

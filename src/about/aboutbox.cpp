@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "kelvane-version.h"
 #include "widgets/application.h"
 
 namespace kelvane {

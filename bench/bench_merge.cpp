@@ -96,8 +96,13 @@ const Corpus kDataLines = {"data lines", AppendRecord, 200, 5u << 20};
 const Corpus kSmallFiles = {"small files", AppendRecord, 20000, 1024};
 const Corpus* const kCorpora[] = {&kSqlLines, &kDataLines, &kSmallFiles};
 
-// Writes the corpus; returns the mean line length.
-double WriteCorpus(const fs::path& folder, const Corpus& corpus) {
+// What a corpus holds: every line ends in a lone LF, so a merge writes one byte more a line.
+struct Written {
+    std::size_t bytes;
+    std::size_t lines;
+};
+
+Written WriteCorpus(const fs::path& folder, const Corpus& corpus) {
     std::mt19937 random(7);
     std::string text;
     std::size_t lines = 0;
@@ -111,7 +116,7 @@ double WriteCorpus(const fs::path& folder, const Corpus& corpus) {
         bytes += text.size();
         std::ofstream(folder / SourceName(i), std::ios::binary).write(text.data(), text.size());
     }
-    return static_cast<double>(bytes) / static_cast<double>(lines);
+    return {bytes, lines};
 }
 
 // Processor time used so far, in seconds, by this process and by the children it waited for.
@@ -212,7 +217,9 @@ struct Ratios {
 // folder and prints the figures. Each run's ratios are taken against the cat of the same turn,
 // so that a machine that gets busier or quieter between turns moves all alike.
 Ratios Measure(const fs::path& folder, const char* place, const Corpus& corpus, int repeats) {
-    const double lineLength = WriteCorpus(folder, corpus);
+    const Written written = WriteCorpus(folder, corpus);
+    const double lineLength =
+        static_cast<double>(written.bytes) / static_cast<double>(written.lines);
     std::vector<std::string> names;
     for (int i = 0; i < corpus.files; ++i) {
         names.push_back(SourceName(i));
@@ -231,6 +238,13 @@ Ratios Measure(const fs::path& folder, const char* place, const Corpus& corpus, 
             fs::remove(target);
             ::sync();
             timings[tool] = Time(tools[tool]);
+            // A merge that wrote less than it should would be quick for the wrong reason.
+            if (const std::uintmax_t size = fs::file_size(target);
+                tool >= 2 && size != written.bytes + written.lines) {
+                std::printf("%s %s: FAILED, the merge wrote %ju bytes, not %zu\n", place,
+                            corpus.name, size, written.bytes + written.lines);
+                std::exit(1);
+            }
         }
         for (int tool = 0; run >= 0 && tool < kTools; ++tool) {
             wall[tool].push_back(timings[tool].wall);

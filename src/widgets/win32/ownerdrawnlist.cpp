@@ -239,7 +239,7 @@ bool OwnerDrawnList::TypeAhead(WPARAM typed) {
     }
     highSurrogate_ = 0;
     const std::string letter = FromWide(character);
-    if (static_cast<unsigned char>(letter.front()) <= ' ' || letter.front() == 127) {
+    if (!IsTypeAheadKey(letter)) {
         return false;
     }
     const int row = TypeAheadRow(Count(), CurrentRow(), letter,

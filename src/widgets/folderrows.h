@@ -27,8 +27,9 @@ namespace kelvane {
 // The highlight never goes: the merge reads its folder from the highlighted row, so that row is
 // always drawn highlighted. A gesture of the user moves the highlight to another row or changes
 // nothing; one that would leave no row drawn highlighted (a click on empty space, a Ctrl+click or
-// Ctrl+Space on the highlighted row) changes nothing. The toolkit tells after each gesture which
-// row it draws highlighted (KeepHighlight).
+// Ctrl+Space on the highlighted row) changes nothing. A toolkit whose list can lose its
+// selection (Qt's) tells after each gesture which row it draws highlighted (KeepHighlight); a
+// native single-selection list box (Win32) never loses it, so it needn't.
 class FolderRows : public FolderList {
   public:
     std::string Path() const final { return path_; }

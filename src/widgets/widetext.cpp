@@ -1,5 +1,7 @@
 #include "widetext.h"
 
+#include <utility>
+
 namespace kelvane {
 
 namespace {
@@ -75,7 +77,28 @@ void AppendUtf8(std::string& out, char32_t point) {
     }
 }
 
+// Walks the text character by character as ToWideShown does, until `stop(bytes, units)` (the
+// bytes read and the units shown so far) holds; the position reached.
+template <typename Stop>
+std::pair<std::size_t, std::size_t> WalkShown(std::string_view utf8, Stop stop) {
+    std::size_t bytes = 0;
+    std::size_t units = 0;
+    while (bytes < utf8.size() && !stop(bytes, units)) {
+        units += NextCodePoint(utf8, bytes).value_or(kReplacement) < 0x10000 ? 1 : 2;
+    }
+    return {bytes, units};
+}
+
 }  // namespace
+
+std::size_t ShownUnitsBefore(std::string_view utf8, std::size_t bytes) {
+    return WalkShown(utf8, [bytes](std::size_t read, std::size_t) { return read >= bytes; }).second;
+}
+
+std::size_t BytesBeforeShownUnit(std::string_view utf8, std::size_t units) {
+    return WalkShown(utf8, [units](std::size_t, std::size_t shown) { return shown >= units; })
+        .first;
+}
 
 std::optional<std::wstring> ToWide(std::string_view utf8) {
     std::wstring wide;

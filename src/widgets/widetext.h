@@ -22,4 +22,10 @@ std::wstring ToWideShown(std::string_view utf8);
 // NTFS allows) keeps its three-byte form, which ToWide refuses and ToWideShown shows as U+FFFD.
 std::string FromWide(std::wstring_view utf16);
 
+// Positions in a UTF-8 text and in what ToWideShown shows of it. The UTF-16 units shown for the
+// first `bytes` bytes; and the bytes of the first `units` units shown. A position inside a
+// character counts the character whole.
+std::size_t ShownUnitsBefore(std::string_view utf8, std::size_t bytes);
+std::size_t BytesBeforeShownUnit(std::string_view utf8, std::size_t units);
+
 }  // namespace kelvane

@@ -19,6 +19,10 @@ const WideCase kCases[] = {
     {"look-alikes", "\xC5\x91.txt o.txt", std::wstring{0x151} + L".txt o.txt"},
     {"three scripts", "\xCE\xA9\xE6\x97\xA5\xD0\x96", std::wstring{0x3A9, 0x65E5, 0x416}},
     {"beyond 16 bits", "\xF0\x9F\x98\x80", std::wstring{0xD83D, 0xDE00}},
+    {"every width",
+     "a\xCE\xA9\xE6\x97\xA5\xF0\x9F\x98\x80"
+     "b",
+     std::wstring{L'a', 0x3A9, 0x65E5, 0xD83D, 0xDE00, L'b'}},
     {"empty", "", L""},
     {"stray continuation", "a\x80", std::nullopt},
     {"cut short", "\xE6\x97", std::nullopt},
@@ -36,6 +40,17 @@ TEST(WideText, ConvertsExactlyOrRefuses) {
             EXPECT_EQ(ToWideShown(c.utf8), *c.wide) << c.what;
         } else {
             EXPECT_NE(ToWideShown(c.utf8).find(wchar_t{0xFFFD}), std::wstring::npos) << c.what;
+        }
+        // Each position shown, as bytes and back: a position inside a pair of surrogates
+        // counts the character whole.
+        const std::wstring shown = ToWideShown(c.utf8);
+        for (std::size_t units = 0; units <= shown.size(); ++units) {
+            const bool halfway = units > 0 && units < shown.size() && shown[units] >= 0xDC00 &&
+                                 shown[units] <= 0xDFFF;
+            const std::size_t whole = halfway ? units + 1 : units;
+            const std::size_t bytes = BytesBeforeShownUnit(c.utf8, units);
+            EXPECT_EQ(ToWideShown(c.utf8.substr(0, bytes)), shown.substr(0, whole)) << c.what;
+            EXPECT_EQ(ShownUnitsBefore(c.utf8, bytes), whole) << c.what;
         }
     }
 }

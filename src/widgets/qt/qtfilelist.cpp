@@ -121,7 +121,19 @@ void QtFileList::OnSelectionChanged() {
 }
 
 void QtFileList::keyboardSearch(const QString& search) {
+    typing_ = true;
     TypeAhead(*this, search, [this](int row) -> std::string_view { return model_->Text(row); });
+    typing_ = false;
+}
+
+QItemSelectionModel::SelectionFlags QtFileList::selectionCommand(const QModelIndex& index,
+                                                                 const QEvent* event) const {
+    if (typing_) {
+        // The typed file alone, with the anchor on it, whatever keys are held (Shift for a
+        // capital): a command without Current is what moves Qt's anchor.
+        return QItemSelectionModel::ClearAndSelect;
+    }
+    return QListView::selectionCommand(index, event);
 }
 
 void QtFileList::mousePressEvent(QMouseEvent* event) {

@@ -26,6 +26,9 @@ class ListModel;
 // million pairs of runs across those two parts (thousands of picks broken up by refused files)
 // does all of it become earlier picks, to spare Qt's pairwise comparisons: then no pick is lost,
 // but the next Shift+click only adds to the range of the gesture before.
+//
+// A typed character picks the file TypeAheadRow finds, alone, and puts the anchor of the next
+// Shift+click there, with Shift held or not.
 class QtFileList : public QListView, public FileRows {
     Q_OBJECT
 
@@ -47,6 +50,8 @@ class QtFileList : public QListView, public FileRows {
     std::vector<char> ReadSelection() const override;
     void WriteSelection(const std::vector<char>& flags) override;
     bool QueueFlush() override;
+    QItemSelectionModel::SelectionFlags selectionCommand(
+        const QModelIndex& index, const QEvent* event = nullptr) const override;
 
   private:
     // A selection as one flag per file, and back as merged runs of rows.
@@ -56,6 +61,7 @@ class QtFileList : public QListView, public FileRows {
 
     ListModel* model_;
     bool flushing_ = false;
+    bool typing_ = false;  // a typed character is moving the current file
 };
 
 }  // namespace kelvane::qt

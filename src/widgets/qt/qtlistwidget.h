@@ -17,7 +17,9 @@ class ListModel;
 MouseEvent ToMouseEvent(const QMouseEvent& event);
 
 // Moves the current row of a list, and the selection as the list's style moves it, by the rule
-// of TypeAheadRow for the text the user typed. Our lists do this instead of Qt's own search.
+// of TypeAheadRow for the text the user typed. Our lists do this instead of Qt's own search. The
+// row is made current by QAbstractItemView::setCurrentIndex, so the list's selectionCommand,
+// asked without an event, decides what happens to the selection.
 void TypeAhead(QAbstractItemView& list, const QString& typed,
                const std::function<std::string_view(int row)>& textOf);
 

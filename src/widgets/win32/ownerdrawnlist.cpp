@@ -117,32 +117,21 @@ void OwnerDrawnList::ReplaceChangedRows() const {
     if (!allChanged_ && changed_.empty()) {
         return;
     }
-    const LRESULT current = selection_ == LBS_EXTENDEDSEL ? LB_ERR : Direct(LB_GETCURSEL, 0, 0);
+    const LRESULT current = Direct(LB_GETCURSEL, 0, 0);
     const LRESULT caret = Direct(LB_GETCARETINDEX, 0, 0);
-    const LRESULT anchor = Direct(LB_GETANCHORINDEX, 0, 0);
     const LRESULT top = Direct(LB_GETTOPINDEX, 0, 0);
-    if (allChanged_ && selection_ != LBS_EXTENDEDSEL) {
+    if (allChanged_) {
         Direct(LB_RESETCONTENT, 0, 0);
         shown_ = 0;  // AddRows hands them all again
     } else {
         std::vector<int> rows = changed_;
-        if (allChanged_) {
-            rows.clear();
-            for (std::size_t row = 0; row < shown_; ++row) {
-                rows.push_back(static_cast<int>(row));
-            }
-        }
         std::sort(rows.begin(), rows.end());
         rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
         for (const int row : rows) {
             const auto at = static_cast<WPARAM>(row);
-            const LRESULT selected = Direct(LB_GETSEL, at, 0);
             Direct(LB_DELETESTRING, at, 0);
             const std::wstring text = ToWideShown(texts_[at]);
             Direct(LB_INSERTSTRING, at, reinterpret_cast<LPARAM>(text.c_str()));
-            if (selected > 0 && selection_ == LBS_EXTENDEDSEL) {
-                Direct(LB_SETSEL, TRUE, row);
-            }
         }
     }
     changed_.clear();
@@ -150,9 +139,6 @@ void OwnerDrawnList::ReplaceChangedRows() const {
     AddRows();
     if (current >= 0) {
         Direct(LB_SETCURSEL, static_cast<WPARAM>(current), 0);
-    }
-    if (anchor >= 0 && selection_ == LBS_EXTENDEDSEL) {
-        Direct(LB_SETANCHORINDEX, static_cast<WPARAM>(anchor), 0);
     }
     if (caret >= 0) {
         Direct(LB_SETCARETINDEX, static_cast<WPARAM>(caret), FALSE);
@@ -239,7 +225,7 @@ bool OwnerDrawnList::TypeAhead(WPARAM typed) {
     }
     highSurrogate_ = 0;
     const std::string letter = FromWide(character);
-    if (static_cast<unsigned char>(letter.front()) <= ' ' || letter.front() == 127) {
+    if (!IsTypeAheadKey(letter)) {
         return false;
     }
     const int row = TypeAheadRow(Count(), CurrentRow(), letter,

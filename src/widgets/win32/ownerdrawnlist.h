@@ -15,7 +15,8 @@ namespace kelvane::win32 {
 // Changes reach the list box in batches, before it next handles any message (a paint, a click, a
 // query, another process asking for a row's text): the rows appended one by one, and the rows
 // whose text changed, with its drawing held back. A list changed in many rows at once is filled
-// afresh. Rows may be indented and carry a small picture or a check box.
+// afresh. Only lists of single selection change a row's text (SetText): their current row stays.
+// Rows may be indented and carry a small picture or a check box.
 //
 // A typed character moves the caret, and the selection as the list's style moves it, by the rule
 // of TypeAheadRow; a character outside the basic plane arrives as two surrogates and is looked
@@ -60,6 +61,7 @@ class OwnerDrawnList : public Control {
         change();
         SendMessageW(Hwnd(), WM_SETREDRAW, TRUE, 0);
     }
+    // For a list of single selection only (the selection of an extended one isn't kept).
     void SetText(int row, std::string text);
     void Append(std::string text);
     void Erase(int row);

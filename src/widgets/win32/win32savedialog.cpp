@@ -1,6 +1,7 @@
 #include "win32savedialog.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "widgets/widetext.h"
@@ -17,8 +18,11 @@ std::string Win32SaveDialog::NativeFilter(const std::string& filter) {
 
 void Win32SaveDialog::ShowSave() {
     std::wstring file(32768, L'\0');
-    const std::wstring previous = ToWideShown(FileName());
-    previous.copy(file.data(), std::min(previous.size(), file.size() - 1));
+    // The name so far, unless UTF-16 can't spell it: shown with U+FFFD and accepted as it
+    // stands, it would name another file.
+    if (const std::optional<std::wstring> previous = ToWide(FileName())) {
+        previous->copy(file.data(), std::min(previous->size(), file.size() - 1));
+    }
     const std::wstring filter = ToWideShown(NativeFilter(Filter()));
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof(dialog);

@@ -37,11 +37,13 @@ int Win32TextBox::SelStart() const {
     DWORD end = 0;
     SendMessageW(Hwnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
-    return static_cast<int>(start);
+    return static_cast<int>(BytesBeforeShownUnit(Text(), start));
 }
 
 void Win32TextBox::SetSelStart(int start) {
-    SendMessageW(Hwnd(), EM_SETSEL, static_cast<WPARAM>(start), start);
+    const auto units = static_cast<WPARAM>(
+        ShownUnitsBefore(Text(), static_cast<std::size_t>(start > 0 ? start : 0)));
+    SendMessageW(Hwnd(), EM_SETSEL, units, static_cast<LPARAM>(units));
 }
 
 int Win32TextBox::SelLength() const {
@@ -49,12 +51,16 @@ int Win32TextBox::SelLength() const {
     DWORD end = 0;
     SendMessageW(Hwnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
-    return static_cast<int>(end - start);
+    const std::string text = Text();
+    return static_cast<int>(BytesBeforeShownUnit(text, end) - BytesBeforeShownUnit(text, start));
 }
 
 void Win32TextBox::SetSelLength(int length) {
-    const int start = SelStart();
-    SendMessageW(Hwnd(), EM_SETSEL, static_cast<WPARAM>(start), start + (length > 0 ? length : 0));
+    const std::string text = Text();
+    const auto start = static_cast<std::size_t>(SelStart());
+    const std::size_t end = start + static_cast<std::size_t>(length > 0 ? length : 0);
+    SendMessageW(Hwnd(), EM_SETSEL, ShownUnitsBefore(text, start),
+                 static_cast<LPARAM>(ShownUnitsBefore(text, end)));
 }
 
 void Win32TextBox::SetFocus() {

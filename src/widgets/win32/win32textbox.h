@@ -7,8 +7,10 @@ namespace kelvane::win32 {
 
 // A one-line edit box. Text is the box's text in UTF-8, exactly as typed; a text the program set
 // comes back exactly as set, bytes that aren't UTF-8 included, for as long as the box shows it
-// unchanged (such bytes show as U+FFFD, which names no other file). SelStart and SelLength are
-// the edit's own positions. MaxLength is enforced while typing (0 for no limit).
+// unchanged (such bytes show as U+FFFD, which names no other file). SelStart and SelLength count
+// bytes of Text(), as the contract says, taken from the edit's UTF-16 positions (a surrogate
+// typed without its pair, which only a program can type, shifts the positions after it).
+// MaxLength is enforced while typing (0 for no limit).
 //
 // LostFocus is raised when the focus has moved from the box to another control of the same
 // window (mouse, Tab, an access key or a SetFocus), never when the window merely loses

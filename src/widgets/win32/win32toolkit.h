@@ -5,8 +5,8 @@
 
 namespace kelvane::win32 {
 
-// The Win32 toolkit: windows of native controls (user32, comctl32), MessageBoxA and
-// GetSaveFileNameA, and one message loop. Its windows are owned by one hidden window of its
+// The Win32 toolkit: windows of native controls (user32, comctl32), MessageBoxW and
+// GetSaveFileNameW, and one message loop. Its windows are owned by one hidden window of its
 // own, so that none of them gets a taskbar button.
 class Win32Toolkit : public Toolkit {
   public:

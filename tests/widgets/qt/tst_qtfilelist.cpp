@@ -192,13 +192,38 @@ TEST_F(ClickedListTest, OnlyThePrimaryButtonChangesTheSelection) {
     EXPECT_EQ(Rows(), (std::vector<int>{0, 2, 3, 4}));
 }
 
-// A typed letter moves the current file to the next one starting with it, the selection with it.
+// A typed letter moves the current file to the next one starting with it, and the selection and
+// the anchor of a Shift+click with it, whether Shift is held or not.
 TEST_F(ClickedListTest, ALetterPicksTheNextFileStartingWithIt) {
+    ASSERT_TRUE(test::ShowActive(list));
     Click(0);
-    for (const auto& [key, row] : {std::pair{Qt::Key_C, 2}, {Qt::Key_D, 3}, {Qt::Key_A, 0}}) {
-        QTest::keyClick(&list, key);
-        EXPECT_EQ(list.currentIndex().row(), row);
-        EXPECT_EQ(Rows(), std::vector<int>{row});
+    const struct {
+        int ctrlClick;  // the row Ctrl+clicked before; -1 for none
+        char key;
+        Qt::KeyboardModifiers keys;
+        int shiftClick;  // the row Shift+clicked afterwards; -1 for none
+        int row;         // the current row afterwards
+        std::vector<int> selected;
+    } cases[] = {
+        {-1, 'c', Qt::NoModifier, -1, 2, {2}},
+        {-1, 'd', Qt::NoModifier, -1, 3, {3}},
+        {-1, 'a', Qt::NoModifier, -1, 0, {0}},
+        {6, 'E', Qt::ShiftModifier, -1, 4, {4}},
+        {-1, 'C', Qt::ShiftModifier, 5, 5, {2, 3, 4, 5}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(1, c.key) + " then Shift+click on " +
+                     std::to_string(c.shiftClick));
+        if (c.ctrlClick >= 0) {
+            Click(c.ctrlClick, Qt::ControlModifier);
+        }
+        // Through the window, as the platform's keys come, so that Qt knows which are held.
+        QTest::keyClick(list.windowHandle(), c.key, c.keys);
+        if (c.shiftClick >= 0) {
+            Click(c.shiftClick, Qt::ShiftModifier);
+        }
+        EXPECT_EQ(list.currentIndex().row(), c.row);
+        EXPECT_EQ(Rows(), c.selected);
     }
 }
 

@@ -137,14 +137,33 @@ TEST(Win32SaveDialogTest, ChoosesANameOfAnyScriptExactly) {
     EXPECT_EQ(dialog.FileName(), chosen);
 }
 
-TEST(Win32SaveDialogTest, KeepsTheFileNameWhenCancelled) {
-    Win32SaveDialog dialog;
-    dialog.SetFileName("C:\\before.txt");
-    BoxDriver driver;
-    driver.Expect(BoxDriver::Press(IDCANCEL));
-    dialog.ShowSave();
-    ASSERT_EQ(driver.seen.size(), 1u);
-    EXPECT_EQ(dialog.FileName(), "C:\\before.txt");
+// The name so far is offered unless UTF-16 can't spell it (then it would be shown with U+FFFD,
+// and accepting it unchanged would name another file); a cancel keeps it either way.
+TEST(Win32SaveDialogTest, OffersTheFileNameItCanSpellAndKeepsItWhenCancelled) {
+    const struct {
+        std::string before;
+        std::wstring offered;  // how the file name field ends
+    } cases[] = {
+        {"C:\\before.txt", L"before.txt"},
+        {FromWide(std::wstring{L'C', L':', L'\\', 0xD800, L'.', L't', L'x', L't'}), L""},
+    };
+    for (const auto& c : cases) {
+        Win32SaveDialog dialog;
+        dialog.SetFileName(c.before);
+        std::wstring field;
+        BoxDriver driver;
+        driver.Expect([&](HWND box) {
+            wchar_t text[MAX_PATH] = {};
+            GetDlgItemTextW(box, 0x47C, text, MAX_PATH);
+            field = text;
+            BoxDriver::Press(IDCANCEL)(box);
+        });
+        dialog.ShowSave();
+        ASSERT_EQ(driver.seen.size(), 1u);
+        EXPECT_TRUE(field.ends_with(c.offered) && (field.empty() == c.offered.empty()))
+            << FromWide(field);
+        EXPECT_EQ(dialog.FileName(), c.before);
+    }
 }
 
 TEST(Win32SaveDialogTest, NativeFilterEndsEachPartWithAZero) {

@@ -166,6 +166,20 @@ TEST_F(NamesTest, TheTargetBoxGivesBackWhatWasTypedOrSetExactly) {
         wchar_t shown[256] = {};
         GetWindowTextW(Hwnd("txtTartgetPath"), shown, 256);
         EXPECT_EQ(shown, c.shown);
+        // Selection positions count bytes of the text: the extension, then all of it.
+        const auto dot = static_cast<int>(c.text.rfind('.'));
+        const auto units = static_cast<int>(c.shown.size());
+        box.SetSelStart(dot);
+        box.SetSelLength(4);
+        const LRESULT extension = SendMessageW(Hwnd("txtTartgetPath"), EM_GETSEL, 0, 0);
+        EXPECT_EQ(LOWORD(extension), units - 4);
+        EXPECT_EQ(HIWORD(extension), units);
+        EXPECT_EQ(box.SelStart(), dot);
+        EXPECT_EQ(box.SelLength(), 4);
+        box.SetSelStart(0);
+        box.SetSelLength(static_cast<int>(c.text.size()));
+        EXPECT_EQ(SendMessageW(Hwnd("txtTartgetPath"), EM_GETSEL, 0, 0), MAKELRESULT(0, units));
+        EXPECT_EQ(box.SelLength(), static_cast<int>(c.text.size()));
     }
 }
 

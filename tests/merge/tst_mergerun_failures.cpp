@@ -101,19 +101,20 @@ TEST_F(MergeRunTest, ReadOnlyTargetOnTheFileSystem) {
     }
 }
 
-// A source that fails in the middle of the list: the run stops there, the target keeps the
-// lines before the failure, and later rows are not opened.
-struct SourceFault {
+// A fault put into the file doubles, and what the target holds after it.
+struct Fault {
     const char* name;
     std::function<void(FaultyFiles&)> inject;
     std::string expected;
 };
 
-void PrintTo(const SourceFault& c, std::ostream* os) {
+void PrintTo(const Fault& c, std::ostream* os) {
     *os << c.name;
 }
 
-class FailingSource : public MergeRunTest, public testing::WithParamInterface<SourceFault> {};
+// A source that fails in the middle of the list: the run stops there, the target keeps the
+// lines before the failure, and later rows are not opened.
+class FailingSource : public MergeRunTest, public testing::WithParamInterface<Fault> {};
 
 // Each case runs with the usual buffers and with buffers shorter than a line, which write
 // the start of a line out before its end is read.
@@ -143,15 +144,15 @@ TEST_P(FailingSource, StopsWithTheCriticalMessage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FailingSource,
-    testing::Values(
-        SourceFault{"CantBeOpened", [](FaultyFiles& f) { f.failOpen = {"b.txt"}; }, "A1\r\nA2\r\n"},
-        SourceFault{"FailsAtItsFirstByte", [](FaultyFiles& f) { f.failReadAt["b.txt"] = 0; },
-                    "A1\r\nA2\r\n"},
-        SourceFault{"FailsInsideALine", [](FaultyFiles& f) { f.failReadAt["b.txt"] = 8; },
-                    "A1\r\nA2\r\nB1\r\n"},
-        SourceFault{"FailsAfterALineEnd", [](FaultyFiles& f) { f.failReadAt["b.txt"] = 4; },
-                    "A1\r\nA2\r\nB1\r\n"}),
-    [](const testing::TestParamInfo<SourceFault>& p) { return p.param.name; });
+    testing::Values(Fault{"CantBeOpened", [](FaultyFiles& f) { f.failOpen = {"b.txt"}; },
+                          "A1\r\nA2\r\n"},
+                    Fault{"FailsAtItsFirstByte", [](FaultyFiles& f) { f.failReadAt["b.txt"] = 0; },
+                          "A1\r\nA2\r\n"},
+                    Fault{"FailsInsideALine", [](FaultyFiles& f) { f.failReadAt["b.txt"] = 8; },
+                          "A1\r\nA2\r\nB1\r\n"},
+                    Fault{"FailsAfterALineEnd", [](FaultyFiles& f) { f.failReadAt["b.txt"] = 4; },
+                          "A1\r\nA2\r\nB1\r\n"}),
+    [](const testing::TestParamInfo<Fault>& p) { return p.param.name; });
 
 TEST_F(MergeRunTest, UnreadableSourceOnTheFileSystem) {
     src.Write("a.txt", "A\n");
@@ -235,17 +236,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Writing the target fails part way, as on a full disk, or only when it is closed: the run stops
 // with the critical message, and the target holds the whole lines written before the failure,
 // or what it held when even cutting it back fails.
-struct WriteFault {
-    const char* name;
-    std::function<void(FaultyFiles&)> inject;
-    std::string expected;
-};
-
-void PrintTo(const WriteFault& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class FailingTarget : public MergeRunTest, public testing::WithParamInterface<WriteFault> {};
+class FailingTarget : public MergeRunTest, public testing::WithParamInterface<Fault> {};
 
 TEST_P(FailingTarget, KeepsTheWholeLinesWritten) {
     src.Write("a.txt", "A1\nA2\n");
@@ -271,19 +262,18 @@ TEST_P(FailingTarget, KeepsTheWholeLinesWritten) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, FailingTarget,
     testing::Values(
-        WriteFault{"DiskFullInsideALine", [](FaultyFiles& f) { f.failWriteAt = 11; },
-                   "A1\r\nA2\r\n"},
-        WriteFault{"DiskFullBetweenCrAndLf", [](FaultyFiles& f) { f.failWriteAt = 7; }, "A1\r\n"},
-        WriteFault{"DiskFullAtALineEnd", [](FaultyFiles& f) { f.failWriteAt = 8; }, "A1\r\nA2\r\n"},
-        WriteFault{"DiskFullAndTheCutFails",
-                   [](FaultyFiles& f) {
-                       f.failWriteAt = 11;
-                       f.failCutOnceWritten = true;
-                   },
-                   "A1\r\nA2\r\nB1 "},
-        WriteFault{"FailsOnClosing", [](FaultyFiles& f) { f.failClose = true; },
-                   "A1\r\nA2\r\nB1 is long\r\n"}),
-    [](const testing::TestParamInfo<WriteFault>& p) { return p.param.name; });
+        Fault{"DiskFullInsideALine", [](FaultyFiles& f) { f.failWriteAt = 11; }, "A1\r\nA2\r\n"},
+        Fault{"DiskFullBetweenCrAndLf", [](FaultyFiles& f) { f.failWriteAt = 7; }, "A1\r\n"},
+        Fault{"DiskFullAtALineEnd", [](FaultyFiles& f) { f.failWriteAt = 8; }, "A1\r\nA2\r\n"},
+        Fault{"DiskFullAndTheCutFails",
+              [](FaultyFiles& f) {
+                  f.failWriteAt = 11;
+                  f.failCutOnceWritten = true;
+              },
+              "A1\r\nA2\r\nB1 "},
+        Fault{"FailsOnClosing", [](FaultyFiles& f) { f.failClose = true; },
+              "A1\r\nA2\r\nB1 is long\r\n"}),
+    [](const testing::TestParamInfo<Fault>& p) { return p.param.name; });
 
 }  // namespace
 }  // namespace kelvane

@@ -7,14 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "tempfolder.h"
 #include "widgets/widetext.h"
 
 namespace kelvane::test {
-
-// A path as the program's UTF-8 text holds it, for the standard library's file functions.
-inline std::filesystem::path Utf8Path(const std::string& utf8) {
-    return std::u8string(utf8.begin(), utf8.end());
-}
 
 // A program built next to the running test.
 inline std::string TestProgram(const std::string& name) {

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "tempfolder.h"
 #include "widgets/widetext.h"
 
 namespace kelvane::test {
@@ -19,11 +20,6 @@ inline std::wstring Wide(const std::string& utf8) {
         throw std::runtime_error("not UTF-8: " + utf8);
     }
     return *wide;
-}
-
-// A UTF-8 name as std::filesystem takes it, for files made and read under any name.
-inline std::filesystem::path Utf8Path(const std::string& utf8) {
-    return std::u8string(utf8.begin(), utf8.end());
 }
 
 inline void WriteUtf8File(const std::string& path, const std::string& bytes) {

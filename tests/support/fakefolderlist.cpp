@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "tempfolder.h"
 #include "widgets/folderreader.h"
 #include "widgets/naturalorder.h"
 #include "widgets/widgeterror.h"
@@ -11,11 +12,7 @@ namespace kelvane::test {
 
 namespace {
 
-// A path as the program's texts hold it (on Windows UTF-8, not the ANSI code page), and back.
-std::filesystem::path PathOf(const std::string& text) {
-    return std::u8string(text.begin(), text.end());
-}
-
+// A path as the program's texts hold it (on Windows UTF-8, not the ANSI code page).
 std::string TextOf(const std::filesystem::path& path) {
     const std::u8string text = path.u8string();
     return {text.begin(), text.end()};
@@ -27,7 +24,7 @@ void FakeFolderList::SetPath(const std::string& path) {
     FolderContents contents = ReadFolder(path);  // raises before anything changes
     std::sort(contents.subfolders.begin(), contents.subfolders.end(), NaturalLess);
 
-    const std::filesystem::path open = PathOf(path).lexically_normal();
+    const std::filesystem::path open = Utf8Path(path).lexically_normal();
     std::vector<std::string> ancestors;
     for (auto p = open; p.has_relative_path() && p != p.parent_path();) {
         p = p.parent_path();
@@ -35,7 +32,7 @@ void FakeFolderList::SetPath(const std::string& path) {
     }
     std::vector<std::string> subfolders;
     for (const auto& name : contents.subfolders) {
-        subfolders.push_back(TextOf(open / PathOf(name)));
+        subfolders.push_back(TextOf(open / Utf8Path(name)));
     }
 
     path_ = path;

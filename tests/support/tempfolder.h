@@ -5,6 +5,12 @@
 
 namespace kelvane::test {
 
+// A path as the program's texts hold it (UTF-8, on Windows too), for the standard library's file
+// functions: on Windows they would read a plain string in the ANSI code page.
+inline std::filesystem::path Utf8Path(const std::string& utf8) {
+    return std::u8string(utf8.begin(), utf8.end());
+}
+
 // A fresh folder under the system's temporary folder, removed with everything in it when the
 // object goes.
 class TempFolder {

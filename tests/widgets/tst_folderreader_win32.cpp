@@ -67,11 +67,6 @@ TEST(FolderReaderWin32, ReadsADriveRoot) {
         << "the Windows folder " << folder << " in " << root;
 }
 
-// A name the program holds is UTF-8; on Windows the file system spells it in UTF-16.
-std::filesystem::path Utf8Path(const std::string& name) {
-    return std::u8string(name.begin(), name.end());
-}
-
 TEST(FolderReaderWin32, ReadsEveryNameExactly) {
     test::TempFolder folder;
     // Look-alikes, scripts outside the ANSI code page, a character beyond 16 bits.
@@ -79,12 +74,12 @@ TEST(FolderReaderWin32, ReadsEveryNameExactly) {
                                          "日本.txt", "中文.txt", "😀.txt"};
     const std::vector<std::string> subfolders{"Ωmega 日本 ő", "Données", "中文"};
     for (const std::string& name : files) {
-        std::ofstream(folder.Path() / Utf8Path(name)) << name;
+        std::ofstream(folder.Path() / test::Utf8Path(name)) << name;
     }
     for (const std::string& name : subfolders) {
-        std::filesystem::create_directory(folder.Path() / Utf8Path(name));
+        std::filesystem::create_directory(folder.Path() / test::Utf8Path(name));
     }
-    std::ofstream(folder.Path() / Utf8Path("Ωmega 日本 ő/ő.txt")) << "inside";
+    std::ofstream(folder.Path() / test::Utf8Path("Ωmega 日本 ő/ő.txt")) << "inside";
 
     const FolderContents contents = ReadFolder(folder.Text());
     EXPECT_EQ(Sorted(contents.files), Sorted(files));
@@ -114,7 +109,7 @@ TEST(FolderReaderWin32, ReadsAnsiNamesAsWhatTheySpell) {
 // never read in its place.
 TEST(FolderReaderWin32, RaisesForANameThatIsNotValidText) {
     test::TempFolder folder;
-    std::filesystem::create_directory(folder.Path() / Utf8Path("Caf\uFFFD"));
+    std::filesystem::create_directory(folder.Path() / test::Utf8Path("Caf\uFFFD"));
     EXPECT_THROW(ReadFolder(folder.Text() + "\\Caf\xE9"), WidgetError);
 }
 

@@ -20,11 +20,6 @@
 namespace kelvane::win32 {
 namespace {
 
-// A name as the program's UTF-8 text holds it, for the standard library's file functions.
-std::filesystem::path Utf8(const char* name) {
-    return std::u8string(reinterpret_cast<const char8_t*>(name));
-}
-
 class ListsTest : public testing::Test {
   protected:
     void SetUp() override { form_.Show(); }
@@ -329,10 +324,10 @@ TEST_F(ListsTest, ATypedCharacterOfAnyScriptMovesTheCaretToTheNextRowStartingWit
     kelvane::test::TempFolder folder;
     for (const char* name :
          {"a.txt", "Report.Txt", "r2.txt", "o.txt", "ő.txt", "Ωmega.txt", "😀.txt"}) {
-        std::ofstream(folder.Path() / Utf8(name)) << "x";
+        std::ofstream(folder.Path() / test::Utf8Path(name)) << "x";
     }
     for (const char* name : {"tmp", "ő dir", "o dir"}) {
-        std::filesystem::create_directory(folder.Path() / Utf8(name));
+        std::filesystem::create_directory(folder.Path() / test::Utf8Path(name));
     }
     files_.SetPath(folder.Text());
     FolderList& folders = form_.FolderListNamed("myFolders");

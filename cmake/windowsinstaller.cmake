@@ -27,10 +27,12 @@ if(NOT KELVANE_WIXL OR NOT KELVANE_HELP_PDF OR NOT TARGET kelvane-merger)
     return()
 endif()
 
-# Each version has a product code of its own, always the same one: a rebuilt installer of the
-# version installed is then the same product, never a second entry beside it.
-string(UUID product_code NAMESPACE 81472183-6DB1-43DE-9B23-E639BEA05E6A NAME "${PROJECT_VERSION}"
-       TYPE SHA1 UPPER)
+# Each version has a product code of its own, always the same one, made from the upgrade code
+# and the version: a rebuilt installer of the version installed is then the same product, never
+# a second entry beside it.
+file(STRINGS "${CMAKE_CURRENT_LIST_DIR}/kelvane-merger.wxs" upgrade_code REGEX "UpgradeCode=")
+string(REGEX REPLACE ".*UpgradeCode=\"([0-9A-F-]+)\".*" "\\1" upgrade_code "${upgrade_code}")
+string(UUID product_code NAMESPACE "${upgrade_code}" NAME "${PROJECT_VERSION}" TYPE SHA1 UPPER)
 add_custom_command(
     OUTPUT "${msi}"
     COMMAND "${CMAKE_COMMAND}" -E rm -rf "${msi_dir}"

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "median.h"
+#include "benchtools.h"
 #include "merge/fileservices.h"
 #include "merge/lineends.h"
 

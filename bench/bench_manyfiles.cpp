@@ -29,12 +29,12 @@
 #include <string>
 #include <vector>
 
+#include "benchtools.h"
 #include "fakefolderlist.h"
 #include "fakelistwidget.h"
 #include "fakemsgbox.h"
 #include "fakesavedialog.h"
 #include "faketextbox.h"
-#include "median.h"
 #include "merge/mergerun.h"
 
 namespace fs = std::filesystem;
@@ -98,25 +98,12 @@ struct Window {
     test::FakeMsgBox messages;
 };
 
-// Memory where the system offers a folder in it, else the temporary folder.
-fs::path DefaultParent() {
-#ifdef _WIN32
-    return fs::temp_directory_path();
-#else
-    return fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-#endif
-}
-
-double Seconds(const std::chrono::steady_clock::time_point& start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     const int turns = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
     const int count = argc > 2 ? std::max(1, std::atoi(argv[2])) : 15000;
-    const fs::path parent = argc > 3 ? fs::path(argv[3]) : DefaultParent();
+    const fs::path parent = argc > 3 ? fs::path(argv[3]) : MemoryFolder();
     const fs::path root =
         parent / ("kelvane-manyfiles-" +
                   std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
@@ -139,12 +126,9 @@ int main(int argc, char** argv) {
     std::vector<double> ratio;
     for (int turn = -1; turn < turns; ++turn) {  // turn -1 brings the files into the cache
         fs::remove(target);
-        auto start = std::chrono::steady_clock::now();
-        const std::size_t read = BareLoop(paths);
-        const double bareSeconds = Seconds(start);
-        start = std::chrono::steady_clock::now();
-        window.Merge();
-        const double mergeSeconds = Seconds(start);
+        std::size_t read = 0;
+        const double bareSeconds = Seconds([&] { read = BareLoop(paths); });
+        const double mergeSeconds = Seconds([&] { window.Merge(); });
         const std::uintmax_t merged = fs::file_size(target);
         if (merged != read + static_cast<std::uintmax_t>(count)) {
             std::fprintf(stderr, "the merge wrote %ju bytes for %zu read\n", merged, read);

@@ -38,12 +38,12 @@
 #include <string>
 #include <vector>
 
+#include "benchtools.h"
 #include "fakefolderlist.h"
 #include "fakelistwidget.h"
 #include "fakemsgbox.h"
 #include "fakesavedialog.h"
 #include "faketextbox.h"
-#include "median.h"
 #include "merge/mergerun.h"
 
 namespace fs = std::filesystem;
@@ -335,8 +335,7 @@ int main(int argc, char** argv) {
     if (argc > 3) {
         buffersBehind = static_cast<std::size_t>(std::max(0, std::atoi(argv[3])));
     }
-    const fs::path memory =
-        MakeFolder(fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path());
+    const fs::path memory = MakeFolder(MemoryFolder());
     const fs::path disk = MakeFolder(fs::temp_directory_path());
     std::printf("Buffers of %zu KiB, %zu written behind; %d timed runs of each, in turns.\n",
                 bufferSize / 1024, buffersBehind, repeats);

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "benchtools.h"
 #include "selection/mergeorder.h"
 #include "selection/sourceselection.h"
 #include "widgets/folderreader.h"
@@ -28,17 +29,12 @@ namespace {
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
+using kelvane::Seconds;
 
 constexpr int kFiles = 100000;
 // The merge list of the drag figures, and how many Up clicks one drag across it may cost.
 constexpr int kMergeRows = 75000;
 constexpr double kMostDragVsUp = 10;
-
-double Seconds(const std::function<void()>& work) {
-    const auto start = Clock::now();
-    work();
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
 
 // The best of a few runs, to keep a noisy machine from skewing a figure; the first run, which
 // pays for anything done once, is kept in `first` when asked for. A run slower than

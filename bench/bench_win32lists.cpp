@@ -11,7 +11,6 @@
 // Without a folder it makes one in the temporary folder: part0.txt, part1.log, part2.txt ... and
 // an empty folder "empty". Under wine that takes minutes, so bench/run makes it beforehand.
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -19,6 +18,7 @@
 #include <vector>
 
 #include "app/frmmaindesign.h"
+#include "benchtools.h"
 #include "selection/sourceselection.h"
 #include "widgets/folderreader.h"
 #include "widgets/naturalorder.h"
@@ -33,17 +33,10 @@ namespace {
 
 using namespace kelvane;
 using namespace kelvane::win32;
-using Clock = std::chrono::steady_clock;
 
 // The bars: how many times the least work each figure may cost.
 constexpr double kMostFillVsLeast = 1.5;
 constexpr double kMostRebuildVsPlainFill = 2.5;
-
-double Seconds(const std::function<void()>& work) {
-    const auto start = Clock::now();
-    work();
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
 
 // The best of three runs, each after `prepare`, which isn't timed.
 double Best(const std::function<void()>& prepare, const std::function<void()>& work) {

@@ -28,8 +28,9 @@ install_missing() {
 
 build_packages=(g++ cmake ninja-build qt6-base-dev libgl-dev googletest fonts-dejavu-core fonts-liberation
     librsvg2-bin)
-# The Windows cross build, its tests under wine on a virtual X server, and its installer.
-windows_packages=(g++-mingw-w64-x86-64-posix imagemagick wine64 xvfb xauth wixl)
+# The Windows cross build and its installer; and with wine on a virtual X server, its tests.
+windows_build_packages=(g++-mingw-w64-x86-64-posix imagemagick wixl)
+windows_packages=("${windows_build_packages[@]}" wine64 xvfb xauth)
 
 # configure_and_build DIR [cmake options...]
 configure_and_build() {

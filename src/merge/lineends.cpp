@@ -1,7 +1,9 @@
 #include "lineends.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 
 #if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
 #include <immintrin.h>
@@ -231,10 +233,9 @@ std::size_t CopyLineEnds(LineEndMethod method, const char* in, std::size_t size,
 
 std::size_t CopyLineEnds(const char* in, std::size_t size, char* out, bool& crBefore,
                          bool& lfSeen) {
+    // The first way the processor can do, of those listed fastest first; the last can always.
     static const LineEndMethod fastest =
-        CanCopyLineEnds(LineEndMethod::Avx512) ? LineEndMethod::Avx512
-        : CanCopyLineEnds(LineEndMethod::Avx2) ? LineEndMethod::Avx2
-                                               : LineEndMethod::ByLine;
+        *std::find_if(std::begin(kLineEndMethods), std::end(kLineEndMethods), CanCopyLineEnds);
     return CopyLineEnds(fastest, in, size, out, crBefore, lfSeen);
 }
 

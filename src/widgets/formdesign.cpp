@@ -108,17 +108,13 @@ PixelRect FormDesign::ClientPlace(const ControlDesign& control, int dpi) const {
 }
 
 int FormDesign::CoveredTop(const ControlDesign& control, int dpi) const {
-    const auto overlap = [](const TwipsRect& a, const TwipsRect& b) {
-        return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
-               b.top < a.top + a.height;
-    };
     int covered = 0;
     for (const ControlDesign& other : controls) {
         if (&other == &control) {
             break;
         }
         if (other.container == control.container && other.page == control.page &&
-            overlap(other.place, control.place)) {
+            Overlap(other.place, control.place)) {
             covered = std::max(covered, TwipsToPixels(other.place.top + other.place.height, dpi) -
                                             TwipsToPixels(control.place.top, dpi));
         }

@@ -25,6 +25,13 @@ struct PixelRect {
     bool operator==(const PixelRect&) const = default;
 };
 
+// Whether two rectangles of one unit, twips or pixels, share some area.
+template <typename Rect>
+bool Overlap(const Rect& a, const Rect& b) {
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+           b.top < a.top + a.height;
+}
+
 // Twips to pixels at `dpi` dots per inch, rounded to the nearest pixel (halves away from zero):
 // 15 twips are one pixel at 96 dpi, 10 at 144.
 int TwipsToPixels(int twips, int dpi);

@@ -110,11 +110,6 @@ std::vector<std::unique_ptr<Control>> MakeControls(Win32Window& window, HWND for
     return controls;
 }
 
-bool Overlap(const PixelRect& a, const PixelRect& b) {
-    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
-           b.top < a.top + a.height;
-}
-
 // Whether `label`, moved next to the control at `to` in the z-order `order`, would be drawn
 // otherwise where it overlaps a control it passes.
 bool PassesOver(const FormDesign& form, const std::vector<Control*>& order, std::size_t from,

@@ -69,15 +69,7 @@ class FaultyFiles : public PlatformFiles {
         if (failOpen.count(name) != 0) {
             throw FileError("injected open failure");
         }
-        auto file = open();
-        std::optional<std::size_t> readLimit;
-        if (const auto it = failReadAt.find(name); it != failReadAt.end()) {
-            readLimit = it->second;
-        }
-        const bool writing = access == Access::Write;
-        return std::make_unique<Faulty>(*this, name, std::move(file), readLimit,
-                                        writing ? failWriteAt : std::nullopt, writing && failClose,
-                                        writing && failCutOnceWritten);
+        return std::make_unique<Faulty>(*this, name, open(), access == Access::Write);
     }
 
     class FaultyFolder : public PlatformFolder {
@@ -99,16 +91,19 @@ class FaultyFiles : public PlatformFiles {
 
     class Faulty : public PlatformFile {
       public:
+        // The failures injected for the file's bare name, as they stand when it is opened.
         Faulty(const FaultyFiles& files, std::string name, std::unique_ptr<PlatformFile> file,
-               std::optional<std::size_t> readLimit, std::optional<std::size_t> writeLimit,
-               bool failClose, bool failCut)
+               bool writing)
             : files_(files),
               name_(std::move(name)),
               file_(std::move(file)),
-              readLimit_(readLimit),
-              writeLimit_(writeLimit),
-              failClose_(failClose),
-              failCut_(failCut) {}
+              writeLimit_(writing ? files.failWriteAt : std::nullopt),
+              failClose_(writing && files.failClose),
+              failCut_(writing && files.failCutOnceWritten) {
+            if (const auto it = files.failReadAt.find(name_); it != files.failReadAt.end()) {
+                readLimit_ = it->second;
+            }
+        }
 
         std::size_t Read(char* buffer, std::size_t size) override {
             if (files_.onRead) {

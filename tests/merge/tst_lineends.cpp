@@ -78,21 +78,19 @@ class LineEndCopy : public testing::TestWithParam<LineEndMethod> {
 };
 
 // Line ends where the blocks meet and at the edges of the call, and more lone LFs in a block
-// than its fast path takes.
-TEST_P(LineEndCopy, EdgesOfBlocksAndCalls) {
-    std::string in(300, 'x');
-    Check("\n" + in, true);  // the CR before the call
-    in[63] = '\r';           // CR LF across two blocks
-    in[64] = '\n';
-    in[1] = in[20] = in[62] = '\n';  // three lone LFs in one block
-    Check(in, false);
+// than its fast path takes; then random text long enough for the 64-byte blocks, with line ends
+// of every kind placed densely (several in one block, at a block's first and last byte) or
+// sparsely (blocks without any).
+TEST_P(LineEndCopy, MatchesTheModel) {
+    std::string edges(300, 'x');
+    Check("\n" + edges, true);  // the CR before the call
+    edges[63] = '\r';           // CR LF across two blocks
+    edges[64] = '\n';
+    edges[1] = edges[20] = edges[62] = '\n';  // three lone LFs in one block
+    Check(edges, false);
     Check(std::string(300, '\n'), false);
     Check(std::string(300, '\r'), true);
-}
 
-// Random text long enough for the 64-byte blocks, with line ends of every kind placed densely
-// (several in one block, at a block's first and last byte) or sparsely (blocks without any).
-TEST_P(LineEndCopy, RandomTextMatchesTheModel) {
     std::mt19937 random(1234);
     for (int round = 0; round < 2000; ++round) {
         const std::size_t size = std::uniform_int_distribution<std::size_t>(0, 700)(random);

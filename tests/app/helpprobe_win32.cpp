@@ -5,14 +5,9 @@
 #include <string>
 
 #include "app/opendocument.h"
+#include "tempfolder.h"
 
-namespace {
-
-std::filesystem::path Utf8Path(const std::string& utf8) {
-    return std::u8string(utf8.begin(), utf8.end());
-}
-
-}  // namespace
+using kelvane::test::Utf8Path;
 
 int main() {
     kelvane::DocumentServices services = kelvane::PlatformDocumentServices();

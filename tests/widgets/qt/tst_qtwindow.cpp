@@ -1,5 +1,5 @@
-// What a Qt window adds to the window core: its controls' signals raised to the program, the
-// names screen readers say for its controls, and a description it can't build refused.
+// What a Qt window adds to the window core: its controls' signals raised to the program, and the
+// names screen readers say for its controls.
 #include "widgets/qt/qtwindow.h"
 
 #include <gtest/gtest.h>
@@ -9,9 +9,7 @@
 #include <QComboBox>
 #include <QPushButton>
 
-#include "app/frmaboutdesign.h"
 #include "app/frmmaindesign.h"
-#include "widgets/widgeterror.h"
 
 namespace kelvane::qt {
 namespace {
@@ -52,12 +50,6 @@ TEST(QtWindowTest, EveryControlOfTheMainWindowHasANameForScreenReaders) {
         }
         EXPECT_FALSE(said.empty());
     }
-}
-
-TEST(QtWindowTest, ADescriptionItCanNotBuildFailsWithWidgetError) {
-    FormDesign design = frmAboutDesign();
-    design.controls[0].container = "Frame1";  // no such container
-    EXPECT_THROW(QtWindow{design}, WidgetError);
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include "pathname.h"
 
-#include "widgets/text.h"
-
 namespace kelvane {
 
 namespace {
@@ -23,7 +21,7 @@ std::string GetExtensionName(std::string_view path) {
 }
 
 std::string JoinFolder(std::string_view folder, std::string_view name) {
-    std::string full = Trim(folder);
+    std::string full(folder);
     if (!full.empty() && full.back() != kFolderSeparator) {
         full += kFolderSeparator;
     }

@@ -26,12 +26,14 @@ INSTANTIATE_TEST_SUITE_P(Paths, ExtensionNameTest,
                                          ExtensionCase{"/some.dir/README", ""},
                                          ExtensionCase{"/some.dir/x.dat", "dat"}));
 
-TEST(JoinFolder, AddsOneSeparatorOnlyWhereNeeded) {
+TEST(JoinFolder, AddsOneSeparatorOnlyWhereNeededAndTrimsNothing) {
     const std::string sep(1, kFolderSeparator);
-    EXPECT_EQ(JoinFolder("  " + sep + "data  ", "a.txt"), sep + "data" + sep + "a.txt");
+    EXPECT_EQ(JoinFolder(sep + "data", "a.txt"), sep + "data" + sep + "a.txt");
     EXPECT_EQ(JoinFolder(sep, "a.txt"), sep + "a.txt");
-    EXPECT_EQ(JoinFolder("   ", "a.txt"), "a.txt");
-    EXPECT_EQ(JoinFolder("d", " a.txt "), "d" + sep + " a.txt ");  // the name is not trimmed
+    EXPECT_EQ(JoinFolder("", "a.txt"), "a.txt");
+    EXPECT_EQ(JoinFolder("d", " a.txt "), "d" + sep + " a.txt ");
+    // Spaces at either end belong to the folder's name: "sp " is not "sp".
+    EXPECT_EQ(JoinFolder(" " + sep + "sp ", "a.txt"), " " + sep + "sp " + sep + "a.txt");
 }
 
 }  // namespace

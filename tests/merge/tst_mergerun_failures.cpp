@@ -116,18 +116,20 @@ void PrintTo(const Fault& c, std::ostream* os) {
 // lines before the failure, and later rows are not opened.
 class FailingSource : public MergeRunTest, public testing::WithParamInterface<Fault> {};
 
-// Each case runs with the usual buffers and with buffers shorter than a line, which write
-// the start of a line out before its end is read.
+// Each case runs with the usual buffers, with buffers shorter than a line, which write the
+// start of a line out before its end is read, and with buffers that pass on a line end together
+// with the start of the long line after it.
 TEST_P(FailingSource, StopsWithTheCriticalMessage) {
     src.Write("a.txt", "A1\nA2\n");
-    src.Write("b.txt", "B1\r\nB2 is long\r\nB3\r\n");
+    src.Write("b.txt", "B1\r\nB2 is long\r\nB3\r\n" + std::string(300, 'x'));
     src.Write("c.txt", "C\n");
     Rows({"a.txt", "b.txt", "c.txt"});
     target.SetText(out.At("t.txt"));
     GetParam().inject(files);
     std::string heldAtTheMessage;
     msgBox.onShow = [&](const FakeMsgBox::Shown&) { heldAtTheMessage = out.Read("t.txt"); };
-    for (const std::size_t bufferSize : {FileServices::kDefaultBufferSize, std::size_t{3}}) {
+    for (const std::size_t bufferSize :
+         {FileServices::kDefaultBufferSize, std::size_t{3}, std::size_t{32}}) {
         SCOPED_TRACE(bufferSize);
         msgBox.shown.clear();
         files.opened.clear();
@@ -144,14 +146,16 @@ TEST_P(FailingSource, StopsWithTheCriticalMessage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FailingSource,
-    testing::Values(Fault{"CantBeOpened", [](FaultyFiles& f) { f.failOpen = {"b.txt"}; },
-                          "A1\r\nA2\r\n"},
-                    Fault{"FailsAtItsFirstByte", [](FaultyFiles& f) { f.failReadAt["b.txt"] = 0; },
-                          "A1\r\nA2\r\n"},
-                    Fault{"FailsInsideALine", [](FaultyFiles& f) { f.failReadAt["b.txt"] = 8; },
-                          "A1\r\nA2\r\nB1\r\n"},
-                    Fault{"FailsAfterALineEnd", [](FaultyFiles& f) { f.failReadAt["b.txt"] = 4; },
-                          "A1\r\nA2\r\nB1\r\n"}),
+    testing::Values(
+        Fault{"CantBeOpened", [](FaultyFiles& f) { f.failOpen = {"b.txt"}; }, "A1\r\nA2\r\n"},
+        Fault{"FailsAtItsFirstByte", [](FaultyFiles& f) { f.failReadAt["b.txt"] = 0; },
+              "A1\r\nA2\r\n"},
+        Fault{"FailsInsideALine", [](FaultyFiles& f) { f.failReadAt["b.txt"] = 8; },
+              "A1\r\nA2\r\nB1\r\n"},
+        Fault{"FailsAfterALineEnd", [](FaultyFiles& f) { f.failReadAt["b.txt"] = 4; },
+              "A1\r\nA2\r\nB1\r\n"},
+        Fault{"FailsInsideALongLine", [](FaultyFiles& f) { f.failReadAt["b.txt"] = 200; },
+              "A1\r\nA2\r\nB1\r\nB2 is long\r\nB3\r\n"}),
     [](const testing::TestParamInfo<Fault>& p) { return p.param.name; });
 
 TEST_F(MergeRunTest, UnreadableSourceOnTheFileSystem) {

@@ -55,12 +55,26 @@ TEST(WideText, ConvertsExactlyOrRefuses) {
     }
 }
 
+// NTFS allows names with a surrogate left unpaired; they read back as bytes that can't be turned
+// into any name, and so never into another file's.
+struct UnpairedCase {
+    const char* what;
+    std::wstring name;
+    std::wstring shown;
+};
+
+const UnpairedCase kUnpaired[] = {
+    {"before a letter", {L'a', 0xD800, L'b'}, {L'a', 0xFFFD, 0xFFFD, 0xFFFD, L'b'}},
+    // Taken with a unit above the low surrogates, it would make U+12321.
+    {"before a full-width letter", {L'a', 0xD800, 0xFF21}, {L'a', 0xFFFD, 0xFFFD, 0xFFFD, 0xFF21}},
+};
+
 TEST(WideText, AnUnpairedSurrogateNeverNamesAnotherFile) {
-    // NTFS allows such a name; it reads back as bytes that can't be turned into any name.
-    const std::wstring name = std::wstring{L'a', 0xD800, L'b'};
-    const std::string bytes = FromWide(name);
-    EXPECT_FALSE(ToWide(bytes).has_value());
-    EXPECT_EQ(ToWideShown(bytes), (std::wstring{L'a', 0xFFFD, 0xFFFD, 0xFFFD, L'b'}));
+    for (const UnpairedCase& c : kUnpaired) {
+        const std::string bytes = FromWide(c.name);
+        EXPECT_FALSE(ToWide(bytes).has_value()) << c.what;
+        EXPECT_EQ(ToWideShown(bytes), c.shown) << c.what;
+    }
 }
 
 }  // namespace

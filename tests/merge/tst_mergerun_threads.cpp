@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstddef>
 #include <functional>
 #include <ostream>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -27,6 +29,7 @@ struct Hold {
     Gate second;
     int reads = 0;
     bool failing = false;
+    std::atomic<bool> busy = false;
 };
 
 struct Run {
@@ -110,6 +113,28 @@ void WriteFailsAsBEnds(FaultyFiles& f, Hold& h) {
     };
 }
 
+// b.txt is read once a piece is being written behind, and that write waits a while for a write
+// on the run's own thread, which a run makes only once it has waited for the writing behind. One
+// that writes while the piece is still being written fails.
+void RunWritesOnlyOnceThePieceBehindIsWritten(FaultyFiles& f, Hold& h) {
+    f.onRead = [&h](const std::string& name) {
+        if (name == "b.txt") {
+            h.first.Wait();
+        }
+    };
+    f.onWrite = [&h, run = std::this_thread::get_id()] {
+        if (std::this_thread::get_id() != run) {
+            h.busy = true;
+            h.first.Open();
+            h.second.WaitAWhile();
+            h.busy = false;
+        } else if (h.busy) {
+            h.second.Open();
+            throw FileError("written while a piece is being written");
+        }
+    };
+}
+
 // Tiny sources, every other one without a line end, through a single buffer behind.
 Run ManyTinySources() {
     Run run{"ManyTinySources", {}, [](FaultyFiles&, Hold&) {}, 1, "", false};
@@ -127,6 +152,13 @@ INSTANTIATE_TEST_SUITE_P(
         Run{"SourcesEndWhileTheirBuffersWait", kThree, WriteWaitsFor("c.txt", 1, false),
             kManyBehind, "A1\r\nA2\r\nA3\r\nB1\r\nB2\r\nC\r\n", false},
         ManyTinySources(),
+        // One buffer passed on, "A1\r\nA", and the rest written when the run ends.
+        Run{"TheLastBufferWaitsForThePieceBeingWritten",
+            {{"a.txt", "A1\nA2\n"}, {"b.txt", "B\n"}},
+            RunWritesOnlyOnceThePieceBehindIsWritten,
+            kManyBehind,
+            "A1\r\nA2\r\nB\r\n",
+            false},
         Run{"WriteFailsWhileTheNextSourceIsRead", kThree, WriteFailsAsBEnds<FileError>, kManyBehind,
             "", true},
         Run{"WriteRaisesAnotherError", kThree, WriteFailsAsBEnds<std::runtime_error>, kManyBehind,

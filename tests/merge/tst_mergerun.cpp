@@ -235,38 +235,75 @@ INSTANTIATE_TEST_SUITE_P(
         SameFileCase{"HardLink", [](const TempFolder& d) { return Link(d, true); }}),
     [](const testing::TestParamInfo<SameFileCase>& p) { return p.param.name; });
 
-// The target's name pointed at a source while the question is open: the file opened is the
-// source, and it is left as it is.
-class TargetLinkedDuringTheQuestion : public MergeRunTest,
-                                      public testing::WithParamInterface<bool> {};
+// Files changed while the question is open: the run takes them as they are once it is answered.
+struct DuringTheQuestion {
+    const char* name;
+    // Done while the question shows; false where it can't be done here.
+    std::function<bool(const TempFolder& src, const std::string& target)> change;
+    std::vector<std::string> shown;
+    std::string target;  // what the target's name reads after the run
+};
 
-TEST_P(TargetLinkedDuringTheQuestion, IsRefusedAndTheSourceKept) {
-    const bool hard = GetParam();
+void PrintTo(const DuringTheQuestion& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ChangedDuringTheQuestion : public MergeRunTest,
+                                 public testing::WithParamInterface<DuringTheQuestion> {};
+
+TEST_P(ChangedDuringTheQuestion, IsTakenAsItIsOnceAnswered) {
     src.Write("a.txt", "A\n");
     src.Write("b.txt", "B\n");
-    if (Link(src, hard).empty()) {
-        GTEST_SKIP() << "links can't be made here";
-    }
-    Rows({"a.txt", "b.txt"});
+    Rows({"a.txt", "b.txt", "c.txt"});
     const std::string path = out.Write("t.txt", "old\n");
     target.SetText(path);
     msgBox.answers = {Button::Yes};
+    bool changed = false;
     msgBox.onShow = [&](const FakeMsgBox::Shown& box) {
         if (box.text == kReplace) {
-            fs::remove(path);
-            hard ? fs::create_hard_link(src.At("b.txt"), path)
-                 : fs::create_symlink(src.At("b.txt"), path);
+            changed = GetParam().change(src, path);
         }
     };
     Merge();
-    EXPECT_EQ(Shown(), (std::vector<std::string>{kReplace, kTargetIsSource}));
+    if (!changed) {
+        GTEST_SKIP() << "links can't be made here";
+    }
+    EXPECT_EQ(Shown(), GetParam().shown);
     EXPECT_EQ(src.Read("b.txt"), "B\n");
+    EXPECT_EQ(out.Read("t.txt"), GetParam().target);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ways, TargetLinkedDuringTheQuestion, testing::Bool(),
-                         [](const testing::TestParamInfo<bool>& p) {
-                             return p.param ? "HardLink" : "SymbolicLink";
-                         });
+// The target's name pointed at a source: the file opened is the source, and it is left as it is.
+bool PointAtB(const TempFolder& src, const std::string& target, bool hard) {
+    std::error_code error;
+    fs::remove(target, error);
+    hard ? fs::create_hard_link(src.At("b.txt"), target, error)
+         : fs::create_symlink(src.At("b.txt"), target, error);
+    return !error;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, ChangedDuringTheQuestion,
+    testing::Values(DuringTheQuestion{"TargetHardLinkedToASource",
+                                      [](const TempFolder& d, const std::string& to) {
+                                          return PointAtB(d, to, true);
+                                      },
+                                      {kReplace, kTargetIsSource},
+                                      "B\n"},
+                    DuringTheQuestion{"TargetSymbolicLinkedToASource",
+                                      [](const TempFolder& d, const std::string& to) {
+                                          return PointAtB(d, to, false);
+                                      },
+                                      {kReplace, kTargetIsSource},
+                                      "B\n"},
+                    DuringTheQuestion{"ListedFileMade",
+                                      [](const TempFolder& d, const std::string&) {
+                                          d.Write("c.txt", "C\n");
+                                          return true;
+                                      },
+                                      {kReplace},
+                                      "A\r\nB\r\nC\r\n"}),
+    [](const testing::TestParamInfo<DuringTheQuestion>& p) { return p.param.name; });
 
 TEST_F(MergeRunTest, AnotherExistingFileIsNoSource) {
     src.Write("a.txt", "A\n");

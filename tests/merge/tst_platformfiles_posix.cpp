@@ -6,8 +6,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "childprocess.h"
@@ -34,6 +36,30 @@ TEST(PosixFiles, APipeNeitherBlocksReadingNorWriting) {
 
     EXPECT_THROW(files.Open(pipe, PlatformFiles::Access::Write, true), FileError)
         << "no program reads from it";
+}
+
+// Once open, a pipe is read as it comes, however slow its writer.
+TEST(PosixFiles, APipesReadingWaitsForItsWriter) {
+    test::TempFolder folder;
+    const std::string pipe = folder.At("part1.txt");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    // A reader for the moment, so that the writer's end opens without waiting.
+    const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    const int writer = ::open(pipe.c_str(), O_WRONLY);
+    ::close(reader);
+    ASSERT_GE(writer, 0);
+    auto source = NativeFiles().Open(pipe, PlatformFiles::Access::Read, false);
+    std::thread slow([writer] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));  // while the reading waits
+        EXPECT_EQ(::write(writer, "late\n", 5), 5);
+        ::close(writer);
+    });
+    char bytes[8] = {};
+    std::size_t got = 0;
+    EXPECT_NO_THROW(got = source->Read(bytes, sizeof bytes));
+    slow.join();
+    EXPECT_EQ(std::string(bytes, got), "late\n");
 }
 
 // Only "nothing is there" is an answer; a file that may be there but can't be looked at fails.

@@ -12,4 +12,13 @@ inline bool ShowActive(QWidget& window) {
     return QTest::qWaitForWindowActive(&window);
 }
 
+// Another window takes the activation from `window`, which stays on screen as a window that the
+// window system hasn't activated (yet). The other window goes with `window`.
+inline bool ActivateAnotherWindow(QWidget& window) {
+    auto* other = new QWidget(nullptr);
+    other->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(&window, &QObject::destroyed, other, &QWidget::close);
+    return ShowActive(*other) && !window.isActiveWindow();
+}
+
 }  // namespace kelvane::test

@@ -30,7 +30,7 @@ bool CommandButton::event(QEvent* event) {
         // of a failed entry check, behind its back.
         const QPointer<CommandButton> self(this);
         RunPendingFocusLoss();
-        if (self != nullptr && (hasFocus() || clicksWhenFocusTakenBack_) && isEnabled()) {
+        if (self != nullptr && (HoldsFocus() || clicksWhenFocusTakenBack_) && isEnabled()) {
             click();
         }
         return true;
@@ -50,13 +50,13 @@ void CommandButton::keyPressEvent(QKeyEvent* event) {
 void CommandButton::mousePressEvent(QMouseEvent* event) {
     // The press has just moved the focus here; run the LostFocus it queued before the button
     // goes down. If that handler took the focus back, the press is spent and no click follows.
-    const bool hadFocusBefore = hasFocus();
+    const bool hadFocusBefore = HoldsFocus();
     const QPointer<CommandButton> self(this);
     RunPendingFocusLoss();
     if (self == nullptr) {
         return;  // the handler took the button away with its window
     }
-    if (hadFocusBefore && !hasFocus()) {
+    if (hadFocusBefore && !HoldsFocus()) {
         event->accept();
         if (clicksWhenFocusTakenBack_ && isEnabled()) {
             click();  // the press was the whole click: the button never went down
@@ -64,6 +64,10 @@ void CommandButton::mousePressEvent(QMouseEvent* event) {
         return;
     }
     QPushButton::mousePressEvent(event);
+}
+
+bool CommandButton::HoldsFocus() const {
+    return window()->focusWidget() == this;
 }
 
 void CommandButton::RunPendingFocusLoss() {

@@ -33,6 +33,9 @@ class CommandButton : public QPushButton {
   private:
     // Runs the queued calls, among them a LostFocus raised by the focus just moving here.
     static void RunPendingFocusLoss();
+    // The button is its window's focus widget, whether or not the window is active: a press
+    // on a window that the window system hasn't activated yet moves the focus all the same.
+    bool HoldsFocus() const;
 
     bool clicksWhenFocusTakenBack_ = false;
 };

@@ -1,7 +1,9 @@
 #include "qttextbox.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QMetaObject>
+#include <QWindow>
 
 #include "localtext.h"
 #include "widgets/widgeterror.h"
@@ -9,6 +11,13 @@
 namespace kelvane::qt {
 
 QtTextBox::QtTextBox(QWidget* parent) : QLineEdit(parent) {}
+
+QtTextBox::~QtTextBox() {
+    // The widget's own destruction moves its window's focus; the box is gone by then.
+    if (window_ != nullptr) {
+        disconnect(window_, nullptr, this, nullptr);
+    }
+}
 
 std::string QtTextBox::Text() const {
     return ToLocal(text());
@@ -86,6 +95,33 @@ void QtTextBox::focusOutEvent(QFocusEvent* event) {
         return;  // the window lost activation; the focus stays with this box in it
     }
     QMetaObject::invokeMethod(this, &QtTextBox::RaiseLostFocusIfMoved, Qt::QueuedConnection);
+}
+
+void QtTextBox::showEvent(QShowEvent* event) {
+    QLineEdit::showEvent(event);
+    // The window has its window-system window by now; a new one after its flags change.
+    QWindow* handle = window()->windowHandle();
+    if (handle != window_) {
+        if (window_ != nullptr) {
+            disconnect(window_, nullptr, this, nullptr);
+        }
+        window_ = handle;
+        if (handle != nullptr) {
+            connect(handle, &QWindow::focusObjectChanged, this, &QtTextBox::WindowFocusMoved);
+        }
+    }
+    windowFocus_ = window()->focusWidget() == this;
+}
+
+void QtTextBox::WindowFocusMoved(QObject* focused) {
+    const bool moved = windowFocus_ && focused != this;
+    windowFocus_ = focused == this;
+    // A box that holds the application's focus hears of the move by a focus-out event, which
+    // follows. Any other move (in a window that isn't active, or as the window is activated
+    // with the focus still on a box that was hidden meanwhile) sends none.
+    if (moved && QApplication::focusWidget() != this) {
+        QMetaObject::invokeMethod(this, &QtTextBox::RaiseLostFocusIfMoved, Qt::QueuedConnection);
+    }
 }
 
 void QtTextBox::RaiseLostFocusIfMoved() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLineEdit>
+#include <QPointer>
 
 #include "widgets/textbox.h"
 
@@ -14,11 +15,17 @@ namespace kelvane::qt {
 // is not emitted when the window merely loses activation (another program, one of our own
 // message boxes or dialogs, a menu opening). It is emitted queued, once the focus change is
 // complete, so a handler may open a modal message box and give the focus back.
+//
+// The move counts whether or not the window is active. Qt tells a widget of focus changes only
+// in the active window; in one that isn't (a click lands before the window system has
+// activated it, as with no window manager) it merely records which control has the focus, and
+// the box learns of the move from its window instead.
 class QtTextBox : public QLineEdit, public TextBox {
     Q_OBJECT
 
   public:
     explicit QtTextBox(QWidget* parent = nullptr);
+    ~QtTextBox() override;
 
     std::string Text() const override;
     void SetText(const std::string& text) override;
@@ -35,14 +42,19 @@ class QtTextBox : public QLineEdit, public TextBox {
 
   protected:
     void focusOutEvent(QFocusEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     // Bytes of the 8-bit text before character position `position`, and back.
     int BytesBefore(int position) const;
     int PositionOfByte(int bytes) const;
     void RaiseLostFocusIfMoved();
+    // The window's focus has moved to `focused`, its new focus object.
+    void WindowFocusMoved(QObject* focused);
 
     int maxLength_ = 0;
+    QPointer<QWindow> window_;  // whose focus changes the box follows
+    bool windowFocus_ = false;  // the box is its window's focus widget, as last told
 };
 
 }  // namespace kelvane::qt

@@ -9,7 +9,8 @@ namespace kelvane::qt {
 
 // The Qt toolkit: windows built with Qt widgets, QMessageBox and Qt's file dialog, and Qt's
 // event loop. It makes the application object unless one exists already (as in the tests),
-// and gives it no command-line arguments.
+// and gives it no command-line arguments. What Qt's own dialogs would keep for the next run (the
+// Save dialog's folder history and sort order) goes to a folder of the run's own instead.
 class QtToolkit : public Toolkit {
   public:
     QtToolkit();

@@ -21,6 +21,7 @@
 namespace kelvane::qt {
 namespace {
 
+using test::ActivateAnotherWindow;
 using test::ModalBoxAnswerer;
 using test::ShowActive;
 
@@ -220,6 +221,13 @@ INSTANTIATE_TEST_SUITE_P(Gestures, EntryCheckGestureTest,
                                            GestureCase{"AltM", kAltKey(Qt::Key_M)},
                                            GestureCase{"MouseClick",
                                                        [](OptionsPage& page) {
+                                                           QTest::mouseClick(page.cmdAddFileType,
+                                                                             Qt::LeftButton);
+                                                       }},
+                                           // Before the window system activates the window.
+                                           GestureCase{"MouseClickOnTheWindowNotActive",
+                                                       [](OptionsPage& page) {
+                                                           ASSERT_TRUE(ActivateAnotherWindow(page));
                                                            QTest::mouseClick(page.cmdAddFileType,
                                                                              Qt::LeftButton);
                                                        }}),

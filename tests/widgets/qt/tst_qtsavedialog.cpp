@@ -2,8 +2,37 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+
+#include <map>
+#include <string>
+
+#include "widgets/qt/qttoolkit.h"
+
 namespace kelvane::qt {
 namespace {
+
+// Every file below a folder, with its content.
+std::map<std::string, std::string> FilesBelow(const QString& folder) {
+    std::map<std::string, std::string> files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        files[file.fileName().toStdString()] =
+            file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "(unreadable)";
+    }
+    return files;
+}
 
 struct FilterCase {
     const char* given;
@@ -32,6 +61,54 @@ TEST(QtSaveDialogTest, KeepsItsSettings) {
     EXPECT_EQ(dialog.Filter(), "Text|*.txt");
     EXPECT_EQ(dialog.DialogTitle(), "Save Target File As");
     EXPECT_EQ(dialog.FileName(), "/tmp/out.txt");
+}
+
+// The Save dialog, shown for real by the program's toolkit, writes nothing to the user's
+// configuration and reads none of it: a file list sorted the other way by an earlier program
+// opens sorted as at first. Qt's toolkit would read and write "QtProject" settings there.
+TEST(QtSaveDialogTest, ShownForRealItNeitherReadsNorWritesTheUsersConfiguration) {
+    QTemporaryDir config;
+    ASSERT_TRUE(config.isValid());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    ASSERT_EQ(QSettings(QSettings::UserScope, "QtProject").fileName(),
+              config.path() + "/QtProject.conf")
+        << "Qt's settings were settled before the test could move them";
+    {
+        // An earlier program: its Save dialog left the file list sorted by name, descending.
+        QFileDialog earlier(nullptr, QString(), config.path());
+        earlier.setOption(QFileDialog::DontUseNativeDialog);
+        earlier.findChild<QTreeView*>("treeView")->sortByColumn(0, Qt::DescendingOrder);
+    }
+    const std::map<std::string, std::string> before = FilesBelow(config.path());
+    ASSERT_FALSE(before.empty());
+
+    QtToolkit toolkit;
+    QtSaveDialog dialog;
+    dialog.SetFileName(QFile::encodeName(config.path() + "/merged.txt").toStdString());
+    Qt::SortOrder opened = Qt::DescendingOrder;
+    Qt::SortOrder left = opened;
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        auto* shown = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (shown == nullptr || !shown->isVisible()) {
+            return;
+        }
+        user.stop();
+        // The user sorts by name the other way, then cancels.
+        QHeaderView* header = shown->findChild<QTreeView*>("treeView")->header();
+        opened = header->sortIndicatorOrder();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          QPoint(header->sectionViewportPosition(0) + 10, header->height() / 2));
+        left = header->sortIndicatorOrder();
+        QTest::keyClick(shown, Qt::Key_Escape);
+    });
+    user.start(10);
+    dialog.ShowSave();
+
+    EXPECT_EQ(opened, Qt::AscendingOrder) << "the earlier program's sort order was read back";
+    EXPECT_NE(left, opened) << "the header click didn't reach the dialog";
+    EXPECT_EQ(FilesBelow(config.path()), before) << "the dialog wrote to the user's configuration";
+    EXPECT_EQ(QFile::decodeName(dialog.FileName().c_str()), config.path() + "/merged.txt");
 }
 
 }  // namespace

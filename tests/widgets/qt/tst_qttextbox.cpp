@@ -15,6 +15,7 @@
 namespace kelvane::qt {
 namespace {
 
+using test::ActivateAnotherWindow;
 using test::ShowActive;
 
 // A window with the box between two other controls: a line edit before it and a button with
@@ -82,14 +83,26 @@ INSTANTIATE_TEST_SUITE_P(
         FocusCase{"SetFocusOfAnotherControl",
                   [](FocusWindow& w) { w.before->setFocus(Qt::OtherFocusReason); }, true},
         FocusCase{"AnotherWindowActivated",
+                  [](FocusWindow& w) { ASSERT_TRUE(ActivateAnotherWindow(w)); }, false},
+        FocusCase{"MouseOnTheWindowNotActive",
                   [](FocusWindow& w) {
-                      auto* other = new QWidget(nullptr);
-                      other->setAttribute(Qt::WA_DeleteOnClose);
-                      ShowActive(*other);
-                      EXPECT_TRUE(w.box->hasFocus() == false);
-                      QObject::connect(&w, &QObject::destroyed, other, &QWidget::close);
+                      ASSERT_TRUE(ActivateAnotherWindow(w));
+                      QTest::mouseClick(w.before, Qt::LeftButton);
                   },
-                  false},
+                  true},
+        FocusCase{"SetFocusInTheWindowNotActive",
+                  [](FocusWindow& w) {
+                      ASSERT_TRUE(ActivateAnotherWindow(w));
+                      w.before->setFocus(Qt::OtherFocusReason);
+                  },
+                  true},
+        FocusCase{"HiddenInTheWindowNotActiveThenActivated",
+                  [](FocusWindow& w) {
+                      ASSERT_TRUE(ActivateAnotherWindow(w));
+                      w.box->hide();  // its page left for another
+                      ASSERT_TRUE(ShowActive(w));
+                  },
+                  true, false},
         FocusCase{"MessageBoxOpened",
                   [](FocusWindow& w) {
                       auto* box = new QMessageBox(QMessageBox::Critical, "Kelvane Message",

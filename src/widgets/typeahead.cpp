@@ -94,11 +94,6 @@ bool IsOneCharacterRepeated(std::string_view text, std::string_view first) {
     return true;
 }
 
-// Whether a typed text goes on with a text being typed: as a type-ahead key, and a space too.
-bool IsContinuation(std::string_view typed) {
-    return !typed.empty() && (typed.front() == ' ' || IsTypeAheadKey(typed));
-}
-
 }  // namespace
 
 bool IsTypeAheadKey(std::string_view typed) {
@@ -117,10 +112,10 @@ int TypeAheadRow(int rowCount, int current, std::string_view typed,
 TypeAhead::Result TypeAhead::Type(std::string_view typed, std::int64_t timeMs,
                                   std::int64_t intervalMs, int rowCount, int current,
                                   const std::function<std::string_view(int row)>& textOf) {
-    const bool quick = !typed_.empty() && timeMs >= lastMs_ && timeMs - lastMs_ <= intervalMs;
-    if (quick ? !IsContinuation(typed) : !IsTypeAheadKey(typed)) {
+    if (!IsTypeAheadKey(typed)) {
         return {};  // the list's own key; a text being typed goes on after it
     }
+    const bool quick = !typed_.empty() && timeMs >= lastMs_ && timeMs - lastMs_ <= intervalMs;
     lastMs_ = timeMs;
     if (!quick) {
         typed_ = typed;

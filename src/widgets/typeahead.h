@@ -33,9 +33,9 @@ int TypeAheadRow(int rowCount, int current, std::string_view typed,
 //   each time, to the next row starting with that one character;
 // - any other text typed in quick succession (`pr`) is looked for whole, from the current row
 //   itself, so that the row found so far stays while it still matches.
-// A space continues a text being typed (`my f`) but starts none: then it is the list's own key.
-// A text that no row starts with moves nothing, and stays the text that the next character in
-// quick succession adds to.
+// A space or a control character is the list's own key, as in Qt's views, and leaves the text
+// being typed as it was. A text that no row starts with moves nothing, and stays the text that
+// the next character in quick succession adds to.
 class TypeAhead {
   public:
     struct Result {

@@ -123,9 +123,8 @@ TEST(TypeAhead, SearchesForTheCharactersTypedInQuickSuccession) {
         {"f", 5200, true, 5},     // "myf"
         {"m", 6000, true, 4},     // round the end
         {"y", 6100, true, 4},     // "my"
-        {" ", 6200, true, 4},     // a space goes on with a text being typed
-        {"f", 6300, true, 4},     // "my f"
-        {" ", 7000, false, -1},   // and starts none
+        {" ", 6200, false, -1},   // a space is the list's own key too
+        {"f", 6300, true, 5},     // "myf"
         {"r", 6250, true, 2},     // a time before the last starts afresh
     };
     TypeAhead typeAhead;

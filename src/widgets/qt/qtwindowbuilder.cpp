@@ -146,7 +146,7 @@ class Builder {
         if (const std::string name = design_.AccessibleName(control); !name.empty()) {
             widget->setAccessibleName(Text(name));
             if (qobject_cast<QComboBox*>(widget) != nullptr) {
-                // On Linux Qt names a combo box by its chosen item and passes the name given:
+                // On Linux Qt names a combo box by its chosen item, whatever name it is given:
                 // screen readers find its name through the label it is the buddy of (Qt's
                 // labelled-by relation), here one that is never shown.
                 auto* label = new QLabel(Text(name), parent);

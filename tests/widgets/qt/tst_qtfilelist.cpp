@@ -234,33 +234,6 @@ TEST_F(ClickedListTest, ALetterPicksTheNextFileStartingWithIt) {
     }
 }
 
-// In a folder with plain.txt, prog.txt and report.txt, "pr" typed quickly picks prog.txt; one
-// letter typed again picks the next file starting with it.
-TEST(FileListTypeAheadTest, LooksForTheLettersTypedInQuickSuccession) {
-    TempFolder folder;
-    for (const char* name : {"plain.txt", "prog.txt", "report.txt"}) {
-        folder.Write(name, "");
-    }
-    QtFileList list;
-    list.SetPath(folder.Text());
-    ASSERT_TRUE(test::ShowActive(list));
-    test::TypeAheadClock clock;
-    const struct {
-        const char* typed;  // in quick succession, after a pause
-        int row;
-    } cases[] = {{"pr", 1}, {"r", 2}, {"pp", 1}, {"ppp", 0}, {"rep", 2}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed);
-        clock.Pause();
-        for (const char* key = c.typed; *key != '\0'; ++key) {
-            QTest::keyClick(list.windowHandle(), *key);
-            clock.now += 50;
-        }
-        EXPECT_EQ(list.currentIndex().row(), c.row);
-        EXPECT_EQ(QtSelection(list), (std::vector<bool>{c.row == 0, c.row == 1, c.row == 2}));
-    }
-}
-
 struct GestureCase {
     const char* name;
     std::vector<std::pair<int, Qt::KeyboardModifiers>> clicks;  // left clicks: row, keys

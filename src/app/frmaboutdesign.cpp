@@ -1,5 +1,7 @@
 #include "frmaboutdesign.h"
 
+#include "widgets/application.h"
+
 namespace {
 
 using kelvane::ControlDesign;
@@ -29,6 +31,7 @@ FormDesign Describe() {
          .name = "picIcon",
          .place = {240, 240, 540, 540},
          .tabIndex = 1,
+         .spokenName = kelvane::kAppTitle,  // it takes the focus: a screen reader says what it is
          .picture = Picture::AppIcon},
         {.kind = ControlKind::Label,
          .name = "lblTitle",

@@ -136,7 +136,9 @@ std::string FormDesign::AccessibleName(const ControlDesign& control) const {
         return {};
     }
     const ControlDesign* label = control.label.empty() ? nullptr : Find(control.label);
-    const std::string& text = label != nullptr ? label->Caption() : control.tooltip;
+    const std::string& text = !control.spokenName.empty() ? control.spokenName
+                              : label != nullptr          ? label->Caption()
+                                                          : control.tooltip;
     std::string spoken;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '&' && i + 1 < text.size()) {

@@ -70,6 +70,9 @@ struct ControlDesign {
     // The label that tells what a control showing no caption of its own holds (a list, a text
     // box); it names the control to assistive technology. Empty for none.
     std::string label{};
+    // The name that tells a screen reader what a control showing neither caption nor label holds,
+    // where no tooltip says it (a picture box). Empty for none.
+    std::string spokenName{};
     FontDesign font{};
     // Text colour of a label, colour of a line; empty for the platform's.
     std::optional<Rgb> color{};
@@ -145,10 +148,10 @@ struct FormDesign {
     // How many pixels of the control's top edge, at `dpi`, the controls drawn over it cover:
     // those described before it in the same container that overlap it.
     int CoveredTop(const ControlDesign& control, int dpi) const;
-    // The name a screen reader says for a control that shows no caption of its own: the caption
-    // of its label, else its tooltip (so a picture button is named by what its tooltip says),
-    // access marks ("&") taken out. Empty for a control that shows its own caption (the toolkits
-    // name it by that), and for labels, lines and containers.
+    // The name a screen reader says for a control that shows no caption of its own: its spoken
+    // name, else the caption of its label, else its tooltip (so a picture button is named by what
+    // its tooltip says), access marks ("&") taken out. Empty for a control that shows its own
+    // caption (the toolkits name it by that), and for labels, lines and containers.
     std::string AccessibleName(const ControlDesign& control) const;
 };
 

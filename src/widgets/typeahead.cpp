@@ -55,6 +55,45 @@ bool StartsWith(std::string_view text, std::string_view prefix) {
     return true;
 }
 
+// The first row from `start` on, round past the end, whose text starts with `typed`; -1 for none.
+int RowFrom(int rowCount, int start, std::string_view typed,
+            const std::function<std::string_view(int row)>& textOf) {
+    for (int step = 0; step < rowCount; ++step) {
+        const int row = (start + step) % rowCount;
+        if (StartsWith(textOf(row), typed)) {
+            return row;
+        }
+    }
+    return -1;
+}
+
+// The bytes of the UTF-8 character that starts at `at`: a lone or broken byte counts as one.
+std::size_t CharacterLength(std::string_view text, std::size_t at) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    std::size_t have = 1;
+    while (have < length && at + have < text.size() &&
+           (static_cast<unsigned char>(text[at + have]) & 0xC0) == 0x80) {
+        ++have;
+    }
+    return have == length ? length : 1;
+}
+
+// Whether `text` is `first` typed more than once, letters without regard to case.
+bool IsOneCharacterRepeated(std::string_view text, std::string_view first) {
+    if (text.size() == first.size()) {
+        return false;
+    }
+    for (std::size_t at = 0; at < text.size();) {
+        const std::string_view character = text.substr(at, CharacterLength(text, at));
+        if (character.size() != first.size() || !StartsWith(character, first)) {
+            return false;
+        }
+        at += character.size();
+    }
+    return true;
+}
+
 }  // namespace
 
 bool IsTypeAheadKey(std::string_view typed) {
@@ -67,14 +106,28 @@ int TypeAheadRow(int rowCount, int current, std::string_view typed,
     if (!IsTypeAheadKey(typed)) {
         return -1;
     }
-    const int start = current >= 0 && current < rowCount ? current + 1 : 0;
-    for (int step = 0; step < rowCount; ++step) {
-        const int row = (start + step) % rowCount;
-        if (StartsWith(textOf(row), typed)) {
-            return row;
-        }
+    return RowFrom(rowCount, current >= 0 && current < rowCount ? current + 1 : 0, typed, textOf);
+}
+
+TypeAhead::Result TypeAhead::Type(std::string_view typed, std::int64_t timeMs,
+                                  std::int64_t intervalMs, int rowCount, int current,
+                                  const std::function<std::string_view(int row)>& textOf) {
+    if (!IsTypeAheadKey(typed)) {
+        return {};  // the list's own key; a text being typed goes on after it
     }
-    return -1;
+    const bool quick = !typed_.empty() && timeMs >= lastMs_ && timeMs - lastMs_ <= intervalMs;
+    lastMs_ = timeMs;
+    if (!quick) {
+        typed_ = typed;
+        return {true, TypeAheadRow(rowCount, current, typed_, textOf)};
+    }
+    typed_ += typed;
+    const std::string_view first(typed_.data(), CharacterLength(typed_, 0));
+    if (IsOneCharacterRepeated(typed_, first)) {
+        return {true, TypeAheadRow(rowCount, current, first, textOf)};
+    }
+    return {true,
+            RowFrom(rowCount, current >= 0 && current < rowCount ? current : 0, typed_, textOf)};
 }
 
 }  // namespace kelvane

@@ -8,6 +8,7 @@
 
 #include "app/frmaboutdesign.h"
 #include "app/frmmaindesign.h"
+#include "widgets/application.h"
 
 namespace kelvane {
 namespace {
@@ -172,6 +173,9 @@ TEST(FrmMainDesign, EveryControlWithoutACaptionHasANameForScreenReaders) {
     ControlDesign mnemonic{
         .kind = ControlKind::Button, .tooltip = "&Up && away", .picture = Picture::UpArrow};
     EXPECT_EQ(form.AccessibleName(mnemonic), "Up & away") << "access marks aren't said";
+    // About's picture box takes the focus too: it is named by the application title.
+    const FormDesign& about = frmAboutDesign();
+    EXPECT_EQ(about.AccessibleName(*about.Find("picIcon")), kAppTitle);
 }
 
 // The drive list is drawn over the top edge of the folder list, from 765 to 1035 twips.

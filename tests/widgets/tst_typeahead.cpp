@@ -21,7 +21,11 @@ TEST(TypeAhead, MovesToTheNextRowStartingWithTheTypedCharacter) {
                                            "\xce\xa9m",
                                            "\xd0\x96\xc3\x89t",
                                            "\xe6\x97\xa5.txt",
-                                           "\xc4\xb1"};
+                                           "\xc4\xb1",
+                                           "Zeta.txt",
+                                           "\xc5\x81odz.txt",
+                                           "\xc5\xbd"
+                                           "aba.txt"};
     const struct {
         const char* typed;
         int current;
@@ -43,6 +47,9 @@ TEST(TypeAhead, MovesToTheNextRowStartingWithTheTypedCharacter) {
         {"\xe6\x97\xa6", -1, -1},      // and only so
         {"I", -1, -1},                 // the dotless i is no i
         {"\xc3\xa5", -1, -1},          // \u00E5 is no a
+        {"z", -1, 12},                 // the edges of the folded ranges: Z
+        {"\xc5\x82", -1, 13},          // \u0142 finds \u0141
+        {"\xc5\xbe", -1, 14},          // \u017E finds \u017D
         {"_", 100, 7},                 // a current row past the end counts as none
         {" ", -1, -1},                 // a space, a control character or nothing moves nothing
         {"\t", -1, -1},
@@ -55,6 +62,82 @@ TEST(TypeAhead, MovesToTheNextRowStartingWithTheTypedCharacter) {
                   c.row);
     }
     EXPECT_EQ(TypeAheadRow(0, -1, "a", [](int) -> std::string_view { return "a"; }), -1);
+    // The capital at each end of each range of folded letters, found by its small letter.
+    const struct {
+        const char* capital;
+        const char* small;
+    } edges[] = {
+        {"\xc4\x80", "\xc4\x81"},  // U+0100, U+0101
+        {"\xc4\xae", "\xc4\xaf"},  // U+012E, U+012F
+        {"\xc4\xb2", "\xc4\xb3"},  // U+0132, U+0133
+        {"\xc4\xb6", "\xc4\xb7"},  // U+0136, U+0137
+        {"\xc4\xb9", "\xc4\xba"},  // U+0139, U+013A
+        {"\xc5\x87", "\xc5\x88"},  // U+0147, U+0148
+        {"\xc5\x8a", "\xc5\x8b"},  // U+014A, U+014B
+        {"\xc5\xb6", "\xc5\xb7"},  // U+0176, U+0177
+        {"\xc5\xb9", "\xc5\xba"},  // U+0179, U+017A
+        {"\xc5\xbd", "\xc5\xbe"},  // U+017D, U+017E
+        {"A", "a"},
+        {"Z", "z"},
+        {"\xc3\x80", "\xc3\xa0"},  // U+00C0, U+00E0
+        {"\xc3\x9e", "\xc3\xbe"},  // U+00DE, U+00FE
+        {"\xce\x91", "\xce\xb1"},  // U+0391, U+03B1
+        {"\xce\xab", "\xcf\x8b"},  // U+03AB, U+03CB
+        {"\xd0\x80", "\xd1\x90"},  // U+0400, U+0450
+        {"\xd0\x8f", "\xd1\x9f"},  // U+040F, U+045F
+        {"\xd0\x90", "\xd0\xb0"},  // U+0410, U+0430
+        {"\xd0\xaf", "\xd1\x8f"},  // U+042F, U+044F
+    };
+    for (const auto& edge : edges) {
+        SCOPED_TRACE(edge.capital);
+        EXPECT_EQ(TypeAheadRow(1, -1, edge.small,
+                               [&edge](int) -> std::string_view { return edge.capital; }),
+                  0);
+    }
+}
+
+// The characters typed in quick succession, one step after another in one list: the row found
+// becomes the current row.
+TEST(TypeAhead, SearchesForTheCharactersTypedInQuickSuccession) {
+    const std::vector<std::string> rows = {"plain.txt", "prog.txt",    "report.txt",
+                                           "Pear.txt",  "my file.txt", "myfile.txt"};
+    constexpr int kInterval = 400;
+    const struct {
+        const char* typed;
+        std::int64_t timeMs;
+        bool taken;
+        int row;  // -1: the current row stays
+    } steps[] = {
+        {"p", 1000, true, 0},     // no current row: from the top
+        {"r", 1100, true, 1},     // "pr", from the current row on: not report.txt
+        {"o", 1500, true, 1},     // "pro" at the interval's end: still typed in succession
+        {"x", 1600, true, -1},    // "prox": none, and nothing moves
+        {"r", 2001, true, 2},     // past the interval: "r" afresh, after the current row
+        {"p", 3000, true, 3},     // afresh: the next row with p
+        {"p", 3100, true, 0},     // "pp": the next row with p again, round the end
+        {"P", 3200, true, 1},     // "ppP": the same letter, either case
+        {"\t", 3300, false, -1},  // a control character is the list's, and breaks nothing:
+        {"p", 3400, true, 3},     // "pppp"
+        {"m", 5000, true, 4},     // afresh
+        {"y", 5100, true, 4},     // "my" stays on the row found
+        {"f", 5200, true, 5},     // "myf"
+        {"m", 6000, true, 4},     // round the end
+        {"y", 6100, true, 4},     // "my"
+        {" ", 6200, false, -1},   // a space is the list's own key too
+        {"f", 6300, true, 5},     // "myf"
+        {"r", 6250, true, 2},     // a time before the last starts afresh
+    };
+    TypeAhead typeAhead;
+    int current = -1;
+    for (const auto& step : steps) {
+        SCOPED_TRACE(std::string("typed '") + step.typed + "' at " + std::to_string(step.timeMs));
+        const TypeAhead::Result result =
+            typeAhead.Type(step.typed, step.timeMs, kInterval, static_cast<int>(rows.size()),
+                           current, [&rows](int row) -> std::string_view { return rows.at(row); });
+        EXPECT_EQ(result.taken, step.taken);
+        EXPECT_EQ(result.row, step.row);
+        current = result.row >= 0 ? result.row : current;
+    }
 }
 
 }  // namespace

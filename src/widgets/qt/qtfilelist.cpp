@@ -122,7 +122,8 @@ void QtFileList::OnSelectionChanged() {
 
 void QtFileList::keyboardSearch(const QString& search) {
     typing_ = true;
-    TypeAhead(*this, search, [this](int row) -> std::string_view { return model_->Text(row); });
+    TypeAheadIn(*this, typeAhead_, search,
+                [this](int row) -> std::string_view { return model_->Text(row); });
     typing_ = false;
 }
 

@@ -6,6 +6,7 @@
 
 #include "widgets/filerows.h"
 #include "widgets/mouseevent.h"
+#include "widgets/typeahead.h"
 
 namespace kelvane::qt {
 
@@ -27,7 +28,7 @@ class ListModel;
 // does all of it become earlier picks, to spare Qt's pairwise comparisons: then no pick is lost,
 // but the next Shift+click only adds to the range of the gesture before.
 //
-// A typed character picks the file TypeAheadRow finds, alone, and puts the anchor of the next
+// A typed character picks the file kelvane::TypeAhead finds, alone, and puts the anchor of the next
 // Shift+click there, with Shift held or not.
 class QtFileList : public QListView, public FileRows {
     Q_OBJECT
@@ -62,6 +63,7 @@ class QtFileList : public QListView, public FileRows {
     ListModel* model_;
     bool flushing_ = false;
     bool typing_ = false;  // a typed character is moving the current file
+    kelvane::TypeAhead typeAhead_;
 };
 
 }  // namespace kelvane::qt

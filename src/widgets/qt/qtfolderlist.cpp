@@ -112,7 +112,8 @@ void QtFolderList::SetCoveredTop(int pixels) {
 }
 
 void QtFolderList::keyboardSearch(const QString& search) {
-    TypeAhead(*this, search, [this](int row) -> std::string_view { return RowName(row); });
+    TypeAheadIn(*this, typeAhead_, search,
+                [this](int row) -> std::string_view { return RowName(row); });
 }
 
 void QtFolderList::keyPressEvent(QKeyEvent* event) {

@@ -4,6 +4,7 @@
 #include <QListWidget>
 
 #include "widgets/folderrows.h"
+#include "widgets/typeahead.h"
 
 namespace kelvane::qt {
 
@@ -41,6 +42,7 @@ class QtFolderList : public QListWidget, public FolderRows {
 
     QIcon openPicture_;
     QIcon closedPicture_;
+    kelvane::TypeAhead typeAhead_;
 };
 
 }  // namespace kelvane::qt

@@ -1,10 +1,13 @@
 #include "qtlistwidget.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMetaObject>
 #include <QMouseEvent>
 #include <algorithm>
+#include <chrono>
+#include <utility>
 
 #include "listmodel.h"
 #include "localtext.h"
@@ -36,11 +39,36 @@ MouseEvent ToMouseEvent(const QMouseEvent& event) {
     return result;
 }
 
-void TypeAhead(QAbstractItemView& list, const QString& typed,
-               const std::function<std::string_view(int row)>& textOf) {
+namespace {
+
+std::function<std::int64_t()>& TestClock() {
+    static std::function<std::int64_t()> clock;
+    return clock;
+}
+
+}  // namespace
+
+std::int64_t TypeAheadTime() {
+    if (TestClock()) {
+        return TestClock()();
+    }
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+void SetTypeAheadClock(std::function<std::int64_t()> clock) {
+    TestClock() = std::move(clock);
+}
+
+void TypeAheadIn(QAbstractItemView& list, kelvane::TypeAhead& search, const QString& typed,
+                 const std::function<std::string_view(int row)>& textOf) {
     const QModelIndex current = list.currentIndex();
-    const int row = TypeAheadRow(list.model()->rowCount(), current.isValid() ? current.row() : -1,
-                                 ToLocal(typed), textOf);
+    const int row =
+        search
+            .Type(ToLocal(typed), TypeAheadTime(), QApplication::keyboardInputInterval(),
+                  list.model()->rowCount(), current.isValid() ? current.row() : -1, textOf)
+            .row;
     if (row >= 0) {
         list.setCurrentIndex(list.model()->index(row, 0));
     }
@@ -225,7 +253,8 @@ void QtListWidget::keyPressEvent(QKeyEvent* event) {
 }
 
 void QtListWidget::keyboardSearch(const QString& search) {
-    TypeAhead(*this, search, [this](int row) -> std::string_view { return model_->Text(row); });
+    TypeAheadIn(*this, typeAhead_, search,
+                [this](int row) -> std::string_view { return model_->Text(row); });
 }
 
 void QtListWidget::focusInEvent(QFocusEvent* event) {

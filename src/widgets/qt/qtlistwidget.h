@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QListView>
+#include <cstdint>
 #include <functional>
 #include <string_view>
 
 #include "widgets/listwidget.h"
 #include "widgets/mouseevent.h"
+#include "widgets/typeahead.h"
 
 class QMouseEvent;
 
@@ -17,11 +19,17 @@ class ListModel;
 MouseEvent ToMouseEvent(const QMouseEvent& event);
 
 // Moves the current row of a list, and the selection as the list's style moves it, by the rule
-// of TypeAheadRow for the text the user typed. Our lists do this instead of Qt's own search. The
-// row is made current by QAbstractItemView::setCurrentIndex, so the list's selectionCommand,
-// asked without an event, decides what happens to the selection.
-void TypeAhead(QAbstractItemView& list, const QString& typed,
-               const std::function<std::string_view(int row)>& textOf);
+// of kelvane::TypeAhead (`search`, the list's own) for the text the user typed now, at Qt's
+// keyboard input interval. Our lists do this instead of Qt's own search. The row is made current
+// by QAbstractItemView::setCurrentIndex, so the list's selectionCommand, asked without an event,
+// decides what happens to the selection.
+void TypeAheadIn(QAbstractItemView& list, kelvane::TypeAhead& search, const QString& typed,
+                 const std::function<std::string_view(int row)>& textOf);
+
+// The clock type-ahead reads, in milliseconds: a steady clock, or the one a test sets (an empty
+// function sets the steady clock again).
+std::int64_t TypeAheadTime();
+void SetTypeAheadClock(std::function<std::int64_t()> clock);
 
 // A list widget in one of the two styles of the contract, over a model of our own (texts kept
 // byte for byte, O(1) reads, fast appends).
@@ -97,6 +105,7 @@ class QtListWidget : public QListView, public ListWidget {
     bool flushQueued_ = false;
     bool flushing_ = false;
     bool following_ = false;  // the left button went down over this list and is still held
+    kelvane::TypeAhead typeAhead_;
 };
 
 }  // namespace kelvane::qt

@@ -1,6 +1,7 @@
 #include "qtwindowbuilder.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -144,6 +145,15 @@ class Builder {
         // What a screen reader says for a control that shows no caption of its own.
         if (const std::string name = design_.AccessibleName(control); !name.empty()) {
             widget->setAccessibleName(Text(name));
+            if (qobject_cast<QComboBox*>(widget) != nullptr) {
+                // On Linux Qt names a combo box by its chosen item, whatever name it is given:
+                // screen readers find its name through the label it is the buddy of (Qt's
+                // labelled-by relation), here one that is never shown.
+                auto* label = new QLabel(Text(name), parent);
+                label->setTextFormat(Qt::PlainText);
+                label->hide();
+                label->setBuddy(widget);
+            }
         }
         if (!control.font.face.empty()) {
             widget->setFont(FontFace(control.font));

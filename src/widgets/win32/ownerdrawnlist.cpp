@@ -9,6 +9,28 @@
 
 namespace kelvane::win32 {
 
+namespace {
+
+std::function<std::int64_t()>& TestClock() {
+    static std::function<std::int64_t()> clock;
+    return clock;
+}
+
+}  // namespace
+
+std::int64_t OwnerDrawnList::TypeAheadTime() {
+    if (TestClock()) {
+        return TestClock()();
+    }
+    // Milliseconds since the system started, round every 49.7 days: a time that goes back then
+    // starts a search afresh.
+    return static_cast<DWORD>(GetMessageTime());
+}
+
+void OwnerDrawnList::SetTypeAheadClock(std::function<std::int64_t()> clock) {
+    TestClock() = std::move(clock);
+}
+
 OwnerDrawnList::OwnerDrawnList(Win32Window& window, const ControlDesign& design, DWORD selection)
     : Control(window, design), selection_(selection) {}
 
@@ -207,13 +229,13 @@ LRESULT OwnerDrawnList::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             Forget();
             break;
     }
-    if (message == WM_CHAR && TypeAhead(wParam)) {
+    if (message == WM_CHAR && TakeTyped(wParam)) {
         return 0;
     }
     return Default(message, wParam, lParam);
 }
 
-bool OwnerDrawnList::TypeAhead(WPARAM typed) {
+bool OwnerDrawnList::TakeTyped(WPARAM typed) {
     const auto unit = static_cast<wchar_t>(typed);
     if (unit >= 0xD800 && unit <= 0xDBFF) {
         highSurrogate_ = unit;  // the character's second half comes in the next message
@@ -224,12 +246,13 @@ bool OwnerDrawnList::TypeAhead(WPARAM typed) {
         character.insert(character.begin(), highSurrogate_);
     }
     highSurrogate_ = 0;
-    const std::string letter = FromWide(character);
-    if (!IsTypeAheadKey(letter)) {
+    const kelvane::TypeAhead::Result found =
+        typeAhead_.Type(FromWide(character), TypeAheadTime(), kTypeAheadInterval, Count(),
+                        CurrentRow(), [this](int at) -> std::string_view { return Text(at); });
+    if (!found.taken) {
         return false;
     }
-    const int row = TypeAheadRow(Count(), CurrentRow(), letter,
-                                 [this](int at) -> std::string_view { return Text(at); });
+    const int row = found.row;
     if (row < 0) {
         return true;  // the list box's own search, by another rule, never runs
     }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "control.h"
+#include "widgets/typeahead.h"
 
 namespace kelvane::win32 {
 
@@ -19,8 +22,10 @@ namespace kelvane::win32 {
 // Rows may be indented and carry a small picture or a check box.
 //
 // A typed character moves the caret, and the selection as the list's style moves it, by the rule
-// of TypeAheadRow; a character outside the basic plane arrives as two surrogates and is looked
-// for whole. A character that no row starts with moves nothing.
+// of kelvane::TypeAhead, the characters typed within a second of each other looked for together
+// (the interval of Windows' list views: the list box's own search goes by one letter only); a
+// character outside the basic plane arrives as two surrogates and is looked for whole. A
+// character that no row starts with moves nothing. The time of a character is its message's.
 //
 // RowAt finds the row under a point from the top row and the row height, so it stays exact
 // past 65,535 rows, where the list box's own hit test (16-bit) does not.
@@ -33,6 +38,15 @@ namespace kelvane::win32 {
 // ten, and a drag across many rows is drawn once.
 class OwnerDrawnList : public Control {
   public:
+    // The interval of type-ahead, in milliseconds. The list view, whose search this is, has it
+    // fixed at one second ("Default List-View Message Processing", Windows SDK); Windows has no
+    // setting of it.
+    static constexpr std::int64_t kTypeAheadInterval = 1000;
+    // The time of the message handled now, in milliseconds, for type-ahead; or, set by a test,
+    // its own clock's (an empty function sets the message time again).
+    static std::int64_t TypeAheadTime();
+    static void SetTypeAheadClock(std::function<std::int64_t()> clock);
+
     // `selection` is the list box's selection style: 0, or LBS_EXTENDEDSEL.
     OwnerDrawnList(Win32Window& window, const ControlDesign& design, DWORD selection);
 
@@ -96,7 +110,7 @@ class OwnerDrawnList : public Control {
     void ReplaceChangedRows() const;
     // Takes a character typed into the list (WM_CHAR); false for one the list box handles
     // itself (Space, Backspace and other control characters).
-    bool TypeAhead(WPARAM typed);
+    bool TakeTyped(WPARAM typed);
     void PostSync() const;
 
     DWORD selection_;
@@ -107,6 +121,7 @@ class OwnerDrawnList : public Control {
     mutable std::vector<int> changed_;
     mutable bool allChanged_ = false;
     wchar_t highSurrogate_ = 0;  // the first half of a typed character, until its second comes
+    kelvane::TypeAhead typeAhead_;
     static constexpr int kUnknown = -2;
     mutable int current_ = kUnknown;  // the list box's current row, as last asked or set
     static constexpr int kNone = -3;

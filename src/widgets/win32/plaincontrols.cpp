@@ -42,7 +42,9 @@ bool LineControl::OnDrawItem(const DRAWITEMSTRUCT& item) {
 
 bool PictureBox::Make(HWND form, int id) {
     const DWORD focus = TakesFocus(Design()) ? WS_TABSTOP : 0;
-    return Create(L"BUTTON", BS_OWNERDRAW | focus, 0, "", form, id);
+    // Drawn by us, it shows no text: its window text is the name screen readers say for it.
+    return Create(L"BUTTON", BS_OWNERDRAW | focus, 0, Window().Design().AccessibleName(Design()),
+                  form, id);
 }
 
 void PictureBox::Place(const PixelRect& place, int dpi) {

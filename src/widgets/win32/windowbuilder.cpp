@@ -123,6 +123,11 @@ bool PassesOver(const FormDesign& form, const std::vector<Control*>& order, std:
     return false;
 }
 
+// Whether a control is a button to the system, named by its window text.
+bool NamedByItsText(const ControlDesign& design) {
+    return design.kind == ControlKind::Button || design.kind == ControlKind::PictureBox;
+}
+
 // A static text that is never shown, named `name`.
 HWND NameLabel(HWND form, const std::string& name) {
     return CreateWindowExW(0, L"STATIC", ToWideShown(name).c_str(),
@@ -135,8 +140,9 @@ HWND NameLabel(HWND form, const std::string& name) {
 // hidden windows and windows that take no focus, and stop at one that does. So such a control
 // gets just above it the label that names it, unless that label names another control already
 // or would pass over a control it overlaps; then, and where the tooltip names the control, a
-// static text with its name that is never shown. (A picture button carries its name as its
-// window text, which it doesn't show.) Returns the windows from the top down.
+// static text with its name that is never shown. (A picture button and a picture box, buttons to
+// the system, carry their names as their window texts, which they don't show.) Returns the
+// windows from the top down.
 std::vector<HWND> WithNames(HWND hwnd, const FormDesign& form, const std::vector<Control*>& order) {
     std::map<const Control*, std::size_t> at;
     for (std::size_t i = 0; i < order.size(); ++i) {
@@ -146,7 +152,7 @@ std::vector<HWND> WithNames(HWND hwnd, const FormDesign& form, const std::vector
     std::set<const Control*> moved;
     for (const Control* control : order) {
         const ControlDesign& design = control->Design();
-        if (design.kind == ControlKind::Button || form.AccessibleName(design).empty()) {
+        if (NamedByItsText(design) || form.AccessibleName(design).empty()) {
             continue;
         }
         const auto label = std::find_if(order.begin(), order.end(), [&design](const Control* c) {
@@ -166,7 +172,7 @@ std::vector<HWND> WithNames(HWND hwnd, const FormDesign& form, const std::vector
         const std::string name = form.AccessibleName(control->Design());
         if (const auto label = labelOf.find(control); label != labelOf.end()) {
             windows.push_back(label->second->Hwnd());
-        } else if (!name.empty() && control->Design().kind != ControlKind::Button) {
+        } else if (!name.empty() && !NamedByItsText(control->Design())) {
             if (HWND named = NameLabel(hwnd, name)) {
                 windows.push_back(named);
             }

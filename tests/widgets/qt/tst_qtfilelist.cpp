@@ -12,6 +12,7 @@
 
 #include "qttestapp.h"
 #include "tempfolder.h"
+#include "typeaheadclock.h"
 
 namespace kelvane::qt {
 namespace {
@@ -193,32 +194,38 @@ TEST_F(ClickedListTest, OnlyThePrimaryButtonChangesTheSelection) {
 }
 
 // A typed letter moves the current file to the next one starting with it, and the selection and
-// the anchor of a Shift+click with it, whether Shift is held or not.
+// the anchor of a Shift+click with it, whether Shift is held or not; letters typed in quick
+// succession, to the next one starting with all of them.
 TEST_F(ClickedListTest, ALetterPicksTheNextFileStartingWithIt) {
     ASSERT_TRUE(test::ShowActive(list));
+    test::TypeAheadClock clock;
     Click(0);
     const struct {
-        int ctrlClick;  // the row Ctrl+clicked before; -1 for none
-        char key;
+        int ctrlClick;      // the row Ctrl+clicked before; -1 for none
+        const char* typed;  // in quick succession
         Qt::KeyboardModifiers keys;
         int shiftClick;  // the row Shift+clicked afterwards; -1 for none
         int row;         // the current row afterwards
         std::vector<int> selected;
     } cases[] = {
-        {-1, 'c', Qt::NoModifier, -1, 2, {2}},
-        {-1, 'd', Qt::NoModifier, -1, 3, {3}},
-        {-1, 'a', Qt::NoModifier, -1, 0, {0}},
-        {6, 'E', Qt::ShiftModifier, -1, 4, {4}},
-        {-1, 'C', Qt::ShiftModifier, 5, 5, {2, 3, 4, 5}},
+        {-1, "c", Qt::NoModifier, -1, 2, {2}},
+        {-1, "d", Qt::NoModifier, -1, 3, {3}},
+        {-1, "a", Qt::NoModifier, -1, 0, {0}},
+        {6, "E", Qt::ShiftModifier, -1, 4, {4}},
+        {-1, "C", Qt::ShiftModifier, 5, 5, {2, 3, 4, 5}},
+        {-1, "ca", Qt::NoModifier, -1, 2, {2}},  // no file starts so: c.SQL stays picked
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(1, c.key) + " then Shift+click on " +
-                     std::to_string(c.shiftClick));
+        SCOPED_TRACE(std::string(c.typed) + " then Shift+click on " + std::to_string(c.shiftClick));
         if (c.ctrlClick >= 0) {
             Click(c.ctrlClick, Qt::ControlModifier);
         }
         // Through the window, as the platform's keys come, so that Qt knows which are held.
-        QTest::keyClick(list.windowHandle(), c.key, c.keys);
+        clock.Pause();
+        for (const char* key = c.typed; *key != '\0'; ++key) {
+            QTest::keyClick(list.windowHandle(), *key, c.keys);
+            clock.now += 50;
+        }
         if (c.shiftClick >= 0) {
             Click(c.shiftClick, Qt::ShiftModifier);
         }

@@ -14,6 +14,7 @@
 
 #include "qttestapp.h"
 #include "tempfolder.h"
+#include "typeaheadclock.h"
 #include "widgets/qt/qtfilelist.h"
 
 namespace kelvane::qt {
@@ -73,11 +74,19 @@ TEST_F(FolderListTest, AClickMovesTheHighlightAndADoubleClickOrEnterOpens) {
 
 TEST_F(FolderListTest, ALetterMovesTheHighlightToTheNextFolderStartingWithIt) {
     ASSERT_NO_FATAL_FAILURE(Show());
+    test::TypeAheadClock clock;
     const struct {
         Qt::Key key;
+        bool quick;  // typed in quick succession after the key before
         int index;
-    } keys[] = {{Qt::Key_S, 0}, {Qt::Key_S, 1}, {Qt::Key_O, -1}, {Qt::Key_X, -1}};
+    } keys[] = {{Qt::Key_S, false, 0},  {Qt::Key_S, false, 1}, {Qt::Key_O, false, -1},
+                {Qt::Key_X, false, -1}, {Qt::Key_S, false, 0}, {Qt::Key_U, true, 0},
+                {Qt::Key_B, true, 0},   {Qt::Key_1, true, 1},  {Qt::Key_S, false, 0},
+                {Qt::Key_S, true, 1}};
     for (const auto& k : keys) {
+        if (!k.quick) {
+            clock.Pause();
+        }
         QTest::keyClick(&list, k.key);
         EXPECT_EQ(list.ListIndex(), k.index)
             << "after " << QKeySequence(k.key).toString().toStdString();

@@ -13,6 +13,7 @@
 
 #include "qttestapp.h"
 #include "selection/mergeorder.h"
+#include "typeaheadclock.h"
 #include "widgets/widgeterror.h"
 
 namespace kelvane::qt {
@@ -180,6 +181,25 @@ TEST(QtListWidgetTest, CheckBoxStyleKeepsCheckMarksApartFromTheHighlight) {
     EXPECT_TRUE(list.Selected(0));  // the highlight doesn't touch the marks
     EXPECT_EQ(list.model()->index(0, 0).data(Qt::CheckStateRole).toInt(), Qt::Checked);
     EXPECT_EQ(list.model()->index(1, 0).data(Qt::CheckStateRole).toInt(), Qt::Unchecked);
+}
+
+// Both styles look for the letters typed in quick succession; the check marks stay.
+TEST(QtListWidgetTest, LettersTypedInQuickSuccessionAreLookedForTogether) {
+    test::TypeAheadClock clock;
+    for (const auto style : {QtListWidget::Style::SingleSelection, QtListWidget::Style::CheckBox}) {
+        QtListWidget list(style);
+        for (const char* text : {"plain.txt", "prog.txt", "report.txt"}) {
+            list.AddItem(text);
+        }
+        ASSERT_TRUE(test::ShowActive(list));
+        clock.Pause();
+        QTest::keyClicks(&list, "pr");
+        EXPECT_EQ(list.ListIndex(), 1);
+        EXPECT_EQ(list.Selected(1), style == QtListWidget::Style::SingleSelection);
+        clock.Pause();
+        QTest::keyClicks(&list, "pp");
+        EXPECT_EQ(list.ListIndex(), 1) << "p afresh, then p again: round to prog.txt";
+    }
 }
 
 TEST(QtListWidgetTest, TextsKeepTheirBytesAndIndexesPass32767) {

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QPushButton>
 
+#include "app/frmaboutdesign.h"
 #include "app/frmmaindesign.h"
 
 namespace kelvane::qt {
@@ -26,29 +27,34 @@ TEST(QtWindowTest, RaisesTheClicksOfItsButtonsAndMenuItems) {
     EXPECT_EQ(clicked, (std::vector<std::string>{"cmdClose", "mnuFileExit"}));
 }
 
-// Every control that takes the focus tells a screen reader its name through Qt's accessibility
-// interface: the one its description gives it, else its caption.
-TEST(QtWindowTest, EveryControlOfTheMainWindowHasANameForScreenReaders) {
-    const FormDesign& design = frmMainDesign();
-    QtWindow window(design);
-    for (const ControlDesign* control : design.TabOrder()) {
-        SCOPED_TRACE(control->name);
-        QWidget* widget = window.Control(control->name);
-        if (control->kind == ControlKind::TabControl) {
-            continue;  // its tabs are named by their captions
+// Every control that takes the focus, in both windows, tells a screen reader its name through
+// Qt's accessibility interface: the one its description gives it, else its caption.
+TEST(QtWindowTest, EveryControlOfBothWindowsHasANameForScreenReaders) {
+    for (const FormDesign* design : {&frmMainDesign(), &frmAboutDesign()}) {
+        QtWindow window(*design);
+        for (const ControlDesign* control : design->TabOrder()) {
+            SCOPED_TRACE(control->name);
+            QWidget* widget = window.Control(control->name);
+            if (control->kind == ControlKind::TabControl) {
+                continue;  // its tabs are named by their captions
+            }
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+            ASSERT_NE(accessible, nullptr);
+            const std::string said = accessible->text(QAccessible::Name).toStdString();
+            const std::string name = design->AccessibleName(*control);
+            if (qobject_cast<QComboBox*>(widget) != nullptr) {
+                // On Linux Qt names a combo box by its chosen item, whatever name it is given:
+                // screen readers take its name from the label it is labelled by.
+                EXPECT_EQ(widget->accessibleName().toStdString(), name);
+                const auto labels = accessible->relations(QAccessible::Label);
+                ASSERT_EQ(labels.size(), 1);
+                EXPECT_EQ(labels.front().first->text(QAccessible::Name).toStdString(), name);
+                EXPECT_TRUE(qobject_cast<QWidget*>(labels.front().first->object())->isHidden());
+            } else if (!name.empty()) {
+                EXPECT_EQ(said, name);
+            }
+            EXPECT_FALSE(said.empty());
         }
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-        ASSERT_NE(accessible, nullptr);
-        const std::string said = accessible->text(QAccessible::Name).toStdString();
-        const std::string name = design.AccessibleName(*control);
-        if (qobject_cast<QComboBox*>(widget) != nullptr) {
-            // On Linux Qt names a combo box by its chosen item and leaves the label to the
-            // relations; elsewhere by the accessible name given.
-            EXPECT_EQ(widget->accessibleName().toStdString(), name);
-        } else if (!name.empty()) {
-            EXPECT_EQ(said, name);
-        }
-        EXPECT_FALSE(said.empty());
     }
 }
 

@@ -319,14 +319,26 @@ TEST_F(ListsTest, FolderRowsAreNoHigherThanSmallPicturesMakeThem) {
               std::max(text, GetSystemMetrics(SM_CYSMICON) + 2));
 }
 
-// In the file list the selection moves with the caret, and a Shift+click reaches from there.
+// Type-ahead's clock while it lives, moved by the test.
+struct TypeAheadClock {
+    TypeAheadClock() {
+        OwnerDrawnList::SetTypeAheadClock([this] { return now; });
+    }
+    ~TypeAheadClock() { OwnerDrawnList::SetTypeAheadClock({}); }
+    TypeAheadClock(const TypeAheadClock&) = delete;
+    TypeAheadClock& operator=(const TypeAheadClock&) = delete;
+    std::int64_t now = 1'000'000;
+};
+
+// In the file list the selection moves with the caret, and a Shift+click reaches from there. The
+// characters of one case are typed in quick succession, and each case after a pause.
 TEST_F(ListsTest, ATypedCharacterOfAnyScriptMovesTheCaretToTheNextRowStartingWithIt) {
     kelvane::test::TempFolder folder;
-    for (const char* name :
-         {"a.txt", "Report.Txt", "r2.txt", "o.txt", "ő.txt", "Ωmega.txt", "😀.txt"}) {
+    for (const char* name : {"a.txt", "Report.Txt", "r2.txt", "o.txt", "ő.txt", "Ωmega.txt",
+                             "😀.txt", "plain.txt", "prog.txt"}) {
         std::ofstream(folder.Path() / test::Utf8Path(name)) << "x";
     }
-    for (const char* name : {"tmp", "ő dir", "o dir"}) {
+    for (const char* name : {"tmp", "ő dir", "o dir", "two"}) {
         std::filesystem::create_directory(folder.Path() / test::Utf8Path(name));
     }
     files_.SetPath(folder.Text());
@@ -339,14 +351,26 @@ TEST_F(ListsTest, ATypedCharacterOfAnyScriptMovesTheCaretToTheNextRowStartingWit
         std::wstring typed;  // UTF-16 units, one message each
         const char* row;     // the row at the caret afterwards
     } cases[] = {
-        {"fileList", L"\u0151", "ő.txt"},     {"fileList", L"o", "o.txt"},
-        {"fileList", L"\u03A9", "Ωmega.txt"}, {"fileList", L"\U0001F600", "😀.txt"},
-        {"fileList", L"z", "😀.txt"},          {"fileList", L"r", "r2.txt"},  // round the end
-        {"fileList", L"R", "Report.Txt"},     {"myFolders", L"t", "tmp"},
+        {"fileList", L"\u0151", "ő.txt"},
+        {"fileList", L"o", "o.txt"},
+        {"fileList", L"\u03A9", "Ωmega.txt"},
+        {"fileList", L"\U0001F600", "😀.txt"},
+        {"fileList", L"z", "😀.txt"},
+        {"fileList", L"r", "r2.txt"},  // round the end
+        {"fileList", L"\U0001F600.", "😀.txt"},
+        {"fileList", L"pr", "prog.txt"},  // "pr", from the row "p" finds
+        {"fileList", L"pp", "prog.txt"},  // "p" again: the next row with it
+        {"fileList", L"ppp", "plain.txt"},
+        {"fileList", L"r2", "r2.txt"},
+        {"fileList", L"R", "Report.Txt"},
+        {"myFolders", L"t", "tmp"},
         {"myFolders", L"\u0151", "ő dir"},
+        {"myFolders", L"tw", "two"},
     };
+    TypeAheadClock clock;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.row);
+        clock.now += 60'000;
         HWND list = form_.Find(c.list)->Hwnd();
         for (const wchar_t unit : c.typed) {
             PostMessageW(list, WM_CHAR, unit, 1);

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "qttestapp.h"
-#include "selection/mergeorder.h"
+#include "pages/selection/mergeorder.h"
 #include "widgets/widgeterror.h"
 
 namespace kelvane::qt {

@@ -9,7 +9,7 @@
 #include <QComboBox>
 #include <QPushButton>
 
-#include "app/frmmaindesign.h"
+#include "pages/main/frmmaindesign.h"
 
 namespace kelvane::qt {
 namespace {

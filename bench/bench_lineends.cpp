@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "benchtools.h"
-#include "merge/fileservices.h"
-#include "merge/lineends.h"
+#include "engine/fileservices.h"
+#include "engine/lineends.h"
 
 using namespace kelvane;
 

@@ -35,7 +35,7 @@
 #include "fakemsgbox.h"
 #include "fakesavedialog.h"
 #include "faketextbox.h"
-#include "merge/mergerun.h"
+#include "pages/merge/mergerun.h"
 
 namespace fs = std::filesystem;
 using namespace kelvane;

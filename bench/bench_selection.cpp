@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "benchtools.h"
-#include "selection/mergeorder.h"
-#include "selection/sourceselection.h"
+#include "pages/selection/mergeorder.h"
+#include "pages/selection/sourceselection.h"
 #include "widgets/folderreader.h"
 #include "widgets/naturalorder.h"
 #include "widgets/qt/qtdrivelist.h"

@@ -17,12 +17,12 @@
 #include <string>
 #include <vector>
 
-#include "app/frmmaindesign.h"
+#include "pages/main/frmmaindesign.h"
 #include "benchtools.h"
-#include "selection/sourceselection.h"
+#include "pages/selection/sourceselection.h"
 #include "widgets/folderreader.h"
 #include "widgets/naturalorder.h"
-#include "widgets/widetext.h"
+#include "base/widetext.h"
 #include "widgets/win32/messageloop.h"
 #include "widgets/win32/plaincontrols.h"
 #include "widgets/win32/win32api.h"

@@ -1,7 +1,7 @@
 #include <exception>
 
-#include "frmmain.h"
-#include "runprocedure.h"
+#include "pages/main/frmmain.h"
+#include "widgets/runprocedure.h"
 #include "widgets/toolkit.h"
 
 // The program reads no command line: nothing of it reaches the toolkit either.

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "folderpath.h"
-#include "widetext.h"
+#include "base/widetext.h"
 #include "widgeterror.h"
 
 namespace kelvane {

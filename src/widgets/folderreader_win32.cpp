@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "folderreader.h"
-#include "widetext.h"
+#include "base/widetext.h"
 #include "widgeterror.h"
 
 namespace kelvane {

@@ -1,6 +1,6 @@
 // Asks for help.pdf as the Help command does, through the platform's own services. The install
 // check puts it beside the installed program and starts it in another folder.
-#include "app/opendocument.h"
+#include "pages/main/opendocument.h"
 #include "fakeform.h"
 
 int main() {

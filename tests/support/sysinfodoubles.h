@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "about/filelookup.h"
-#include "about/programstarter.h"
+#include "pages/about/filelookup.h"
+#include "pages/about/programstarter.h"
 
 namespace kelvane::test {
 

@@ -1,6 +1,6 @@
 #include "control.h"
 
-#include "widgets/widetext.h"
+#include "base/widetext.h"
 #include "win32window.h"
 
 namespace kelvane::win32 {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "widgets/widetext.h"
+#include "base/widetext.h"
 
 namespace kelvane::win32 {
 

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "widgets/typeahead.h"
-#include "widgets/widetext.h"
+#include "base/widetext.h"
 
 namespace kelvane::win32 {
 

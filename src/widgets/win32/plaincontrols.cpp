@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "pictures.h"
-#include "widgets/widetext.h"
+#include "base/widetext.h"
 #include "win32window.h"
 
 namespace kelvane::win32 {

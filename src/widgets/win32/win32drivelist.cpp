@@ -3,7 +3,7 @@
 #include <cctype>
 #include <optional>
 
-#include "widgets/widetext.h"
+#include "base/widetext.h"
 #include "widgets/widgeterror.h"
 
 namespace kelvane::win32 {

@@ -1,7 +1,7 @@
 #include "win32msgbox.h"
 
 #include "widgets/application.h"
-#include "widgets/widetext.h"
+#include "base/widetext.h"
 
 namespace kelvane::win32 {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "widgets/widetext.h"
+#include "base/widetext.h"
 
 namespace kelvane::win32 {
 

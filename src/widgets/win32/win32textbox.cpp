@@ -1,6 +1,6 @@
 #include "win32textbox.h"
 
-#include "widgets/widetext.h"
+#include "base/widetext.h"
 #include "widgets/widgeterror.h"
 #include "win32window.h"
 

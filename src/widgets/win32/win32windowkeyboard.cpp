@@ -3,7 +3,7 @@
 #include <string>
 
 #include "control.h"
-#include "widgets/widetext.h"
+#include "base/widetext.h"
 #include "win32window.h"
 
 namespace kelvane::win32 {

@@ -7,7 +7,7 @@
 #include "layout.h"
 #include "pictures.h"
 #include "plaincontrols.h"
-#include "widgets/widetext.h"
+#include "base/widetext.h"
 #include "widgets/widgeterror.h"
 #include "win32drivelist.h"
 #include "win32filelist.h"

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "filetypes/filetypelist.h"
+#include "pages/filetypes/filetypelist.h"
 #include "modalboxes.h"
 #include "qttestapp.h"
 #include "widgets/qt/qtlistwidget.h"

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "pages/selection/mergeorder.h"
 #include "qttestapp.h"
-#include "selection/mergeorder.h"
 #include "typeaheadclock.h"
 #include "widgets/widgeterror.h"
 

@@ -9,8 +9,8 @@
 #include <QComboBox>
 #include <QPushButton>
 
-#include "app/frmaboutdesign.h"
-#include "app/frmmaindesign.h"
+#include "pages/about/frmaboutdesign.h"
+#include "pages/main/frmmaindesign.h"
 
 namespace kelvane::qt {
 namespace {

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "widgets/widetext.h"
+#include "base/widetext.h"
 
 int main() {
     int count = 0;

@@ -7,7 +7,7 @@
 
 #include "boxdriver.h"
 #include "tempfolder.h"
-#include "widgets/widetext.h"
+#include "base/widetext.h"
 #include "widgets/win32/win32msgbox.h"
 #include "widgets/win32/win32savedialog.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/frmmain.h"
+#include "pages/main/frmmain.h"
 #include "boxdriver.h"
 #include "widgets/win32/control.h"
 #include "widgets/win32/messageloop.h"

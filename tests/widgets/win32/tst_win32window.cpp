@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/frmaboutdesign.h"
-#include "app/frmmaindesign.h"
+#include "pages/about/frmaboutdesign.h"
+#include "pages/main/frmmaindesign.h"
 #include "boxdriver.h"
 #include "widgets/widgeterror.h"
 #include "widgets/win32/control.h"

@@ -1,0 +1,209 @@
+// The file services over the Win32 file API: what exists, what is the same file under
+// Windows' other spellings of a path, names of every script, and files that another program
+// holds locked.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "engine/fileerror.h"
+#include "engine/fileservices.h"
+#include "tempfolder.h"
+#include "win32files.h"
+
+namespace kelvane {
+namespace {
+
+using test::TempFolder;
+
+struct ExistsCase {
+    const char* name;
+    std::string (*path)(const TempFolder&);
+    bool exists;
+};
+
+class FileExistsWin32 : public ::testing::TestWithParam<ExistsCase> {};
+
+TEST_P(FileExistsWin32, IsTrueForFilesOnly) {
+    TempFolder dir;
+    const std::string path = GetParam().path(dir);
+    EXPECT_EQ(FileServices().FileExists(path), GetParam().exists) << path;
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);  // so the folder can go
+}
+
+std::string WithAttributes(const TempFolder& dir, const std::string& name, DWORD attributes) {
+    const std::string path = dir.Write(name, "x");
+    if (!SetFileAttributesA(path.c_str(), attributes) ||
+        (GetFileAttributesA(path.c_str()) & attributes) != attributes) {
+        // Under wine, a file system without extended attributes can't keep them.
+        throw std::runtime_error("can't set the attributes of " + path);
+    }
+    return path;
+}
+
+const ExistsCase kExistsCases[] = {
+    {"File", [](const TempFolder& d) { return d.Write("a.txt", "x"); }, true},
+    {"EmptyFile", [](const TempFolder& d) { return d.Write("a.txt", ""); }, true},
+    {"OtherCase",
+     [](const TempFolder& d) {
+         d.Write("a.txt", "x");
+         return d.At("A.TXT");
+     },
+     true},
+    {"ForwardSlashes",
+     [](const TempFolder& d) {
+         d.Write("a.txt", "x");
+         return d.Text() + "/a.txt";
+     },
+     true},
+    {"HiddenFile",
+     [](const TempFolder& d) { return WithAttributes(d, "h.txt", FILE_ATTRIBUTE_HIDDEN); }, true},
+    {"ReadOnlyFile",
+     [](const TempFolder& d) { return WithAttributes(d, "r.txt", FILE_ATTRIBUTE_READONLY); }, true},
+    {"Folder", [](const TempFolder& d) { return d.MakeFolder("sub.txt"); }, false},
+    {"DriveRoot", [](const TempFolder&) { return std::string("C:\\"); }, false},
+    {"Missing", [](const TempFolder& d) { return d.At("missing.txt"); }, false},
+    {"InAMissingFolder", [](const TempFolder& d) { return d.At("none\\a.txt"); }, false},
+    {"Empty", [](const TempFolder&) { return std::string(); }, false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Paths, FileExistsWin32, ::testing::ValuesIn(kExistsCases),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+TEST(FileServicesWin32, IdentityIsTheSameUnderEveryWindowsSpelling) {
+    TempFolder dir;
+    FileServices fso;
+    const std::string file = dir.Write("data.txt", "x");
+    const auto identity = fso.Identity(file);
+    ASSERT_TRUE(identity.has_value());
+
+    char shortName[MAX_PATH] = {};
+    const DWORD shortLength = GetShortPathNameA(file.c_str(), shortName, MAX_PATH);
+    ASSERT_TRUE(CreateHardLinkA(dir.At("hard.txt").c_str(), file.c_str(), nullptr));
+    for (const std::string& other :
+         {dir.At("DATA.TXT"), dir.Text() + "/data.txt", dir.Text() + "\\.\\sub\\..\\data.txt",
+          std::string(shortName, shortLength), dir.At("hard.txt")}) {
+        EXPECT_EQ(fso.Identity(other), identity) << other;
+    }
+    EXPECT_NE(fso.Identity(dir.Write("other.txt", "x")), identity);
+    EXPECT_FALSE(fso.Identity(dir.At("missing.txt")).has_value());
+}
+
+// Only "nothing is there" is an answer. A name that isn't exactly UTF-8, here the ANSI code
+// page's spelling of a file that is there, can't be given to Windows unchanged, and that fails:
+// changed, it could reach another file.
+TEST(FileServicesWin32, LookingUpFailsWhereAFileMayBeThere) {
+    TempFolder dir;
+    FileServices fso;
+    const std::string file = dir.Write("a.txt", "x");
+    for (const std::string& missing :
+         {dir.At("none.txt"), dir.At("none\\a.txt"), file + "\\a", dir.At("a?.txt")}) {
+        EXPECT_FALSE(fso.FileExists(missing)) << missing;
+        EXPECT_FALSE(fso.Identity(missing).has_value()) << missing;
+    }
+    if (!test::AnsiCodePageIsSingleByte()) {
+        GTEST_SKIP() << "the ANSI code page here has no single-byte 0xE9";
+    }
+    const std::string ansi = dir.Text() + "\\caf\xE9.txt";
+    test::WriteAnsiFile(ansi, "x");
+    dir.Write("cafe.txt", "the best fit of the name");
+    EXPECT_THROW(fso.FileExists(ansi), FileError);
+    EXPECT_THROW(fso.Identity(ansi), FileError);
+    EXPECT_THROW(fso.OpenTextFile(ansi, FileServices::ForReading, false), FileError);
+    EXPECT_THROW(fso.OpenTextFile(ansi, FileServices::ForWriting, true), FileError);
+}
+
+TEST(FileServicesWin32, AFileLockedByAnotherProgramCantBeOpened) {
+    TempFolder dir;
+    FileServices fso;
+    const std::string file = dir.Write("locked.txt", "keep\r\n");
+    {
+        const test::LockedFile lock(file);
+        EXPECT_TRUE(fso.FileExists(file));
+        EXPECT_TRUE(fso.Identity(file).has_value());
+        EXPECT_THROW(fso.OpenTextFile(file, FileServices::ForReading, false), FileError);
+        EXPECT_THROW(fso.OpenTextFile(file, FileServices::ForWriting, true), FileError);
+    }
+    EXPECT_EQ(dir.Read("locked.txt"), "keep\r\n");
+}
+
+// Files named in the ANSI code page by a program that knows no other spelling are reached by
+// their names in UTF-8, as the program holds every name, and so are names outside that code
+// page; the code page's best fit of a name is no other name of the file.
+TEST(FileServicesWin32, AnsiNamesReachTheRightFile) {
+    if (!test::AnsiCodePageIsSingleByte()) {
+        GTEST_SKIP() << "the ANSI code page here has no single-byte 0xE9";
+    }
+    TempFolder dir;
+    FileServices fso;
+    test::WriteAnsiFile(dir.Text() + "\\caf\xE9.txt", "caf\xE9\r\n");
+    const std::string name = dir.Text() + "\\caf\u00E9.txt";
+    EXPECT_TRUE(fso.FileExists(name));
+    EXPECT_FALSE(fso.FileExists(dir.Text() + "\\cafe.txt"));
+
+    auto in = fso.OpenTextFile(name, FileServices::ForReading, false);
+    EXPECT_EQ(in->ReadLine(), "caf\xE9");
+    in->Close();
+
+    for (const std::string written : {"r\u00E9sum\u00E9.txt", "\u0151 \u03A9 \u65E5\u672C.txt"}) {
+        auto out = fso.OpenTextFile(dir.Text() + "\\" + written, FileServices::ForWriting, true);
+        out->WriteLine("x");
+        out->Close();
+        EXPECT_EQ(test::ReadUtf8File(dir.Text() + "\\" + written), "x\r\n") << written;
+    }
+    EXPECT_EQ(test::ReadAnsiFile(dir.Text() + "\\r\xE9sum\xE9.txt"), "x\r\n");
+    EXPECT_FALSE(fso.FileExists(dir.Text() + "\\o \u03A9 \u65E5\u672C.txt"));
+}
+
+// Many names looked up together, from a listing of the folder, tell what each lookup by name
+// would: files, folders, names Windows spells another way, missing names and names given
+// twice. The file identities come from the listing, so they must be the ones a lookup gives.
+TEST(FileServicesWin32, LookingUpManyNamesAgreesWithLookingUpEach) {
+    TempFolder dir;
+    FileServices fso;
+    std::vector<std::string> names;
+    for (int i = 0; i < 20; ++i) {
+        names.push_back("\u65E5\u672C " + std::to_string(i) + ".txt");
+        test::WriteUtf8File(dir.Text() + "\\" + names.back(), "x");
+    }
+    dir.MakeFolder("folder.txt");
+    dir.Write("a.txt", "x");
+    names.insert(names.end(), {"folder.txt", "a.txt", "A.TXT", "a.txt.", "a.txt ", "none.txt",
+                               "folder.txt\\..\\a.txt", names[3], "a.txt"});
+    const auto found = fso.Folder(dir.Text())->LookUp(names);
+    ASSERT_EQ(found.size(), names.size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        EXPECT_EQ(found[i], fso.LookUp(dir.Text() + "\\" + names[i])) << names[i];
+    }
+    EXPECT_TRUE(found[0].has_value() && !found[0]->folder && found[0]->identity.has_value());
+    EXPECT_TRUE(found[20].has_value() && found[20]->folder);
+    EXPECT_EQ(found[23], found[21]);  // "a.txt." is opened as "a.txt"
+    EXPECT_FALSE(found[25].has_value());
+}
+
+// Cutting a file to the length it has already changes nothing, not even its time stamps.
+TEST(FileServicesWin32, CuttingAFileToItsLengthKeepsItsTimeStamps) {
+    TempFolder dir;
+    const std::string path = dir.Write("t.txt", "kept\r\n");
+    const FILETIME old{0x10000000, 0x01d00000};
+    {
+        const HANDLE file = CreateFileW(test::Wide(path).c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
+                                        OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        ASSERT_TRUE(SetFileTime(file, nullptr, nullptr, &old));
+        CloseHandle(file);
+    }
+    auto file = NativeFiles().Open(path, PlatformFiles::Access::Write, false);
+    EXPECT_TRUE(file->Truncate(6));
+    file->Close();
+    WIN32_FILE_ATTRIBUTE_DATA info{};
+    ASSERT_TRUE(GetFileAttributesExW(test::Wide(path).c_str(), GetFileExInfoStandard, &info));
+    EXPECT_EQ(info.ftLastWriteTime.dwLowDateTime, old.dwLowDateTime);
+    EXPECT_EQ(info.ftLastWriteTime.dwHighDateTime, old.dwHighDateTime);
+    EXPECT_EQ(dir.Read("t.txt"), "kept\r\n");
+}
+
+}  // namespace
+}  // namespace kelvane

@@ -1,0 +1,85 @@
+#include "engine/textwriter.h"
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <memory>
+#include <string>
+
+#include "gate.h"
+#include "memoryfile.h"
+#include "engine/fileerror.h"
+
+namespace kelvane {
+namespace {
+
+using test::MemoryFile;
+using test::MemoryFileRef;
+
+TextWriter Writer(MemoryFile& file, std::size_t bufferSize) {
+    return TextWriter(std::make_unique<MemoryFileRef>(file), bufferSize);
+}
+
+// A write that fails part way leaves the file cut back to its last whole line, and nothing is
+// written after it.
+TEST(TextWriter, AFailedWriteIsNotTriedAgain) {
+    MemoryFile target;
+    target.writeLimit = 5;
+    {
+        TextWriter out = Writer(target, 4);
+        out.WriteLine("ab");
+        EXPECT_THROW(out.WriteLine("cdef"), FileError);
+        const int writes = target.writes;
+        EXPECT_THROW(out.Close(), FileError);
+        EXPECT_EQ(target.writes, writes);
+    }
+    EXPECT_EQ(target.written, "ab\r\n");
+}
+
+// Data still held when the file is closed goes out then; a failure there is reported.
+TEST(TextWriter, CloseReportsFailuresOfTheLastWrite) {
+    MemoryFile full;
+    full.writeLimit = 0;
+    TextWriter out = Writer(full, 64);
+    out.WriteLine("held until closed");
+    EXPECT_EQ(full.writes, 0);
+    EXPECT_THROW(out.Close(), FileError);
+
+    MemoryFile refusing;
+    refusing.failClose = true;
+    TextWriter other = Writer(refusing, 64);
+    other.WriteLine("x");
+    EXPECT_THROW(other.Close(), FileError);
+    EXPECT_EQ(refusing.written, "x\r\n");
+}
+
+TEST(TextWriter, LettingGoWritesOutWhatIsHeld) {
+    MemoryFile target;
+    {
+        TextWriter out = Writer(target, 64);
+        out.WriteLine("kept");
+    }
+    EXPECT_EQ(target.written, "kept\r\n");
+    EXPECT_EQ(target.closes, 0);  // the handle is let go without a close to report
+}
+
+// Full buffers wait behind the one being written. A line cut short, as by a failed read, is taken
+// back from them before any of it goes out, even to a file that can't be cut back.
+TEST(TextWriter, APartLineWaitingBehindIsTakenBackBeforeItGoesOut) {
+    MemoryFile pipe;
+    pipe.cuttable = false;
+    test::Gate gate;
+    pipe.onWrite = [&gate] { gate.Wait(); };
+    {
+        TextWriter out(std::make_unique<MemoryFileRef>(pipe), 8, 16);
+        out.WriteLine("one");
+        out.Write("two\r\nthree, cut short");  // passes on two buffers more after "one\r\ntwo"
+        out.DropPartLine();
+        gate.Open();
+        out.Close();
+    }
+    EXPECT_EQ(pipe.written, "one\r\ntwo\r\n");
+}
+
+}  // namespace
+}  // namespace kelvane

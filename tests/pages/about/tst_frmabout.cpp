@@ -1,0 +1,316 @@
+#include "pages/about/frmabout.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <cctype>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "pages/about/memoryregistry.h"
+#include "pages/about/sysinfolauncher.h"
+#include "fakemsgbox.h"
+#include "sysinfodoubles.h"
+#include "widgets/qt/qtmsgbox.h"
+#include "widgets/qt/qttoolkit.h"
+#include "widgets/qt/qtwindow.h"
+
+namespace {
+
+using kelvane::MemoryRegistry;
+using kelvane::test::FakeFileLookup;
+using kelvane::test::RecordingStarter;
+
+// What the dialog showed at one moment.
+struct Shown {
+    std::string caption, title, version, description;
+
+    static Shown Of(const QWidget& about) {
+        const auto text = [&](const char* label) {
+            return about.findChild<QLabel*>(label)->text().toStdString();
+        };
+        return {about.windowTitle().toStdString(), text("lblTitle"), text("lblVersion"),
+                text("lblDescription")};
+    }
+    bool operator==(const Shown&) const = default;
+};
+
+// Records the texts of the dialog each time it becomes visible.
+class ShowWatcher : public QObject {
+  public:
+    explicit ShowWatcher(QWidget& about) : about_(about) { about.installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &about_ && event->type() == QEvent::Show) {
+            shows.push_back(Shown::Of(about_));
+        }
+        return false;
+    }
+    std::vector<Shown> shows;
+
+  private:
+    QWidget& about_;
+};
+
+class FrmAboutTest : public ::testing::Test {
+  protected:
+    // Shows the dialog modally, as the About command does, and runs `whileShown` inside its
+    // modal loop. True when the dialog closed by itself; a dialog still open after a long while
+    // is closed by force so the test ends, and the result is false.
+    bool ShowModal(const std::function<void()>& whileShown) {
+        bool forced = false;
+        QTimer::singleShot(0, &about, [&] {
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&about));
+            whileShown();
+        });
+        QTimer guard;
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, &about, [&] {
+            forced = true;
+            about.close();
+        });
+        guard.start(30000);
+        form.Show();
+        return !forced && !about.isVisible();
+    }
+
+    QWidget* Focused() const { return QApplication::focusWidget(); }
+
+    MemoryRegistry registry;
+    FakeFileLookup files;
+    RecordingStarter starter;
+    kelvane::test::FakeMsgBox msgBox;
+    kelvane::qt::QtToolkit toolkit;
+    frmAbout form{toolkit, registry, files, starter, msgBox};
+    kelvane::qt::QtWindow& about = dynamic_cast<kelvane::qt::QtWindow&>(form.window());
+    QPushButton* cmdOK = about.findChild<QPushButton*>("cmdOK");
+    QPushButton* cmdSysInfo = about.findChild<QPushButton*>("cmdSysInfo");
+    QWidget* picIcon = about.findChild<QWidget*>("picIcon");
+    QLabel* lblTitle = about.findChild<QLabel*>("lblTitle");
+    QLabel* lblVersion = about.findChild<QLabel*>("lblVersion");
+    QLabel* lblDescription = about.findChild<QLabel*>("lblDescription");
+};
+
+// ---- Layout: every control at its place, in device-independent pixels (15 twips each).
+
+struct Placement {
+    const char* name;
+    QRect geometry;
+};
+
+class FrmAboutLayoutTest : public FrmAboutTest, public ::testing::WithParamInterface<Placement> {};
+
+TEST_P(FrmAboutLayoutTest, ControlIsAtItsPlace) {
+    const auto* control = about.findChild<QWidget*>(GetParam().name);
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(control->geometry(), GetParam().geometry);
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, FrmAboutLayoutTest,
+                         ::testing::Values(Placement{"picIcon", QRect(16, 16, 36, 36)},
+                                           Placement{"lblTitle", QRect(70, 16, 259, 32)},
+                                           Placement{"lblVersion", QRect(70, 52, 259, 15)},
+                                           Placement{"lblDescription", QRect(70, 75, 259, 78)},
+                                           Placement{"cmdOK", QRect(283, 175, 84, 23)},
+                                           Placement{"cmdSysInfo", QRect(284, 205, 83, 23)},
+                                           Placement{"Line1(1)", QRect(6, 163, 371, 1)},
+                                           Placement{"Line1(0)", QRect(7, 164, 370, 2)}),
+                         [](const auto& named) {
+                             std::string name = named.param.name;
+                             std::erase_if(name, [](char c) { return !std::isalnum(c); });
+                             return name;
+                         });
+
+TEST_F(FrmAboutTest, FixedDialogAtItsPlace) {
+    EXPECT_EQ(about.minimumSize(), QSize(382, 237));
+    EXPECT_EQ(about.maximumSize(), QSize(382, 237));
+    const Qt::WindowFlags flags = about.windowFlags();
+    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(about.parentWidget(), nullptr);
+    EXPECT_TRUE(cmdOK->isDefault());
+    EXPECT_EQ(cmdSysInfo->text(), "&System Info...");
+    EXPECT_TRUE(lblDescription->wordWrap());
+    EXPECT_TRUE(lblTitle->font().bold());
+    EXPECT_DOUBLE_EQ(lblTitle->font().pointSizeF(), 9.75);
+
+    QPoint place;
+    bool modal = false;
+    EXPECT_TRUE(ShowModal([&] {
+        place = about.geometry().topLeft();
+        modal = about.isModal() && QApplication::activeModalWidget() == &about;
+        cmdOK->click();
+    }));
+    EXPECT_EQ(place, QPoint(156, 129));
+    EXPECT_TRUE(modal);
+}
+
+// ---- Showing: the texts, the focus and the ways to close.
+
+TEST_F(FrmAboutTest, ShowsItsTextsWithTheFocusOnOk) {
+    ShowWatcher watcher(about);
+    Shown seen;
+    QWidget* focus = nullptr;
+    EXPECT_TRUE(ShowModal([&] {
+        seen = Shown::Of(about);
+        focus = Focused();
+        QTest::keyClick(Focused(), Qt::Key_Escape);
+    }));
+
+    EXPECT_EQ(seen.caption, "About Kelvane Text File Merger");
+    EXPECT_EQ(seen.title, "Kelvane Text File Merger");
+    EXPECT_EQ(seen.version, "Version 1.0.0");
+    EXPECT_EQ(focus, cmdOK);
+    // The texts were in place before the dialog ever showed: no placeholder is seen.
+    ASSERT_EQ(watcher.shows.size(), 1u);
+    EXPECT_EQ(watcher.shows[0], seen);
+}
+
+TEST_F(FrmAboutTest, DescriptionIsOneParagraphAnEmptyLineAndTheAddress) {
+    std::string text;
+    EXPECT_TRUE(ShowModal([&] {
+        text = lblDescription->text().toStdString();
+        cmdOK->click();
+    }));
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 2);
+    EXPECT_EQ(text.find('\r'), std::string::npos);
+    const auto breaks = text.find("\n\n");
+    ASSERT_NE(breaks, std::string::npos);
+    EXPECT_TRUE(text.starts_with("Kelvane Text File merger is a useful tool"));
+    EXPECT_NE(text.find("environment. Just put"), std::string::npos);
+    EXPECT_EQ(text.substr(breaks + 2, 1), " ");
+    EXPECT_GT(text.size(), breaks + 3);
+}
+
+bool ShowsWhole(const QLabel* label) {
+    return label->heightForWidth(label->width()) <= label->height();
+}
+
+TEST_F(FrmAboutTest, DescriptionShowsWholeWithTheAddressLine) {
+    form.Form_Load();
+    EXPECT_TRUE(ShowsWhole(lblDescription));
+    EXPECT_GE(lblDescription->font().pointSizeF(), 6.0);
+}
+
+TEST_F(FrmAboutTest, ALongerDescriptionStillShowsWhole) {
+    const std::string paragraph =
+        "Kelvane Text File merger is a useful tool to merge text files in windows environment. ";
+    about.SetLabelCaption("lblDescription",
+                          paragraph + paragraph + paragraph + "\n\n www.kelvane.example");
+    EXPECT_TRUE(ShowsWhole(lblDescription));
+    EXPECT_LT(lblDescription->font().pointSizeF(), 8.25);
+
+    form.Form_Load();  // the usual text again at the usual size, where it fits
+    EXPECT_TRUE(ShowsWhole(lblDescription));
+}
+
+TEST_F(FrmAboutTest, TabMovesThroughOkIconAndSysInfo) {
+    std::vector<QWidget*> order;
+    EXPECT_TRUE(ShowModal([&] {
+        for (int i = 0; i < 4; ++i) {
+            order.push_back(Focused());
+            QTest::keyClick(Focused(), Qt::Key_Tab);
+        }
+        cmdOK->click();
+    }));
+    EXPECT_EQ(order, (std::vector<QWidget*>{cmdOK, picIcon, cmdSysInfo, cmdOK}));
+}
+
+TEST_F(FrmAboutTest, EscClosesWhereverTheFocusIs) {
+    EXPECT_TRUE(ShowModal([&] {
+        picIcon->setFocus();
+        QTest::keyClick(picIcon, Qt::Key_Escape);
+    }));
+    EXPECT_TRUE(ShowModal([&] {
+        cmdSysInfo->setFocus();
+        QTest::keyClick(cmdSysInfo, Qt::Key_Escape);
+    }));
+    EXPECT_TRUE(starter.attempts.empty());
+    EXPECT_TRUE(msgBox.shown.empty());
+}
+
+TEST_F(FrmAboutTest, EnterOnTheIconClicksOk) {
+    EXPECT_TRUE(ShowModal([&] {
+        picIcon->setFocus();
+        QTest::keyClick(picIcon, Qt::Key_Return);
+    }));
+    EXPECT_TRUE(starter.attempts.empty());
+}
+
+TEST_F(FrmAboutTest, TheCloseBoxClosesIt) {
+    EXPECT_TRUE(ShowModal([&] { about.close(); }));
+}
+
+TEST_F(FrmAboutTest, OpenCloseOpenShowsTheSameTextsAndFocus) {
+    Shown first, second;
+    QWidget* focus = nullptr;
+    EXPECT_TRUE(ShowModal([&] {
+        first = Shown::Of(about);
+        cmdSysInfo->setFocus();
+        about.setWindowTitle("changed");
+        lblDescription->setText("changed");
+        QTest::keyClick(Focused(), Qt::Key_Escape);
+    }));
+    EXPECT_TRUE(ShowModal([&] {
+        second = Shown::Of(about);
+        focus = Focused();
+        cmdOK->click();
+    }));
+    EXPECT_EQ(second, first);
+    EXPECT_EQ(focus, cmdOK);
+}
+
+// ---- System Info.
+
+TEST_F(FrmAboutTest, EnterOnSysInfoStartsTheProgramAndTheDialogStaysOpen) {
+    registry.SetString(kelvane::kHkeyLocalMachine, kelvane::kSysInfoKey, "PATH", "/opt/sysinfo");
+    starter.installed = {"/opt/sysinfo"};
+    bool openAfterStart = false;
+    EXPECT_TRUE(ShowModal([&] {
+        cmdSysInfo->setFocus();
+        QTest::keyClick(cmdSysInfo, Qt::Key_Return);
+        openAfterStart = about.isVisible();
+        QTest::keyClick(Focused(), Qt::Key_Escape);
+    }));
+    EXPECT_TRUE(openAfterStart);
+    EXPECT_EQ(starter.attempts, std::vector<std::string>{"/opt/sysinfo"});
+    EXPECT_TRUE(msgBox.shown.empty());
+}
+
+TEST_F(FrmAboutTest, SysInfoWithNoProgramSaysSoInAPlainBoxWithTheApplicationTitle) {
+    bool openAfterMessage = false;
+    EXPECT_TRUE(ShowModal([&] {
+        QTest::mouseClick(cmdSysInfo, Qt::LeftButton);
+        openAfterMessage = about.isVisible();
+        cmdOK->click();
+    }));
+    EXPECT_TRUE(openAfterMessage);
+    EXPECT_TRUE(starter.attempts.empty());
+    ASSERT_EQ(msgBox.shown.size(), 1u);
+    const auto& shown = msgBox.shown[0];
+    EXPECT_EQ(shown.text, "System Information Is Unavailable At This Time");
+
+    // The box the program would show for it: no icon, OK only, the application title.
+    const auto box = kelvane::qt::QtMsgBox::Build(&about, shown.text, shown.style, shown.title);
+    EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+    EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+    EXPECT_EQ(box->windowTitle(), "Kelvane Text File Merger");
+}
+
+TEST_F(FrmAboutTest, PlatformServicesByDefault) {
+    frmAbout own(toolkit);
+    EXPECT_EQ(own.window().LabelCaption("lblVersion"), "Version");
+    own.Form_Load();
+    EXPECT_EQ(own.window().LabelCaption("lblVersion"), "Version 1.0.0");
+    EXPECT_EQ(own.window().Caption(), "About Kelvane Text File Merger");
+}
+
+}  // namespace

@@ -1,0 +1,157 @@
+// The main window's events reach the procedures that handle them, whatever toolkit built it:
+// here a window in memory.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "pages/main/frmmain.h"
+#include "fakewindow.h"
+#include "mainwindowdoubles.h"
+#include "tempfolder.h"
+#include "widgets/folderreader.h"
+
+namespace kelvane {
+namespace {
+
+using test::FakeFileList;
+using test::FakeListWidget;
+using test::FakeTextBox;
+using test::FakeWindow;
+
+class MainWindowEvents : public test::MainWindowDoubles, public testing::Test {
+  public:
+    FakeTextBox& Box(const std::string& name) { return window.FakeNamed<FakeTextBox>(name); }
+    FakeListWidget& List(ListWidget& list) { return static_cast<FakeListWidget&>(list); }
+
+    test::FakeToolkit toolkit;
+    frmMain form{toolkit, Services()};
+    FakeWindow& window = static_cast<FakeWindow&>(form.window());
+};
+
+TEST_F(MainWindowEvents, ExactlyTheseEventsAreHandled) {
+    const std::set<std::pair<std::string, Event>> expected = {
+        {"mnuFileExit", Event::Click},
+        {"mnuHelpAbout", Event::Click},
+        {"mnuHelpHelp", Event::Click},
+        {"cmdClose", Event::Click},
+        {"txtFileType", Event::LostFocus},
+        {"cmdAddFileType", Event::Click},
+        {"cmdDelete", Event::Click},
+        {"cmdLearList", Event::Click},
+        {"cmdClear", Event::Click},
+        {"myDrive", Event::Change},
+        {"myFolders", Event::Change},
+        {"fileList", Event::MouseUp},
+        {"lstFileSelect", Event::MouseDown},
+        {"lstFileSelect", Event::MouseUp},
+        {"cmdUp", Event::Click},
+        {"cmdDown", Event::Click},
+        {"cmdFileLookUp", Event::Click},
+        {"cmdMerge", Event::Click},
+    };
+    EXPECT_EQ(window.Handled(), expected);
+}
+
+// Each event, raised once on a fresh window, shows the effect of its own procedure.
+class EachEvent;
+
+struct Reaction {
+    const char* control;
+    Event event;
+    void (*arrange)(EachEvent& t);
+    bool (*happened)(EachEvent& t);
+};
+
+class EachEvent : public MainWindowEvents, public testing::WithParamInterface<Reaction> {
+  public:
+    EachEvent() {
+        folder.Write("a.txt", "");
+        folder.Write("b.exe", "");
+    }
+
+    std::vector<std::string> Types() { return List(form.lstFileType).Items(); }
+    std::vector<std::string> Rows() { return List(form.lstFileSelect).Items(); }
+    void AddRows() {
+        for (const char* row : {"a", "b", "c"}) {
+            form.lstFileSelect.AddItem(row);
+        }
+    }
+
+    test::TempFolder folder;
+};
+
+TEST_P(EachEvent, ReachesItsProcedure) {
+    const Reaction& reaction = GetParam();
+    if (reaction.arrange != nullptr) {
+        reaction.arrange(*this);
+    }
+    ASSERT_TRUE(window.Raise(reaction.control, reaction.event));
+    EXPECT_TRUE(reaction.happened(*this));
+}
+
+using Abc = std::vector<std::string>;
+
+// clang-format off
+const Reaction kReactions[] = {
+    {"cmdClose", Event::Click, nullptr, [](EachEvent& t) { return t.window.unloads == 1; }},
+    {"mnuFileExit", Event::Click, nullptr, [](EachEvent& t) { return t.window.unloads == 1; }},
+    {"mnuHelpAbout", Event::Click, nullptr, [](EachEvent& t) { return t.abouts == 1; }},
+    {"mnuHelpHelp", Event::Click, nullptr, [](EachEvent& t) {
+         return t.opened == Abc{"help.pdf"} && t.openedBy == &t.window; }},
+    {"txtFileType", Event::LostFocus, [](EachEvent& t) { t.form.txtFileType.SetText("1"); },
+     [](EachEvent& t) { return t.msg.shown.size() == 1 && t.Box("txtFileType").focusCalls == 1 &&
+                               t.window.pages.at("SSTab1") == 1; }},
+    {"cmdAddFileType", Event::Click, [](EachEvent& t) { t.form.txtFileType.SetText("DOC"); },
+     [](EachEvent& t) { return t.Types() == Abc{"TXT", "SQL", "DAT", "DOC"}; }},
+    {"cmdDelete", Event::Click, [](EachEvent& t) { t.form.lstFileType.SetListIndex(0); },
+     [](EachEvent& t) { return t.Types() == Abc{"SQL", "DAT"}; }},
+    {"cmdLearList", Event::Click, [](EachEvent& t) { t.msg.answers = {MsgBox::Button::Yes}; },
+     [](EachEvent& t) { return t.Types().empty(); }},
+    {"cmdClear", Event::Click, [](EachEvent& t) { t.form.txtFileType.SetText("X"); },
+     [](EachEvent& t) { return t.form.txtFileType.Text().empty(); }},
+    {"myDrive", Event::Change, [](EachEvent& t) { t.form.myDrive.SetDrive(t.folder.Text()); },
+     [](EachEvent& t) { return t.form.myFolders.Path() == t.folder.Text(); }},
+    {"myFolders", Event::Change, [](EachEvent& t) { t.form.myFolders.SetPath(t.folder.Text()); },
+     [](EachEvent& t) { return t.form.fileList.Path() == t.folder.Text(); }},
+    {"fileList", Event::MouseUp, [](EachEvent& t) {
+         t.form.myFolders.SetPath(t.folder.Text());
+         auto& files = static_cast<FakeFileList&>(t.form.fileList);
+         files.SetNames({"a.txt", "b.exe"});
+         files.Pick({"a.txt", "b.exe"}); },
+     [](EachEvent& t) { return t.Rows() == Abc{"a.txt"}; }},
+    {"cmdUp", Event::Click, [](EachEvent& t) { t.AddRows(); t.form.lstFileSelect.SetSelected(1, true); },
+     [](EachEvent& t) { return t.Rows() == Abc{"b", "a", "c"}; }},
+    {"cmdDown", Event::Click, [](EachEvent& t) { t.AddRows(); t.form.lstFileSelect.SetSelected(1, true); },
+     [](EachEvent& t) { return t.Rows() == Abc{"a", "c", "b"}; }},
+    {"lstFileSelect", Event::MouseUp, [](EachEvent& t) {
+         t.AddRows();
+         t.form.lstFileSelect.SetSelected(0, true);
+         t.window.Raise("lstFileSelect", Event::MouseDown);
+         t.form.lstFileSelect.SetSelected(2, true); },
+     [](EachEvent& t) { return t.Rows() == Abc{"b", "c", "a"}; }},
+    {"cmdFileLookUp", Event::Click, [](EachEvent& t) { t.save.choice = "/x/merged.txt"; },
+     [](EachEvent& t) { return t.form.txtTartgetPath.Text() == "/x/merged.txt"; }},
+    {"cmdMerge", Event::Click, nullptr, [](EachEvent& t) {
+         return t.msg.shown.size() == 1 && t.msg.shown[0].text == "Please key in a valid target file"; }},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Wiring, EachEvent, testing::ValuesIn(kReactions), [](const auto& named) {
+    return std::string(named.param.control) + (named.param.event == Event::MouseUp ? "Up" : "");
+});
+
+TEST_F(MainWindowEvents, StartsWithTheListsAtTheCurrentFolderAndTheDefaultTypes) {
+    EXPECT_EQ(form.myFolders.Path(), CurrentFolder());
+    EXPECT_EQ(form.fileList.Path(), CurrentFolder());
+    EXPECT_EQ(List(form.lstFileType).Items(), (std::vector<std::string>{"TXT", "SQL", "DAT"}));
+    EXPECT_EQ(save.filter, "Text files (*.txt)|*.txt;*.sql|All Files(*.*)|*.*");
+    EXPECT_EQ(save.title, "Save Target File As");
+    EXPECT_EQ(window.shows, 0) << "the toolkit shows the window, not its constructor";
+}
+
+}  // namespace
+}  // namespace kelvane

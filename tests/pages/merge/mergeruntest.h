@@ -1,0 +1,65 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "fakefolderlist.h"
+#include "fakelistwidget.h"
+#include "fakemsgbox.h"
+#include "fakesavedialog.h"
+#include "faketextbox.h"
+#include "faultyfiles.h"
+#include "pages/merge/mergerun.h"
+#include "tempfolder.h"
+
+namespace kelvane::test {
+
+inline const std::string kNoTarget = "Please key in a valid target file";
+inline const std::string kTargetIsSource =
+    "The target file is one of the files to merge. Please give another target file.";
+inline const std::string kReplace = "The file already exists!. Do you want to replace this file?";
+inline const std::string kFailed =
+    "Some error occurred in the merging.  If this is a bug please report to Dunmarrow.";
+
+// Merge runs over real files: sources in `src`, targets in `out`, the folder list on `src`,
+// failures injected through `files`.
+class MergeRunTest : public testing::Test {
+  protected:
+    void SetUp() override { folders.SetPath(src.Text()); }
+
+    void Rows(const std::vector<std::string>& names) {
+        for (const auto& name : names) {
+            rows.AddItem(name);
+        }
+    }
+
+    void Merge(std::size_t bufferSize = FileServices::kDefaultBufferSize,
+               std::size_t buffersBehind = FileServices::kDefaultBuffersBehind) {
+        MergeRun run(target, folders, rows, dialog, msgBox, files, bufferSize, buffersBehind);
+        run.MergeFiles();
+    }
+
+    // The texts of the boxes shown, each checked for its title.
+    std::vector<std::string> Shown() const {
+        std::vector<std::string> texts;
+        for (const auto& box : msgBox.shown) {
+            EXPECT_EQ(box.title, "Kelvane Message");
+            texts.push_back(box.text);
+        }
+        return texts;
+    }
+
+    TempFolder src;
+    TempFolder out;
+    FakeFolderList folders;
+    FakeListWidget rows;
+    FakeTextBox target;
+    FakeSaveDialog dialog;
+    FakeMsgBox msgBox;
+    FaultyFiles files;
+};
+
+}  // namespace kelvane::test

@@ -1,0 +1,332 @@
+#include "pages/merge/mergerun.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <ostream>
+#include <string>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+#include "mergeruntest.h"
+
+namespace kelvane {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace test;
+using Style = MsgBox::Style;
+using Button = MsgBox::Button;
+
+TEST_F(MergeRunTest, SaveDialogIsSetUpAndItsChoiceAlwaysReachesTheTextBox) {
+    MergeRun::ConfigureSaveDialog(dialog);
+    EXPECT_EQ(dialog.filter, "Text files (*.txt)|*.txt;*.sql|All Files(*.*)|*.*");
+    EXPECT_EQ(dialog.title, "Save Target File As");
+
+    MergeRun run(target, folders, rows, dialog, msgBox);
+    dialog.choice = "/data/all.sql";
+    run.cmdFileLookUp_Click();
+    EXPECT_EQ(target.Text(), "/data/all.sql");
+
+    target.SetText("typed by hand");
+    dialog.choice.reset();  // cancelled: the dialog reports its previous file name
+    run.cmdFileLookUp_Click();
+    EXPECT_EQ(target.Text(), "/data/all.sql");
+    EXPECT_EQ(dialog.shows, 2);
+    EXPECT_TRUE(msgBox.shown.empty());
+}
+
+class BlankTarget : public MergeRunTest, public testing::WithParamInterface<std::string> {};
+
+TEST_P(BlankTarget, AsksForATargetAndTouchesNothing) {
+    src.Write("a.txt", "A\n");
+    Rows({"a.txt"});
+    target.SetText(GetParam());
+    Merge();
+    ASSERT_EQ(Shown(), std::vector<std::string>{kNoTarget});
+    EXPECT_EQ(msgBox.shown[0].style, Style::Information);
+    EXPECT_TRUE(files.opened.empty());
+    EXPECT_EQ(target.Text(), GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, BlankTarget, testing::Values("", " ", "     "));
+
+TEST_F(MergeRunTest, TargetPathIsTrimmedButTheTextBoxKeepsItsSpaces) {
+    src.Write("a.txt", "A\n");
+    Rows({"a.txt"});
+    target.SetText("  " + out.At("t.txt") + "  ");
+    MergeRun run(target, folders, rows, dialog, msgBox, files);
+    run.cmdMerge_Click();
+    EXPECT_TRUE(msgBox.shown.empty());
+    EXPECT_EQ(out.Read("t.txt"), "A\r\n");
+    EXPECT_EQ(target.Text(), "  " + out.At("t.txt") + "  ");
+}
+
+struct ContentCase {
+    const char* name;
+    std::vector<std::pair<std::string, std::string>> sources;  // file name, bytes
+    std::vector<std::string> rows;
+    std::string expected;
+};
+
+void PrintTo(const ContentCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class MergedContent : public MergeRunTest, public testing::WithParamInterface<ContentCase> {};
+
+// Each case runs with the usual buffers and with buffers of a few bytes.
+TEST_P(MergedContent, TargetHoldsEveryLineEndedByCrLf) {
+    for (const std::size_t bufferSize : {FileServices::kDefaultBufferSize, std::size_t{3}}) {
+        SCOPED_TRACE(bufferSize);
+        for (const auto& [name, bytes] : GetParam().sources) {
+            src.Write(name, bytes);
+        }
+        rows.Clear();
+        Rows(GetParam().rows);
+        target.SetText(out.At("t.txt"));
+        msgBox.shown.clear();
+        msgBox.answers = {Button::Yes};
+        Merge(bufferSize);
+        EXPECT_EQ(out.Read("t.txt"), GetParam().expected);
+        // Only the question before replacing the first run's target.
+        EXPECT_EQ(Shown(), bufferSize == 3 ? std::vector<std::string>{kReplace}
+                                           : std::vector<std::string>{});
+    }
+}
+
+const std::string kRaw("\xEF\xBB\xBFid\0\x1A\xFF\xFE\xC3(\x80", 12);
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MergedContent,
+    testing::Values(ContentCase{"LastLineWithoutEnd",
+                                {{"a.txt", "A\r\nB"}, {"c.txt", "C"}},
+                                {"a.txt", "c.txt"},
+                                "A\r\nB\r\nC\r\n"},
+                    ContentCase{"RowOrderIsMergeOrder",
+                                {{"a.txt", "A\n"}, {"b.txt", "B\n"}},
+                                {"b.txt", "a.txt", "b.txt"},
+                                "B\r\nA\r\nB\r\n"},
+                    ContentCase{"LfAndCrLfSources",
+                                {{"unix.sql", "1\n2\n"}, {"dos.sql", "3\r\n4\r\n"}},
+                                {"unix.sql", "dos.sql"},
+                                "1\r\n2\r\n3\r\n4\r\n"},
+                    ContentCase{"EmptyAndLineEndOnlySources",
+                                {{"empty.txt", ""}, {"crlf.txt", "\r\n"}, {"lf.txt", "\n"}},
+                                {"empty.txt", "crlf.txt", "empty.txt", "lf.txt"},
+                                "\r\n\r\n"},
+                    ContentCase{"LoneCrStaysInTheLine",
+                                {{"a.txt", "x\ry\n\rz\r"}},
+                                {"a.txt"},
+                                "x\ry\r\n\rz\r\r\n"},
+                    ContentCase{"RawBytesPassUnchanged",
+                                {{"raw.dat", kRaw + "\n" + kRaw}},
+                                {"raw.dat"},
+                                kRaw + "\r\n" + kRaw + "\r\n"},
+                    ContentCase{"MissingNamesAreSkipped",
+                                {{"a.txt", "A"}},
+                                {"gone.txt", "a.txt", " a.txt", "A.TXT2"},
+                                "A\r\n"},
+                    ContentCase{"NothingListed", {}, {}, ""},
+                    ContentCase{"NoListedNameExists", {}, {"x.txt", "y.txt"}, ""}),
+    [](const testing::TestParamInfo<ContentCase>& p) { return p.param.name; });
+
+TEST_F(MergeRunTest, ExistingTargetIsReplacedOnlyAfterYes) {
+    src.Write("a.txt", "A\n");
+    Rows({"a.txt"});
+    out.Write("t.txt", "old\n");
+    target.SetText(out.At("t.txt"));
+
+    msgBox.answers = {Button::No};
+    Merge();
+    ASSERT_EQ(Shown(), std::vector<std::string>{kReplace});
+    EXPECT_EQ(msgBox.shown[0].style, Style::Question);
+    EXPECT_EQ(out.Read("t.txt"), "old\n");
+    EXPECT_TRUE(files.opened.empty());
+
+    msgBox.answers = {Button::Yes};
+    Merge();
+    EXPECT_EQ(Shown(), (std::vector<std::string>{kReplace, kReplace}));
+    EXPECT_EQ(out.Read("t.txt"), "A\r\n");
+}
+
+TEST_F(MergeRunTest, NamesAreLookedForInTheHighlightedFolder) {
+    src.Write("a.txt", "top\n");
+    src.MakeFolder("sub");
+    src.Write("sub/a.txt", "sub\n");
+    folders.SetPath(src.Text() + "/");  // the folder's text may end with a separator
+    Rows({"a.txt"});
+    target.SetText(out.At("t.txt"));
+    Merge();
+    EXPECT_EQ(out.Read("t.txt"), "top\r\n");
+
+    folders.SetListIndex(0);  // a single click on the subfolder, not opened
+    msgBox.answers = {Button::Yes};
+    Merge();
+    EXPECT_EQ(out.Read("t.txt"), "sub\r\n");
+}
+
+// The target named as one of the sources, by any name: emptying it would lose the source.
+struct SameFileCase {
+    const char* name;
+    std::function<std::string(const TempFolder&)> target;
+};
+
+void PrintTo(const SameFileCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class TargetIsASource : public MergeRunTest, public testing::WithParamInterface<SameFileCase> {};
+
+// With a few rows, and with as many as make the run look them up from the folder's listing.
+TEST_P(TargetIsASource, IsRefusedBeforeAnythingIsAskedOrOpened) {
+    src.Write("a.txt", "A\n");
+    src.Write("b.txt", "B\n");
+    const std::string path = GetParam().target(src);
+    if (path.empty()) {
+        GTEST_SKIP() << "links can't be made here";
+    }
+    for (const int more : {0, 20}) {
+        SCOPED_TRACE(more);
+        rows.Clear();
+        msgBox.shown.clear();
+        Rows({"gone.txt", "a.txt", "b.txt"});
+        for (int i = 0; i < more; ++i) {
+            const std::string name = "more " + std::to_string(i) + ".txt";
+            src.Write(name, "M\n");
+            Rows({name});
+        }
+        target.SetText(" " + path);
+        msgBox.answers = {Button::Yes};
+        Merge();
+        ASSERT_EQ(Shown(), std::vector<std::string>{kTargetIsSource});
+        EXPECT_EQ(msgBox.shown[0].style, Style::Information);
+        EXPECT_TRUE(files.opened.empty());
+        EXPECT_EQ(src.Read("b.txt"), "B\n");
+    }
+}
+
+std::string Link(const TempFolder& d, bool hard) {
+    std::error_code error;
+    const fs::path link = d.Path() / "linked" / "b-link.txt";
+    fs::create_directory(link.parent_path(), error);
+    if (hard) {
+        fs::create_hard_link(d.At("b.txt"), link, error);
+    } else {
+        fs::create_symlink(d.At("b.txt"), link, error);
+    }
+    return error ? std::string() : link.string();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, TargetIsASource,
+    testing::Values(
+        SameFileCase{"SamePath", [](const TempFolder& d) { return d.At("b.txt"); }},
+        SameFileCase{"OtherSpelling", [](const TempFolder& d) { return d.Text() + "/.//b.txt"; }},
+        SameFileCase{"RelativePath",
+                     [](const TempFolder& d) {
+                         std::error_code error;
+                         const auto relative = fs::relative(d.At("b.txt"), error);
+                         return error ? std::string() : relative.string();
+                     }},
+        SameFileCase{"SymbolicLink", [](const TempFolder& d) { return Link(d, false); }},
+        SameFileCase{"HardLink", [](const TempFolder& d) { return Link(d, true); }}),
+    [](const testing::TestParamInfo<SameFileCase>& p) { return p.param.name; });
+
+// Files changed while the question is open: the run takes them as they are once it is answered.
+struct DuringTheQuestion {
+    const char* name;
+    // Done while the question shows; false where it can't be done here.
+    std::function<bool(const TempFolder& src, const std::string& target)> change;
+    std::vector<std::string> shown;
+    std::string target;  // what the target's name reads after the run
+};
+
+void PrintTo(const DuringTheQuestion& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ChangedDuringTheQuestion : public MergeRunTest,
+                                 public testing::WithParamInterface<DuringTheQuestion> {};
+
+TEST_P(ChangedDuringTheQuestion, IsTakenAsItIsOnceAnswered) {
+    src.Write("a.txt", "A\n");
+    src.Write("b.txt", "B\n");
+    Rows({"a.txt", "b.txt", "c.txt"});
+    const std::string path = out.Write("t.txt", "old\n");
+    target.SetText(path);
+    msgBox.answers = {Button::Yes};
+    bool changed = false;
+    msgBox.onShow = [&](const FakeMsgBox::Shown& box) {
+        if (box.text == kReplace) {
+            changed = GetParam().change(src, path);
+        }
+    };
+    Merge();
+    if (!changed) {
+        GTEST_SKIP() << "links can't be made here";
+    }
+    EXPECT_EQ(Shown(), GetParam().shown);
+    EXPECT_EQ(src.Read("b.txt"), "B\n");
+    EXPECT_EQ(out.Read("t.txt"), GetParam().target);
+}
+
+// The target's name pointed at a source: the file opened is the source, and it is left as it is.
+bool PointAtB(const TempFolder& src, const std::string& target, bool hard) {
+    std::error_code error;
+    fs::remove(target, error);
+    hard ? fs::create_hard_link(src.At("b.txt"), target, error)
+         : fs::create_symlink(src.At("b.txt"), target, error);
+    return !error;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, ChangedDuringTheQuestion,
+    testing::Values(DuringTheQuestion{"TargetHardLinkedToASource",
+                                      [](const TempFolder& d, const std::string& to) {
+                                          return PointAtB(d, to, true);
+                                      },
+                                      {kReplace, kTargetIsSource},
+                                      "B\n"},
+                    DuringTheQuestion{"TargetSymbolicLinkedToASource",
+                                      [](const TempFolder& d, const std::string& to) {
+                                          return PointAtB(d, to, false);
+                                      },
+                                      {kReplace, kTargetIsSource},
+                                      "B\n"},
+                    DuringTheQuestion{"ListedFileMade",
+                                      [](const TempFolder& d, const std::string&) {
+                                          d.Write("c.txt", "C\n");
+                                          return true;
+                                      },
+                                      {kReplace},
+                                      "A\r\nB\r\nC\r\n"}),
+    [](const testing::TestParamInfo<DuringTheQuestion>& p) { return p.param.name; });
+
+TEST_F(MergeRunTest, AnotherExistingFileIsNoSource) {
+    src.Write("a.txt", "A\n");
+    const std::string other = src.Write("other.txt", "O\n");  // in the folder, not listed
+    Rows({"a.txt", "missing.txt"});
+    target.SetText(other);
+    msgBox.answers = {Button::Yes};
+    Merge();
+    EXPECT_EQ(Shown(), std::vector<std::string>{kReplace});
+    EXPECT_EQ(src.Read("other.txt"), "A\r\n");
+}
+
+// A listed name that doesn't exist yet, given as the target: the run makes it, and must not
+// then read its own output back as a source.
+TEST_F(MergeRunTest, NewTargetNamedInTheListIsNotReadBack) {
+    src.Write("a.txt", "A\n");
+    src.Write("b.txt", "B\n");
+    Rows({"a.txt", "t.txt", "b.txt"});
+    target.SetText(src.At("t.txt"));
+    Merge(2);
+    EXPECT_TRUE(msgBox.shown.empty());
+    EXPECT_EQ(src.Read("t.txt"), "A\r\nB\r\n");
+}
+
+}  // namespace
+}  // namespace kelvane

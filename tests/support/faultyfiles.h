@@ -1,0 +1,169 @@
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/fileerror.h"
+#include "engine/platformfiles.h"
+
+namespace kelvane::test {
+
+// The real file API with failures injected by file name, for the failures a test can't cause
+// on a real file system (the tests may run with rights that override file permissions).
+class FaultyFiles : public PlatformFiles {
+  public:
+    bool IsFile(const std::string& path) override { return NativeFiles().IsFile(path); }
+    std::optional<FileIdentity> Identity(const std::string& path) override {
+        return NativeFiles().Identity(path);
+    }
+    std::optional<FileStatus> LookUp(const std::string& path) override {
+        return NativeFiles().LookUp(path);
+    }
+
+    std::unique_ptr<PlatformFile> Open(const std::string& path, Access access,
+                                       bool create) override {
+        return Faulted(path, access, [&] { return NativeFiles().Open(path, access, create); });
+    }
+
+    // The real folder, whose names open with the failures injected.
+    std::unique_ptr<PlatformFolder> Folder(const std::string& folder) override {
+        return std::make_unique<FaultyFolder>(*this, NativeFiles().Folder(folder));
+    }
+
+    // Bare names whose opening fails.
+    std::set<std::string> failOpen;
+    // Bare names whose reading fails once this many bytes were read.
+    std::map<std::string, std::size_t> failReadAt;
+    // Files opened for writing: a write fails once this many bytes were written, as on a full
+    // disk; the write that reaches the limit writes what fits.
+    std::optional<std::size_t> failWriteAt;
+    // Files opened for writing: closing reports a failure.
+    bool failClose = false;
+    // Files opened for writing: cutting them fails once something was written to them.
+    bool failCutOnceWritten = false;
+    // Bare names of every file opened, in order.
+    std::vector<std::string> opened;
+    // Called on the thread that does it, before it is done: each read of a source (its bare
+    // name), each write to a file opened for writing, each cut of such a file. They may wait, or
+    // raise a failure of their own.
+    std::function<void(const std::string& name)> onRead;
+    std::function<void()> onWrite;
+    std::function<void()> onCut;
+
+  private:
+    // The file `open` opens for the path, with the failures injected for its bare name.
+    std::unique_ptr<PlatformFile> Faulted(
+        const std::string& path, Access access,
+        const std::function<std::unique_ptr<PlatformFile>()>& open) {
+        const std::string name = std::filesystem::path(path).filename().string();
+        opened.push_back(name);
+        if (failOpen.count(name) != 0) {
+            throw FileError("injected open failure");
+        }
+        return std::make_unique<Faulty>(*this, name, open(), access == Access::Write);
+    }
+
+    class FaultyFolder : public PlatformFolder {
+      public:
+        FaultyFolder(FaultyFiles& files, std::unique_ptr<PlatformFolder> folder)
+            : files_(files), folder_(std::move(folder)) {}
+        std::vector<std::optional<FileStatus>> LookUp(
+            const std::vector<std::string>& names) override {
+            return folder_->LookUp(names);
+        }
+        std::unique_ptr<PlatformFile> Open(const std::string& name) override {
+            return files_.Faulted(name, Access::Read, [&] { return folder_->Open(name); });
+        }
+
+      private:
+        FaultyFiles& files_;
+        std::unique_ptr<PlatformFolder> folder_;
+    };
+
+    class Faulty : public PlatformFile {
+      public:
+        // The failures injected for the file's bare name, as they stand when it is opened.
+        Faulty(const FaultyFiles& files, std::string name, std::unique_ptr<PlatformFile> file,
+               bool writing)
+            : files_(files),
+              name_(std::move(name)),
+              file_(std::move(file)),
+              writeLimit_(writing ? files.failWriteAt : std::nullopt),
+              failClose_(writing && files.failClose),
+              failCut_(writing && files.failCutOnceWritten) {
+            if (const auto it = files.failReadAt.find(name_); it != files.failReadAt.end()) {
+                readLimit_ = it->second;
+            }
+        }
+
+        std::size_t Read(char* buffer, std::size_t size) override {
+            if (files_.onRead) {
+                files_.onRead(name_);
+            }
+            if (readLimit_) {
+                if (done_ >= *readLimit_) {
+                    throw FileError("injected read failure");
+                }
+                size = std::min(size, *readLimit_ - done_);
+            }
+            const std::size_t n = file_->Read(buffer, size);
+            done_ += n;
+            return n;
+        }
+
+        std::size_t Write(const char* data, std::size_t size) override {
+            if (writeLimit_) {
+                if (done_ >= *writeLimit_) {
+                    throw FileError("injected write failure");
+                }
+                size = std::min(size, *writeLimit_ - done_);
+            }
+            if (files_.onWrite) {
+                files_.onWrite();
+            }
+            const std::size_t n = file_->Write(data, size);
+            done_ += n;
+            return n;
+        }
+
+        void Close() override {
+            file_->Close();
+            if (failClose_) {
+                throw FileError("injected close failure");
+            }
+        }
+
+        std::optional<FileIdentity> Identity() override { return file_->Identity(); }
+        bool Is(const FileIdentity& identity) override { return file_->Is(identity); }
+        bool Truncate(std::uint64_t size) override {
+            if (files_.onCut) {
+                files_.onCut();
+            }
+            if (failCut_ && done_ > 0) {
+                throw FileError("injected cut failure");
+            }
+            return file_->Truncate(size);
+        }
+
+      private:
+        const FaultyFiles& files_;
+        std::string name_;
+        std::unique_ptr<PlatformFile> file_;
+        std::optional<std::size_t> readLimit_;
+        std::optional<std::size_t> writeLimit_;
+        bool failClose_;
+        bool failCut_;
+        std::size_t done_ = 0;
+    };
+};
+
+}  // namespace kelvane::test

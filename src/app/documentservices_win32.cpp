@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "documentservices.h"
+#include "widgets/folderreader.h"
 #include "widgets/widetext.h"
+#include "widgets/widgeterror.h"
 
 namespace kelvane {
 
@@ -30,6 +32,13 @@ class ModuleLocation : public ProgramLocation {
                 return {};
             }
             buffer.resize(buffer.size() * 2);
+        }
+    }
+    std::string CurrentFolder() override {
+        try {
+            return kelvane::CurrentFolder();
+        } catch (const WidgetError&) {
+            return {};
         }
     }
 };

@@ -1,6 +1,7 @@
 # What the Debian package holds besides the install tree: the licence as a machine-readable
-# copyright file, the changelog, and the guide's registration with doc-base; all of them in the
-# documentation folder the package is named after (/usr/share/doc/kelvane-merger). They are
+# copyright file and the changelog, in the documentation folder the package is named after
+# (/usr/share/doc/kelvane-merger), and the registration with doc-base of the guide the install
+# tree holds in the program's data folder (/usr/share/kelvane-merger). They are
 # the install component "debian", which only the package installs: a plain `cmake --install`
 # leaves them out.
 set(debian "${PROJECT_BINARY_DIR}/debian")
@@ -59,7 +60,7 @@ License: Expat
 ")
 
 # The guide, registered with doc-base, is listed by documentation browsers.
-set(KELVANE_DOCDIR "${CMAKE_INSTALL_FULL_DOCDIR}")
+set(KELVANE_GUIDE "${KELVANE_INSTALL_FULL_DATADIR}/help.pdf")
 configure_file("${PROJECT_SOURCE_DIR}/data/debian/kelvane-merger.doc-base.in"
                "${debian}/kelvane-merger.doc-base" @ONLY)
 

@@ -1,7 +1,8 @@
 # What the Debian package holds besides the install tree: the licence as a machine-readable
 # copyright file and the changelog, in the documentation folder the package is named after
 # (/usr/share/doc/kelvane-merger), and the registration with doc-base of the guide the install
-# tree holds in the program's data folder (/usr/share/kelvane-merger). They are
+# tree holds in the program's data folder (/usr/share/kelvane-merger), through a link to it in
+# the documentation folder. They are
 # the install component "debian", which only the package installs: a plain `cmake --install`
 # leaves them out.
 set(debian "${PROJECT_BINARY_DIR}/debian")
@@ -59,12 +60,17 @@ License: Expat
  @terms@
 ")
 
-# The guide, registered with doc-base, is listed by documentation browsers.
-set(KELVANE_GUIDE "${KELVANE_INSTALL_FULL_DATADIR}/help.pdf")
+# The guide, registered with doc-base, is listed by documentation browsers. doc-base takes only
+# files in the documentation folder: it is given a relative link there to the one copy, in the
+# program's data folder. A system that leaves the documentation folder out loses the link only.
+set(KELVANE_GUIDE "${CMAKE_INSTALL_FULL_DOCDIR}/help.pdf")
 configure_file("${PROJECT_SOURCE_DIR}/data/debian/kelvane-merger.doc-base.in"
                "${debian}/kelvane-merger.doc-base" @ONLY)
+file(RELATIVE_PATH guide_from_docdir "${CMAKE_INSTALL_FULL_DOCDIR}"
+     "${KELVANE_INSTALL_FULL_DATADIR}/help.pdf")
+file(CREATE_LINK "${guide_from_docdir}" "${debian}/help.pdf" SYMBOLIC)
 
-install(FILES "${debian}/copyright" "${debian}/changelog.gz"
+install(FILES "${debian}/copyright" "${debian}/changelog.gz" "${debian}/help.pdf"
         DESTINATION "${CMAKE_INSTALL_DOCDIR}" COMPONENT debian EXCLUDE_FROM_ALL)
 install(FILES "${debian}/kelvane-merger.doc-base" DESTINATION "${CMAKE_INSTALL_DATADIR}/doc-base"
         RENAME kelvane-merger COMPONENT debian EXCLUDE_FROM_ALL)

@@ -17,7 +17,7 @@ elseif(NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
                         "project is version ${PROJECT_VERSION}: add an entry for it")
 endif()
 # So is the newest release the desktop's software centres show.
-set(metainfo "${PROJECT_SOURCE_DIR}/data/example.kelvane.Merger.metainfo.xml")
+set(metainfo "${PROJECT_SOURCE_DIR}/data/${KELVANE_APP_ID}.metainfo.xml")
 file(STRINGS "${metainfo}" newest LIMIT_COUNT 1 REGEX "<release ")
 if(NOT newest MATCHES "version=\"([^\"]+)\"")
     message(FATAL_ERROR "${metainfo} names no release")

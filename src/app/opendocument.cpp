@@ -32,12 +32,9 @@ std::string WithNativeSeparators(std::string path) {
     return path;
 }
 
-// The relative `document` in the folder `folder`, or the empty text when `folder` is unknown.
+// The relative `document` in the folder `folder` (the empty text for the root).
 std::string InFolder(const std::string& folder, const std::string& document) {
-    if (folder.empty()) {
-        return {};
-    }
-    const bool separated = IsSeparator(folder.back());
+    const bool separated = !folder.empty() && IsSeparator(folder.back());
     return WithNativeSeparators(folder + (separated ? "" : std::string(1, kFolderSeparator)) +
                                 document);
 }
@@ -83,9 +80,9 @@ std::string DocumentToOpen(const std::string& document, DocumentServices& servic
     // The copy in the current folder is named in full: a platform that looks for a bare name
     // in other folders first (the program's own, on Windows) would open another copy.
     if (services.files->IsFile(document)) {
-        const std::string here = InFolder(services.location->CurrentFolder(), document);
-        if (!here.empty()) {
-            return here;
+        const std::string current = services.location->CurrentFolder();
+        if (!current.empty()) {
+            return InFolder(current, document);
         }
     }
     const std::string copy =

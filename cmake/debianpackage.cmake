@@ -1,6 +1,8 @@
 # What the Debian package holds besides the install tree: the licence as a machine-readable
-# copyright file, the changelog, and the guide's registration with doc-base; all of them in the
-# documentation folder the package is named after (/usr/share/doc/kelvane-merger). They are
+# copyright file and the changelog, in the documentation folder the package is named after
+# (/usr/share/doc/kelvane-merger), and the registration with doc-base of the guide the install
+# tree holds in the program's data folder (/usr/share/kelvane-merger), through a link to it in
+# the documentation folder. They are
 # the install component "debian", which only the package installs: a plain `cmake --install`
 # leaves them out.
 set(debian "${PROJECT_BINARY_DIR}/debian")
@@ -15,7 +17,7 @@ elseif(NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
                         "project is version ${PROJECT_VERSION}: add an entry for it")
 endif()
 # So is the newest release the desktop's software centres show.
-set(metainfo "${PROJECT_SOURCE_DIR}/data/example.kelvane.Merger.metainfo.xml")
+set(metainfo "${PROJECT_SOURCE_DIR}/data/${KELVANE_APP_ID}.metainfo.xml")
 file(STRINGS "${metainfo}" newest LIMIT_COUNT 1 REGEX "<release ")
 if(NOT newest MATCHES "version=\"([^\"]+)\"")
     message(FATAL_ERROR "${metainfo} names no release")
@@ -58,12 +60,17 @@ License: Expat
  @terms@
 ")
 
-# The guide, registered with doc-base, is listed by documentation browsers.
-set(KELVANE_DOCDIR "${CMAKE_INSTALL_FULL_DOCDIR}")
+# The guide, registered with doc-base, is listed by documentation browsers. doc-base takes only
+# files in the documentation folder: it is given a relative link there to the one copy, in the
+# program's data folder. A system that leaves the documentation folder out loses the link only.
+set(KELVANE_GUIDE "${CMAKE_INSTALL_FULL_DOCDIR}/help.pdf")
 configure_file("${PROJECT_SOURCE_DIR}/data/debian/kelvane-merger.doc-base.in"
                "${debian}/kelvane-merger.doc-base" @ONLY)
+file(RELATIVE_PATH guide_from_docdir "${CMAKE_INSTALL_FULL_DOCDIR}"
+     "${KELVANE_INSTALL_FULL_DATADIR}/help.pdf")
+file(CREATE_LINK "${guide_from_docdir}" "${debian}/help.pdf" SYMBOLIC)
 
-install(FILES "${debian}/copyright" "${debian}/changelog.gz"
+install(FILES "${debian}/copyright" "${debian}/changelog.gz" "${debian}/help.pdf"
         DESTINATION "${CMAKE_INSTALL_DOCDIR}" COMPONENT debian EXCLUDE_FROM_ALL)
 install(FILES "${debian}/kelvane-merger.doc-base" DESTINATION "${CMAKE_INSTALL_DATADIR}/doc-base"
         RENAME kelvane-merger COMPONENT debian EXCLUDE_FROM_ALL)

@@ -8,6 +8,12 @@
 # the zip's program is, into msi/files, and copies the description and the icon into msi/.
 # Run again on msi/kelvane-merger.wxs with another Version and ProductCode, wixl makes another
 # version's installer of the same files (scripts/test tries an upgrade so).
+#
+# Built again from the same sources, the installer holds the same files, dated alike: when
+# SOURCE_DATE_EPOCH is set, every file wixl packs is dated then, the time its cabinet records.
+# What wixl itself makes afresh at every run still differs: the package code, a random GUID
+# (wixl takes none from the description), and the summary information's times of creation and
+# of last saving, the time of the run.
 find_program(KELVANE_WIXL wixl)
 set(msi_dir "${PROJECT_BINARY_DIR}/msi")
 set(msi "${PROJECT_BINARY_DIR}/${CPACK_PACKAGE_FILE_NAME}.msi")
@@ -40,6 +46,8 @@ add_custom_command(
             --strip
     COMMAND "${CMAKE_COMMAND}" -E copy "${CMAKE_CURRENT_LIST_DIR}/kelvane-merger.wxs"
             "${KELVANE_ICON_ICO}" "${msi_dir}"
+    COMMAND sh -c "[ -z \"$SOURCE_DATE_EPOCH\" ] || find \"$1\" -exec touch -h -d \"@$SOURCE_DATE_EPOCH\" {} +"
+            sh "${msi_dir}"
     COMMAND "${KELVANE_WIXL}" --arch x64 --define "Version=${PROJECT_VERSION}"
             --define "ProductCode=${product_code}" --output "${msi}" "${msi_dir}/kelvane-merger.wxs"
     DEPENDS kelvane-merger "${CMAKE_CURRENT_LIST_DIR}/kelvane-merger.wxs" "${KELVANE_HELP_PDF}"

@@ -32,6 +32,23 @@ build_packages=(g++ cmake ninja-build qt6-base-dev libgl-dev googletest fonts-de
 windows_build_packages=(g++-mingw-w64-x86-64-posix imagemagick wixl)
 windows_packages=("${windows_build_packages[@]}" wine64 xvfb xauth)
 
+# Makes the packages the same byte for byte at every build of one source: files are made readable
+# by all, and SOURCE_DATE_EPOCH, the time every date in them is set to, is exported. Unless it is
+# set already, it is the time of the commit built or, outside a git checkout, of the changelog's
+# newest entry.
+reproducible_packages() {
+    umask 022
+    if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+        if [ "$(git -C "$repo" rev-parse --show-toplevel 2>/dev/null)" = "$repo" ]; then
+            SOURCE_DATE_EPOCH=$(git -C "$repo" log -1 --format=%ct)
+        else
+            SOURCE_DATE_EPOCH=$(date -u +%s -d "$(sed -n 's/^ -- .*>  //p' \
+                "$repo/data/debian/changelog" | head -n 1)")
+        fi
+    fi
+    export SOURCE_DATE_EPOCH
+}
+
 # configure_and_build DIR [cmake options...]
 configure_and_build() {
     local dir=$1

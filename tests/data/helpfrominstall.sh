@@ -3,9 +3,9 @@
 # build into a fresh folder (a moved install, too, since the build was configured for another
 # prefix), puts the help probe beside the installed program, starts it in an empty folder with
 # a recording xdg-open first on PATH, and checks that the opener got the installed help.pdf.
-#   helpfrominstall.sh CMAKE BUILD_DIR PROBE DOCDIR
+#   helpfrominstall.sh CMAKE BUILD_DIR PROBE DATADIR
 set -eu
-cmake=$1 build=$2 probe=$3 docdir=$4
+cmake=$1 build=$2 probe=$3 datadir=$4
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -26,7 +26,7 @@ while [ ! -e "$work/opened" ] && [ $tries -lt 300 ]; do
     sleep 0.1
     tries=$((tries + 1))
 done
-expected="$work/usr/$docdir/help.pdf"
+expected="$work/usr/$datadir/help.pdf"
 opened=$(cat "$work/opened" 2>/dev/null || echo "(nothing)")
 if [ "$opened" != "$expected" ] || [ ! -f "$expected" ]; then
     echo "Help opened $opened; expected the installed guide $expected" >&2

@@ -8,13 +8,16 @@
 
 namespace kelvane {
 
-// Where the running program's own file lies.
+// Where the running program's own file lies, and the folder it runs in.
 class ProgramLocation {
   public:
     virtual ~ProgramLocation() = default;
 
     // The full path of the program's executable file; empty when the system can't tell.
     virtual std::string ProgramPath() = 0;
+
+    // The full path of the process's current folder; empty when the system can't tell.
+    virtual std::string CurrentFolder() = 0;
 };
 
 // Hands a document to the program the platform associates with its type.
@@ -35,9 +38,9 @@ struct DocumentServices {
     std::unique_ptr<DocumentShell> shell;
 };
 
-// The services of the platform the program runs on. On Windows: the module's file name and the
-// shell's "Open". Elsewhere: /proc/self/exe and xdg-open, found on PATH and started directly,
-// with no shell between.
+// The services of the platform the program runs on. On Windows: the module's file name, the
+// current directory and the shell's "Open". Elsewhere: /proc/self/exe and xdg-open, found on PATH
+// and started directly, with no shell between.
 DocumentServices PlatformDocumentServices();
 
 }  // namespace kelvane

@@ -7,6 +7,8 @@
 
 #include "documentservices.h"
 #include "base/widetext.h"
+#include "widgets/folderreader.h"
+#include "widgets/widgeterror.h"
 
 namespace kelvane {
 
@@ -30,6 +32,13 @@ class ModuleLocation : public ProgramLocation {
                 return {};
             }
             buffer.resize(buffer.size() * 2);
+        }
+    }
+    std::string CurrentFolder() override {
+        try {
+            return kelvane::CurrentFolder();
+        } catch (const WidgetError&) {
+            return {};
         }
     }
 };

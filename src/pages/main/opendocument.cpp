@@ -22,6 +22,23 @@ bool IsRelative(std::string_view path) {
     return !(kFolderSeparator == '\\' && path.size() >= 2 && path[1] == ':');
 }
 
+// `path` with the platform's own separators.
+std::string WithNativeSeparators(std::string path) {
+    for (char& c : path) {
+        if (IsSeparator(c)) {
+            c = kFolderSeparator;
+        }
+    }
+    return path;
+}
+
+// The relative `document` in the folder `folder` (the empty text for the root).
+std::string InFolder(const std::string& folder, const std::string& document) {
+    const bool separated = !folder.empty() && IsSeparator(folder.back());
+    return WithNativeSeparators(folder + (separated ? "" : std::string(1, kFolderSeparator)) +
+                                document);
+}
+
 // `document` in the folder `relation` leads to from the folder of `program`, or the empty text
 // when `program` is no full path.
 std::string InstalledCopy(const std::string& program, std::string_view relation,
@@ -50,24 +67,23 @@ std::string InstalledCopy(const std::string& program, std::string_view relation,
         folder += kFolderSeparator;
         folder += step;
     }
-    std::string copy = folder + kFolderSeparator + document;
-    for (char& c : copy) {
-        if (IsSeparator(c)) {
-            c = kFolderSeparator;
-        }
-    }
-    return copy;
+    return InFolder(folder, document);
 }
 
 }  // namespace
 
 std::string DocumentToOpen(const std::string& document, DocumentServices& services,
                            std::string_view docsFromProgram) {
-    if (services.files->IsFile(document)) {
-        return document;
-    }
     if (!IsRelative(document)) {
-        return {};
+        return services.files->IsFile(document) ? document : std::string();
+    }
+    // The copy in the current folder is named in full: a platform that looks for a bare name
+    // in other folders first (the program's own, on Windows) would open another copy.
+    if (services.files->IsFile(document)) {
+        const std::string current = services.location->CurrentFolder();
+        if (!current.empty()) {
+            return InFolder(current, document);
+        }
     }
     const std::string copy =
         InstalledCopy(services.location->ProgramPath(), docsFromProgram, document);

@@ -15,10 +15,11 @@ void OpenDocument(kelvane::Form& form, const std::string& document);
 
 namespace kelvane {
 
-// The file OpenDocument hands to the platform for `document`: the document itself when a file
-// of that path exists (a relative path from the current folder); otherwise, for a relative
-// path, its installed copy, `document` in the folder `docsFromProgram` relative to the folder
-// of the running program ('/'-separated; ".." goes up a folder); otherwise the empty text.
+// The file OpenDocument hands to the platform for `document`, always as a full path: the
+// document itself when a file of that path exists (a relative path from the current folder,
+// joined to it); otherwise, for a relative path, its installed copy, `document` in the folder
+// `docsFromProgram` relative to the folder of the running program ('/'-separated; ".." goes up
+// a folder); otherwise the empty text.
 std::string DocumentToOpen(const std::string& document, DocumentServices& services,
                            std::string_view docsFromProgram);
 

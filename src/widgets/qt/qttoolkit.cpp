@@ -50,7 +50,7 @@ QtToolkit::QtToolkit() {
     QApplication::setWindowIcon(AppIcon());
     // The name of the desktop entry the program installs: Wayland desktops take the window's
     // icon and its taskbar group from that entry.
-    QGuiApplication::setDesktopFileName(QStringLiteral("example.kelvane.Merger"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KELVANE_APP_ID));
     // The program ends when the main window is unloaded, and only then. Qt's own rule would
     // end it when the About dialog closes, since the main window is a tool window (it has no
     // taskbar button) and so doesn't count as a window that keeps the program running.

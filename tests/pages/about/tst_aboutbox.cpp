@@ -26,7 +26,6 @@ class AboutBoxTest : public ::testing::Test {
 TEST_F(AboutBoxTest, SetsCaptionTitleAndVersion) {
     EXPECT_EQ(form.caption, "About Kelvane Text File Merger");
     EXPECT_EQ(form.labels.at("lblTitle"), "Kelvane Text File Merger");
-    EXPECT_EQ(form.labels.at("lblVersion"), "Version 1.0.0");
     EXPECT_EQ(form.labels.size(), 3u);
 }
 

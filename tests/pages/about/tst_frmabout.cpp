@@ -167,7 +167,7 @@ TEST_F(FrmAboutTest, ShowsItsTextsWithTheFocusOnOk) {
 
     EXPECT_EQ(seen.caption, "About Kelvane Text File Merger");
     EXPECT_EQ(seen.title, "Kelvane Text File Merger");
-    EXPECT_EQ(seen.version, "Version 1.0.0");
+    EXPECT_EQ(seen.version, std::string("Version ") + KELVANE_PROJECT_VERSION);
     EXPECT_EQ(focus, cmdOK);
     // The texts were in place before the dialog ever showed: no placeholder is seen.
     ASSERT_EQ(watcher.shows.size(), 1u);
@@ -309,7 +309,8 @@ TEST_F(FrmAboutTest, PlatformServicesByDefault) {
     frmAbout own(toolkit);
     EXPECT_EQ(own.window().LabelCaption("lblVersion"), "Version");
     own.Form_Load();
-    EXPECT_EQ(own.window().LabelCaption("lblVersion"), "Version 1.0.0");
+    EXPECT_EQ(own.window().LabelCaption("lblVersion"),
+              std::string("Version ") + KELVANE_PROJECT_VERSION);
     EXPECT_EQ(own.window().Caption(), "About Kelvane Text File Merger");
 }
 

@@ -45,7 +45,9 @@ class FakeFiles : public PlatformFiles {
 class FakeLocation : public ProgramLocation {
   public:
     std::string ProgramPath() override { return path; }
+    std::string CurrentFolder() override { return current; }
     std::string path;
+    std::string current;
 };
 
 class RecordingShell : public DocumentShell {
@@ -57,8 +59,9 @@ class RecordingShell : public DocumentShell {
 };
 
 constexpr char kProgram[] = "/opt/kelvane/bin/kelvane-merger";
-constexpr char kDocs[] = "../share/doc/kelvane-merger";
-constexpr char kInstalled[] = "/opt/kelvane/share/doc/kelvane-merger/help.pdf";
+constexpr char kDocs[] = "../share/kelvane-merger";
+constexpr char kInstalled[] = "/opt/kelvane/share/kelvane-merger/help.pdf";
+constexpr char kCurrent[] = "/home/user/start";
 
 struct ChoiceCase {
     const char* name;
@@ -67,6 +70,7 @@ struct ChoiceCase {
     std::string program;
     std::string docsFromProgram;
     std::string expected;  // '/'-separated; empty for nothing
+    std::string current = kCurrent;
 };
 
 // Failures name the case.
@@ -85,12 +89,34 @@ TEST_P(DocumentChoiceTest, ChoosesTheFileToOpen) {
     DocumentServices services{&files, std::make_unique<FakeLocation>(),
                               std::make_unique<RecordingShell>()};
     static_cast<FakeLocation&>(*services.location).path = Native(c.program);
+    static_cast<FakeLocation&>(*services.location).current = Native(c.current);
     EXPECT_EQ(DocumentToOpen(Native(c.document), services, c.docsFromProgram),
               c.expected.empty() ? "" : Native(c.expected));
 }
 
 const ChoiceCase kChoices[] = {
-    {"CurrentFolderFirst", "help.pdf", {"help.pdf", kInstalled}, kProgram, kDocs, "help.pdf"},
+    {"CurrentFolderFirst",
+     "help.pdf",
+     {"help.pdf", kInstalled},
+     kProgram,
+     kDocs,
+     "/home/user/start/help.pdf"},
+    // Named in full: the shell looks for a bare name in the program's folder first.
+    {"CurrentFolderBeforeTheProgramFolder",
+     "help.pdf",
+     {"help.pdf", "C:/Program Files/Kelvane/help.pdf"},
+     "C:/Program Files/Kelvane/kelvane-merger.exe",
+     "",
+     "C:/Users/me/Documents/help.pdf",
+     "C:/Users/me/Documents"},
+    {"CurrentFolderAtTheRoot", "help.pdf", {"help.pdf"}, kProgram, kDocs, "/help.pdf", "/"},
+    {"CurrentFolderUnknownTakesTheInstalledCopy",
+     "help.pdf",
+     {"help.pdf", kInstalled},
+     kProgram,
+     kDocs,
+     kInstalled,
+     ""},
     {"InstalledCopyWhenNotInTheCurrentFolder",
      "help.pdf",
      {kInstalled},
@@ -106,10 +132,10 @@ const ChoiceCase kChoices[] = {
      "/opt/kelvane/bin/help.pdf"},
     {"FolderAndBlanksOfTheDocumentKept",
      "guides/user help.pdf",
-     {"/opt/kelvane/share/doc/kelvane-merger/guides/user help.pdf"},
+     {"/opt/kelvane/share/kelvane-merger/guides/user help.pdf"},
      kProgram,
      kDocs,
-     "/opt/kelvane/share/doc/kelvane-merger/guides/user help.pdf"},
+     "/opt/kelvane/share/kelvane-merger/guides/user help.pdf"},
     {"ProgramFolderWithBlanks",
      "help.pdf",
      {"C:/Program Files/Kelvane/help.pdf"},
@@ -118,10 +144,16 @@ const ChoiceCase kChoices[] = {
      "C:/Program Files/Kelvane/help.pdf"},
     {"ProgramAtTheRoot",
      "help.pdf",
-     {"/share/doc/kelvane-merger/help.pdf"},
+     {"/share/kelvane-merger/help.pdf"},
      "/kelvane-merger",
      kDocs,
-     "/share/doc/kelvane-merger/help.pdf"},
+     "/share/kelvane-merger/help.pdf"},
+    {"ProgramAtTheRootWithTheGuideBesideIt",
+     "help.pdf",
+     {"/help.pdf"},
+     "/kelvane-merger",
+     "",
+     "/help.pdf"},
     {"UnknownProgramLocation", "help.pdf", {kInstalled}, "", kDocs, ""},
     {"FullPathIsOnlyLookedForThere",
      "/home/user/help.pdf",
@@ -149,6 +181,7 @@ class OpenDocumentTest : public ::testing::Test {
     OpenDocumentTest() {
         auto location = std::make_unique<FakeLocation>();
         location->path = Native(kProgram);
+        location->current = Native(kCurrent);
         auto recording = std::make_unique<RecordingShell>();
         shell = recording.get();
         services = {&files, std::move(location), std::move(recording)};

@@ -1,6 +1,8 @@
 #include "qtwindowbuilder.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -20,6 +22,7 @@
 #include "qtlistwidget.h"
 #include "qttextbox.h"
 #include "tabcontrol.h"
+#include "widgets/textcolor.h"
 #include "widgets/twips.h"
 #include "widgets/widgeterror.h"
 
@@ -56,6 +59,46 @@ QIcon PictureIcon(Picture picture) {
     }
     return {};
 }
+
+QColor ToQColor(const Rgb& color) {
+    return {color.red, color.green, color.blue};
+}
+
+Rgb ToRgb(const QColor& color) {
+    return {color.red(), color.green(), color.blue()};
+}
+
+// A label in its described colour where that reads on the window's background, else in the
+// scheme's text colour; chosen again whenever the palette changes.
+class ColorLabel : public QLabel {
+  public:
+    ColorLabel(const QString& text, std::optional<Rgb> color, QWidget* parent)
+        : QLabel(text, parent), color_(color) {
+        Recolor();
+    }
+
+  protected:
+    void changeEvent(QEvent* event) override {
+        QLabel::changeEvent(event);
+        if (event->type() == QEvent::PaletteChange) {
+            Recolor();
+        }
+    }
+
+  private:
+    void Recolor() {
+        const QColor drawn =
+            ToQColor(TextColor(color_, ToRgb(palette().color(QPalette::Window)),
+                               ToRgb(QApplication::palette(this).color(QPalette::WindowText))));
+        if (color_ && palette().color(QPalette::WindowText) != drawn) {
+            QPalette own = palette();
+            own.setColor(QPalette::WindowText, drawn);
+            setPalette(own);  // raises PaletteChange again, which finds the colour set
+        }
+    }
+
+    std::optional<Rgb> color_;
+};
 
 // Where a control's children go, and how their places map into it.
 struct Container {
@@ -194,24 +237,17 @@ class Builder {
             case ControlKind::PictureBox:
                 return new PictureBox(PictureIcon(control.picture), TakesFocus(control), parent);
             case ControlKind::Line: {
-                const Rgb color = control.color.value_or(Rgb{});
-                return new LineControl(QColor(color.red, color.green, color.blue), parent);
+                return new LineControl(ToQColor(control.color.value_or(Rgb{})), parent);
             }
         }
         throw WidgetError("unknown kind of control " + control.name);
     }
 
     QWidget* Label(const ControlDesign& control, QWidget* parent) {
-        auto* label = new QLabel(Text(control.Caption()), parent);
+        auto* label = new ColorLabel(Text(control.Caption()), control.color, parent);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(control.wordWrap);
-        if (control.color) {
-            QPalette palette = label->palette();
-            palette.setColor(QPalette::WindowText,
-                             QColor(control.color->red, control.color->green, control.color->blue));
-            label->setPalette(palette);
-        }
         return label;
     }
 

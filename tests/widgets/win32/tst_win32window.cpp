@@ -10,6 +10,7 @@
 #include "app/frmaboutdesign.h"
 #include "app/frmmaindesign.h"
 #include "boxdriver.h"
+#include "widgets/textcolor.h"
 #include "widgets/widgeterror.h"
 #include "widgets/win32/control.h"
 #include "widgets/win32/messageloop.h"
@@ -114,6 +115,42 @@ TEST(WindowTest, HasAFixedBorderWithACloseBoxAndNoTaskbarButton) {
     EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
     EXPECT_NE(GetWindow(built.form().Hwnd(), GW_OWNER), nullptr);  // owned: no taskbar button
     EXPECT_EQ(GetWindowLongA(built.form().Hwnd(), GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
+}
+
+// A label's text colour follows the system's colours, also when they change with the window
+// open: in the ordinary scheme each keeps its described colour; with white text on black, none is
+// drawn in a colour that doesn't read there (About's black title and description, the dark-red
+// banner). The colour is the window's answer to WM_CTLCOLORSTATIC, as the label draws it.
+TEST(WindowTest, LabelsKeepTheirDescribedColoursOnlyWhereTheyRead) {
+    const int elements[] = {COLOR_BTNFACE, COLOR_WINDOWTEXT};
+    const COLORREF ordinary[] = {GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_WINDOWTEXT)};
+    const COLORREF dark[] = {RGB(0, 0, 0), RGB(255, 255, 255)};
+    for (const FormDesign* design : {&frmMainDesign(), &frmAboutDesign()}) {
+        Built built(*design);
+        for (const COLORREF* scheme : {ordinary, dark, ordinary}) {
+            ASSERT_TRUE(SetSysColors(2, elements, scheme));
+            const Rgb background = ToRgb(GetSysColor(COLOR_BTNFACE));
+            const Rgb text = ToRgb(GetSysColor(COLOR_WINDOWTEXT));
+            ASSERT_EQ(background, ToRgb(scheme[0]));
+            for (const ControlDesign& control : design->controls) {
+                if (control.kind != ControlKind::Label) {
+                    continue;
+                }
+                SCOPED_TRACE(control.name + (scheme == dark ? " on black" : " ordinary"));
+                HDC dc = CreateCompatibleDC(nullptr);
+                SendMessageW(built.form().Hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                             reinterpret_cast<LPARAM>(built.Hwnd(control.name)));
+                const Rgb drawn = ToRgb(GetTextColor(dc));
+                DeleteDC(dc);
+                EXPECT_EQ(drawn, TextColor(control.color, background, text));
+                EXPECT_GE(ContrastRatio(drawn, background), 4.5);
+                if (scheme == ordinary && control.color) {
+                    EXPECT_EQ(drawn, *control.color);
+                }
+            }
+        }
+    }
+    SetSysColors(2, elements, ordinary);
 }
 
 struct TabCase {

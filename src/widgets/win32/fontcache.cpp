@@ -60,7 +60,7 @@ HFONT FontCache::Font(const FontDesign& design, int dpi) {
         return found->second;
     }
     LOGFONTW font{};
-    font.lfHeight = -MulDiv(centiPoints, dpi, 7200);
+    font.lfHeight = -PointsToPixels(design.points, dpi);
     font.lfWeight = design.bold ? FW_BOLD : FW_NORMAL;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = DEFAULT_QUALITY;

@@ -239,6 +239,9 @@ LRESULT Win32Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
             return OnControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_DPICHANGED:
+            LayOut(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case kLostFocusMessage:
             FlushLostFocus();
             return 0;

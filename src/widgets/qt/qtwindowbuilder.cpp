@@ -70,10 +70,13 @@ Rgb ToRgb(const QColor& color) {
 
 // A label in its described colour where that reads on the window's background, else in the
 // scheme's text colour; chosen again whenever the palette changes.
-class ColorLabel : public QLabel {
+class Label : public QLabel {
   public:
-    ColorLabel(const QString& text, std::optional<Rgb> color, QWidget* parent)
-        : QLabel(text, parent), color_(color) {
+    Label(const ControlDesign& control, QWidget* parent)
+        : QLabel(Text(control.Caption()), parent), color_(control.color) {
+        setTextFormat(Qt::PlainText);
+        setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        setWordWrap(control.wordWrap);
         Recolor();
     }
 
@@ -197,7 +200,7 @@ class Builder {
     QWidget* MakeOfKind(const ControlDesign& control, QWidget* parent) {
         switch (control.kind) {
             case ControlKind::Label:
-                return Label(control, parent);
+                return new Label(control, parent);
             case ControlKind::TextBox: {
                 auto* box = new QtTextBox(parent);
                 box->SetMaxLength(control.maxLength);
@@ -241,14 +244,6 @@ class Builder {
             }
         }
         throw WidgetError("unknown kind of control " + control.name);
-    }
-
-    QWidget* Label(const ControlDesign& control, QWidget* parent) {
-        auto* label = new ColorLabel(Text(control.Caption()), control.color, parent);
-        label->setTextFormat(Qt::PlainText);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setWordWrap(control.wordWrap);
-        return label;
     }
 
     QWidget* Button(const ControlDesign& control, QWidget* parent) {

@@ -40,7 +40,6 @@ int MonitorDpi(const FormDesign& form) {
 }
 
 void Win32Window::LayOut(int dpi, const RECT* suggested) {
-    dpi_ = dpi;
     const int width = TwipsToPixels(Design().width, dpi);
     const int height = TwipsToPixels(Design().height, dpi);
     RECT frame{0, 0, width, height};

@@ -44,17 +44,14 @@ class Win32Window : public WindowCore {
     std::uintptr_t NativeHandle() const override;
 
     HWND Hwnd() const { return hwnd_; }
-    int Dpi() const { return dpi_; }
     bool Unloaded() const { return unloaded_; }
     // The control of that name, or the one a native window belongs to; nullptr for none.
     Control* Find(const std::string& name) const;
     Control* ControlOf(HWND hwnd) const;
-    HMENU MenuBar() const { return built_.menuBar; }
     // The native id of a menu item; 0 for none.
     int MenuId(const std::string& name) const;
     // The controls that take the focus, in Tab order.
     const std::vector<Control*>& TabOrder() const { return tabOrder_; }
-    FontCache& Fonts() { return fonts_; }
 
     // The window of ours that a native window belongs to; nullptr for none.
     static Win32Window* FromHandle(HWND hwnd);
@@ -97,7 +94,6 @@ class Win32Window : public WindowCore {
 
     HWND hwnd_ = nullptr;  // set by Proc as the window is made
     BuiltWindow built_;
-    int dpi_ = 96;
     bool unloaded_ = false;
     bool modal_ = false;
     HWND savedFocus_ = nullptr;

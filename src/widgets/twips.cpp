@@ -1,5 +1,6 @@
 #include "twips.h"
 
+#include <cmath>
 #include <cstdint>
 
 namespace kelvane {
@@ -15,6 +16,10 @@ int TwipsToPixels(int twips, int dpi) {
     const std::int64_t half = kTwipsPerInch / 2;
     return static_cast<int>(scaled >= 0 ? (scaled + half) / kTwipsPerInch
                                         : -((-scaled + half) / kTwipsPerInch));
+}
+
+int PointsToPixels(double points, int dpi) {
+    return TwipsToPixels(static_cast<int>(std::lround(points * 20)), dpi);
 }
 
 PixelRect TwipsToPixels(const TwipsRect& place, int dpi) {

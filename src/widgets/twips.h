@@ -36,6 +36,10 @@ bool Overlap(const Rect& a, const Rect& b) {
 // 15 twips are one pixel at 96 dpi, 10 at 144.
 int TwipsToPixels(int twips, int dpi);
 
+// A font's size in points (1/72 inch, 20 twips) to its height in pixels at `dpi`, rounded as
+// twips are: 8.25 points are 11 pixels at 96 dpi and 17 at 144.
+int PointsToPixels(double points, int dpi);
+
 // Each edge is converted on its own, so that rounding never adds up along a row of controls:
 // the width is the right edge's pixel less the left edge's.
 PixelRect TwipsToPixels(const TwipsRect& place, int dpi);

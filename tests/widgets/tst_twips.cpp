@@ -28,6 +28,23 @@ INSTANTIATE_TEST_SUITE_P(At96And144Dpi, TwipsToPixelsTest,
                                          TwipsCase{9015, 144, 902}, TwipsCase{6165, 144, 617},
                                          TwipsCase{-8, 96, -1}, TwipsCase{-7, 96, 0}));
 
+struct PointsCase {
+    double points;
+    int dpi;
+    int pixels;
+};
+
+class PointsToPixelsTest : public testing::TestWithParam<PointsCase> {};
+
+TEST_P(PointsToPixelsTest, GivesAFontsHeightRoundedAsTwipsAre) {
+    EXPECT_EQ(PointsToPixels(GetParam().points, GetParam().dpi), GetParam().pixels);
+}
+
+INSTANTIATE_TEST_SUITE_P(At96And144Dpi, PointsToPixelsTest,
+                         testing::Values(PointsCase{8.25, 96, 11}, PointsCase{9.75, 96, 13},
+                                         PointsCase{8.25, 144, 17},  // 16.5 rounds up
+                                         PointsCase{9.75, 144, 20}, PointsCase{12, 120, 20}));
+
 struct RectCase {
     TwipsRect place;
     int dpi;

@@ -6,14 +6,26 @@
 // The pictures are drawn once, as SVG in data/icons, rendered to PNG at build time and built
 // into the program as resources under :/pictures.
 
-QIcon AppIcon() {
+namespace {
+
+// Every rendered size of one design, named <design>-<size>.png.
+QIcon EverySize(const QString& design) {
     QIcon icon;
-    // Every rendered size of the design, named kelvane-merger-<size>.png.
-    const QDir pictures(QStringLiteral(":/pictures"), QStringLiteral("kelvane-merger-*.png"));
+    const QDir pictures(QStringLiteral(":/pictures"), design + QStringLiteral("-*.png"));
     for (const QString& name : pictures.entryList()) {
         icon.addFile(pictures.filePath(name));
     }
     return icon;
+}
+
+}  // namespace
+
+QIcon AppIcon() {
+    return EverySize(QStringLiteral("kelvane-merger"));
+}
+
+QIcon FolderPicture(bool open) {
+    return EverySize(open ? QStringLiteral("folder-open") : QStringLiteral("folder-closed"));
 }
 
 QIcon UpArrowIcon() {

@@ -1,7 +1,9 @@
 #include "qtwindowbuilder.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -21,6 +23,7 @@
 #include "qtlistwidget.h"
 #include "qttextbox.h"
 #include "tabcontrol.h"
+#include "widgets/textcolor.h"
 #include "widgets/twips.h"
 #include "widgets/widgeterror.h"
 
@@ -57,6 +60,49 @@ QIcon PictureIcon(Picture picture) {
     }
     return {};
 }
+
+QColor ToQColor(const Rgb& color) {
+    return {color.red, color.green, color.blue};
+}
+
+Rgb ToRgb(const QColor& color) {
+    return {color.red(), color.green(), color.blue()};
+}
+
+// A label in its described colour where that reads on the window's background, else in the
+// scheme's text colour; chosen again whenever the palette changes.
+class Label : public QLabel {
+  public:
+    Label(const ControlDesign& control, QWidget* parent)
+        : QLabel(Text(control.Caption()), parent), color_(control.color) {
+        setTextFormat(Qt::PlainText);
+        setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        setWordWrap(control.wordWrap);
+        Recolor();
+    }
+
+  protected:
+    void changeEvent(QEvent* event) override {
+        QLabel::changeEvent(event);
+        if (event->type() == QEvent::PaletteChange) {
+            Recolor();
+        }
+    }
+
+  private:
+    void Recolor() {
+        const QColor drawn =
+            ToQColor(TextColor(color_, ToRgb(palette().color(QPalette::Window)),
+                               ToRgb(QApplication::palette(this).color(QPalette::WindowText))));
+        if (color_ && palette().color(QPalette::WindowText) != drawn) {
+            QPalette own = palette();
+            own.setColor(QPalette::WindowText, drawn);
+            setPalette(own);  // raises PaletteChange again, which finds the colour set
+        }
+    }
+
+    std::optional<Rgb> color_;
+};
 
 // Where a control's children go, and how their places map into it.
 struct Container {
@@ -164,7 +210,7 @@ class Builder {
     QWidget* MakeOfKind(const ControlDesign& control, QWidget* parent) {
         switch (control.kind) {
             case ControlKind::Label:
-                return Label(control, parent);
+                return new Label(control, parent);
             case ControlKind::TextBox: {
                 auto* box = new QtTextBox(parent);
                 box->SetMaxLength(control.maxLength);
@@ -204,25 +250,10 @@ class Builder {
             case ControlKind::PictureBox:
                 return new PictureBox(PictureIcon(control.picture), TakesFocus(control), parent);
             case ControlKind::Line: {
-                const Rgb color = control.color.value_or(Rgb{});
-                return new LineControl(QColor(color.red, color.green, color.blue), parent);
+                return new LineControl(ToQColor(control.color.value_or(Rgb{})), parent);
             }
         }
         throw WidgetError("unknown kind of control " + control.name);
-    }
-
-    QWidget* Label(const ControlDesign& control, QWidget* parent) {
-        auto* label = new QLabel(Text(control.Caption()), parent);
-        label->setTextFormat(Qt::PlainText);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setWordWrap(control.wordWrap);
-        if (control.color) {
-            QPalette palette = label->palette();
-            palette.setColor(QPalette::WindowText,
-                             QColor(control.color->red, control.color->green, control.color->blue));
-            label->setPalette(palette);
-        }
-        return label;
     }
 
     QWidget* Button(const ControlDesign& control, QWidget* parent) {

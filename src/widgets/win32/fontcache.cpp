@@ -1,7 +1,5 @@
 #include "fontcache.h"
 
-#include <cmath>
-
 #include "base/widetext.h"
 
 namespace kelvane::win32 {
@@ -52,15 +50,13 @@ std::string FontCache::FaceFor(const std::string& face) {
 }
 
 HFONT FontCache::Font(const FontDesign& design, int dpi) {
-    // Hundredths of a point, so that 8.25 and 9.75 points stay exact.
-    const int centiPoints = static_cast<int>(std::lround(design.points * 100));
-    const auto key = std::make_tuple(design.face, centiPoints, design.bold, dpi);
+    const auto key = std::make_tuple(design.face, design.points, design.bold, dpi);
     const auto found = fonts_.find(key);
     if (found != fonts_.end()) {
         return found->second;
     }
     LOGFONTW font{};
-    font.lfHeight = -MulDiv(centiPoints, dpi, 7200);
+    font.lfHeight = -PointsToPixels(design.points, dpi);
     font.lfWeight = design.bold ? FW_BOLD : FW_NORMAL;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = DEFAULT_QUALITY;

@@ -20,14 +20,13 @@ class FontCache {
     FontCache& operator=(const FontCache&) = delete;
 
     HFONT Font(const FontDesign& design, int dpi);
-    std::size_t Count() const { return fonts_.size(); }
 
     // The face used for `face`: itself when the system has it, else the first of a few
     // sans-serif faces of similar widths that it has.
     static std::string FaceFor(const std::string& face);
 
   private:
-    std::map<std::tuple<std::string, int, bool, int>, HFONT> fonts_;
+    std::map<std::tuple<std::string, double, bool, int>, HFONT> fonts_;
 };
 
 }  // namespace kelvane::win32

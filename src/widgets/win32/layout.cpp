@@ -39,25 +39,25 @@ int MonitorDpi(const FormDesign& form) {
     return DpiOf(MonitorFromPoint(where, MONITOR_DEFAULTTOPRIMARY));
 }
 
-void Win32Window::LayOut(int dpi) {
-    dpi_ = dpi;
+void Win32Window::LayOut(int dpi, const RECT* suggested) {
     const int width = TwipsToPixels(Design().width, dpi);
     const int height = TwipsToPixels(Design().height, dpi);
     RECT frame{0, 0, width, height};
     AdjustWindowRectEx(&frame, kFormStyle, built_.menuBar != nullptr, kFormExStyle);
     UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
-    int left = 0;
-    int top = 0;
-    if (Design().screenPlace && !IsWindowVisible(hwnd_)) {
+    if (suggested != nullptr) {
+        frame = *suggested;  // Windows' own place for the window at its new DPI
+    } else if (Design().screenPlace && !IsWindowVisible(hwnd_)) {
         // The client area's top-left corner goes to the described place.
-        left = TwipsToPixels(Design().screenPlace->x, dpi) + frame.left;
-        top = TwipsToPixels(Design().screenPlace->y, dpi) + frame.top;
+        OffsetRect(&frame, TwipsToPixels(Design().screenPlace->x, dpi),
+                   TwipsToPixels(Design().screenPlace->y, dpi));
     } else {
         flags |= SWP_NOMOVE;
     }
-    SetWindowPos(hwnd_, nullptr, left, top, frame.right - frame.left, frame.bottom - frame.top,
-                 flags);
-    // A menu bar that wraps takes more room than foreseen: grow the frame by what is missing.
+    SetWindowPos(hwnd_, nullptr, frame.left, frame.top, frame.right - frame.left,
+                 frame.bottom - frame.top, flags);
+    // A menu bar that wraps takes more room than foreseen, and a suggested frame may be a pixel
+    // off: size the frame by what the client area misses.
     RECT client{};
     GetClientRect(hwnd_, &client);
     if (client.right != width || client.bottom != height) {

@@ -16,6 +16,8 @@
 #include <commdlg.h>
 // clang-format on
 
+#include "widgets/formdesign.h"
+
 namespace kelvane::win32 {
 
 // Messages a window of ours posts to itself. They stay clear of WM_USER .. WM_USER + 2, which
@@ -23,5 +25,10 @@ namespace kelvane::win32 {
 inline constexpr UINT kLostFocusMessage = WM_APP + 1;
 // To a list: hand the selection changes made since to the list box.
 inline constexpr UINT kFlushMessage = WM_APP + 2;
+
+// A colour of the system as the window descriptions tell colours.
+inline Rgb ToRgb(COLORREF color) {
+    return {GetRValue(color), GetGValue(color), GetBValue(color)};
+}
 
 }  // namespace kelvane::win32

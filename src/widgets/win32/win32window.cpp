@@ -4,6 +4,7 @@
 #include "layout.h"
 #include "messageloop.h"
 #include "plaincontrols.h"
+#include "widgets/textcolor.h"
 
 namespace kelvane::win32 {
 
@@ -238,6 +239,9 @@ LRESULT Win32Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
             return OnControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_DPICHANGED:
+            LayOut(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case kLostFocusMessage:
             FlushLostFocus();
             return 0;
@@ -296,15 +300,13 @@ void Win32Window::OnCommand(WPARAM wParam, LPARAM lParam) {
 
 LRESULT Win32Window::OnControlColor(HDC dc, HWND hwnd) {
     const Control* control = ControlOf(hwnd);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
     SetBkMode(dc, TRANSPARENT);
-    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-    COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
-    if (control != nullptr && control->Design().color &&
-        control->Design().kind == ControlKind::Label) {
-        const Rgb& color = *control->Design().color;
-        text = RGB(color.red, color.green, color.blue);
-    }
-    SetTextColor(dc, text);
+    SetBkColor(dc, face);
+    const bool label = control != nullptr && control->Design().kind == ControlKind::Label;
+    const Rgb text = TextColor(label ? control->Design().color : std::nullopt, ToRgb(face),
+                               ToRgb(GetSysColor(COLOR_WINDOWTEXT)));
+    SetTextColor(dc, RGB(text.red, text.green, text.blue));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 

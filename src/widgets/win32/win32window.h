@@ -16,7 +16,8 @@ class Control;
 // A window of ours built with native controls from its description: a fixed dialog border
 // with a close box only, the menu bar above a client area of the described size, and every
 // control at its place, converted edge by edge from twips at the window's DPI (the monitor's,
-// unless one is given), in the described fonts.
+// unless one is given), in the described fonts; laid out afresh when it moves to a monitor of
+// another scale (WM_DPICHANGED).
 //
 // Every control is a direct child of the window; the tab control and the frame are drawn under
 // the controls that name them as their container, and only the shown page's controls are
@@ -43,17 +44,14 @@ class Win32Window : public WindowCore {
     std::uintptr_t NativeHandle() const override;
 
     HWND Hwnd() const { return hwnd_; }
-    int Dpi() const { return dpi_; }
     bool Unloaded() const { return unloaded_; }
     // The control of that name, or the one a native window belongs to; nullptr for none.
     Control* Find(const std::string& name) const;
     Control* ControlOf(HWND hwnd) const;
-    HMENU MenuBar() const { return built_.menuBar; }
     // The native id of a menu item; 0 for none.
     int MenuId(const std::string& name) const;
     // The controls that take the focus, in Tab order.
     const std::vector<Control*>& TabOrder() const { return tabOrder_; }
-    FontCache& Fonts() { return fonts_; }
 
     // The window of ours that a native window belongs to; nullptr for none.
     static Win32Window* FromHandle(HWND hwnd);
@@ -73,8 +71,10 @@ class Win32Window : public WindowCore {
     bool PreTranslate(const MSG& message);
     // Shows the controls of one page of a tab control and hides those of its other pages.
     void ShowPage(const std::string& tabControl, int page);
-    // Lays the window out afresh at `dpi`.
-    void LayOut(int dpi);
+    // Lays the window out afresh at `dpi`, with fonts and pictures made for it: in `suggested`
+    // where given (the frame Windows proposes when the window moves to a monitor of another
+    // scale), its size then corrected to the described client area.
+    void LayOut(int dpi, const RECT* suggested = nullptr);
 
   protected:
     std::string LabelText(const ControlDesign& label) const override;
@@ -94,7 +94,6 @@ class Win32Window : public WindowCore {
 
     HWND hwnd_ = nullptr;  // set by Proc as the window is made
     BuiltWindow built_;
-    int dpi_ = 96;
     bool unloaded_ = false;
     bool modal_ = false;
     HWND savedFocus_ = nullptr;

@@ -6,11 +6,14 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 
 #include "pages/about/frmaboutdesign.h"
 #include "pages/main/frmmaindesign.h"
+#include "widgets/textcolor.h"
 
 namespace kelvane::qt {
 namespace {
@@ -56,6 +59,43 @@ TEST(QtWindowTest, EveryControlOfBothWindowsHasANameForScreenReaders) {
             EXPECT_FALSE(said.empty());
         }
     }
+}
+
+Rgb ToRgb(const QColor& color) {
+    return {color.red(), color.green(), color.blue()};
+}
+
+// Each label's text colour follows the scheme, also when it changes with the window open: in the
+// ordinary one every label keeps its described colour; with white text on black, none is drawn in
+// a colour that doesn't read there (About's black title and description, the dark-red banner).
+TEST(QtWindowTest, LabelsKeepTheirDescribedColoursOnlyWhereTheyRead) {
+    const QPalette ordinary = QApplication::palette();
+    QPalette dark = ordinary;
+    dark.setColor(QPalette::Window, Qt::black);
+    dark.setColor(QPalette::WindowText, Qt::white);
+    for (const FormDesign* design : {&frmMainDesign(), &frmAboutDesign()}) {
+        QtWindow window(*design);
+        for (const QPalette& scheme : {ordinary, dark, ordinary}) {
+            QApplication::setPalette(scheme);
+            QCoreApplication::processEvents();
+            const Rgb background = ToRgb(scheme.color(QPalette::Window));
+            const Rgb text = ToRgb(scheme.color(QPalette::WindowText));
+            for (const ControlDesign& control : design->controls) {
+                if (control.kind != ControlKind::Label) {
+                    continue;
+                }
+                SCOPED_TRACE(control.name + (background == Rgb{} ? " on black" : " ordinary"));
+                const Rgb drawn =
+                    ToRgb(window.Control(control.name)->palette().color(QPalette::WindowText));
+                EXPECT_EQ(drawn, TextColor(control.color, background, text));
+                EXPECT_GE(ContrastRatio(drawn, background), 4.5);
+                if (background != Rgb{} && control.color) {
+                    EXPECT_EQ(drawn, *control.color);
+                }
+            }
+        }
+    }
+    QApplication::setPalette(ordinary);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "pages/about/frmaboutdesign.h"
 #include "pages/main/frmmaindesign.h"
 #include "boxdriver.h"
+#include "widgets/textcolor.h"
 #include "widgets/widgeterror.h"
 #include "widgets/win32/control.h"
 #include "widgets/win32/messageloop.h"
@@ -73,33 +74,69 @@ PixelRect PlaceInContainer(Win32Window& form, const ControlDesign& control) {
     return {own.left - outer.left, own.top - outer.top, own.right - own.left, own.bottom - own.top};
 }
 
-class WindowGeometryTest : public testing::TestWithParam<const FormDesign*> {};
+struct GeometryCase {
+    const FormDesign* design;
+    // 96, the DPI the window is built at; another for a move to a monitor of that scale, which
+    // Windows announces with WM_DPICHANGED and a suggested frame.
+    int dpi;
+};
 
-TEST_P(WindowGeometryTest, PutsEveryControlAtItsDescribedPixelsAt96Dpi) {
-    const FormDesign& design = *GetParam();
+class WindowGeometryTest : public testing::TestWithParam<GeometryCase> {};
+
+TEST_P(WindowGeometryTest, PutsEveryControlAtItsDescribedPixelsInItsFontAtItsDpi) {
+    const FormDesign& design = *GetParam().design;
+    const int dpi = GetParam().dpi;
     Built built(design);
+    HWND hwnd = built.form().Hwnd();
+    RECT suggested{};
+    GetWindowRect(hwnd, &suggested);
+    if (dpi != 96) {
+        // Windows' frame: the old one scaled, moved a little as onto the other monitor.
+        suggested.right = suggested.left + MulDiv(suggested.right - suggested.left, dpi, 96);
+        suggested.bottom = suggested.top + MulDiv(suggested.bottom - suggested.top, dpi, 96);
+        OffsetRect(&suggested, 40, 20);
+        SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+    }
+    RECT frame{};
+    GetWindowRect(hwnd, &frame);
+    EXPECT_EQ(frame.left, suggested.left);
+    EXPECT_EQ(frame.top, suggested.top);
     RECT client{};
-    GetClientRect(built.form().Hwnd(), &client);
-    EXPECT_EQ(client.right, TwipsToPixels(design.width, 96));
-    EXPECT_EQ(client.bottom, TwipsToPixels(design.height, 96));
+    GetClientRect(hwnd, &client);
+    EXPECT_EQ(client.right, TwipsToPixels(design.width, dpi));
+    EXPECT_EQ(client.bottom, TwipsToPixels(design.height, dpi));
     for (const ControlDesign& control : design.controls) {
         SCOPED_TRACE(control.name);
-        PixelRect expected = TwipsToPixels(control.place, 96);
+        PixelRect expected = TwipsToPixels(control.place, dpi);
         if (control.kind == ControlKind::Line) {
-            expected.height = control.lineWidth;
+            expected.height = std::max(1, MulDiv(control.lineWidth, dpi, 96));
         }
         EXPECT_EQ(PlaceInContainer(built.form(), control), expected);
+        const auto font =
+            reinterpret_cast<HFONT>(SendMessageW(built.Hwnd(control.name), WM_GETFONT, 0, 0));
+        LOGFONTW made{};
+        ASSERT_NE(GetObjectW(font, sizeof(made), &made), 0);
+        const FontDesign& described = control.font.face.empty() ? design.font : control.font;
+        EXPECT_EQ(made.lfHeight, -PointsToPixels(described.points, dpi));
     }
-    if (design.screenPlace) {
+    if (design.screenPlace && dpi == 96) {
         POINT corner{0, 0};
-        ClientToScreen(built.form().Hwnd(), &corner);
+        ClientToScreen(hwnd, &corner);
         EXPECT_EQ(corner.x, TwipsToPixels(design.screenPlace->x, 96));
         EXPECT_EQ(corner.y, TwipsToPixels(design.screenPlace->y, 96));
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(BothWindows, WindowGeometryTest,
-                         testing::Values(&frmMainDesign(), &frmAboutDesign()));
+                         testing::Values(GeometryCase{&frmMainDesign(), 96},
+                                         GeometryCase{&frmAboutDesign(), 96},
+                                         GeometryCase{&frmMainDesign(), 144},
+                                         GeometryCase{&frmAboutDesign(), 144},
+                                         GeometryCase{&frmAboutDesign(), 120}),
+                         [](const testing::TestParamInfo<GeometryCase>& row) {
+                             return row.param.design->name + "At" + std::to_string(row.param.dpi);
+                         });
 
 // A window the system refuses to make, here for an owner that is no window.
 TEST(WindowTest, ABuildThatCanNotBeMadeFailsWithWidgetError) {
@@ -114,6 +151,42 @@ TEST(WindowTest, HasAFixedBorderWithACloseBoxAndNoTaskbarButton) {
     EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
     EXPECT_NE(GetWindow(built.form().Hwnd(), GW_OWNER), nullptr);  // owned: no taskbar button
     EXPECT_EQ(GetWindowLongA(built.form().Hwnd(), GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
+}
+
+// A label's text colour follows the system's colours, also when they change with the window
+// open: in the ordinary scheme each keeps its described colour; with white text on black, none is
+// drawn in a colour that doesn't read there (About's black title and description, the dark-red
+// banner). The colour is the window's answer to WM_CTLCOLORSTATIC, as the label draws it.
+TEST(WindowTest, LabelsKeepTheirDescribedColoursOnlyWhereTheyRead) {
+    const int elements[] = {COLOR_BTNFACE, COLOR_WINDOWTEXT};
+    const COLORREF ordinary[] = {GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_WINDOWTEXT)};
+    const COLORREF dark[] = {RGB(0, 0, 0), RGB(255, 255, 255)};
+    for (const FormDesign* design : {&frmMainDesign(), &frmAboutDesign()}) {
+        Built built(*design);
+        for (const COLORREF* scheme : {ordinary, dark, ordinary}) {
+            ASSERT_TRUE(SetSysColors(2, elements, scheme));
+            const Rgb background = ToRgb(GetSysColor(COLOR_BTNFACE));
+            const Rgb text = ToRgb(GetSysColor(COLOR_WINDOWTEXT));
+            ASSERT_EQ(background, ToRgb(scheme[0]));
+            for (const ControlDesign& control : design->controls) {
+                if (control.kind != ControlKind::Label) {
+                    continue;
+                }
+                SCOPED_TRACE(control.name + (scheme == dark ? " on black" : " ordinary"));
+                HDC dc = CreateCompatibleDC(nullptr);
+                SendMessageW(built.form().Hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                             reinterpret_cast<LPARAM>(built.Hwnd(control.name)));
+                const Rgb drawn = ToRgb(GetTextColor(dc));
+                DeleteDC(dc);
+                EXPECT_EQ(drawn, TextColor(control.color, background, text));
+                EXPECT_GE(ContrastRatio(drawn, background), 4.5);
+                if (scheme == ordinary && control.color) {
+                    EXPECT_EQ(drawn, *control.color);
+                }
+            }
+        }
+    }
+    SetSysColors(2, elements, ordinary);
 }
 
 struct TabCase {

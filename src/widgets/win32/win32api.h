@@ -2,7 +2,7 @@
 
 // The Windows headers as every file of the Win32 layer includes them: the common controls,
 // without the min and max macros. The layer calls the wide ("W") functions only: its windows are
-// Unicode ones, and the program's UTF-8 texts are converted at each call (widgets/widetext.h).
+// Unicode ones, and the program's UTF-8 texts are converted at each call (base/widetext.h).
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif

@@ -38,7 +38,7 @@ void Win32SaveDialog::ShowSave() {
         return;  // cancelled: FileName stays as it was
     }
     // Exactly as chosen: a name NTFS allows but UTF-8 can't spell keeps a form that no file
-    // opens (widgets/widetext.h), so a merge refuses it rather than writing another file.
+    // opens (base/widetext.h), so a merge refuses it rather than writing another file.
     SetFileName(FromWide(file.c_str()));
 }
 

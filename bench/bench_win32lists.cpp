@@ -17,12 +17,12 @@
 #include <string>
 #include <vector>
 
-#include "pages/main/frmmaindesign.h"
+#include "base/widetext.h"
 #include "benchtools.h"
+#include "pages/main/frmmaindesign.h"
 #include "pages/selection/sourceselection.h"
 #include "widgets/folderreader.h"
 #include "widgets/naturalorder.h"
-#include "base/widetext.h"
 #include "widgets/win32/messageloop.h"
 #include "widgets/win32/plaincontrols.h"
 #include "widgets/win32/win32api.h"

@@ -1,7 +1,7 @@
 #include "fileservices.h"
 
-#include "fileerror.h"
 #include "base/pathname.h"
+#include "fileerror.h"
 
 namespace kelvane {
 

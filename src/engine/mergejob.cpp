@@ -1,8 +1,8 @@
 #include "mergejob.h"
 
+#include "base/pathname.h"
 #include "copylines.h"
 #include "fileerror.h"
-#include "base/pathname.h"
 
 namespace kelvane {
 

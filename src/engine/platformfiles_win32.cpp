@@ -3,10 +3,10 @@
 
 #include <string_view>
 
+#include "base/widetext.h"
 #include "fileerror.h"
 #include "folderlookup.h"
 #include "platformfiles.h"
-#include "base/widetext.h"
 
 namespace kelvane {
 

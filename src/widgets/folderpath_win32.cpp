@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <optional>
 
-#include "folderpath.h"
 #include "base/widetext.h"
+#include "folderpath.h"
 #include "widgeterror.h"
 
 namespace kelvane {

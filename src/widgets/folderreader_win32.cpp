@@ -3,8 +3,8 @@
 #include <optional>
 #include <string_view>
 
-#include "folderreader.h"
 #include "base/widetext.h"
+#include "folderreader.h"
 #include "widgeterror.h"
 
 namespace kelvane {

@@ -1,7 +1,7 @@
 #include <windows.h>
 
-#include "runprocedure.h"
 #include "base/widetext.h"
+#include "runprocedure.h"
 
 namespace kelvane {
 

@@ -1,7 +1,7 @@
 // Asks for help.pdf as the Help command does, through the platform's own services. The install
 // check puts it beside the installed program and starts it in another folder.
-#include "pages/main/opendocument.h"
 #include "fakeform.h"
+#include "pages/main/opendocument.h"
 
 int main() {
     kelvane::test::FakeForm form;

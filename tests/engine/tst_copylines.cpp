@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "memoryfile.h"
 #include "engine/fileerror.h"
+#include "memoryfile.h"
 
 namespace kelvane {
 namespace {

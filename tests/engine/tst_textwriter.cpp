@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
+#include "engine/fileerror.h"
 #include "gate.h"
 #include "memoryfile.h"
-#include "engine/fileerror.h"
 
 namespace kelvane {
 namespace {

@@ -8,8 +8,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "tempfolder.h"
 #include "base/widetext.h"
+#include "tempfolder.h"
 
 namespace kelvane::test {
 

@@ -1,8 +1,8 @@
 #include "frmabout.h"
 
+#include "frmaboutdesign.h"
 #include "pages/about/aboutbox.h"
 #include "pages/about/sysinfolauncher.h"
-#include "frmaboutdesign.h"
 #include "widgets/runprocedure.h"
 
 using kelvane::Event;

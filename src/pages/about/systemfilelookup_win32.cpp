@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "systemfilelookup.h"
 #include "base/widetext.h"
+#include "systemfilelookup.h"
 
 namespace kelvane {
 

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "systemprogramstarter.h"
 #include "base/widetext.h"
+#include "systemprogramstarter.h"
 
 namespace kelvane {
 

@@ -2,8 +2,8 @@
 
 #include <exception>
 
-#include "widgets/application.h"
 #include "base/text.h"
+#include "widgets/application.h"
 
 namespace kelvane {
 

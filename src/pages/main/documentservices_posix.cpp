@@ -3,9 +3,9 @@
 #include <cstdlib>
 #include <vector>
 
+#include "documentservices.h"
 #include "pages/about/findonpath.h"
 #include "pages/about/startdetached.h"
-#include "documentservices.h"
 #include "widgets/folderreader.h"
 #include "widgets/widgeterror.h"
 

@@ -5,8 +5,8 @@
 #include <optional>
 #include <vector>
 
-#include "documentservices.h"
 #include "base/widetext.h"
+#include "documentservices.h"
 #include "widgets/folderreader.h"
 #include "widgets/widgeterror.h"
 

@@ -1,14 +1,14 @@
 #include "frmmain.h"
 
-#include "pages/filetypes/filetypelist.h"
-#include "pages/about/frmabout.h"
 #include "frmmaindesign.h"
-#include "pages/merge/mergerun.h"
 #include "opendocument.h"
-#include "widgets/runprocedure.h"
+#include "pages/about/frmabout.h"
+#include "pages/filetypes/filetypelist.h"
+#include "pages/merge/mergerun.h"
 #include "pages/selection/mergeorder.h"
 #include "pages/selection/sourceselection.h"
 #include "widgets/folderreader.h"
+#include "widgets/runprocedure.h"
 
 using kelvane::Event;
 using kelvane::MouseEvent;

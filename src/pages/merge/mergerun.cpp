@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "base/text.h"
 #include "engine/mergejob.h"
 #include "widgets/application.h"
-#include "base/text.h"
 
 namespace kelvane {
 

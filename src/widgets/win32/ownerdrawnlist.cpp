@@ -4,8 +4,8 @@
 #include <string_view>
 #include <utility>
 
-#include "widgets/typeahead.h"
 #include "base/widetext.h"
+#include "widgets/typeahead.h"
 
 namespace kelvane::win32 {
 

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "pictures.h"
 #include "base/widetext.h"
+#include "pictures.h"
 #include "win32window.h"
 
 namespace kelvane::win32 {

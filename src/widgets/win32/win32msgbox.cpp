@@ -1,7 +1,7 @@
 #include "win32msgbox.h"
 
-#include "widgets/application.h"
 #include "base/widetext.h"
+#include "widgets/application.h"
 
 namespace kelvane::win32 {
 

@@ -2,8 +2,8 @@
 // the access keys of the buttons.
 #include <string>
 
-#include "control.h"
 #include "base/widetext.h"
+#include "control.h"
 #include "win32window.h"
 
 namespace kelvane::win32 {

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <set>
 
+#include "base/widetext.h"
 #include "commandbutton.h"
 #include "layout.h"
 #include "pictures.h"
 #include "plaincontrols.h"
-#include "base/widetext.h"
 #include "widgets/widgeterror.h"
 #include "win32drivelist.h"
 #include "win32filelist.h"

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "tempfolder.h"
 #include "base/widetext.h"
+#include "tempfolder.h"
 
 namespace kelvane::test {
 

@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "fakemsgbox.h"
 #include "pages/about/memoryregistry.h"
 #include "pages/about/sysinfolauncher.h"
-#include "fakemsgbox.h"
 #include "sysinfodoubles.h"
 #include "widgets/qt/qtmsgbox.h"
 #include "widgets/qt/qttoolkit.h"

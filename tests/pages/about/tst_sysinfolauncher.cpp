@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "pages/about/memoryregistry.h"
 #include "fakemsgbox.h"
+#include "pages/about/memoryregistry.h"
 #include "sysinfodoubles.h"
 
 namespace kelvane {

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "fakemsgbox.h"
 #include "pages/about/sysinfolauncher.h"
 #include "pages/about/sysinfoservices.h"
 #include "pages/about/systemfilelookup.h"
 #include "pages/about/win32registry.h"
-#include "fakemsgbox.h"
 #include "startmarkercopy.h"
 #include "sysinfodoubles.h"
 #include "tempfolder.h"

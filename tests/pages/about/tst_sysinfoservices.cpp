@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "pages/about/sysinfolauncher.h"
 #include "fakemsgbox.h"
+#include "pages/about/sysinfolauncher.h"
 #include "tempfolder.h"
 #include "waitforfile.h"
 

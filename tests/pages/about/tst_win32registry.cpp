@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "pages/about/sysinfolauncher.h"
 #include "fakemsgbox.h"
+#include "pages/about/sysinfolauncher.h"
 #include "sysinfodoubles.h"
 #include "win32testkey.h"
 

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "pages/main/frmmain.h"
 #include "fakemsgbox.h"
 #include "fakesavedialog.h"
+#include "pages/main/frmmain.h"
 
 namespace kelvane::test {
 

@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "pages/main/frmmain.h"
 #include "fakewindow.h"
 #include "mainwindowdoubles.h"
+#include "pages/main/frmmain.h"
 #include "tempfolder.h"
 #include "widgets/folderreader.h"
 

@@ -10,9 +10,9 @@
 #include <utility>
 #include <vector>
 
-#include "fakeform.h"
-#include "engine/fileerror.h"
 #include "base/pathname.h"
+#include "engine/fileerror.h"
+#include "fakeform.h"
 
 namespace kelvane {
 namespace {

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "pages/filetypes/filetypelist.h"
 #include "modalboxes.h"
+#include "pages/filetypes/filetypelist.h"
 #include "qttestapp.h"
 #include "widgets/qt/qtlistwidget.h"
 #include "widgets/qt/qtmsgbox.h"

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "base/widetext.h"
 #include "boxdriver.h"
 #include "tempfolder.h"
-#include "base/widetext.h"
 #include "widgets/win32/win32msgbox.h"
 #include "widgets/win32/win32savedialog.h"
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "pages/main/frmmain.h"
 #include "boxdriver.h"
+#include "pages/main/frmmain.h"
 #include "widgets/win32/control.h"
 #include "widgets/win32/messageloop.h"
 #include "widgets/win32/plaincontrols.h"

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "base/widetext.h"
 #include "pages/main/frmmaindesign.h"
 #include "tempfolder.h"
-#include "base/widetext.h"
 #include "widgets/win32/messageloop.h"
 #include "widgets/win32/ownerdrawnlist.h"
 #include "widgets/win32/plaincontrols.h"

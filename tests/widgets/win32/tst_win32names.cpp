@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "pages/main/frmmain.h"
+#include "base/widetext.h"
 #include "fakemsgbox.h"
+#include "pages/main/frmmain.h"
 #include "startmarkercopy.h"
 #include "tempfolder.h"
-#include "base/widetext.h"
 #include "widgets/win32/control.h"
 #include "widgets/win32/messageloop.h"
 #include "widgets/win32/win32toolkit.h"

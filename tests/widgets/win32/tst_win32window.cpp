@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "boxdriver.h"
 #include "pages/about/frmaboutdesign.h"
 #include "pages/main/frmmaindesign.h"
-#include "boxdriver.h"
 #include "widgets/textcolor.h"
 #include "widgets/widgeterror.h"
 #include "widgets/win32/control.h"

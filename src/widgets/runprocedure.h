@@ -38,23 +38,29 @@ void TraceEscapedFailure(std::exception_ptr failure, std::string_view control,
 
 }  // namespace kelvane
 
+namespace kelvane::detail {
+
+// Runs `procedure`, tracing whatever escapes it under the names given.
+template <typename Procedure>
+void RunTraced(std::string_view control, std::string_view event, Procedure& procedure) noexcept {
+    try {
+        procedure();
+    } catch (...) {
+        kelvane::TraceEscapedFailure(std::current_exception(), control, event);
+    }
+}
+
+}  // namespace kelvane::detail
+
 // Runs one event's procedure. The procedures handle their own failures; anything that still
 // escapes stops here rather than in the toolkit's event loop, and leaves a trace.
 template <typename Procedure>
 void RunProcedure(Procedure&& procedure) noexcept {
-    try {
-        procedure();
-    } catch (...) {
-        kelvane::TraceEscapedFailure(std::current_exception(), {}, {});
-    }
+    kelvane::detail::RunTraced({}, {}, procedure);
 }
 
 // The same for the procedure that handles `event` of `control`, which the trace names.
 template <typename Procedure>
 void RunProcedure(std::string_view control, kelvane::Event event, Procedure&& procedure) noexcept {
-    try {
-        procedure();
-    } catch (...) {
-        kelvane::TraceEscapedFailure(std::current_exception(), control, kelvane::EventName(event));
-    }
+    kelvane::detail::RunTraced(control, kelvane::EventName(event), procedure);
 }

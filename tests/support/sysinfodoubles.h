@@ -1,11 +1,14 @@
 #pragma once
 
+#include <optional>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "pages/about/filelookup.h"
 #include "pages/about/programstarter.h"
+#include "pages/about/sysinfolocator.h"
 
 namespace kelvane::test {
 
@@ -35,6 +38,22 @@ class RecordingStarter : public ProgramStarter {
 
     std::set<std::string> installed;
     std::vector<std::string> attempts;
+};
+
+// Names the program given, or none; or fails. Counts the lookups.
+class FakeSysInfoLocator : public SysInfoLocator {
+  public:
+    std::optional<std::string> LocateSysInfo() override {
+        ++lookups;
+        if (fails) {
+            throw std::runtime_error("the program's record can't be read");
+        }
+        return program;
+    }
+
+    std::optional<std::string> program;
+    bool fails = false;
+    int lookups = 0;
 };
 
 }  // namespace kelvane::test

@@ -12,16 +12,15 @@ frmAbout::frmAbout(kelvane::Toolkit& toolkit)
     : window_(toolkit.Build(frmAboutDesign())),
       ownServices_(kelvane::PlatformSysInfoServices()),
       ownMsgBox_(toolkit.MakeMsgBox(window_.get())),
-      launcher_(std::make_unique<kelvane::SysInfoLauncher>(
-          *ownServices_.registry, *ownServices_.files, *ownServices_.starter, *ownMsgBox_)) {
+      launcher_(std::make_unique<kelvane::SysInfoLauncher>(*ownServices_.locator,
+                                                           *ownServices_.starter, *ownMsgBox_)) {
     Wire();
 }
 
-frmAbout::frmAbout(kelvane::Toolkit& toolkit, kelvane::Registry& registry,
-                   kelvane::FileLookup& files, kelvane::ProgramStarter& starter,
-                   kelvane::MsgBox& msgBox)
+frmAbout::frmAbout(kelvane::Toolkit& toolkit, kelvane::SysInfoLocator& locator,
+                   kelvane::ProgramStarter& starter, kelvane::MsgBox& msgBox)
     : window_(toolkit.Build(frmAboutDesign())),
-      launcher_(std::make_unique<kelvane::SysInfoLauncher>(registry, files, starter, msgBox)) {
+      launcher_(std::make_unique<kelvane::SysInfoLauncher>(locator, starter, msgBox)) {
     Wire();
 }
 

@@ -19,10 +19,10 @@ class SysInfoLauncher;
 // OK does.
 class frmAbout {
   public:
-    // The platform's registry, file lookup and program start; the toolkit's message boxes.
+    // The platform's system-information program and program start; the toolkit's message boxes.
     explicit frmAbout(kelvane::Toolkit& toolkit);
     // The launcher works through the given services and message box; tests pass doubles.
-    frmAbout(kelvane::Toolkit& toolkit, kelvane::Registry& registry, kelvane::FileLookup& files,
+    frmAbout(kelvane::Toolkit& toolkit, kelvane::SysInfoLocator& locator,
              kelvane::ProgramStarter& starter, kelvane::MsgBox& msgBox);
     ~frmAbout();
     frmAbout(const frmAbout&) = delete;

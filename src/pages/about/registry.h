@@ -34,8 +34,8 @@ inline RegKey RootKey(std::int32_t root) {
     return static_cast<RegKey>(static_cast<std::intptr_t>(root));
 }
 
-// The three registry calls the program needs, with the platform's own status codes. Texts are
-// the program's 8-bit ones (UTF-8 on Windows).
+// The three registry calls the Windows program needs, with the platform's own status codes.
+// Texts are the program's 8-bit ones (UTF-8 on Windows).
 class Registry {
   public:
     virtual ~Registry() = default;
@@ -45,7 +45,8 @@ class Registry {
                                    std::uint32_t access, RegKey& result) = 0;
     // Reads the value `valueName` of an open key into `data`, which holds `dataSize` bytes.
     // Status 0: `type` and `dataSize` (the data length in bytes) are valid. A value longer than
-    // the buffer gives kErrorMoreData.
+    // the buffer gives kErrorMoreData. A null `data` asks for the type and the length alone:
+    // nothing is copied, and the status is 0 whatever `dataSize` said.
     virtual std::int32_t QueryValueEx(RegKey key, const std::string& valueName, std::uint32_t& type,
                                       unsigned char* data, std::uint32_t& dataSize) = 0;
     virtual std::int32_t CloseKey(RegKey key) = 0;

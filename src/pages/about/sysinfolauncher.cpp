@@ -1,90 +1,24 @@
 #include "sysinfolauncher.h"
 
-#include <array>
 #include <exception>
+#include <optional>
+#include <string>
 
 namespace kelvane {
 
-namespace {
-
-constexpr std::uint32_t kValueBufferSize = 1024;
-
-// Closes an open key when the reading ends, however it ends.
-class OpenKey {
-  public:
-    OpenKey(Registry& registry, RegKey key) : registry_(registry), key_(key) {}
-    ~OpenKey() { registry_.CloseKey(key_); }
-    OpenKey(const OpenKey&) = delete;
-    OpenKey& operator=(const OpenKey&) = delete;
-
-  private:
-    Registry& registry_;
-    RegKey key_;
-};
-
-}  // namespace
-
-SysInfoLauncher::SysInfoLauncher(Registry& registry, FileLookup& files, ProgramStarter& starter,
-                                 MsgBox& msgBox)
-    : registry_(registry), files_(files), starter_(starter), msgBox_(msgBox) {}
+SysInfoLauncher::SysInfoLauncher(SysInfoLocator& locator, ProgramStarter& starter, MsgBox& msgBox)
+    : locator_(locator), starter_(starter), msgBox_(msgBox) {}
 
 void SysInfoLauncher::StartSysInfo() {
     try {
-        std::string path;
-        if (!GetKeyValue(kHkeyLocalMachine, kSysInfoKey, kSysInfoValue, path)) {
-            if (!GetKeyValue(kHkeyLocalMachine, kSysInfoLocationKey, kSysInfoLocationValue, path)) {
-                throw RegistryValueError("no system information program recorded");
-            }
-            if (files_.PlainFileName(path + kSysInfoProgram).empty()) {
-                throw RegistryValueError("no system information program in " + path);
-            }
-            path += kSysInfoProgram;
-        }
-        if (starter_.Start(path)) {
+        const std::optional<std::string> program = locator_.LocateSysInfo();
+        if (program && starter_.Start(*program)) {
             return;
         }
     } catch (const std::exception&) {
         // Every failure ends in the one message below.
     }
     msgBox_.Show(kSysInfoUnavailable, MsgBox::Style::Plain, "");
-}
-
-bool SysInfoLauncher::GetKeyValue(std::int32_t KeyRoot, const std::string& KeyName,
-                                  const std::string& SubKeyRef, std::string& KeyVal) {
-    // Read rights are all the reading needs; asking for more is refused to standard users.
-    RegKey key = 0;
-    if (registry_.OpenKeyEx(RootKey(KeyRoot), KeyName, 0, kKeyRead, key) != kErrorSuccess) {
-        KeyVal.clear();
-        return false;
-    }
-    const OpenKey closer(registry_, key);
-
-    std::array<unsigned char, kValueBufferSize> buffer{};
-    std::uint32_t size = kValueBufferSize;
-    std::uint32_t type = 0;
-    if (registry_.QueryValueEx(key, SubKeyRef, type, buffer.data(), size) != kErrorSuccess) {
-        KeyVal.clear();
-        return false;
-    }
-    if (size == 0 || size > kValueBufferSize) {
-        throw RegistryValueError("value " + SubKeyRef + " of " + KeyName + " has no readable data");
-    }
-    std::string text(reinterpret_cast<const char*>(buffer.data()), size);
-    if (text.back() == '\0') {
-        text.pop_back();
-    }
-
-    if (type == kRegSz) {
-        KeyVal = text;
-    } else if (type == kRegDword) {
-        // Low byte first; the buffer's zero fill stands in for bytes the value lacks.
-        const std::uint32_t number = static_cast<std::uint32_t>(buffer[0]) |
-                                     static_cast<std::uint32_t>(buffer[1]) << 8 |
-                                     static_cast<std::uint32_t>(buffer[2]) << 16 |
-                                     static_cast<std::uint32_t>(buffer[3]) << 24;
-        KeyVal = std::to_string(number);
-    }
-    return true;
 }
 
 }  // namespace kelvane

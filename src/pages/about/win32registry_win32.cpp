@@ -43,11 +43,23 @@ std::int32_t Win32Registry::QueryValueEx(RegKey key, const std::string& valueNam
     if (!name) {
         return ERROR_INVALID_NAME;
     }
+    DWORD valueType = 0;
+    DWORD size = 0;
     // Text comes as UTF-16 and is handed on as UTF-8, at least one byte for each UTF-16 unit:
     // text that fits the caller's buffer as UTF-8 fits twice that here.
-    std::vector<BYTE> value(std::size_t{dataSize} * 2 + sizeof(wchar_t));
-    DWORD valueType = 0;
-    DWORD size = static_cast<DWORD>(value.size());
+    std::size_t room = std::size_t{dataSize} * 2;
+    if (data == nullptr) {
+        // A size query: the length in the caller's terms needs the whole value.
+        const LONG status =
+            RegQueryValueExW(Handle(key), name->c_str(), nullptr, &valueType, nullptr, &size);
+        if (status != ERROR_SUCCESS) {
+            type = valueType;
+            return status;
+        }
+        room = size;
+    }
+    std::vector<BYTE> value(room + sizeof(wchar_t));
+    size = static_cast<DWORD>(value.size());
     const LONG status =
         RegQueryValueExW(Handle(key), name->c_str(), nullptr, &valueType, value.data(), &size);
     type = valueType;
@@ -64,6 +76,9 @@ std::int32_t Win32Registry::QueryValueEx(RegKey key, const std::string& valueNam
     // The caller's buffer decides what fits, counted in the bytes it is given.
     const std::uint32_t capacity = dataSize;
     dataSize = static_cast<std::uint32_t>(bytes.size());
+    if (data == nullptr) {
+        return ERROR_SUCCESS;
+    }
     if (bytes.size() > capacity) {
         return ERROR_MORE_DATA;
     }

@@ -16,8 +16,6 @@
 #include <vector>
 
 #include "fakemsgbox.h"
-#include "pages/about/memoryregistry.h"
-#include "pages/about/sysinfolauncher.h"
 #include "sysinfodoubles.h"
 #include "widgets/qt/qtmsgbox.h"
 #include "widgets/qt/qttoolkit.h"
@@ -25,8 +23,7 @@
 
 namespace {
 
-using kelvane::MemoryRegistry;
-using kelvane::test::FakeFileLookup;
+using kelvane::test::FakeSysInfoLocator;
 using kelvane::test::RecordingStarter;
 
 // What the dialog showed at one moment.
@@ -83,12 +80,11 @@ class FrmAboutTest : public ::testing::Test {
 
     QWidget* Focused() const { return QApplication::focusWidget(); }
 
-    MemoryRegistry registry;
-    FakeFileLookup files;
+    FakeSysInfoLocator locator;
     RecordingStarter starter;
     kelvane::test::FakeMsgBox msgBox;
     kelvane::qt::QtToolkit toolkit;
-    frmAbout form{toolkit, registry, files, starter, msgBox};
+    frmAbout form{toolkit, locator, starter, msgBox};
     kelvane::qt::QtWindow& about = dynamic_cast<kelvane::qt::QtWindow&>(form.window());
     QPushButton* cmdOK = about.findChild<QPushButton*>("cmdOK");
     QPushButton* cmdSysInfo = about.findChild<QPushButton*>("cmdSysInfo");
@@ -271,7 +267,7 @@ TEST_F(FrmAboutTest, OpenCloseOpenShowsTheSameTextsAndFocus) {
 // ---- System Info.
 
 TEST_F(FrmAboutTest, EnterOnSysInfoStartsTheProgramAndTheDialogStaysOpen) {
-    registry.SetString(kelvane::kHkeyLocalMachine, kelvane::kSysInfoKey, "PATH", "/opt/sysinfo");
+    locator.program = "/opt/sysinfo";
     starter.installed = {"/opt/sysinfo"};
     bool openAfterStart = false;
     EXPECT_TRUE(ShowModal([&] {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "fakemsgbox.h"
+#include "pages/about/registrysysinfolocator.h"
 #include "pages/about/sysinfolauncher.h"
 #include "pages/about/sysinfoservices.h"
 #include "pages/about/systemfilelookup.h"
@@ -29,7 +30,7 @@ std::string SystemFolder() {
     return std::string(system, length);
 }
 
-// The launcher with the real registry and file lookup; the start is recorded.
+// The launcher over the real registry and file lookup; the start is recorded.
 class SysInfoLauncherWin32Test : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -57,8 +58,7 @@ class SysInfoLauncherWin32Test : public ::testing::Test {
     // One launch on the platform's own registry, file lookup and program start.
     void LaunchOnThePlatform() {
         SysInfoServices services = PlatformSysInfoServices();
-        SysInfoLauncher(*services.registry, *services.files, *services.starter, msgBox)
-            .StartSysInfo();
+        SysInfoLauncher(*services.locator, *services.starter, msgBox).StartSysInfo();
     }
 
     void ExpectUnavailableMessage() {
@@ -74,7 +74,8 @@ class SysInfoLauncherWin32Test : public ::testing::Test {
     SystemFileLookup files;
     test::RecordingStarter starter;
     test::FakeMsgBox msgBox;
-    SysInfoLauncher launcher{registry, files, starter, msgBox};
+    RegistrySysInfoLocator locator{registry, files};
+    SysInfoLauncher launcher{locator, starter, msgBox};
 };
 
 TEST_F(SysInfoLauncherWin32Test, SecondLocationFindsMsinfo32InTheSystemFolder) {

@@ -56,7 +56,7 @@ TEST(PlatformSysInfoServicesTest, StartsTheInstalledSystemInformationProgram) {
     const PathOverride path(folder.Text());
     SysInfoServices services = PlatformSysInfoServices();
     test::FakeMsgBox msgBox;
-    SysInfoLauncher launcher(*services.registry, *services.files, *services.starter, msgBox);
+    SysInfoLauncher launcher(*services.locator, *services.starter, msgBox);
     launcher.StartSysInfo();
 
     EXPECT_TRUE(msgBox.shown.empty());
@@ -68,7 +68,7 @@ TEST(PlatformSysInfoServicesTest, WithoutAProgramTheButtonSaysItIsUnavailable) {
     const PathOverride path(folder.Text());
     SysInfoServices services = PlatformSysInfoServices();
     test::FakeMsgBox msgBox;
-    SysInfoLauncher launcher(*services.registry, *services.files, *services.starter, msgBox);
+    SysInfoLauncher launcher(*services.locator, *services.starter, msgBox);
     launcher.StartSysInfo();
 
     ASSERT_EQ(msgBox.shown.size(), 1u);
@@ -81,7 +81,7 @@ TEST(PlatformSysInfoServicesTest, EveryLaunchLooksForTheProgramAgain) {
     const PathOverride path(folder.Text());
     SysInfoServices services = PlatformSysInfoServices();
     test::FakeMsgBox msgBox;
-    SysInfoLauncher launcher(*services.registry, *services.files, *services.starter, msgBox);
+    SysInfoLauncher launcher(*services.locator, *services.starter, msgBox);
     launcher.StartSysInfo();
     ASSERT_EQ(msgBox.shown.size(), 1u);
 

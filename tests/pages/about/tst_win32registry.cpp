@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "fakemsgbox.h"
-#include "pages/about/sysinfolauncher.h"
+#include "pages/about/registrysysinfolocator.h"
+#include "registryqueries.h"
 #include "sysinfodoubles.h"
 #include "win32testkey.h"
 
@@ -68,9 +68,7 @@ class Win32RegistryTest : public ::testing::Test {
   protected:
     CountingRegistry registry;
     test::FakeFileLookup files;
-    test::RecordingStarter starter;
-    test::FakeMsgBox msgBox;
-    SysInfoLauncher launcher{registry, files, starter, msgBox};
+    RegistrySysInfoLocator locator{registry, files};
 };
 
 class Win32RegistryValueTest : public Win32RegistryTest,
@@ -81,8 +79,7 @@ TEST_P(Win32RegistryValueTest, GetKeyValueReadsTheValueAsText) {
     key.Set("Value", GetParam().type, GetParam().data);
 
     std::string keyVal = kCallerText;
-    EXPECT_EQ(launcher.GetKeyValue(kHkeyLocalMachine, kTestKey, "Value", keyVal),
-              GetParam().result);
+    EXPECT_EQ(locator.GetKeyValue(kHkeyLocalMachine, kTestKey, "Value", keyVal), GetParam().result);
     EXPECT_EQ(keyVal, GetParam().keyVal);
     EXPECT_EQ(registry.opened, 1);
     EXPECT_EQ(registry.closed, 1) << "the key must be closed";
@@ -117,7 +114,7 @@ TEST_F(Win32RegistryTest, AValueWithNoDataIsAFailureThatPassesToTheCaller) {
         test::Win32TestKey key(kTestKey);
         key.Set("Empty", type, "");
         std::string keyVal = kCallerText;
-        EXPECT_THROW(launcher.GetKeyValue(kHkeyLocalMachine, kTestKey, "Empty", keyVal),
+        EXPECT_THROW(locator.GetKeyValue(kHkeyLocalMachine, kTestKey, "Empty", keyVal),
                      RegistryValueError)
             << "type " << type;
     }
@@ -130,12 +127,12 @@ TEST_F(Win32RegistryTest, AMissingValueOrKeyGivesFalseAndAnEmptyText) {
     key.SetString("Other", "x");
 
     std::string keyVal = kCallerText;
-    EXPECT_FALSE(launcher.GetKeyValue(kHkeyLocalMachine, kTestKey, "Value", keyVal));
+    EXPECT_FALSE(locator.GetKeyValue(kHkeyLocalMachine, kTestKey, "Value", keyVal));
     EXPECT_EQ(keyVal, "");
 
     keyVal = kCallerText;
-    EXPECT_FALSE(launcher.GetKeyValue(kHkeyLocalMachine, std::string(kTestKey) + "\\No Such Key",
-                                      "Value", keyVal));
+    EXPECT_FALSE(locator.GetKeyValue(kHkeyLocalMachine, std::string(kTestKey) + "\\No Such Key",
+                                     "Value", keyVal));
     EXPECT_EQ(keyVal, "");
     EXPECT_EQ(registry.opened, 1);
     EXPECT_EQ(registry.closed, 1);
@@ -149,12 +146,12 @@ TEST_F(Win32RegistryTest, NamesOutsideTheCodePagePassExactly) {
     key.SetString("Café ő", folder);
 
     std::string keyVal;
-    EXPECT_TRUE(launcher.GetKeyValue(kHkeyLocalMachine, keyName, "Café ő", keyVal));
+    EXPECT_TRUE(locator.GetKeyValue(kHkeyLocalMachine, keyName, "Café ő", keyVal));
     EXPECT_EQ(keyVal, folder);
     // Bytes that aren't exactly UTF-8 name no key and no value.
-    EXPECT_FALSE(launcher.GetKeyValue(kHkeyLocalMachine, keyName, "Caf\xE9 \xF5", keyVal));
-    EXPECT_FALSE(launcher.GetKeyValue(kHkeyLocalMachine, std::string(kTestKey) + "\\\xCE", "Café ő",
-                                      keyVal));
+    EXPECT_FALSE(locator.GetKeyValue(kHkeyLocalMachine, keyName, "Caf\xE9 \xF5", keyVal));
+    EXPECT_FALSE(
+        locator.GetKeyValue(kHkeyLocalMachine, std::string(kTestKey) + "\\\xCE", "Café ő", keyVal));
     EXPECT_EQ(registry.opened, registry.closed);
 }
 
@@ -163,9 +160,27 @@ TEST_F(Win32RegistryTest, KeyAndValueNamesIgnoreCase) {
     key.SetString("Path", "C:\\x");
 
     std::string keyVal;
-    EXPECT_TRUE(launcher.GetKeyValue(kHkeyLocalMachine, "software\\KELVANE TESTS", "PATH", keyVal));
+    EXPECT_TRUE(locator.GetKeyValue(kHkeyLocalMachine, "software\\KELVANE TESTS", "PATH", keyVal));
     EXPECT_EQ(keyVal, "C:\\x");
 }
+
+// ---- The registry's answers, as the registry kept in memory gives them too.
+
+class Win32RegistryQueryTest : public ::testing::TestWithParam<test::RegistryQuery> {};
+
+TEST_P(Win32RegistryQueryTest, AnswersAsThePlatformRegistry) {
+    test::Win32TestKey stored(kTestKey);
+    stored.Set("Value", GetParam().type, GetParam().data);
+    Win32Registry registry;
+    RegKey key = 0;
+    ASSERT_EQ(registry.OpenKeyEx(RootKey(kHkeyLocalMachine), kTestKey, 0, KEY_READ, key),
+              kErrorSuccess);
+    test::ExpectRegistryAnswers(registry, key, GetParam());
+    registry.CloseKey(key);
+}
+
+INSTANTIATE_TEST_SUITE_P(Queries, Win32RegistryQueryTest,
+                         ::testing::ValuesIn(test::kRegistryQueries), test::RegistryQueryName);
 
 }  // namespace
 }  // namespace kelvane

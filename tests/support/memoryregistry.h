@@ -6,12 +6,12 @@
 #include <utility>
 #include <vector>
 
-#include "registry.h"
+#include "pages/about/registry.h"
 
-namespace kelvane {
+namespace kelvane::test {
 
-// A registry kept in memory, for platforms that have none and for tests. Key and value names
-// compare without regard to case, as the platform's registry does.
+// A registry kept in memory. Key and value names compare without regard to case, and the
+// calls give the status codes the platform's registry gives.
 class MemoryRegistry : public Registry {
   public:
     struct OpenRequest {
@@ -61,4 +61,4 @@ class MemoryRegistry : public Registry {
     RegKey nextHandle_ = 0x100;
 };
 
-}  // namespace kelvane
+}  // namespace kelvane::test

@@ -4,7 +4,7 @@
 
 #include "base/text.h"
 
-namespace kelvane {
+namespace kelvane::test {
 
 MemoryRegistry::KeyId MemoryRegistry::Id(RegKey root, const std::string& key) {
     return {root, UCase(key)};
@@ -41,6 +41,10 @@ std::int32_t MemoryRegistry::QueryValueEx(RegKey key, const std::string& valueNa
     }
     type = value->second.type;
     const std::string& bytes = value->second.data;
+    if (data == nullptr) {
+        dataSize = static_cast<std::uint32_t>(bytes.size());
+        return kErrorSuccess;
+    }
     if (bytes.size() > dataSize) {
         dataSize = static_cast<std::uint32_t>(bytes.size());
         return kErrorMoreData;
@@ -77,4 +81,4 @@ void MemoryRegistry::SetDword(std::int32_t root, const std::string& key, const s
     SetValue(root, key, name, kRegDword, bytes);
 }
 
-}  // namespace kelvane
+}  // namespace kelvane::test

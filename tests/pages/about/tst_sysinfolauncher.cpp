@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "fakemsgbox.h"
-#include "pages/about/memoryregistry.h"
 #include "sysinfodoubles.h"
 
 namespace kelvane {

@@ -56,8 +56,8 @@ constexpr double kMostTimesCat = 1.0;
 constexpr double kMostProcessorTimesCat = 1.3;
 constexpr double kMostMiB = 64;
 
-std::size_t bufferSize = FileServices::kDefaultBufferSize;
-std::size_t buffersBehind = FileServices::kDefaultBuffersBehind;
+std::size_t bufferSize = MergeJob::kDefaultBufferSize;
+std::size_t buffersBehind = MergeJob::kDefaultBuffersBehind;
 
 std::string SourceName(int i) {
     char name[32];

@@ -3,10 +3,10 @@
 
 #include <string_view>
 
+#include "base/widetext.h"
 #include "fileerror.h"
 #include "folderlookup.h"
 #include "platformfiles.h"
-#include "base/widetext.h"
 
 namespace kelvane {
 
@@ -210,11 +210,6 @@ class Win32Files : public PlatformFiles {
             Fail("can't look up", path);
         }
         return !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-    }
-
-    std::optional<FileIdentity> Identity(const std::string& path) override {
-        const std::optional<FileStatus> status = LookUp(path);
-        return status ? status->identity : std::nullopt;
     }
 
     std::optional<FileStatus> LookUp(const std::string& path) override {

@@ -5,9 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/mergejob.h"
-#include "widgets/application.h"
 #include "base/text.h"
+#include "widgets/application.h"
 
 namespace kelvane {
 
@@ -52,7 +51,6 @@ void MergeRun::cmdMerge_Click() {
 }
 
 void MergeRun::MergeFiles() {
-    FileServices fso(files_, bufferSize_, buffersBehind_);
     const std::string target = Trim(txtTartgetPath_.Text());
     if (target.empty()) {
         msgBox_.Show(kNoTarget, MsgBox::Style::Information, kMessageTitle);
@@ -61,7 +59,7 @@ void MergeRun::MergeFiles() {
 
     // Made before the failure handling, so that a failed run still has its target and source
     // open while the message shows, and lets them go only when the run ends.
-    MergeJob job(fso);
+    MergeJob job(files_, bufferSize_, buffersBehind_);
     try {
         // Every source is looked up before anything is asked or opened: one that exists but
         // can't be reached fails the run while the target still holds its content.

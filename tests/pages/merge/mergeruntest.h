@@ -36,8 +36,8 @@ class MergeRunTest : public testing::Test {
         }
     }
 
-    void Merge(std::size_t bufferSize = FileServices::kDefaultBufferSize,
-               std::size_t buffersBehind = FileServices::kDefaultBuffersBehind) {
+    void Merge(std::size_t bufferSize = MergeJob::kDefaultBufferSize,
+               std::size_t buffersBehind = MergeJob::kDefaultBuffersBehind) {
         MergeRun run(target, folders, rows, dialog, msgBox, files, bufferSize, buffersBehind);
         run.MergeFiles();
     }

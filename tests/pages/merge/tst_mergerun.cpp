@@ -79,7 +79,7 @@ class MergedContent : public MergeRunTest, public testing::WithParamInterface<Co
 
 // Each case runs with the usual buffers and with buffers of a few bytes.
 TEST_P(MergedContent, TargetHoldsEveryLineEndedByCrLf) {
-    for (const std::size_t bufferSize : {FileServices::kDefaultBufferSize, std::size_t{3}}) {
+    for (const std::size_t bufferSize : {MergeJob::kDefaultBufferSize, std::size_t{3}}) {
         SCOPED_TRACE(bufferSize);
         for (const auto& [name, bytes] : GetParam().sources) {
             src.Write(name, bytes);

@@ -129,7 +129,7 @@ TEST_P(FailingSource, StopsWithTheCriticalMessage) {
     std::string heldAtTheMessage;
     msgBox.onShow = [&](const FakeMsgBox::Shown&) { heldAtTheMessage = out.Read("t.txt"); };
     for (const std::size_t bufferSize :
-         {FileServices::kDefaultBufferSize, std::size_t{3}, std::size_t{32}}) {
+         {MergeJob::kDefaultBufferSize, std::size_t{3}, std::size_t{32}}) {
         SCOPED_TRACE(bufferSize);
         msgBox.shown.clear();
         files.opened.clear();
@@ -250,7 +250,7 @@ TEST_P(FailingTarget, KeepsTheWholeLinesWritten) {
     GetParam().inject(files);
     std::string heldAtTheMessage;
     msgBox.onShow = [&](const FakeMsgBox::Shown&) { heldAtTheMessage = out.Read("t.txt"); };
-    for (const std::size_t bufferSize : {FileServices::kDefaultBufferSize, std::size_t{3}}) {
+    for (const std::size_t bufferSize : {MergeJob::kDefaultBufferSize, std::size_t{3}}) {
         SCOPED_TRACE(bufferSize);
         msgBox.shown.clear();
         out.Write("t.txt", "");

@@ -51,7 +51,7 @@ TEST_F(MergeRunTest, AFileSizeLimitLeavesWholeLines) {
     src.Write("a.txt", lines);
     Rows({"a.txt"});
     target.SetText(out.At("t.txt"));
-    for (const std::size_t bufferSize : {FileServices::kDefaultBufferSize, std::size_t{64}}) {
+    for (const std::size_t bufferSize : {MergeJob::kDefaultBufferSize, std::size_t{64}}) {
         SCOPED_TRACE(bufferSize);
         std::filesystem::remove(out.At("t.txt"));
         RunInChild([&] {

@@ -44,7 +44,7 @@
 #include "fakemsgbox.h"
 #include "fakesavedialog.h"
 #include "faketextbox.h"
-#include "pages/merge/mergerun.h"
+#include "pages/merge/mergepage.h"
 
 namespace fs = std::filesystem;
 using namespace kelvane;
@@ -159,8 +159,8 @@ void MergeOnce(const fs::path& folder, const std::vector<std::string>& names,
     test::FakeSaveDialog dialog;
     test::FakeMsgBox messages;
     messages.answers = {MsgBox::Button::Yes};
-    MergeRun run(text, folders, rows, dialog, messages, NativeFiles(), bufferSize, behind);
-    run.cmdMerge_Click();
+    MergePage page(text, folders, rows, dialog, messages, NativeFiles(), bufferSize, behind);
+    page.cmdMerge_Click();
     for (const auto& shown : messages.shown) {
         std::cerr << "unexpected message: " << shown.text << "\n";
         std::exit(1);

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "childprocess.h"
-#include "mergeruntest.h"
+#include "mergepagetest.h"
 
 namespace kelvane {
 namespace {
@@ -33,7 +33,7 @@ void PrintTo(const BadTarget& c, std::ostream* os) {
     *os << c.name;
 }
 
-class UnwritableTarget : public MergeRunTest, public testing::WithParamInterface<BadTarget> {};
+class UnwritableTarget : public MergePageTest, public testing::WithParamInterface<BadTarget> {};
 
 TEST_P(UnwritableTarget, GivesTheCriticalMessageAndCreatesNothing) {
     src.Write("a.txt", "A\n");
@@ -72,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
                   true}),
     [](const testing::TestParamInfo<BadTarget>& p) { return p.param.name; });
 
-TEST_F(MergeRunTest, ReadOnlyTargetKeepsItsContent) {
+TEST_F(MergePageTest, ReadOnlyTargetKeepsItsContent) {
     src.Write("a.txt", "A\n");
     Rows({"a.txt"});
     const std::string path = out.Write("t.txt", "old\n");
@@ -84,7 +84,7 @@ TEST_F(MergeRunTest, ReadOnlyTargetKeepsItsContent) {
     EXPECT_EQ(out.Read("t.txt"), "old\n");
 }
 
-TEST_F(MergeRunTest, ReadOnlyTargetOnTheFileSystem) {
+TEST_F(MergePageTest, ReadOnlyTargetOnTheFileSystem) {
     src.Write("a.txt", "A\n");
     Rows({"a.txt"});
     const std::string path = out.Write("t.txt", "old\n");
@@ -114,7 +114,7 @@ void PrintTo(const Fault& c, std::ostream* os) {
 
 // A source that fails in the middle of the list: the run stops there, the target keeps the
 // lines before the failure, and later rows are not opened.
-class FailingSource : public MergeRunTest, public testing::WithParamInterface<Fault> {};
+class FailingSource : public MergePageTest, public testing::WithParamInterface<Fault> {};
 
 // Each case runs with the usual buffers, with buffers shorter than a line, which write the
 // start of a line out before its end is read, and with buffers that pass on a line end together
@@ -158,7 +158,7 @@ INSTANTIATE_TEST_SUITE_P(
               "A1\r\nA2\r\nB1\r\nB2 is long\r\nB3\r\n"}),
     [](const testing::TestParamInfo<Fault>& p) { return p.param.name; });
 
-TEST_F(MergeRunTest, UnreadableSourceOnTheFileSystem) {
+TEST_F(MergePageTest, UnreadableSourceOnTheFileSystem) {
     src.Write("a.txt", "A\n");
     const std::string unreadable = src.Write("b.txt", "B\n");
     Rows({"a.txt", "b.txt"});
@@ -186,7 +186,7 @@ void PrintTo(const UnreachableCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class UnreachableSource : public MergeRunTest,
+class UnreachableSource : public MergePageTest,
                           public testing::WithParamInterface<UnreachableCase> {};
 
 // With as many rows as make the run look them up from the folder's listing.
@@ -240,7 +240,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Writing the target fails part way, as on a full disk, or only when it is closed: the run stops
 // with the critical message, and the target holds the whole lines written before the failure,
 // or what it held when even cutting it back fails.
-class FailingTarget : public MergeRunTest, public testing::WithParamInterface<Fault> {};
+class FailingTarget : public MergePageTest, public testing::WithParamInterface<Fault> {};
 
 TEST_P(FailingTarget, KeepsTheWholeLinesWritten) {
     src.Write("a.txt", "A1\nA2\n");

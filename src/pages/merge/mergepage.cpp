@@ -1,4 +1,4 @@
-#include "mergerun.h"
+#include "mergepage.h"
 
 #include <algorithm>
 #include <exception>
@@ -24,9 +24,9 @@ constexpr char kMergeFailed[] =
 
 }  // namespace
 
-MergeRun::MergeRun(TextBox& txtTartgetPath, const FolderList& myFolders,
-                   const ListWidget& lstFileSelect, SaveDialog& comdlg, MsgBox& msgBox,
-                   PlatformFiles& files, std::size_t bufferSize, std::size_t buffersBehind)
+MergePage::MergePage(TextBox& txtTartgetPath, const FolderList& myFolders,
+                     const ListWidget& lstFileSelect, SaveDialog& comdlg, MsgBox& msgBox,
+                     PlatformFiles& files, std::size_t bufferSize, std::size_t buffersBehind)
     : txtTartgetPath_(txtTartgetPath),
       myFolders_(myFolders),
       lstFileSelect_(lstFileSelect),
@@ -36,21 +36,21 @@ MergeRun::MergeRun(TextBox& txtTartgetPath, const FolderList& myFolders,
       bufferSize_(bufferSize),
       buffersBehind_(buffersBehind) {}
 
-void MergeRun::ConfigureSaveDialog(SaveDialog& comdlg) {
+void MergePage::ConfigureSaveDialog(SaveDialog& comdlg) {
     comdlg.SetFilter(kSaveFilter);
     comdlg.SetDialogTitle(kSaveTitle);
 }
 
-void MergeRun::cmdFileLookUp_Click() {
+void MergePage::cmdFileLookUp_Click() {
     comdlg_.ShowSave();
     txtTartgetPath_.SetText(comdlg_.FileName());
 }
 
-void MergeRun::cmdMerge_Click() {
+void MergePage::cmdMerge_Click() {
     MergeFiles();
 }
 
-void MergeRun::MergeFiles() {
+void MergePage::MergeFiles() {
     const std::string target = Trim(txtTartgetPath_.Text());
     if (target.empty()) {
         msgBox_.Show(kNoTarget, MsgBox::Style::Information, kMessageTitle);
@@ -91,7 +91,7 @@ void MergeRun::MergeFiles() {
     }
 }
 
-std::vector<std::string> MergeRun::Rows() const {
+std::vector<std::string> MergePage::Rows() const {
     const int count = lstFileSelect_.ListCount();
     std::vector<std::string> rows;
     rows.reserve(static_cast<std::size_t>(std::max(count, 0)));

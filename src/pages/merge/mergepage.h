@@ -15,13 +15,13 @@
 namespace kelvane {
 
 // The target path, the Save dialog and the merge run.
-class MergeRun {
+class MergePage {
   public:
     // `files`, `bufferSize` and `buffersBehind` are what each run's MergeJob works with.
-    MergeRun(TextBox& txtTartgetPath, const FolderList& myFolders, const ListWidget& lstFileSelect,
-             SaveDialog& comdlg, MsgBox& msgBox, PlatformFiles& files = NativeFiles(),
-             std::size_t bufferSize = MergeJob::kDefaultBufferSize,
-             std::size_t buffersBehind = MergeJob::kDefaultBuffersBehind);
+    MergePage(TextBox& txtTartgetPath, const FolderList& myFolders, const ListWidget& lstFileSelect,
+              SaveDialog& comdlg, MsgBox& msgBox, PlatformFiles& files = NativeFiles(),
+              std::size_t bufferSize = MergeJob::kDefaultBufferSize,
+              std::size_t buffersBehind = MergeJob::kDefaultBuffersBehind);
 
     // Start-up: the Save dialog's filter, then its title.
     static void ConfigureSaveDialog(SaveDialog& comdlg);

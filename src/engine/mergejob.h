@@ -31,9 +31,7 @@ class MergeJob {
 
     // `bufferSize` and `buffersBehind` set the buffers, as above; with no buffers behind, the
     // target is written on the caller's thread.
-    explicit MergeJob(PlatformFiles& files = NativeFiles(),
-                      std::size_t bufferSize = kDefaultBufferSize,
-                      std::size_t buffersBehind = kDefaultBuffersBehind);
+    MergeJob(PlatformFiles& files, std::size_t bufferSize, std::size_t buffersBehind);
 
     // Looks up each name's file in the folder (named as JoinFolder names them), all before
     // anything is asked or opened: one that is there but can't be looked at raises now, while

@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "benchtools.h"
-#include "engine/fileservices.h"
 #include "engine/lineends.h"
+#include "engine/mergejob.h"
 
 using namespace kelvane;
 
@@ -84,8 +84,8 @@ int main(int argc, char** argv) {
         }
     }
     std::printf("Line-end copy of %zu MiB, %zu KiB at a time; %d turns, medians.\n",
-                kTextBytes >> 20, FileServices::kDefaultBufferSize >> 10, turns);
-    std::vector<char> in(FileServices::kDefaultBufferSize);
+                kTextBytes >> 20, MergeJob::kDefaultBufferSize >> 10, turns);
+    std::vector<char> in(MergeJob::kDefaultBufferSize);
     std::vector<char> out(2 * in.size());
     bool sound = true;
     for (const Corpus& corpus : kCorpora) {

@@ -35,7 +35,7 @@
 #include "fakemsgbox.h"
 #include "fakesavedialog.h"
 #include "faketextbox.h"
-#include "pages/merge/mergerun.h"
+#include "pages/merge/mergepage.h"
 
 namespace fs = std::filesystem;
 using namespace kelvane;
@@ -83,8 +83,8 @@ struct Window {
 
     // One merge run through MergeFiles, the way the button runs it.
     void Merge() {
-        MergeRun run(text, folders, rows, dialog, messages);
-        run.cmdMerge_Click();
+        MergePage page(text, folders, rows, dialog, messages);
+        page.cmdMerge_Click();
         for (const auto& shown : messages.shown) {
             std::fprintf(stderr, "unexpected message: %s\n", shown.text.c_str());
             std::exit(1);

@@ -44,7 +44,7 @@
 #include "fakemsgbox.h"
 #include "fakesavedialog.h"
 #include "faketextbox.h"
-#include "pages/merge/mergerun.h"
+#include "pages/merge/mergepage.h"
 
 namespace fs = std::filesystem;
 using namespace kelvane;
@@ -56,8 +56,8 @@ constexpr double kMostTimesCat = 1.0;
 constexpr double kMostProcessorTimesCat = 1.3;
 constexpr double kMostMiB = 64;
 
-std::size_t bufferSize = FileServices::kDefaultBufferSize;
-std::size_t buffersBehind = FileServices::kDefaultBuffersBehind;
+std::size_t bufferSize = MergeJob::kDefaultBufferSize;
+std::size_t buffersBehind = MergeJob::kDefaultBuffersBehind;
 
 std::string SourceName(int i) {
     char name[32];
@@ -159,8 +159,8 @@ void MergeOnce(const fs::path& folder, const std::vector<std::string>& names,
     test::FakeSaveDialog dialog;
     test::FakeMsgBox messages;
     messages.answers = {MsgBox::Button::Yes};
-    MergeRun run(text, folders, rows, dialog, messages, NativeFiles(), bufferSize, behind);
-    run.cmdMerge_Click();
+    MergePage page(text, folders, rows, dialog, messages, NativeFiles(), bufferSize, behind);
+    page.cmdMerge_Click();
     for (const auto& shown : messages.shown) {
         std::cerr << "unexpected message: " << shown.text << "\n";
         std::exit(1);

@@ -4,7 +4,7 @@
 
 namespace kelvane {
 
-// Raised by the file services when a file operation fails.
+// Raised by the platform's files and the streams over them when a file operation fails.
 class FileError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;

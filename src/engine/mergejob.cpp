@@ -6,11 +6,12 @@
 
 namespace kelvane {
 
-MergeJob::MergeJob(FileServices& fso) : fso_(fso) {}
+MergeJob::MergeJob(PlatformFiles& files, std::size_t bufferSize, std::size_t buffersBehind)
+    : files_(files), bufferSize_(bufferSize), buffersBehind_(buffersBehind) {}
 
 void MergeJob::FindSources(const std::string& folder, const std::vector<std::string>& names) {
     folder_ = JoinFolder(folder, "");
-    held_ = fso_.Folder(folder);
+    held_ = files_.Folder(folder_);
     std::vector<std::optional<FileStatus>> found = held_->LookUp(names);
     sources_.clear();
     sources_.reserve(names.size());
@@ -32,7 +33,7 @@ bool MergeJob::IsASource(const std::optional<FileIdentity>& file) const {
 }
 
 MergeJob::Target MergeJob::LookUpTarget(const std::string& target) const {
-    const std::optional<FileStatus> found = fso_.LookUp(target);
+    const std::optional<FileStatus> found = files_.LookUp(target);
     if (!found || found->folder) {
         return Target::Missing;
     }
@@ -40,7 +41,9 @@ MergeJob::Target MergeJob::LookUpTarget(const std::string& target) const {
 }
 
 bool MergeJob::OpenTarget(const std::string& target) {
-    out_ = fso_.OpenToReplace(target);
+    // Its content stays until it is known not to be a source.
+    out_ = std::make_unique<TextWriter>(files_.Open(target, PlatformFiles::Access::Write, true),
+                                        2 * bufferSize_, buffersBehind_);
     written_ = out_->Identity();
     if (IsASource(written_)) {
         out_.reset();
@@ -52,7 +55,7 @@ bool MergeJob::OpenTarget(const std::string& target) {
 }
 
 bool MergeJob::OtherFileAt(const std::string& path) const {
-    const std::optional<FileStatus> found = fso_.LookUp(path);
+    const std::optional<FileStatus> found = files_.LookUp(path);
     return found && !found->folder && !(written_ && found->identity == written_);
 }
 
@@ -93,7 +96,7 @@ void MergeJob::CopySources() {
         if (in_) {
             in_->Reset(std::move(next));
         } else {
-            in_ = fso_.Reader(std::move(next));
+            in_ = std::make_unique<TextReader>(std::move(next), bufferSize_);
         }
         CopyLines(*in_, *out_);
     }

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "engine/fileservices.h"
 #include "engine/platformfiles.h"
 #include "engine/textreader.h"
 #include "engine/textwriter.h"
@@ -20,14 +19,26 @@ namespace kelvane {
 // shows. Every failure raises FileError.
 class MergeJob {
   public:
-    explicit MergeJob(FileServices& fso);
+    // The buffer sources are read through; the target's is twice as large, so that a
+    // bufferful of lines, with the CRs they may gain, always goes into it in one step. Large
+    // enough that reading and writing cost few system calls, small enough to stay in the
+    // processor's caches.
+    static constexpr std::size_t kDefaultBufferSize = 512 * 1024;
+    // The full buffers of the target that may wait to be written, or be written, on a thread of
+    // the writer's own while the next is filled (TextWriter). Enough to ride out the unevenness
+    // of reading and writing.
+    static constexpr std::size_t kDefaultBuffersBehind = 3;
+
+    // `bufferSize` and `buffersBehind` set the buffers, as above; with no buffers behind, the
+    // target is written on the caller's thread.
+    MergeJob(PlatformFiles& files, std::size_t bufferSize, std::size_t buffersBehind);
 
     // Looks up each name's file in the folder (named as JoinFolder names them), all before
     // anything is asked or opened: one that is there but can't be looked at raises now, while
     // the target still holds its content.
     void FindSources(const std::string& folder, const std::vector<std::string>& names);
-    // What the target path names now, as FileExists takes it (a folder is no file), and whether
-    // that is one of the sources found.
+    // What the target path names now (a folder is no file), and whether that is one of the
+    // sources found.
     enum class Target { Missing, Exists, IsASource };
     Target LookUpTarget(const std::string& target) const;
     // Opens the target, making it when missing, and empties it. False, leaving it as it is,
@@ -61,7 +72,9 @@ class MergeJob {
     // Whether a file, not a folder and not the target, is at the path now.
     bool OtherFileAt(const std::string& path) const;
 
-    FileServices& fso_;
+    PlatformFiles& files_;
+    std::size_t bufferSize_;
+    std::size_t buffersBehind_;
     std::string folder_;  // with its separator
     std::unique_ptr<PlatformFolder> held_;
     std::vector<Source> sources_;

@@ -7,16 +7,6 @@ bool PlatformFile::Is(const FileIdentity& identity) {
     return own && *own == identity;
 }
 
-std::optional<FileStatus> PlatformFiles::LookUp(const std::string& path) {
-    if (IsFile(path)) {
-        return FileStatus{false, Identity(path)};
-    }
-    if (const auto identity = Identity(path)) {
-        return FileStatus{true, identity};  // something that is not a file: a folder
-    }
-    return std::nullopt;
-}
-
 namespace {
 
 // A folder whose names are reached by their full paths.

@@ -68,8 +68,8 @@ class PlatformFolder {
     virtual std::unique_ptr<PlatformFile> Open(const std::string& name) = 0;
 };
 
-// The platform's file API, as the file services need it. Paths are 8-bit texts: on Windows
-// UTF-8, and a path that isn't exactly UTF-8 is refused with FileError, never changed into
+// The platform's file API, as the merge and the help document need it. Paths are 8-bit texts: on
+// Windows UTF-8, and a path that isn't exactly UTF-8 is refused with FileError, never changed into
 // another name.
 class PlatformFiles {
   public:
@@ -81,11 +81,8 @@ class PlatformFiles {
     // (the path or a folder on the way is missing, or a folder on the way is a file). Any other
     // failure to look, such as a folder that may not be entered, raises: the file may be there.
     virtual bool IsFile(const std::string& path) = 0;
-    // The identity of what the path names (links followed); empty, or raising, as IsFile says.
-    virtual std::optional<FileIdentity> Identity(const std::string& path) = 0;
-    // What the path names (links followed), in one lookup where the platform allows; empty, or
-    // raising, as IsFile says.
-    virtual std::optional<FileStatus> LookUp(const std::string& path);
+    // What the path names (links followed), in one lookup; empty, or raising, as IsFile says.
+    virtual std::optional<FileStatus> LookUp(const std::string& path) = 0;
     // The folder, ending with a separator or empty for the current folder, held where the
     // platform can hold one; where it can't, names in it are reached by their full paths.
     virtual std::unique_ptr<PlatformFolder> Folder(const std::string& folder);

@@ -264,14 +264,6 @@ class PosixFiles : public PlatformFiles {
         return Look(path, info) && !S_ISDIR(info.st_mode);
     }
 
-    std::optional<FileIdentity> Identity(const std::string& path) override {
-        struct stat info {};
-        if (!Look(path, info)) {
-            return std::nullopt;
-        }
-        return IdentityOf(info);
-    }
-
     std::optional<FileStatus> LookUp(const std::string& path) override {
         struct stat info {};
         if (!Look(path, info)) {

@@ -212,11 +212,6 @@ class Win32Files : public PlatformFiles {
         return !(attributes & FILE_ATTRIBUTE_DIRECTORY);
     }
 
-    std::optional<FileIdentity> Identity(const std::string& path) override {
-        const std::optional<FileStatus> status = LookUp(path);
-        return status ? status->identity : std::nullopt;
-    }
-
     std::optional<FileStatus> LookUp(const std::string& path) override {
         const Handle handle = OpenToLook(path);
         if (!handle.Valid()) {

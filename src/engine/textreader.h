@@ -2,16 +2,14 @@
 
 #include <cstddef>
 #include <memory>
-#include <string>
 #include <string_view>
 
 #include "engine/platformfiles.h"
 
 namespace kelvane {
 
-// A buffered reader of the lines of one open file. Bytes pass through unchanged; only line ends
-// are recognised: CR LF and a lone LF end a line, a lone CR is an ordinary character, and a last
-// line without a line end is a line all the same. Every failure raises FileError.
+// A buffered reader of one open file, whose bytes it hands out unchanged (CopyLines finds the
+// lines in them). Every failure raises FileError.
 class TextReader {
   public:
     TextReader(std::unique_ptr<PlatformFile> file, std::size_t bufferSize);
@@ -21,11 +19,6 @@ class TextReader {
     // Starts over on another file, keeping the buffer: the file read so far is let go once the
     // new one is held. Reading many small files then costs no new buffer for each.
     void Reset(std::unique_ptr<PlatformFile> file);
-
-    // True when nothing is left to read.
-    bool AtEndOfStream() { return Peek().empty(); }
-    // The characters up to the next line end, which is consumed but not returned.
-    std::string ReadLine();
 
     // The bytes read but not handed out yet, reading more first when there are none; empty at
     // the end of the file. They stay valid until the next call. Consume hands out the first
@@ -37,9 +30,6 @@ class TextReader {
         return {buffer_.get() + pos_, end_ - pos_};
     }
     void Consume(std::size_t count) { pos_ += count; }
-
-    // Closes the file, reporting a failure.
-    void Close();
 
   private:
     // Reads the next bufferful once the buffer is used up; nothing at the end of the file.

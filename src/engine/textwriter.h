@@ -34,12 +34,6 @@ class TextWriter {
     TextWriter(const TextWriter&) = delete;
     TextWriter& operator=(const TextWriter&) = delete;
 
-    // The text, then CR LF.
-    void WriteLine(std::string_view text) {
-        Put(text);
-        Put("\r\n");
-        heldLf_ = true;
-    }
     // The bytes as they are.
     void Write(std::string_view bytes) {
         Put(bytes);

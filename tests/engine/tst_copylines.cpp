@@ -56,29 +56,12 @@ TextWriter Writer(MemoryFile& file, std::size_t bufferSize) {
     return TextWriter(std::make_unique<MemoryFileRef>(file), bufferSize);
 }
 
-std::vector<std::string> ReadAllLines(MemoryFile& file, std::size_t bufferSize) {
-    TextReader in = Reader(file, bufferSize);
-    std::vector<std::string> lines;
-    while (!in.AtEndOfStream()) {
-        lines.push_back(in.ReadLine());
-    }
-    return lines;
-}
-
-// Copies the source line by line, or all of it in one go.
-std::string CopyAllLines(MemoryFile& source, std::size_t inSize, std::size_t outSize,
-                         bool whole = false) {
+std::string CopyAllLines(MemoryFile& source, std::size_t inSize, std::size_t outSize) {
     MemoryFile target;
     {
         TextReader in = Reader(source, inSize);
         TextWriter out = Writer(target, outSize);
-        if (whole) {
-            CopyLines(in, out);
-        } else {
-            while (!in.AtEndOfStream()) {
-                out.WriteLine(in.ReadLine());
-            }
-        }
+        CopyLines(in, out);
         out.Close();
     }
     return target.written;
@@ -96,22 +79,16 @@ void PrintTo(const LineCase& c, std::ostream* os) {
 
 class LineEnds : public testing::TestWithParam<LineCase> {};
 
-TEST_P(LineEnds, ReadingAndCopyingAgree) {
+TEST_P(LineEnds, EachLineIsCopiedEndedByCrLf) {
     const LineCase& c = GetParam();
     std::string expected;
     for (const auto& line : c.lines) {
         expected += line + "\r\n";
     }
     for (const std::size_t size : {1, 2, 3, 64}) {
-        MemoryFile readSource;
-        readSource.content = c.bytes;
-        EXPECT_EQ(ReadAllLines(readSource, size), c.lines) << "buffer " << size;
-        for (const bool whole : {false, true}) {
-            MemoryFile copySource;
-            copySource.content = c.bytes;
-            EXPECT_EQ(CopyAllLines(copySource, size, size, whole), expected)
-                << "buffer " << size << (whole ? ", whole" : ", by line");
-        }
+        MemoryFile source;
+        source.content = c.bytes;
+        EXPECT_EQ(CopyAllLines(source, size, size), expected) << "buffer " << size;
     }
 }
 
@@ -151,33 +128,10 @@ TEST(CopyLinesRandom, MatchesTheModel) {
         SCOPED_TRACE(testing::Message()
                      << "round " << round << " in " << inSize << " out " << outSize);
 
-        for (const bool whole : {false, true}) {
-            MemoryFile copySource;
-            copySource.content = bytes;
-            copySource.pieces = pieces;
-            EXPECT_EQ(CopyAllLines(copySource, inSize, outSize, whole), ModelCopy(bytes));
-        }
-
-        MemoryFile readSource;
-        readSource.content = bytes;
-        readSource.pieces = pieces;
-        EXPECT_EQ(ReadAllLines(readSource, inSize), ModelLines(bytes));
-
-        // Copying the rest after some lines were read one by one keeps the two in step.
-        MemoryFile mixedSource;
-        mixedSource.content = bytes;
-        mixedSource.pieces = pieces;
-        MemoryFile target;
-        {
-            TextReader in = Reader(mixedSource, inSize);
-            TextWriter out = Writer(target, outSize);
-            for (int line = 0; line < round % 4 && !in.AtEndOfStream(); ++line) {
-                out.WriteLine(in.ReadLine());
-            }
-            CopyLines(in, out);
-            out.Close();
-        }
-        EXPECT_EQ(target.written, ModelCopy(bytes));
+        MemoryFile source;
+        source.content = bytes;
+        source.pieces = pieces;
+        EXPECT_EQ(CopyAllLines(source, inSize, outSize), ModelCopy(bytes));
     }
 }
 
@@ -212,33 +166,8 @@ TEST(CopyLinesRandom, LongLinesMatchTheModel) {
         const std::size_t outSize = size(round % 2 == 0 ? 8 : 400);
         SCOPED_TRACE(testing::Message()
                      << "round " << round << " in " << inSize << " out " << outSize);
-        EXPECT_EQ(CopyAllLines(source, inSize, outSize, true), ModelCopy(bytes));
+        EXPECT_EQ(CopyAllLines(source, inSize, outSize), ModelCopy(bytes));
     }
-}
-
-TEST(CopyLines, CarriesOnAfterSingleLines) {
-    MemoryFile source;
-    source.content = "one\r\ntwo\nthree";
-    MemoryFile target;
-    {
-        TextReader in = Reader(source, 5);
-        TextWriter out = Writer(target, 5);
-        out.WriteLine(in.ReadLine());
-        CopyLines(in, out);
-        EXPECT_TRUE(in.AtEndOfStream());
-        CopyLines(in, out);  // nothing left: nothing more
-        out.Close();
-    }
-    EXPECT_EQ(target.written, "one\r\ntwo\r\nthree\r\n");
-}
-
-TEST(TextReader, ReadingPastTheEndFails) {
-    MemoryFile source;
-    source.content = "A";
-    TextReader in = Reader(source, 8);
-    EXPECT_EQ(in.ReadLine(), "A");
-    EXPECT_TRUE(in.AtEndOfStream());
-    EXPECT_THROW(in.ReadLine(), FileError);
 }
 
 // A line longer than both buffers goes out in pieces; the memory used doesn't grow with it.
@@ -258,25 +187,17 @@ TEST(CopyLines, CopiesALineLongerThanTheBuffers) {
 }
 
 TEST(CopyLines, ReadFailureMidLineDropsTheHeldPartOfTheLine) {
-    for (const bool whole : {false, true}) {
-        MemoryFile source;
-        source.content = "one\ntwo\nthree\n";
-        source.readLimit = 10;  // fails inside "three"
-        MemoryFile target;
-        {
-            TextReader in = Reader(source, 4);
-            TextWriter out = Writer(target, 64);
-            if (whole) {
-                EXPECT_THROW(CopyLines(in, out), FileError);
-            } else {
-                out.WriteLine(in.ReadLine());
-                out.WriteLine(in.ReadLine());
-                EXPECT_THROW(in.ReadLine(), FileError);
-            }
-        }
-        // Written out when the stream let go.
-        EXPECT_EQ(target.written, "one\r\ntwo\r\n") << (whole ? "whole" : "by line");
+    MemoryFile source;
+    source.content = "one\ntwo\nthree\n";
+    source.readLimit = 10;  // fails inside "three"
+    MemoryFile target;
+    {
+        TextReader in = Reader(source, 4);
+        TextWriter out = Writer(target, 64);
+        EXPECT_THROW(CopyLines(in, out), FileError);
     }
+    // Written out when the writer let go.
+    EXPECT_EQ(target.written, "one\r\ntwo\r\n");
 }
 
 // Part of a line too long for the target's buffer is out in the file before reading fails:

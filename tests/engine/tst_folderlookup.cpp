@@ -17,9 +17,6 @@ namespace {
 class CountedFiles : public PlatformFiles {
   public:
     bool IsFile(const std::string&) override { throw FileError("not used"); }
-    std::optional<FileIdentity> Identity(const std::string&) override {
-        throw FileError("not used");
-    }
     std::optional<FileStatus> LookUp(const std::string& path) override {
         looked.push_back(path);
         if (path.size() > 1 && path[0] == 'f' && std::stoul(path.substr(1)) < 20) {

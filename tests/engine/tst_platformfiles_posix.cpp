@@ -62,6 +62,14 @@ TEST(PosixFiles, APipesReadingWaitsForItsWriter) {
     EXPECT_EQ(std::string(bytes, got), "late\n");
 }
 
+TEST(PosixFiles, IsFileOnlyForFiles) {
+    test::TempFolder dir;
+    PlatformFiles& files = NativeFiles();
+    EXPECT_TRUE(files.IsFile(dir.Write("a.txt", "x")));
+    EXPECT_TRUE(files.IsFile(dir.Write("empty.txt", "")));
+    EXPECT_FALSE(files.IsFile(dir.MakeFolder("folder.txt")));
+}
+
 // Only "nothing is there" is an answer; a file that may be there but can't be looked at fails.
 TEST(PosixFiles, LookingUpFailsWhereAFileMayBeThere) {
     test::TempFolder dir;
@@ -74,12 +82,12 @@ TEST(PosixFiles, LookingUpFailsWhereAFileMayBeThere) {
         PlatformFiles& files = NativeFiles();
         for (const std::string& missing : {dir.At("none.txt"), dir.At("none/a.txt"), file + "/a"}) {
             EXPECT_FALSE(files.IsFile(missing)) << missing;
-            EXPECT_FALSE(files.Identity(missing).has_value()) << missing;
+            EXPECT_FALSE(files.LookUp(missing).has_value()) << missing;
         }
         for (const std::string& unknown :
              {dir.At("loop.txt"), locked + "/b.txt", locked + "/none.txt"}) {
             EXPECT_THROW(files.IsFile(unknown), FileError) << unknown;
-            EXPECT_THROW(files.Identity(unknown), FileError) << unknown;
+            EXPECT_THROW(files.LookUp(unknown), FileError) << unknown;
         }
         fs::permissions(locked, fs::perms::owner_all);
     });

@@ -27,8 +27,8 @@ TEST(TextWriter, AFailedWriteIsNotTriedAgain) {
     target.writeLimit = 5;
     {
         TextWriter out = Writer(target, 4);
-        out.WriteLine("ab");
-        EXPECT_THROW(out.WriteLine("cdef"), FileError);
+        out.Write("ab\r\n");
+        EXPECT_THROW(out.Write("cdef\r\n"), FileError);
         const int writes = target.writes;
         EXPECT_THROW(out.Close(), FileError);
         EXPECT_EQ(target.writes, writes);
@@ -41,14 +41,14 @@ TEST(TextWriter, CloseReportsFailuresOfTheLastWrite) {
     MemoryFile full;
     full.writeLimit = 0;
     TextWriter out = Writer(full, 64);
-    out.WriteLine("held until closed");
+    out.Write("held until closed\r\n");
     EXPECT_EQ(full.writes, 0);
     EXPECT_THROW(out.Close(), FileError);
 
     MemoryFile refusing;
     refusing.failClose = true;
     TextWriter other = Writer(refusing, 64);
-    other.WriteLine("x");
+    other.Write("x\r\n");
     EXPECT_THROW(other.Close(), FileError);
     EXPECT_EQ(refusing.written, "x\r\n");
 }
@@ -57,7 +57,7 @@ TEST(TextWriter, LettingGoWritesOutWhatIsHeld) {
     MemoryFile target;
     {
         TextWriter out = Writer(target, 64);
-        out.WriteLine("kept");
+        out.Write("kept\r\n");
     }
     EXPECT_EQ(target.written, "kept\r\n");
     EXPECT_EQ(target.closes, 0);  // the handle is let go without a close to report
@@ -72,7 +72,7 @@ TEST(TextWriter, APartLineWaitingBehindIsTakenBackBeforeItGoesOut) {
     pipe.onWrite = [&gate] { gate.Wait(); };
     {
         TextWriter out(std::make_unique<MemoryFileRef>(pipe), 8, 16);
-        out.WriteLine("one");
+        out.Write("one\r\n");
         out.Write("two\r\nthree, cut short");  // passes on two buffers more after "one\r\ntwo"
         out.DropPartLine();
         gate.Open();

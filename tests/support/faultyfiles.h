@@ -22,9 +22,6 @@ namespace kelvane::test {
 class FaultyFiles : public PlatformFiles {
   public:
     bool IsFile(const std::string& path) override { return NativeFiles().IsFile(path); }
-    std::optional<FileIdentity> Identity(const std::string& path) override {
-        return NativeFiles().Identity(path);
-    }
     std::optional<FileStatus> LookUp(const std::string& path) override {
         return NativeFiles().LookUp(path);
     }

@@ -4,7 +4,7 @@
 #include "opendocument.h"
 #include "pages/about/frmabout.h"
 #include "pages/filetypes/filetypelist.h"
-#include "pages/merge/mergerun.h"
+#include "pages/merge/mergepage.h"
 #include "pages/selection/mergeorder.h"
 #include "pages/selection/sourceselection.h"
 #include "widgets/folderreader.h"
@@ -56,9 +56,9 @@ const Wiring kWiring[] = {
      [](frmMain& f, const MouseEvent&) { f.mergeOrder().cmdDown_Click(); }},
 
     {"cmdFileLookUp", Event::Click,
-     [](frmMain& f, const MouseEvent&) { f.mergeRun().cmdFileLookUp_Click(); }},
+     [](frmMain& f, const MouseEvent&) { f.mergePage().cmdFileLookUp_Click(); }},
     {"cmdMerge", Event::Click,
-     [](frmMain& f, const MouseEvent&) { f.mergeRun().cmdMerge_Click(); }},
+     [](frmMain& f, const MouseEvent&) { f.mergePage().cmdMerge_Click(); }},
 };
 
 }  // namespace
@@ -99,8 +99,8 @@ frmMain::frmMain(kelvane::Toolkit& toolkit, Services services)
     sourceSelection_ = std::make_unique<kelvane::SourceSelection>(myDrive, myFolders, fileList,
                                                                   lstFileSelect, lstFileType);
     mergeOrder_ = std::make_unique<kelvane::MergeOrder>(lstFileSelect);
-    mergeRun_ = std::make_unique<kelvane::MergeRun>(txtTartgetPath, myFolders, lstFileSelect,
-                                                    *comdlg_, *msgBox_);
+    mergePage_ = std::make_unique<kelvane::MergePage>(txtTartgetPath, myFolders, lstFileSelect,
+                                                      *comdlg_, *msgBox_);
     Wire();
 
     // The load event.
@@ -130,7 +130,7 @@ void frmMain::Wire() {
 }
 
 void frmMain::Init() {
-    kelvane::MergeRun::ConfigureSaveDialog(*comdlg_);
+    kelvane::MergePage::ConfigureSaveDialog(*comdlg_);
     fileTypes_->AddDefaults();
 }
 

@@ -13,7 +13,7 @@
 namespace kelvane {
 class FileTypeList;
 class MergeOrder;
-class MergeRun;
+class MergePage;
 class SourceSelection;
 }  // namespace kelvane
 
@@ -59,7 +59,7 @@ class frmMain {
     kelvane::FileTypeList& fileTypes() { return *fileTypes_; }
     kelvane::SourceSelection& sourceSelection() { return *sourceSelection_; }
     kelvane::MergeOrder& mergeOrder() { return *mergeOrder_; }
-    kelvane::MergeRun& mergeRun() { return *mergeRun_; }
+    kelvane::MergePage& mergePage() { return *mergePage_; }
 
   private:
     void ShowStartFolder();
@@ -88,5 +88,5 @@ class frmMain {
     std::unique_ptr<kelvane::FileTypeList> fileTypes_;
     std::unique_ptr<kelvane::SourceSelection> sourceSelection_;
     std::unique_ptr<kelvane::MergeOrder> mergeOrder_;
-    std::unique_ptr<kelvane::MergeRun> mergeRun_;
+    std::unique_ptr<kelvane::MergePage> mergePage_;
 };

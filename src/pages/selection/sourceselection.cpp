@@ -58,15 +58,18 @@ void SourceSelection::SelectValidFiles() {
     // Neither the highlighted folder nor the accepted types change while the list is walked,
     // so both are read once for the whole walk.
     const std::string folder = myFolders_.List(myFolders_.ListIndex());
-    const std::string folderPrefix = JoinFolder(folder, "");
-    const std::vector<std::string> upperTypes = AcceptedTypes();
+    walkTypes_ = AcceptedTypes();
+    struct LetGo {
+        std::optional<std::vector<std::string>>& types;
+        ~LetGo() { types.reset(); }
+    } letGo{walkTypes_};
 
     for (int i = 0; i < count; ++i) {
         const std::string name = fileList_.List(i);
         if (!fileList_.Selected(i)) {
             continue;
         }
-        if (HasAcceptedType(folderPrefix, name, upperTypes)) {
+        if (bIsValidFileType(folder, name)) {
             lstFileSelect_.AddItem(name);
         } else {
             fileList_.SetSelected(i, false);
@@ -76,7 +79,13 @@ void SourceSelection::SelectValidFiles() {
 
 bool SourceSelection::bIsValidFileType(const std::string& sPath, const std::string& sfile) const {
     try {
-        return HasAcceptedType(JoinFolder(sPath, ""), sfile, AcceptedTypes());
+        const std::string extension = UCase(GetExtensionName(JoinFolder(sPath, sfile)));
+        std::vector<std::string> readNow;
+        if (!walkTypes_) {
+            readNow = AcceptedTypes();
+        }
+        const std::vector<std::string>& upperTypes = walkTypes_ ? *walkTypes_ : readNow;
+        return std::find(upperTypes.begin(), upperTypes.end(), extension) != upperTypes.end();
     } catch (const std::exception&) {
         return false;  // any step that fails leaves the file not accepted
     }
@@ -94,17 +103,6 @@ std::vector<std::string> SourceSelection::AcceptedTypes() const {
         // A type that can't be read ends the walk: only the types before it can match.
     }
     return upperTypes;
-}
-
-bool SourceSelection::HasAcceptedType(const std::string& folderPrefix, const std::string& sfile,
-                                      const std::vector<std::string>& upperTypes) {
-    try {
-        const std::string extension = UCase(GetExtensionName(folderPrefix + sfile));
-        return std::find(upperTypes.begin(), upperTypes.end(), extension) != upperTypes.end();
-    } catch (const std::exception&) {
-        // A name whose type can't be taken is not accepted.
-    }
-    return false;
 }
 
 }  // namespace kelvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,23 +26,24 @@ class SourceSelection {
     // Rebuilds the merge list from the selected files of an accepted type, and unselects the
     // selected files of any other type.
     void SelectValidFiles();
-    // True when the extension of sfile (in folder sPath) is one of the accepted types.
+    // True when the extension of sfile (in folder sPath) is one of the accepted types. False
+    // when a step fails, as when the type list can't be read: only the types read before then
+    // can match.
     bool bIsValidFileType(const std::string& sPath, const std::string& sfile) const;
 
   private:
     // The accepted types as they stand now, upper-cased, in list order. A list that can't be
     // read to its end gives the types read before the failure.
     std::vector<std::string> AcceptedTypes() const;
-    // The type test against types already read: folderPrefix is the folder as it is joined to a
-    // name (see JoinFolder).
-    static bool HasAcceptedType(const std::string& folderPrefix, const std::string& sfile,
-                                const std::vector<std::string>& upperTypes);
 
     DriveList& myDrive_;
     FolderList& myFolders_;
     FileList& fileList_;
     ListWidget& lstFileSelect_;
     const ListWidget& lstFileType_;
+    // The accepted types while SelectValidFiles walks the file list: nothing can change them
+    // meanwhile, so they are read once for the whole walk. Empty outside it.
+    std::optional<std::vector<std::string>> walkTypes_;
 };
 
 }  // namespace kelvane

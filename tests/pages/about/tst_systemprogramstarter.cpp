@@ -46,7 +46,7 @@ TEST(SystemProgramStarterTest, StartsTheProgramOnItsOwnWithoutAShell) {
     EXPECT_FALSE(fs::exists("injected"));
 }
 
-// The file services ignore two signals so that a failed write is reported instead of ending
+// The platform's files ignore two signals so that a failed write is reported instead of ending
 // this program; a started program still gets the default action of every signal.
 TEST(SystemProgramStarterTest, TheProgramStartsWithDefaultSignalActions) {
     test::TempFolder folder;

@@ -33,7 +33,9 @@ class FakeFiles : public PlatformFiles {
         asked.push_back(path);
         return files.count(path) > 0;
     }
-    std::optional<FileIdentity> Identity(const std::string&) override { return std::nullopt; }
+    std::optional<FileStatus> LookUp(const std::string& path) override {
+        throw FileError("nothing is looked up here: " + path);
+    }
     std::unique_ptr<PlatformFile> Open(const std::string& path, Access, bool) override {
         throw FileError("no file is opened here: " + path);
     }

@@ -12,7 +12,7 @@
 #include "fakesavedialog.h"
 #include "faketextbox.h"
 #include "faultyfiles.h"
-#include "pages/merge/mergerun.h"
+#include "pages/merge/mergepage.h"
 #include "tempfolder.h"
 
 namespace kelvane::test {
@@ -26,7 +26,7 @@ inline const std::string kFailed =
 
 // Merge runs over real files: sources in `src`, targets in `out`, the folder list on `src`,
 // failures injected through `files`.
-class MergeRunTest : public testing::Test {
+class MergePageTest : public testing::Test {
   protected:
     void SetUp() override { folders.SetPath(src.Text()); }
 
@@ -36,10 +36,10 @@ class MergeRunTest : public testing::Test {
         }
     }
 
-    void Merge(std::size_t bufferSize = FileServices::kDefaultBufferSize,
-               std::size_t buffersBehind = FileServices::kDefaultBuffersBehind) {
-        MergeRun run(target, folders, rows, dialog, msgBox, files, bufferSize, buffersBehind);
-        run.MergeFiles();
+    void Merge(std::size_t bufferSize = MergeJob::kDefaultBufferSize,
+               std::size_t buffersBehind = MergeJob::kDefaultBuffersBehind) {
+        MergePage page(target, folders, rows, dialog, msgBox, files, bufferSize, buffersBehind);
+        page.MergeFiles();
     }
 
     // The texts of the boxes shown, each checked for its title.

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "gate.h"
-#include "mergeruntest.h"
+#include "mergepagetest.h"
 
 namespace kelvane {
 namespace {
@@ -45,7 +45,7 @@ void PrintTo(const Run& c, std::ostream* os) {
     *os << c.name;
 }
 
-class WrittenBehind : public MergeRunTest, public testing::WithParamInterface<Run> {};
+class WrittenBehind : public MergePageTest, public testing::WithParamInterface<Run> {};
 
 TEST_P(WrittenBehind, TheTargetHoldsWhatTheSourcesGiveOrTheWholeLinesBeforeAFailure) {
     for (const auto& [name, bytes] : GetParam().sources) {

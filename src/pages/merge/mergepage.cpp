@@ -1,4 +1,4 @@
-#include "mergerun.h"
+#include "mergepage.h"
 
 #include <algorithm>
 #include <exception>
@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "base/text.h"
-#include "engine/mergejob.h"
 #include "widgets/application.h"
 
 namespace kelvane {
@@ -25,9 +24,9 @@ constexpr char kMergeFailed[] =
 
 }  // namespace
 
-MergeRun::MergeRun(TextBox& txtTartgetPath, const FolderList& myFolders,
-                   const ListWidget& lstFileSelect, SaveDialog& comdlg, MsgBox& msgBox,
-                   PlatformFiles& files, std::size_t bufferSize, std::size_t buffersBehind)
+MergePage::MergePage(TextBox& txtTartgetPath, const FolderList& myFolders,
+                     const ListWidget& lstFileSelect, SaveDialog& comdlg, MsgBox& msgBox,
+                     PlatformFiles& files, std::size_t bufferSize, std::size_t buffersBehind)
     : txtTartgetPath_(txtTartgetPath),
       myFolders_(myFolders),
       lstFileSelect_(lstFileSelect),
@@ -37,22 +36,21 @@ MergeRun::MergeRun(TextBox& txtTartgetPath, const FolderList& myFolders,
       bufferSize_(bufferSize),
       buffersBehind_(buffersBehind) {}
 
-void MergeRun::ConfigureSaveDialog(SaveDialog& comdlg) {
+void MergePage::ConfigureSaveDialog(SaveDialog& comdlg) {
     comdlg.SetFilter(kSaveFilter);
     comdlg.SetDialogTitle(kSaveTitle);
 }
 
-void MergeRun::cmdFileLookUp_Click() {
+void MergePage::cmdFileLookUp_Click() {
     comdlg_.ShowSave();
     txtTartgetPath_.SetText(comdlg_.FileName());
 }
 
-void MergeRun::cmdMerge_Click() {
+void MergePage::cmdMerge_Click() {
     MergeFiles();
 }
 
-void MergeRun::MergeFiles() {
-    FileServices fso(files_, bufferSize_, buffersBehind_);
+void MergePage::MergeFiles() {
     const std::string target = Trim(txtTartgetPath_.Text());
     if (target.empty()) {
         msgBox_.Show(kNoTarget, MsgBox::Style::Information, kMessageTitle);
@@ -61,7 +59,7 @@ void MergeRun::MergeFiles() {
 
     // Made before the failure handling, so that a failed run still has its target and source
     // open while the message shows, and lets them go only when the run ends.
-    MergeJob job(fso);
+    MergeJob job(files_, bufferSize_, buffersBehind_);
     try {
         // Every source is looked up before anything is asked or opened: one that exists but
         // can't be reached fails the run while the target still holds its content.
@@ -93,7 +91,7 @@ void MergeRun::MergeFiles() {
     }
 }
 
-std::vector<std::string> MergeRun::Rows() const {
+std::vector<std::string> MergePage::Rows() const {
     const int count = lstFileSelect_.ListCount();
     std::vector<std::string> rows;
     rows.reserve(static_cast<std::size_t>(std::max(count, 0)));

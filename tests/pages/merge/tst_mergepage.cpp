@@ -1,4 +1,4 @@
-#include "pages/merge/mergerun.h"
+#include "pages/merge/mergepage.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "mergeruntest.h"
+#include "mergepagetest.h"
 
 namespace kelvane {
 namespace {
@@ -20,25 +20,25 @@ using namespace test;
 using Style = MsgBox::Style;
 using Button = MsgBox::Button;
 
-TEST_F(MergeRunTest, SaveDialogIsSetUpAndItsChoiceAlwaysReachesTheTextBox) {
-    MergeRun::ConfigureSaveDialog(dialog);
+TEST_F(MergePageTest, SaveDialogIsSetUpAndItsChoiceAlwaysReachesTheTextBox) {
+    MergePage::ConfigureSaveDialog(dialog);
     EXPECT_EQ(dialog.filter, "Text files (*.txt)|*.txt;*.sql|All Files(*.*)|*.*");
     EXPECT_EQ(dialog.title, "Save Target File As");
 
-    MergeRun run(target, folders, rows, dialog, msgBox);
+    MergePage page(target, folders, rows, dialog, msgBox);
     dialog.choice = "/data/all.sql";
-    run.cmdFileLookUp_Click();
+    page.cmdFileLookUp_Click();
     EXPECT_EQ(target.Text(), "/data/all.sql");
 
     target.SetText("typed by hand");
     dialog.choice.reset();  // cancelled: the dialog reports its previous file name
-    run.cmdFileLookUp_Click();
+    page.cmdFileLookUp_Click();
     EXPECT_EQ(target.Text(), "/data/all.sql");
     EXPECT_EQ(dialog.shows, 2);
     EXPECT_TRUE(msgBox.shown.empty());
 }
 
-class BlankTarget : public MergeRunTest, public testing::WithParamInterface<std::string> {};
+class BlankTarget : public MergePageTest, public testing::WithParamInterface<std::string> {};
 
 TEST_P(BlankTarget, AsksForATargetAndTouchesNothing) {
     src.Write("a.txt", "A\n");
@@ -53,12 +53,12 @@ TEST_P(BlankTarget, AsksForATargetAndTouchesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(Texts, BlankTarget, testing::Values("", " ", "     "));
 
-TEST_F(MergeRunTest, TargetPathIsTrimmedButTheTextBoxKeepsItsSpaces) {
+TEST_F(MergePageTest, TargetPathIsTrimmedButTheTextBoxKeepsItsSpaces) {
     src.Write("a.txt", "A\n");
     Rows({"a.txt"});
     target.SetText("  " + out.At("t.txt") + "  ");
-    MergeRun run(target, folders, rows, dialog, msgBox, files);
-    run.cmdMerge_Click();
+    MergePage page(target, folders, rows, dialog, msgBox, files);
+    page.cmdMerge_Click();
     EXPECT_TRUE(msgBox.shown.empty());
     EXPECT_EQ(out.Read("t.txt"), "A\r\n");
     EXPECT_EQ(target.Text(), "  " + out.At("t.txt") + "  ");
@@ -75,11 +75,11 @@ void PrintTo(const ContentCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class MergedContent : public MergeRunTest, public testing::WithParamInterface<ContentCase> {};
+class MergedContent : public MergePageTest, public testing::WithParamInterface<ContentCase> {};
 
 // Each case runs with the usual buffers and with buffers of a few bytes.
 TEST_P(MergedContent, TargetHoldsEveryLineEndedByCrLf) {
-    for (const std::size_t bufferSize : {FileServices::kDefaultBufferSize, std::size_t{3}}) {
+    for (const std::size_t bufferSize : {MergeJob::kDefaultBufferSize, std::size_t{3}}) {
         SCOPED_TRACE(bufferSize);
         for (const auto& [name, bytes] : GetParam().sources) {
             src.Write(name, bytes);
@@ -133,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ContentCase{"NoListedNameExists", {}, {"x.txt", "y.txt"}, ""}),
     [](const testing::TestParamInfo<ContentCase>& p) { return p.param.name; });
 
-TEST_F(MergeRunTest, ExistingTargetIsReplacedOnlyAfterYes) {
+TEST_F(MergePageTest, ExistingTargetIsReplacedOnlyAfterYes) {
     src.Write("a.txt", "A\n");
     Rows({"a.txt"});
     out.Write("t.txt", "old\n");
@@ -152,7 +152,7 @@ TEST_F(MergeRunTest, ExistingTargetIsReplacedOnlyAfterYes) {
     EXPECT_EQ(out.Read("t.txt"), "A\r\n");
 }
 
-TEST_F(MergeRunTest, NamesAreLookedForInTheHighlightedFolder) {
+TEST_F(MergePageTest, NamesAreLookedForInTheHighlightedFolder) {
     src.Write("a.txt", "top\n");
     src.MakeFolder("sub");
     src.Write("sub/a.txt", "sub\n");
@@ -178,7 +178,7 @@ void PrintTo(const SameFileCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class TargetIsASource : public MergeRunTest, public testing::WithParamInterface<SameFileCase> {};
+class TargetIsASource : public MergePageTest, public testing::WithParamInterface<SameFileCase> {};
 
 // With a few rows, and with as many as make the run look them up from the folder's listing.
 TEST_P(TargetIsASource, IsRefusedBeforeAnythingIsAskedOrOpened) {
@@ -248,7 +248,7 @@ void PrintTo(const DuringTheQuestion& c, std::ostream* os) {
     *os << c.name;
 }
 
-class ChangedDuringTheQuestion : public MergeRunTest,
+class ChangedDuringTheQuestion : public MergePageTest,
                                  public testing::WithParamInterface<DuringTheQuestion> {};
 
 TEST_P(ChangedDuringTheQuestion, IsTakenAsItIsOnceAnswered) {
@@ -305,7 +305,7 @@ INSTANTIATE_TEST_SUITE_P(
                                       "A\r\nB\r\nC\r\n"}),
     [](const testing::TestParamInfo<DuringTheQuestion>& p) { return p.param.name; });
 
-TEST_F(MergeRunTest, AnotherExistingFileIsNoSource) {
+TEST_F(MergePageTest, AnotherExistingFileIsNoSource) {
     src.Write("a.txt", "A\n");
     const std::string other = src.Write("other.txt", "O\n");  // in the folder, not listed
     Rows({"a.txt", "missing.txt"});
@@ -318,7 +318,7 @@ TEST_F(MergeRunTest, AnotherExistingFileIsNoSource) {
 
 // A listed name that doesn't exist yet, given as the target: the run makes it, and must not
 // then read its own output back as a source.
-TEST_F(MergeRunTest, NewTargetNamedInTheListIsNotReadBack) {
+TEST_F(MergePageTest, NewTargetNamedInTheListIsNotReadBack) {
     src.Write("a.txt", "A\n");
     src.Write("b.txt", "B\n");
     Rows({"a.txt", "t.txt", "b.txt"});

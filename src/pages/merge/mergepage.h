@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/fileservices.h"
+#include "engine/mergejob.h"
 #include "engine/platformfiles.h"
 #include "widgets/folderlist.h"
 #include "widgets/listwidget.h"
@@ -15,13 +15,13 @@
 namespace kelvane {
 
 // The target path, the Save dialog and the merge run.
-class MergeRun {
+class MergePage {
   public:
-    // `files`, `bufferSize` and `buffersBehind` are what each run's file services work with.
-    MergeRun(TextBox& txtTartgetPath, const FolderList& myFolders, const ListWidget& lstFileSelect,
-             SaveDialog& comdlg, MsgBox& msgBox, PlatformFiles& files = NativeFiles(),
-             std::size_t bufferSize = FileServices::kDefaultBufferSize,
-             std::size_t buffersBehind = FileServices::kDefaultBuffersBehind);
+    // `files`, `bufferSize` and `buffersBehind` are what each run's MergeJob works with.
+    MergePage(TextBox& txtTartgetPath, const FolderList& myFolders, const ListWidget& lstFileSelect,
+              SaveDialog& comdlg, MsgBox& msgBox, PlatformFiles& files = NativeFiles(),
+              std::size_t bufferSize = MergeJob::kDefaultBufferSize,
+              std::size_t buffersBehind = MergeJob::kDefaultBuffersBehind);
 
     // Start-up: the Save dialog's filter, then its title.
     static void ConfigureSaveDialog(SaveDialog& comdlg);

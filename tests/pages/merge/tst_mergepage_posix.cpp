@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "childprocess.h"
-#include "mergeruntest.h"
+#include "mergepagetest.h"
 
 namespace kelvane {
 namespace {
@@ -17,7 +17,7 @@ using namespace test;
 
 // A folder whose name ends in a space, beside one without it: its files are merged, and one of
 // them named as the target is refused, never the other folder's.
-TEST_F(MergeRunTest, AFolderEndingInASpaceIsNotTheFolderWithoutIt) {
+TEST_F(MergePageTest, AFolderEndingInASpaceIsNotTheFolderWithoutIt) {
     const std::string spaced = src.MakeFolder("sp ");
     src.MakeFolder("sp");
     src.Write("sp /a.txt", "from-sp-space\n");
@@ -39,7 +39,7 @@ TEST_F(MergeRunTest, AFolderEndingInASpaceIsNotTheFolderWithoutIt) {
 }
 
 // The file-size limit is reached inside a line: the target keeps the whole lines before it.
-TEST_F(MergeRunTest, AFileSizeLimitLeavesWholeLines) {
+TEST_F(MergePageTest, AFileSizeLimitLeavesWholeLines) {
     std::string lines;
     std::string whole;  // what fits in 555 bytes, in whole lines
     for (int i = 100; i < 200; ++i) {
@@ -51,7 +51,7 @@ TEST_F(MergeRunTest, AFileSizeLimitLeavesWholeLines) {
     src.Write("a.txt", lines);
     Rows({"a.txt"});
     target.SetText(out.At("t.txt"));
-    for (const std::size_t bufferSize : {FileServices::kDefaultBufferSize, std::size_t{64}}) {
+    for (const std::size_t bufferSize : {MergeJob::kDefaultBufferSize, std::size_t{64}}) {
         SCOPED_TRACE(bufferSize);
         std::filesystem::remove(out.At("t.txt"));
         RunInChild([&] {
@@ -67,7 +67,7 @@ TEST_F(MergeRunTest, AFileSizeLimitLeavesWholeLines) {
 // No thread can be started, as when the user has reached the limit of processes: the run ends
 // with the critical message, the target holding whole lines, rather than waiting for a writer
 // that never comes.
-TEST_F(MergeRunTest, NoThreadForTheWriterEndsTheRun) {
+TEST_F(MergePageTest, NoThreadForTheWriterEndsTheRun) {
     src.Write("a.txt", "A1\nA2\n");
     Rows({"a.txt"});
     target.SetText(out.At("t.txt"));

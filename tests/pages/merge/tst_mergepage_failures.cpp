@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "childprocess.h"
-#include "mergeruntest.h"
+#include "mergepagetest.h"
 
 namespace kelvane {
 namespace {
@@ -33,7 +33,7 @@ void PrintTo(const BadTarget& c, std::ostream* os) {
     *os << c.name;
 }
 
-class UnwritableTarget : public MergeRunTest, public testing::WithParamInterface<BadTarget> {};
+class UnwritableTarget : public MergePageTest, public testing::WithParamInterface<BadTarget> {};
 
 TEST_P(UnwritableTarget, GivesTheCriticalMessageAndCreatesNothing) {
     src.Write("a.txt", "A\n");
@@ -72,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
                   true}),
     [](const testing::TestParamInfo<BadTarget>& p) { return p.param.name; });
 
-TEST_F(MergeRunTest, ReadOnlyTargetKeepsItsContent) {
+TEST_F(MergePageTest, ReadOnlyTargetKeepsItsContent) {
     src.Write("a.txt", "A\n");
     Rows({"a.txt"});
     const std::string path = out.Write("t.txt", "old\n");
@@ -84,7 +84,7 @@ TEST_F(MergeRunTest, ReadOnlyTargetKeepsItsContent) {
     EXPECT_EQ(out.Read("t.txt"), "old\n");
 }
 
-TEST_F(MergeRunTest, ReadOnlyTargetOnTheFileSystem) {
+TEST_F(MergePageTest, ReadOnlyTargetOnTheFileSystem) {
     src.Write("a.txt", "A\n");
     Rows({"a.txt"});
     const std::string path = out.Write("t.txt", "old\n");
@@ -106,20 +106,23 @@ struct Fault {
     const char* name;
     std::function<void(FaultyFiles&)> inject;
     std::string expected;
+    bool inSource;  // b.txt fails: c.txt, the row after it, must never be opened
 };
 
 void PrintTo(const Fault& c, std::ostream* os) {
     *os << c.name;
 }
 
-// A source that fails in the middle of the list: the run stops there, the target keeps the
-// lines before the failure, and later rows are not opened.
-class FailingSource : public MergeRunTest, public testing::WithParamInterface<Fault> {};
+// A source that fails in the middle of the list, or writing the target that fails part way, as
+// on a full disk, or only when it is closed: the run stops there with the critical message, and
+// the target holds the whole lines written before the failure, or what it held when even cutting
+// it back fails.
+class FailingRun : public MergePageTest, public testing::WithParamInterface<Fault> {};
 
 // Each case runs with the usual buffers, with buffers shorter than a line, which write the
 // start of a line out before its end is read, and with buffers that pass on a line end together
 // with the start of the long line after it.
-TEST_P(FailingSource, StopsWithTheCriticalMessage) {
+TEST_P(FailingRun, StopsWithTheCriticalMessage) {
     src.Write("a.txt", "A1\nA2\n");
     src.Write("b.txt", "B1\r\nB2 is long\r\nB3\r\n" + std::string(300, 'x'));
     src.Write("c.txt", "C\n");
@@ -129,7 +132,7 @@ TEST_P(FailingSource, StopsWithTheCriticalMessage) {
     std::string heldAtTheMessage;
     msgBox.onShow = [&](const FakeMsgBox::Shown&) { heldAtTheMessage = out.Read("t.txt"); };
     for (const std::size_t bufferSize :
-         {FileServices::kDefaultBufferSize, std::size_t{3}, std::size_t{32}}) {
+         {MergeJob::kDefaultBufferSize, std::size_t{3}, std::size_t{32}}) {
         SCOPED_TRACE(bufferSize);
         msgBox.shown.clear();
         files.opened.clear();
@@ -140,25 +143,42 @@ TEST_P(FailingSource, StopsWithTheCriticalMessage) {
         EXPECT_EQ(msgBox.shown[1].style, Style::Critical);
         EXPECT_EQ(heldAtTheMessage, GetParam().expected);
         EXPECT_EQ(out.Read("t.txt"), GetParam().expected);
-        EXPECT_EQ(std::count(files.opened.begin(), files.opened.end(), "c.txt"), 0);
+        if (GetParam().inSource) {
+            EXPECT_EQ(std::count(files.opened.begin(), files.opened.end(), "c.txt"), 0);
+        }
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, FailingSource,
+    Cases, FailingRun,
     testing::Values(
-        Fault{"CantBeOpened", [](FaultyFiles& f) { f.failOpen = {"b.txt"}; }, "A1\r\nA2\r\n"},
-        Fault{"FailsAtItsFirstByte", [](FaultyFiles& f) { f.failReadAt["b.txt"] = 0; },
-              "A1\r\nA2\r\n"},
-        Fault{"FailsInsideALine", [](FaultyFiles& f) { f.failReadAt["b.txt"] = 8; },
-              "A1\r\nA2\r\nB1\r\n"},
-        Fault{"FailsAfterALineEnd", [](FaultyFiles& f) { f.failReadAt["b.txt"] = 4; },
-              "A1\r\nA2\r\nB1\r\n"},
-        Fault{"FailsInsideALongLine", [](FaultyFiles& f) { f.failReadAt["b.txt"] = 200; },
-              "A1\r\nA2\r\nB1\r\nB2 is long\r\nB3\r\n"}),
+        Fault{"SourceCantBeOpened", [](FaultyFiles& f) { f.failOpen = {"b.txt"}; }, "A1\r\nA2\r\n",
+              true},
+        Fault{"SourceFailsAtItsFirstByte", [](FaultyFiles& f) { f.failReadAt["b.txt"] = 0; },
+              "A1\r\nA2\r\n", true},
+        Fault{"SourceFailsInsideALine", [](FaultyFiles& f) { f.failReadAt["b.txt"] = 8; },
+              "A1\r\nA2\r\nB1\r\n", true},
+        Fault{"SourceFailsAfterALineEnd", [](FaultyFiles& f) { f.failReadAt["b.txt"] = 4; },
+              "A1\r\nA2\r\nB1\r\n", true},
+        Fault{"SourceFailsInsideALongLine", [](FaultyFiles& f) { f.failReadAt["b.txt"] = 200; },
+              "A1\r\nA2\r\nB1\r\nB2 is long\r\nB3\r\n", true},
+        Fault{"DiskFullInsideALine", [](FaultyFiles& f) { f.failWriteAt = 14; },
+              "A1\r\nA2\r\nB1\r\n", false},
+        Fault{"DiskFullBetweenCrAndLf", [](FaultyFiles& f) { f.failWriteAt = 7; }, "A1\r\n", false},
+        Fault{"DiskFullAtALineEnd", [](FaultyFiles& f) { f.failWriteAt = 8; }, "A1\r\nA2\r\n",
+              false},
+        Fault{"DiskFullAndTheCutFails",
+              [](FaultyFiles& f) {
+                  f.failWriteAt = 14;
+                  f.failCutOnceWritten = true;
+              },
+              "A1\r\nA2\r\nB1\r\nB2", false},
+        Fault{"TargetFailsOnClosing", [](FaultyFiles& f) { f.failClose = true; },
+              "A1\r\nA2\r\nB1\r\nB2 is long\r\nB3\r\n" + std::string(300, 'x') + "\r\nC\r\n",
+              false}),
     [](const testing::TestParamInfo<Fault>& p) { return p.param.name; });
 
-TEST_F(MergeRunTest, UnreadableSourceOnTheFileSystem) {
+TEST_F(MergePageTest, UnreadableSourceOnTheFileSystem) {
     src.Write("a.txt", "A\n");
     const std::string unreadable = src.Write("b.txt", "B\n");
     Rows({"a.txt", "b.txt"});
@@ -186,7 +206,7 @@ void PrintTo(const UnreachableCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class UnreachableSource : public MergeRunTest,
+class UnreachableSource : public MergePageTest,
                           public testing::WithParamInterface<UnreachableCase> {};
 
 // With as many rows as make the run look them up from the folder's listing.
@@ -236,48 +256,6 @@ INSTANTIATE_TEST_SUITE_P(
                                         fs::create_symlink("b.txt", folder / "b.txt");
                                     }}),
     [](const testing::TestParamInfo<UnreachableCase>& p) { return p.param.name; });
-
-// Writing the target fails part way, as on a full disk, or only when it is closed: the run stops
-// with the critical message, and the target holds the whole lines written before the failure,
-// or what it held when even cutting it back fails.
-class FailingTarget : public MergeRunTest, public testing::WithParamInterface<Fault> {};
-
-TEST_P(FailingTarget, KeepsTheWholeLinesWritten) {
-    src.Write("a.txt", "A1\nA2\n");
-    src.Write("b.txt", "B1 is long\n");
-    Rows({"a.txt", "b.txt"});
-    target.SetText(out.At("t.txt"));
-    GetParam().inject(files);
-    std::string heldAtTheMessage;
-    msgBox.onShow = [&](const FakeMsgBox::Shown&) { heldAtTheMessage = out.Read("t.txt"); };
-    for (const std::size_t bufferSize : {FileServices::kDefaultBufferSize, std::size_t{3}}) {
-        SCOPED_TRACE(bufferSize);
-        msgBox.shown.clear();
-        out.Write("t.txt", "");
-        msgBox.answers = {Button::Yes};
-        Merge(bufferSize);
-        ASSERT_EQ(Shown(), (std::vector<std::string>{kReplace, kFailed}));
-        EXPECT_EQ(msgBox.shown[1].style, Style::Critical);
-        EXPECT_EQ(heldAtTheMessage, GetParam().expected);
-        EXPECT_EQ(out.Read("t.txt"), GetParam().expected);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, FailingTarget,
-    testing::Values(
-        Fault{"DiskFullInsideALine", [](FaultyFiles& f) { f.failWriteAt = 11; }, "A1\r\nA2\r\n"},
-        Fault{"DiskFullBetweenCrAndLf", [](FaultyFiles& f) { f.failWriteAt = 7; }, "A1\r\n"},
-        Fault{"DiskFullAtALineEnd", [](FaultyFiles& f) { f.failWriteAt = 8; }, "A1\r\nA2\r\n"},
-        Fault{"DiskFullAndTheCutFails",
-              [](FaultyFiles& f) {
-                  f.failWriteAt = 11;
-                  f.failCutOnceWritten = true;
-              },
-              "A1\r\nA2\r\nB1 "},
-        Fault{"FailsOnClosing", [](FaultyFiles& f) { f.failClose = true; },
-              "A1\r\nA2\r\nB1 is long\r\n"}),
-    [](const testing::TestParamInfo<Fault>& p) { return p.param.name; });
 
 }  // namespace
 }  // namespace kelvane

@@ -14,7 +14,7 @@
 #include "fakemsgbox.h"
 #include "fakesavedialog.h"
 #include "faketextbox.h"
-#include "pages/merge/mergerun.h"
+#include "pages/merge/mergepage.h"
 #include "tempfolder.h"
 #include "widgets/widgeterror.h"
 #include "win32files.h"
@@ -51,7 +51,7 @@ class OpenFolder : public FolderList {
     std::string path_;
 };
 
-class MergeRunWin32Test : public ::testing::Test {
+class MergePageWin32Test : public ::testing::Test {
   protected:
     // One run, with the folder given as the folder list's highlighted entry.
     void Merge(const std::string& folder, const std::vector<std::string>& names,
@@ -62,8 +62,8 @@ class MergeRunWin32Test : public ::testing::Test {
             rows.AddItem(name);
         }
         target.SetText(targetPath);
-        MergeRun run(target, open, rows, dialog, msgBox);
-        run.MergeFiles();
+        MergePage page(target, open, rows, dialog, msgBox);
+        page.MergeFiles();
     }
 
     std::vector<std::string> Shown() const {
@@ -84,7 +84,7 @@ class MergeRunWin32Test : public ::testing::Test {
 
 // Files named by a program that spells names in the ANSI code page, given to the run in UTF-8
 // as every name is: their bytes are merged as they are.
-TEST_F(MergeRunWin32Test, NamesInTheAnsiCodePageAreMergedByteForByte) {
+TEST_F(MergePageWin32Test, NamesInTheAnsiCodePageAreMergedByteForByte) {
     if (!test::AnsiCodePageIsSingleByte()) {
         GTEST_SKIP() << "the ANSI code page here has no single-byte 0xE9";
     }
@@ -102,7 +102,7 @@ TEST_F(MergeRunWin32Test, NamesInTheAnsiCodePageAreMergedByteForByte) {
 // Names of three scripts outside the ANSI code page and a pair that looks alike, in a folder
 // and a target named the same way, and as many as make the run read the folder's listing: each
 // listed file is merged once, its own.
-TEST_F(MergeRunWin32Test, EveryNameReachesItsOwnFile) {
+TEST_F(MergePageWin32Test, EveryNameReachesItsOwnFile) {
     std::vector<std::string> names = {"\u0151.txt",       "o.txt",
                                       "\u03A9mega.txt",   "\u65E5\u672C.txt",
                                       "\u4E2D\u6587.txt", "caf\u00E9.txt"};
@@ -132,7 +132,7 @@ TEST_F(MergeRunWin32Test, EveryNameReachesItsOwnFile) {
 
 // A name that isn't exactly UTF-8 is refused with the critical message, whether a row, the
 // folder or the target: spelt another way, it could reach another file. Nothing is written.
-TEST_F(MergeRunWin32Test, AnInexactNameIsRefused) {
+TEST_F(MergePageWin32Test, AnInexactNameIsRefused) {
     dir.MakeFolder("src");
     dir.Write("src\\a.txt", "A\n");
     dir.Write("src\\cafe.txt", "the best fit of the name\n");
@@ -160,7 +160,7 @@ TEST_F(MergeRunWin32Test, AnInexactNameIsRefused) {
     EXPECT_FALSE(std::filesystem::exists(test::Utf8Path(dir.Text() + "\\r\u00E9sum\u00E9.txt")));
 }
 
-TEST_F(MergeRunWin32Test, AFolderEndingInABackslashGetsNoSecondOne) {
+TEST_F(MergePageWin32Test, AFolderEndingInABackslashGetsNoSecondOne) {
     dir.Write("a.txt", "A\n");
     const std::string targetPath = dir.At("out.txt");
     Merge(dir.Text() + "\\", {"a.txt"}, targetPath);
@@ -168,7 +168,7 @@ TEST_F(MergeRunWin32Test, AFolderEndingInABackslashGetsNoSecondOne) {
     EXPECT_EQ(dir.Read("out.txt"), "A\r\n");
 }
 
-TEST_F(MergeRunWin32Test, AHighlightedSubfolderIsJoinedWithABackslash) {
+TEST_F(MergePageWin32Test, AHighlightedSubfolderIsJoinedWithABackslash) {
     dir.MakeFolder("sub");
     dir.Write("sub\\a.txt", "A\n");
     dir.Write("a.txt", "not this one\n");
@@ -177,8 +177,8 @@ TEST_F(MergeRunWin32Test, AHighlightedSubfolderIsJoinedWithABackslash) {
     ASSERT_EQ(folders.List(0), dir.Text() + "\\sub");
     rows.AddItem("a.txt");
     target.SetText(dir.At("out.txt"));
-    MergeRun run(target, folders, rows, dialog, msgBox);
-    run.MergeFiles();
+    MergePage page(target, folders, rows, dialog, msgBox);
+    page.MergeFiles();
     EXPECT_EQ(dir.Read("out.txt"), "A\r\n");
 }
 
@@ -206,7 +206,7 @@ class DriveRootFiles {
     std::vector<std::string> made_;
 };
 
-TEST_F(MergeRunWin32Test, ADriveRootAsTheSourceFolderGetsNoSecondBackslash) {
+TEST_F(MergePageWin32Test, ADriveRootAsTheSourceFolderGetsNoSecondBackslash) {
     DriveRootFiles root;
     std::string first;
     try {
@@ -225,7 +225,7 @@ struct SpellingCase {
     std::string (*spell)(const TempFolder&);
 };
 
-class TargetSpelledAsASource : public MergeRunWin32Test,
+class TargetSpelledAsASource : public MergePageWin32Test,
                                public ::testing::WithParamInterface<SpellingCase> {};
 
 TEST_P(TargetSpelledAsASource, IsRefusedAndTheSourceKept) {
@@ -254,7 +254,7 @@ const SpellingCase kSpellings[] = {
 INSTANTIATE_TEST_SUITE_P(Spellings, TargetSpelledAsASource, ::testing::ValuesIn(kSpellings),
                          [](const auto& test) { return std::string(test.param.name); });
 
-TEST_F(MergeRunWin32Test, ALockedSourceStopsTheRunAfterTheEarlierRows) {
+TEST_F(MergePageWin32Test, ALockedSourceStopsTheRunAfterTheEarlierRows) {
     dir.Write("a.txt", "A\n");
     const std::string locked = dir.Write("b.txt", "B\n");
     dir.Write("c.txt", "C\n");
@@ -270,7 +270,7 @@ TEST_F(MergeRunWin32Test, ALockedSourceStopsTheRunAfterTheEarlierRows) {
 
 // A source that is there but can't be looked at (its name is spelt in the ANSI code page, not
 // in UTF-8) fails the run before the target, here another name of it, is emptied.
-TEST_F(MergeRunWin32Test, ASourceThatCantBeLookedAtFailsTheRunBeforeTheTargetIsEmptied) {
+TEST_F(MergePageWin32Test, ASourceThatCantBeLookedAtFailsTheRunBeforeTheTargetIsEmptied) {
     if (!test::AnsiCodePageIsSingleByte()) {
         GTEST_SKIP() << "the ANSI code page here has no single-byte 0xE9";
     }
@@ -285,7 +285,7 @@ TEST_F(MergeRunWin32Test, ASourceThatCantBeLookedAtFailsTheRunBeforeTheTargetIsE
     EXPECT_EQ(dir.Read("out.txt"), "B\r\n");
 }
 
-TEST_F(MergeRunWin32Test, ALockedTargetKeepsItsContent) {
+TEST_F(MergePageWin32Test, ALockedTargetKeepsItsContent) {
     dir.Write("a.txt", "A\n");
     const std::string targetPath = dir.Write("out.txt", "old\r\n");
     msgBox.answers = {Button::Yes};

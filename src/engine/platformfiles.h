@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kelvane {
@@ -91,6 +92,22 @@ class PlatformFiles {
     // opened.
     virtual std::unique_ptr<PlatformFile> Open(const std::string& path, Access access,
                                                bool create) = 0;
+};
+
+// A folder whose names are reached by their full paths: the folder of a platform that can hold
+// none, and the base of one that only looks its names up its own way.
+class JoinedFolder : public PlatformFolder {
+  public:
+    // `folder` ends with a separator, or is empty for the current folder.
+    JoinedFolder(PlatformFiles& files, std::string folder)
+        : files_(files), folder_(std::move(folder)) {}
+
+    std::vector<std::optional<FileStatus>> LookUp(const std::vector<std::string>& names) override;
+    std::unique_ptr<PlatformFile> Open(const std::string& name) override;
+
+  protected:
+    PlatformFiles& files_;
+    const std::string folder_;
 };
 
 // The file API of the platform the program runs on.

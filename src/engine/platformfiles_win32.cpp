@@ -246,10 +246,9 @@ class Win32Files : public PlatformFiles {
 
 // A folder whose names are reached by their full paths, as the wide functions take no folder to
 // start from; looked up together from the folder's listing.
-class Win32Folder : public PlatformFolder {
+class Win32Folder : public JoinedFolder {
   public:
-    Win32Folder(PlatformFiles& files, std::string folder)
-        : files_(files), folder_(std::move(folder)) {}
+    using JoinedFolder::JoinedFolder;
 
     std::vector<std::optional<FileStatus>> LookUp(const std::vector<std::string>& names) override {
         FolderLookup lookup(files_, folder_, names, Listable);
@@ -257,10 +256,6 @@ class Win32Folder : public PlatformFolder {
             List(folder_.empty() ? std::string(".") : folder_, lookup);
         }
         return lookup.Finish();
-    }
-
-    std::unique_ptr<PlatformFile> Open(const std::string& name) override {
-        return files_.Open(folder_ + name, PlatformFiles::Access::Read, false);
     }
 
   private:
@@ -300,9 +295,6 @@ class Win32Folder : public PlatformFolder {
             }
         }
     }
-
-    PlatformFiles& files_;
-    std::string folder_;
 };
 
 std::unique_ptr<PlatformFolder> Win32Files::Folder(const std::string& folder) {

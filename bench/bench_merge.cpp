@@ -36,6 +36,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "benchtools.h"
@@ -58,6 +59,41 @@ constexpr double kMostMiB = 64;
 
 std::size_t bufferSize = MergeJob::kDefaultBufferSize;
 std::size_t buffersBehind = MergeJob::kDefaultBuffersBehind;
+
+// The first line of `path` (a file of the kernel's), empty when there is none.
+std::string FirstLine(const fs::path& path) {
+    std::ifstream in(path);
+    std::string line;
+    std::getline(in, line);
+    return line;
+}
+
+// The machine the figures come from, so that figures of different machines can be read side by
+// side: the processor's model, how many processors the program may use, and the caches of the
+// first one.
+void PrintMachine() {
+    std::string model = "unknown processor";
+    std::ifstream cpuinfo("/proc/cpuinfo");
+    for (std::string line; std::getline(cpuinfo, line);) {
+        if (line.rfind("model name", 0) == 0 && line.find(':') != std::string::npos) {
+            model = line.substr(line.find(':') + 2);
+            break;
+        }
+    }
+    std::string caches;
+    const fs::path cache = "/sys/devices/system/cpu/cpu0/cache";
+    for (int i = 0; fs::exists(cache / ("index" + std::to_string(i))); ++i) {
+        const fs::path index = cache / ("index" + std::to_string(i));
+        const std::string type = FirstLine(index / "type");
+        caches += (caches.empty() ? "" : ", ") + std::string("L") + FirstLine(index / "level") +
+                  (type == "Data"          ? "d"
+                   : type == "Instruction" ? "i"
+                                           : "") +
+                  " " + FirstLine(index / "size");
+    }
+    std::printf("Machine: %s; %u processors; caches of one: %s\n", model.c_str(),
+                std::thread::hardware_concurrency(), caches.empty() ? "unknown" : caches.c_str());
+}
 
 std::string SourceName(int i) {
     char name[32];
@@ -337,6 +373,7 @@ int main(int argc, char** argv) {
     }
     const fs::path memory = MakeFolder(MemoryFolder());
     const fs::path disk = MakeFolder(fs::temp_directory_path());
+    PrintMachine();
     std::printf("Buffers of %zu KiB, %zu written behind; %d timed runs of each, in turns.\n",
                 bufferSize / 1024, buffersBehind, repeats);
     std::printf("Memory: %s   Disk: %s\n\n", memory.c_str(), disk.c_str());

@@ -9,12 +9,12 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
-#include <cctype>
 #include <functional>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "describedplaces.h"
 #include "fakemsgbox.h"
 #include "sysinfodoubles.h"
 #include "widgets/qt/qtmsgbox.h"
@@ -94,49 +94,22 @@ class FrmAboutTest : public ::testing::Test {
     QLabel* lblDescription = about.findChild<QLabel*>("lblDescription");
 };
 
-// ---- Layout: every control at its place, in device-independent pixels (15 twips each).
-
-struct Placement {
-    const char* name;
-    QRect geometry;
-};
-
-class FrmAboutLayoutTest : public FrmAboutTest, public ::testing::WithParamInterface<Placement> {};
-
-TEST_P(FrmAboutLayoutTest, ControlIsAtItsPlace) {
-    const auto* control = about.findChild<QWidget*>(GetParam().name);
-    ASSERT_NE(control, nullptr);
-    EXPECT_EQ(control->geometry(), GetParam().geometry);
-}
-
-INSTANTIATE_TEST_SUITE_P(Controls, FrmAboutLayoutTest,
-                         ::testing::Values(Placement{"picIcon", QRect(16, 16, 36, 36)},
-                                           Placement{"lblTitle", QRect(70, 16, 259, 32)},
-                                           Placement{"lblVersion", QRect(70, 52, 259, 15)},
-                                           Placement{"lblDescription", QRect(70, 75, 259, 78)},
-                                           Placement{"cmdOK", QRect(283, 175, 84, 23)},
-                                           Placement{"cmdSysInfo", QRect(284, 205, 83, 23)},
-                                           Placement{"Line1(1)", QRect(6, 163, 371, 1)},
-                                           Placement{"Line1(0)", QRect(7, 164, 370, 2)}),
-                         [](const auto& named) {
-                             std::string name = named.param.name;
-                             std::erase_if(name, [](char c) { return !std::isalnum(c); });
-                             return name;
-                         });
+// ---- Layout: a fixed dialog with every control where its description puts it.
 
 TEST_F(FrmAboutTest, FixedDialogAtItsPlace) {
-    EXPECT_EQ(about.minimumSize(), QSize(382, 237));
-    EXPECT_EQ(about.maximumSize(), QSize(382, 237));
+    const kelvane::FormDesign& design = about.Design();
+    kelvane::test::ExpectControlsAtTheirDescribedPlaces(about);
+    EXPECT_EQ(about.minimumSize(), about.maximumSize());
     const Qt::WindowFlags flags = about.windowFlags();
     EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
     EXPECT_EQ(about.parentWidget(), nullptr);
     EXPECT_TRUE(cmdOK->isDefault());
-    EXPECT_EQ(cmdSysInfo->text(), "&System Info...");
-    EXPECT_TRUE(lblDescription->wordWrap());
-    EXPECT_TRUE(lblTitle->font().bold());
-    EXPECT_DOUBLE_EQ(lblTitle->font().pointSizeF(), 9.75);
+    EXPECT_EQ(cmdSysInfo->text().toStdString(), design.Find("cmdSysInfo")->Caption());
+    EXPECT_EQ(lblDescription->wordWrap(), design.Find("lblDescription")->wordWrap);
+    EXPECT_EQ(lblTitle->font().bold(), design.Find("lblTitle")->font.bold);
+    EXPECT_DOUBLE_EQ(lblTitle->font().pointSizeF(), design.Find("lblTitle")->font.points);
 
     QPoint place;
     bool modal = false;
@@ -145,7 +118,9 @@ TEST_F(FrmAboutTest, FixedDialogAtItsPlace) {
         modal = about.isModal() && QApplication::activeModalWidget() == &about;
         cmdOK->click();
     }));
-    EXPECT_EQ(place, QPoint(156, 129));
+    ASSERT_TRUE(design.screenPlace);
+    EXPECT_EQ(place, QPoint(kelvane::TwipsToPixels(design.screenPlace->x, 96),
+                            kelvane::TwipsToPixels(design.screenPlace->y, 96)));
     EXPECT_TRUE(modal);
 }
 

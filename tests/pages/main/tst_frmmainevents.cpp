@@ -11,6 +11,7 @@
 #include "fakewindow.h"
 #include "mainwindowdoubles.h"
 #include "pages/main/frmmain.h"
+#include "pages/merge/mergepage.h"
 #include "tempfolder.h"
 #include "widgets/folderreader.h"
 
@@ -144,12 +145,14 @@ INSTANTIATE_TEST_SUITE_P(Wiring, EachEvent, testing::ValuesIn(kReactions), [](co
     return std::string(named.param.control) + (named.param.event == Event::MouseUp ? "Up" : "");
 });
 
-TEST_F(MainWindowEvents, StartsWithTheListsAtTheCurrentFolderAndTheDefaultTypes) {
+TEST_F(MainWindowEvents, StartsWithTheListsAtTheCurrentFolderTheDefaultTypesAndTheSaveDialogSetUp) {
     EXPECT_EQ(form.myFolders.Path(), CurrentFolder());
     EXPECT_EQ(form.fileList.Path(), CurrentFolder());
     EXPECT_EQ(List(form.lstFileType).Items(), (std::vector<std::string>{"TXT", "SQL", "DAT"}));
-    EXPECT_EQ(save.filter, "Text files (*.txt)|*.txt;*.sql|All Files(*.*)|*.*");
-    EXPECT_EQ(save.title, "Save Target File As");
+    test::FakeSaveDialog configured;
+    MergePage::ConfigureSaveDialog(configured);
+    EXPECT_EQ(save.filter, configured.filter) << "loading sets the Save dialog up";
+    EXPECT_EQ(save.title, configured.title);
     EXPECT_EQ(window.shows, 0) << "the toolkit shows the window, not its constructor";
 }
 

@@ -99,8 +99,6 @@ TEST_F(MergeWindow, TypedTargetReceivesThePickedFilesInOrder) {
 }
 
 TEST_F(MergeWindow, TargetChosenInTheSaveDialog) {
-    EXPECT_EQ(save.filter, "Text files (*.txt)|*.txt;*.sql|All Files(*.*)|*.*");
-    EXPECT_EQ(save.title, "Save Target File As");
     save.choice = out.At("chosen.txt");
     QTest::mouseClick(ui.cmdFileLookUp, Qt::LeftButton);
     QCoreApplication::processEvents();

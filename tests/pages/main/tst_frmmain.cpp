@@ -50,18 +50,11 @@ class MainWindowTest : public kelvane::test::MainWindowDoubles, public ::testing
     kelvane::test::QtMainWindow ui;
 };
 
-TEST_F(MainWindowTest, StartsWithTheDefaultTypesMarked) {
-    ASSERT_EQ(ui.lstFileType->ListCount(), 3);
-    const char* const types[] = {"TXT", "SQL", "DAT"};
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(ui.lstFileType->List(i), types[i]);
-        EXPECT_TRUE(ui.lstFileType->Selected(i)) << types[i];
-    }
+TEST_F(MainWindowTest, StartsEmptyOnTheFirstPage) {
     EXPECT_EQ(ui.lstFileSelect->ListCount(), 0);
     EXPECT_EQ(ui.txtTartgetPath->Text(), "");
     EXPECT_EQ(ui.txtFileType->Text(), "");
-    EXPECT_EQ(ui.txtFileType->MaxLength(), 4);
-    EXPECT_EQ(ui.window.Caption(), "Kelvane Text File Merger");
+    EXPECT_EQ(ui.window.Caption(), ui.window.Design().caption);
     EXPECT_EQ(ui.SSTab1->CurrentPage(), 0);
     EXPECT_TRUE(msg.shown.empty());
 }

@@ -10,6 +10,7 @@
 
 #include "fakewindow.h"
 #include "mainwindowdoubles.h"
+#include "pages/filetypes/filetypelist.h"
 #include "pages/main/frmmain.h"
 #include "pages/merge/mergepage.h"
 #include "tempfolder.h"
@@ -148,7 +149,11 @@ INSTANTIATE_TEST_SUITE_P(Wiring, EachEvent, testing::ValuesIn(kReactions), [](co
 TEST_F(MainWindowEvents, StartsWithTheListsAtTheCurrentFolderTheDefaultTypesAndTheSaveDialogSetUp) {
     EXPECT_EQ(form.myFolders.Path(), CurrentFolder());
     EXPECT_EQ(form.fileList.Path(), CurrentFolder());
-    EXPECT_EQ(List(form.lstFileType).Items(), (std::vector<std::string>{"TXT", "SQL", "DAT"}));
+    FakeListWidget defaults(FakeListWidget::Style::CheckBox);
+    FakeTextBox entry;
+    test::FakeMsgBox unused;
+    FileTypeList(defaults, entry, unused).AddDefaults();
+    EXPECT_EQ(List(form.lstFileType).Items(), defaults.Items()) << "loading adds the defaults";
     test::FakeSaveDialog configured;
     MergePage::ConfigureSaveDialog(configured);
     EXPECT_EQ(save.filter, configured.filter) << "loading sets the Save dialog up";

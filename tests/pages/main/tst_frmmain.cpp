@@ -9,10 +9,12 @@
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <vector>
 
+#include "describedplaces.h"
 #include "mainwindowdoubles.h"
 #include "modalboxes.h"
 #include "qttestapp.h"
@@ -25,6 +27,11 @@
 #include "widgets/qt/tabcontrol.h"
 
 namespace {
+
+using kelvane::ControlDesign;
+using kelvane::ControlKind;
+using kelvane::FormDesign;
+using kelvane::MenuDesign;
 
 // The main window with doubles for every dialog and for the document opener.
 class MainWindowTest : public kelvane::test::MainWindowDoubles, public ::testing::Test {
@@ -43,20 +50,11 @@ class MainWindowTest : public kelvane::test::MainWindowDoubles, public ::testing
     kelvane::test::QtMainWindow ui;
 };
 
-TEST_F(MainWindowTest, StartsWithTheDefaultTypesMarkedAndTheSaveDialogSet) {
-    ASSERT_EQ(ui.lstFileType->ListCount(), 3);
-    const char* const types[] = {"TXT", "SQL", "DAT"};
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(ui.lstFileType->List(i), types[i]);
-        EXPECT_TRUE(ui.lstFileType->Selected(i)) << types[i];
-    }
-    EXPECT_EQ(save.filter, "Text files (*.txt)|*.txt;*.sql|All Files(*.*)|*.*");
-    EXPECT_EQ(save.title, "Save Target File As");
+TEST_F(MainWindowTest, StartsEmptyOnTheFirstPage) {
     EXPECT_EQ(ui.lstFileSelect->ListCount(), 0);
     EXPECT_EQ(ui.txtTartgetPath->Text(), "");
     EXPECT_EQ(ui.txtFileType->Text(), "");
-    EXPECT_EQ(ui.txtFileType->MaxLength(), 4);
-    EXPECT_EQ(ui.window.Caption(), "Kelvane Text File Merger");
+    EXPECT_EQ(ui.window.Caption(), ui.window.Design().caption);
     EXPECT_EQ(ui.SSTab1->CurrentPage(), 0);
     EXPECT_TRUE(msg.shown.empty());
 }
@@ -69,58 +67,55 @@ TEST_F(MainWindowTest, BrowsingListsStartAtTheCurrentDirectory) {
     EXPECT_EQ(here.rfind(ui.myDrive->Drive(), 0), 0u);
 }
 
-TEST_F(MainWindowTest, EveryControlIsFoundByItsName) {
-    const char* const controls[] = {
-        "Label1",         "Label2",      "txtTartgetPath", "cmdFileLookUp", "SSTab1",
-        "cmdMerge",       "cmdClose",    "Label4",         "myDrive",       "myFolders",
-        "Label5",         "fileList",    "Label6",         "lstFileSelect", "cmdUp",
-        "cmdDown",        "Frame1",      "Label3",         "txtFileType",   "cmdClear",
-        "cmdAddFileType", "lstFileType", "cmdLearList",    "cmdDelete"};
-    for (const char* name : controls) {
-        EXPECT_NE(ui.window.findChild<QWidget*>(name), nullptr) << name;
+TEST_F(MainWindowTest, EveryControlAndMenuItemIsFoundByItsName) {
+    const FormDesign& design = ui.window.Design();
+    for (const ControlDesign& control : design.controls) {
+        EXPECT_NE(ui.window.findChild<QWidget*>(QString::fromStdString(control.name)), nullptr)
+            << control.name;
+        if (control.kind == ControlKind::Label) {
+            EXPECT_EQ(ui.window.LabelCaption(control.name), control.Caption());
+        }
     }
-    for (const char* name : {"mnuFileExit", "mnuHelpAbout", "mnuHelpSep1", "mnuHelpHelp"}) {
-        EXPECT_NE(ui.window.findChild<QAction*>(name), nullptr) << name;
+    for (const MenuDesign& menu : design.menus) {
+        for (const MenuDesign& item : menu.items) {
+            EXPECT_NE(ui.window.findChild<QAction*>(QString::fromStdString(item.name)), nullptr)
+                << item.name;
+        }
     }
-    EXPECT_EQ(ui.window.LabelCaption("Label6"), "Files to merge");
-    EXPECT_EQ(ui.window.LabelCaption("Label1"),
-              "This utility will merge given files into one file.  Ideal for Data files and SQL "
-              "script merging");
 }
 
-TEST_F(MainWindowTest, ControlsSitAtTheirPlacesInDeviceIndependentPixels) {
+TEST_F(MainWindowTest, ControlsSitAtTheirDescribedPlacesInAFixedWindow) {
     ShowActive();
-    EXPECT_EQ(ui.window.findChild<QWidget*>("client")->size(), QSize(601, 411));
-    EXPECT_EQ(ui.cmdClose->geometry(), QRect(508, 384, 89, 25));
-    EXPECT_EQ(ui.SSTab1->geometry(), QRect(4, 48, 593, 329));
-    // Page controls are placed in the tab control's own coordinates, tab strip included.
-    EXPECT_EQ(ui.lstFileSelect->mapTo(ui.SSTab1, QPoint(0, 0)), QPoint(380, 48));
-    EXPECT_EQ(ui.cmdDelete->mapTo(ui.SSTab1, QPoint(0, 0)), QPoint(160 + 184, 24 + 248));
+    kelvane::test::ExpectControlsAtTheirDescribedPlaces(ui.window);
     EXPECT_EQ(ui.window.minimumSize(), ui.window.maximumSize());
     EXPECT_FALSE(ui.window.windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(ui.window.windowFlags() & Qt::WindowMaximizeButtonHint);
 }
 
+// Tab goes round the controls of the description's Tab order that the page in front shows, the
+// tab control by its tab strip.
 TEST_F(MainWindowTest, FocusStartsOnCloseAndTabFollowsThePageShown) {
     ShowActive();
-    EXPECT_EQ(QApplication::focusWidget(), ui.cmdClose);
-    const std::vector<QWidget*> textFiles = {
-        ui.txtTartgetPath, ui.cmdFileLookUp, ui.SSTab1->TabBar(), ui.myFolders, ui.myDrive,
-        ui.lstFileSelect,  ui.cmdUp,         ui.fileList,         ui.cmdMerge,  ui.cmdDown,
-        ui.cmdClose};
-    for (QWidget* expected : textFiles) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), expected) << expected->objectName().toStdString();
-    }
-
-    ui.SSTab1->SetCurrentPage(1);
-    const std::vector<QWidget*> options = {ui.txtTartgetPath, ui.cmdFileLookUp, ui.SSTab1->TabBar(),
-                                           ui.cmdMerge,       ui.lstFileType,   ui.txtFileType,
-                                           ui.cmdAddFileType, ui.cmdDelete,     ui.cmdClear,
-                                           ui.cmdLearList,    ui.cmdClose};
-    for (QWidget* expected : options) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), expected) << expected->objectName().toStdString();
+    const FormDesign& design = ui.window.Design();
+    const std::vector<const ControlDesign*> order = design.TabOrder();
+    EXPECT_EQ(QApplication::focusWidget(), ui.window.Control(order.front()->name));
+    for (int page : {0, 1}) {
+        SCOPED_TRACE(page);
+        ui.SSTab1->SetCurrentPage(page);
+        std::vector<QWidget*> expected;
+        for (const ControlDesign* control : order) {
+            const int on = design.PageOn(*control, "SSTab1");
+            if (on == -1 || on == page) {
+                expected.push_back(control->kind == ControlKind::TabControl
+                                       ? ui.SSTab1->TabBar()
+                                       : ui.window.Control(control->name));
+            }
+        }
+        std::rotate(expected.begin(), expected.begin() + 1, expected.end());
+        for (QWidget* widget : expected) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget(), widget) << widget->objectName().toStdString();
+        }
     }
 }
 

@@ -10,7 +10,9 @@
 
 #include "fakewindow.h"
 #include "mainwindowdoubles.h"
+#include "pages/filetypes/filetypelist.h"
 #include "pages/main/frmmain.h"
+#include "pages/merge/mergepage.h"
 #include "tempfolder.h"
 #include "widgets/folderreader.h"
 
@@ -135,8 +137,9 @@ const Reaction kReactions[] = {
      [](EachEvent& t) { return t.Rows() == Abc{"b", "c", "a"}; }},
     {"cmdFileLookUp", Event::Click, [](EachEvent& t) { t.save.choice = "/x/merged.txt"; },
      [](EachEvent& t) { return t.form.txtTartgetPath.Text() == "/x/merged.txt"; }},
+    // With no target the merge page answers with its own message, which asks nothing.
     {"cmdMerge", Event::Click, nullptr, [](EachEvent& t) {
-         return t.msg.shown.size() == 1 && t.msg.shown[0].text == "Please key in a valid target file"; }},
+         return t.msg.shown.size() == 1 && t.msg.shown[0].style == MsgBox::Style::Information; }},
 };
 // clang-format on
 
@@ -144,12 +147,18 @@ INSTANTIATE_TEST_SUITE_P(Wiring, EachEvent, testing::ValuesIn(kReactions), [](co
     return std::string(named.param.control) + (named.param.event == Event::MouseUp ? "Up" : "");
 });
 
-TEST_F(MainWindowEvents, StartsWithTheListsAtTheCurrentFolderAndTheDefaultTypes) {
+TEST_F(MainWindowEvents, StartsWithTheListsAtTheCurrentFolderTheDefaultTypesAndTheSaveDialogSetUp) {
     EXPECT_EQ(form.myFolders.Path(), CurrentFolder());
     EXPECT_EQ(form.fileList.Path(), CurrentFolder());
-    EXPECT_EQ(List(form.lstFileType).Items(), (std::vector<std::string>{"TXT", "SQL", "DAT"}));
-    EXPECT_EQ(save.filter, "Text files (*.txt)|*.txt;*.sql|All Files(*.*)|*.*");
-    EXPECT_EQ(save.title, "Save Target File As");
+    FakeListWidget defaults(FakeListWidget::Style::CheckBox);
+    FakeTextBox entry;
+    test::FakeMsgBox unused;
+    FileTypeList(defaults, entry, unused).AddDefaults();
+    EXPECT_EQ(List(form.lstFileType).Items(), defaults.Items()) << "loading adds the defaults";
+    test::FakeSaveDialog configured;
+    MergePage::ConfigureSaveDialog(configured);
+    EXPECT_EQ(save.filter, configured.filter) << "loading sets the Save dialog up";
+    EXPECT_EQ(save.title, configured.title);
     EXPECT_EQ(window.shows, 0) << "the toolkit shows the window, not its constructor";
 }
 

@@ -4,8 +4,8 @@
 #include <string_view>
 #include <utility>
 
-#include "widgets/typeahead.h"
 #include "base/widetext.h"
+#include "widgets/typeahead.h"
 
 namespace kelvane::win32 {
 
@@ -104,8 +104,7 @@ void OwnerDrawnList::Sync() const {
     // Each step first records that it is done: its messages may come back through OnMessage.
     if (shown_ != texts_.size() || allChanged_ || !changed_.empty()) {
         Direct(WM_SETREDRAW, FALSE, 0);
-        ReplaceChangedRows();
-        AddRows();
+        ReplaceChangedRows();  // and hands over the rows appended
         Direct(WM_SETREDRAW, TRUE, 0);
         InvalidateRect(Hwnd(), nullptr, FALSE);
     }
@@ -137,6 +136,7 @@ void OwnerDrawnList::AddRows() const {
 
 void OwnerDrawnList::ReplaceChangedRows() const {
     if (!allChanged_ && changed_.empty()) {
+        AddRows();
         return;
     }
     const LRESULT current = Direct(LB_GETCURSEL, 0, 0);

@@ -105,8 +105,8 @@ class OwnerDrawnList : public Control {
     void Sync() const;
     // Hands the list box the rows from `shown_` on.
     void AddRows() const;
-    // Hands the list box the changed rows it holds, or every row afresh; its selection, caret
-    // and top row stay.
+    // Hands the list box the changed rows it holds, or every row afresh, then the rows appended;
+    // its selection, caret and top row stay.
     void ReplaceChangedRows() const;
     // Takes a character typed into the list (WM_CHAR); false for one the list box handles
     // itself (Space, Backspace and other control characters).

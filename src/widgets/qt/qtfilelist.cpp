@@ -18,7 +18,7 @@ constexpr double kMostRunPairs = 1 << 20;
 
 }  // namespace
 
-QtFileList::QtFileList(QWidget* parent) : QListView(parent), model_(new ListModel(false, this)) {
+QtFileList::QtFileList(QWidget* parent) : QListView(parent), model_(new ListModel(nullptr, this)) {
     setModel(model_);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setUniformItemSizes(true);

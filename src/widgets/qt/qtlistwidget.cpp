@@ -7,7 +7,6 @@
 #include <QMouseEvent>
 #include <algorithm>
 #include <chrono>
-#include <utility>
 
 #include "listmodel.h"
 #include "localtext.h"
@@ -38,36 +37,17 @@ MouseEvent ToMouseEvent(const QMouseEvent& event) {
     return result;
 }
 
-namespace {
-
-std::function<std::int64_t()>& TestClock() {
-    static std::function<std::int64_t()> clock;
-    return clock;
-}
-
-}  // namespace
-
-std::int64_t TypeAheadTime() {
-    if (TestClock()) {
-        return TestClock()();
-    }
-    return std::chrono::duration_cast<std::chrono::milliseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
-void SetTypeAheadClock(std::function<std::int64_t()> clock) {
-    TestClock() = std::move(clock);
-}
-
 void TypeAheadIn(QAbstractItemView& list, kelvane::TypeAhead& search, const QString& typed,
                  const std::function<std::string_view(int row)>& textOf) {
     const QModelIndex current = list.currentIndex();
-    const int row =
-        search
-            .Type(ToLocal(typed), TypeAheadTime(), QApplication::keyboardInputInterval(),
-                  list.model()->rowCount(), current.isValid() ? current.row() : -1, textOf)
-            .row;
+    const int row = search
+                        .Type(ToLocal(typed),
+                              TypeAheadTime(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                                std::chrono::steady_clock::now().time_since_epoch())
+                                                .count()),
+                              QApplication::keyboardInputInterval(), list.model()->rowCount(),
+                              current.isValid() ? current.row() : -1, textOf)
+                        .row;
     if (row >= 0) {
         list.setCurrentIndex(list.model()->index(row, 0));
     }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QListView>
-#include <cstdint>
 #include <functional>
 #include <string_view>
 
@@ -20,16 +19,11 @@ MouseEvent ToMouseEvent(const QMouseEvent& event);
 
 // Moves the current row of a list, and the selection as the list's style moves it, by the rule
 // of kelvane::TypeAhead (`search`, the list's own) for the text the user typed now, at Qt's
-// keyboard input interval. Our lists do this instead of Qt's own search. The row is made current
-// by QAbstractItemView::setCurrentIndex, so the list's selectionCommand, asked without an event,
-// decides what happens to the selection.
+// keyboard input interval, a key's time read on a steady clock. Our lists do this instead of Qt's
+// own search. The row is made current by QAbstractItemView::setCurrentIndex, so the list's
+// selectionCommand, asked without an event, decides what happens to the selection.
 void TypeAheadIn(QAbstractItemView& list, kelvane::TypeAhead& search, const QString& typed,
                  const std::function<std::string_view(int row)>& textOf);
-
-// The clock type-ahead reads, in milliseconds: a steady clock, or the one a test sets (an empty
-// function sets the steady clock again).
-std::int64_t TypeAheadTime();
-void SetTypeAheadClock(std::function<std::int64_t()> clock);
 
 // A list widget in one of the two styles of ListRows, over a model of our own (texts kept byte
 // for byte, O(1) reads, fast appends).

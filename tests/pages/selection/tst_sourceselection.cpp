@@ -7,11 +7,11 @@
 #include <utility>
 #include <vector>
 
+#include "base/pathname.h"
 #include "fakedrivelist.h"
 #include "fakefilelist.h"
 #include "fakefolderlist.h"
 #include "fakelistwidget.h"
-#include "base/pathname.h"
 #include "tempfolder.h"
 #include "widgets/widgeterror.h"
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <optional>
 
-#include "folderpath.h"
 #include "base/widetext.h"
+#include "folderpath.h"
 #include "widgeterror.h"
 
 namespace kelvane {
@@ -75,6 +75,18 @@ std::vector<FolderStep> FolderChain(const std::string& folder) {
         start = folder[end] == '\\' ? end + 1 : end;
         end = folder.find('\\', start);
     }
+}
+
+bool FolderHolds(const std::string& folder, const std::string& path) {
+    const auto separator = [](char c) { return c == '\\' || c == '/'; };
+    if (folder.empty() || path.size() < folder.size() ||
+        CompareStringOrdinal(ToWideShown(folder).c_str(), -1,
+                             ToWideShown(path.substr(0, folder.size())).c_str(), -1,
+                             TRUE) != CSTR_EQUAL) {
+        return false;
+    }
+    return path.size() == folder.size() || separator(folder.back()) ||
+           separator(path[folder.size()]);
 }
 
 std::string InFolder(const std::string& folder, const std::string& name) {

@@ -2,13 +2,6 @@
 
 namespace kelvane::win32 {
 
-Win32ListWidget::Win32ListWidget(Win32Window& window, const ControlDesign& design, Style style)
-    : OwnerDrawnList(window, design, 0), ListRows(style) {}
-
-int Win32ListWidget::CheckMark(int row) const {
-    return ListStyle() == Style::CheckBox ? static_cast<int>(Selected(row)) : -1;
-}
-
 bool Win32ListWidget::OnCheckBox(int x, int y) const {
     return ListStyle() == Style::CheckBox && RowAt(y) >= 0 &&
            x < Scaled(2) + MarkSide() + Scaled(2);

@@ -18,11 +18,14 @@ namespace kelvane::win32 {
 // Taking the focus picks no row: ListIndex stays -1 until the user picks one.
 class Win32ListWidget : public OwnerDrawnList, public ListRows {
   public:
-    Win32ListWidget(Win32Window& window, const ControlDesign& design, Style style);
+    Win32ListWidget(Win32Window& window, const ControlDesign& design, Style style)
+        : OwnerDrawnList(window, design, 0), ListRows(style) {}
 
   protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    int CheckMark(int row) const override;
+    int CheckMark(int row) const override {
+        return ListStyle() == Style::CheckBox ? static_cast<int>(Selected(row)) : -1;
+    }
 
     int RowCount() const override { return Count(); }
     std::string RowText(int row) const override { return Text(row); }

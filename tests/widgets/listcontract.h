@@ -11,12 +11,14 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
 
 #include "widgets/filelist.h"
+#include "widgets/folderlist.h"
 #include "widgets/listrows.h"
 
 namespace kelvane::test {
@@ -34,6 +36,18 @@ std::string MakerName(const testing::TestParamInfo<Maker>& info) {
 }
 
 class ListWidgetContract : public testing::TestWithParam<ListMaker> {};
+
+// Makes a folder list for one case, with the count of the change events it raised.
+struct FolderListMaker {
+    struct Made {
+        std::shared_ptr<FolderList> list;
+        std::shared_ptr<int> changes;
+    };
+    const char* name;
+    std::function<Made()> make;
+};
+
+class FolderListContract : public testing::TestWithParam<FolderListMaker> {};
 
 // A toolkit's file list on screen showing the files of a folder, and a user's hand on it.
 class FileListHand {
@@ -72,5 +86,19 @@ class RefusedFilesTest : public testing::TestWithParam<std::tuple<FileListHandMa
 };
 
 std::string GestureName(const testing::TestParamInfo<RefusedFilesTest::ParamType>& info);
+
+// Makers and cases print as their names in the tests' report.
+inline void PrintTo(const ListMaker& maker, std::ostream* out) {
+    *out << maker.name;
+}
+inline void PrintTo(const FolderListMaker& maker, std::ostream* out) {
+    *out << maker.name;
+}
+inline void PrintTo(const FileListHandMaker& maker, std::ostream* out) {
+    *out << maker.name;
+}
+inline void PrintTo(const GestureCase& gesture, std::ostream* out) {
+    *out << gesture.name;
+}
 
 }  // namespace kelvane::test

@@ -236,6 +236,23 @@ INSTANTIATE_TEST_SUITE_P(Win32, ListWidgetContract,
                              }}),
                          test::MakerName<test::ListMaker>);
 
+using test::FolderListContract;
+using test::FolderListMaker;
+INSTANTIATE_TEST_SUITE_P(Win32, FolderListContract,
+                         testing::Values(FolderListMaker{
+                             "Win32",
+                             [] {
+                                 auto window = std::make_shared<MainWindow>();
+                                 auto changes = std::make_shared<int>(0);
+                                 window->form_.On("myFolders", Event::Change,
+                                                  [changes](const MouseEvent&) { ++*changes; });
+                                 return FolderListMaker::Made{
+                                     std::shared_ptr<FolderList>(
+                                         window, &window->form_.FolderListNamed("myFolders")),
+                                     changes};
+                             }}),
+                         test::MakerName<FolderListMaker>);
+
 TEST_F(ListsTest, HitsRowsPast65535) {
     ShowOptions();
     constexpr int kRows = 70000;

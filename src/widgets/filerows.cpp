@@ -17,7 +17,7 @@ void FileRows::SetPath(const std::string& path) {
     const std::size_t count = names.size();
     ShowNames(std::move(names));
     path_ = path;
-    copy_.Take(std::vector<char>(count, 0));
+    copy_.Load(std::vector<char>(count, 0));
 }
 
 std::string FileRows::List(int index) const {
@@ -25,21 +25,21 @@ std::string FileRows::List(int index) const {
     return RowText(index);
 }
 
-void FileRows::TakeCopy() const {
-    if (!copy_.Taken()) {
-        copy_.Take(ReadSelection());
+void FileRows::LoadCopy() const {
+    if (!copy_.Loaded()) {
+        copy_.Load(ReadSelection());
     }
 }
 
 bool FileRows::Selected(int index) const {
     Check(index);
-    TakeCopy();
+    LoadCopy();
     return copy_.Get(static_cast<std::size_t>(index));
 }
 
 void FileRows::SetSelected(int index, bool selected) {
     Check(index);
-    TakeCopy();
+    LoadCopy();
     if (copy_.Set(static_cast<std::size_t>(index), selected) && !flushQueued_) {
         flushQueued_ = QueueFlush();
     }
@@ -50,7 +50,7 @@ void FileRows::FlushSelection() {
     if (!copy_.Written()) {
         return;
     }
-    copy_.Handed();
+    copy_.MarkHandedBack();
     WriteSelection(copy_.Flags());
 }
 

@@ -44,8 +44,8 @@ class FileRows : public FileList {
     virtual bool QueueFlush() = 0;
 
     SelectionCopy& Copy() const { return copy_; }
-    // Takes the copy from the toolkit unless it stands for the selection already.
-    void TakeCopy() const;
+    // Loads the copy from the toolkit unless it stands for the selection already.
+    void LoadCopy() const;
 
   private:
     void Check(int index) const { CheckIndex(index, RowCount(), "file list"); }

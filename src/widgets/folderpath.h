@@ -23,6 +23,10 @@ struct FolderStep {
 // path ("/", "C:\"), each other by its own name.
 std::vector<FolderStep> FolderChain(const std::string& folder);
 
+// Whether `path` is `folder` or lies inside it, both full paths, by the platform's spelling of
+// paths (on Windows without regard to case).
+bool FolderHolds(const std::string& folder, const std::string& path);
+
 // The full path of `name` in `folder`.
 std::string InFolder(const std::string& folder, const std::string& name);
 

@@ -36,6 +36,13 @@ std::vector<FolderStep> FolderChain(const std::string& folder) {
     return chain;
 }
 
+bool FolderHolds(const std::string& folder, const std::string& path) {
+    if (folder.empty() || path.compare(0, folder.size(), folder) != 0) {
+        return false;
+    }
+    return path.size() == folder.size() || folder.back() == '/' || path[folder.size()] == '/';
+}
+
 std::string InFolder(const std::string& folder, const std::string& name) {
     return (fs::path(folder) / name).string();
 }

@@ -77,6 +77,18 @@ std::vector<FolderStep> FolderChain(const std::string& folder) {
     }
 }
 
+bool FolderHolds(const std::string& folder, const std::string& path) {
+    const auto separator = [](char c) { return c == '\\' || c == '/'; };
+    if (folder.empty() || path.size() < folder.size() ||
+        CompareStringOrdinal(ToWideShown(folder).c_str(), -1,
+                             ToWideShown(path.substr(0, folder.size())).c_str(), -1,
+                             TRUE) != CSTR_EQUAL) {
+        return false;
+    }
+    return path.size() == folder.size() || separator(folder.back()) ||
+           separator(path[folder.size()]);
+}
+
 std::string InFolder(const std::string& folder, const std::string& name) {
     return !folder.empty() && folder.back() == '\\' ? folder + name : folder + '\\' + name;
 }

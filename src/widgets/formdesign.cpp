@@ -149,6 +149,20 @@ std::string FormDesign::AccessibleName(const ControlDesign& control) const {
     return spoken;
 }
 
+std::string AccessLetter(const std::string& caption) {
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] == '&' && caption[++i] != '&') {
+            std::size_t end = i + 1;
+            while (end < caption.size() &&
+                   (static_cast<unsigned char>(caption[end]) & 0xC0) == 0x80) {
+                ++end;  // the rest of a character of several bytes
+            }
+            return caption.substr(i, end - i);
+        }
+    }
+    return {};
+}
+
 bool TakesFocus(const ControlDesign& control) {
     switch (control.kind) {
         case ControlKind::Label:

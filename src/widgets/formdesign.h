@@ -155,6 +155,10 @@ struct FormDesign {
     std::string AccessibleName(const ControlDesign& control) const;
 };
 
+// The access letter of a caption: the character after a single "&" ("&&" is a plain "&"), in
+// UTF-8 as written; empty for none.
+std::string AccessLetter(const std::string& caption);
+
 // Whether controls of this kind can ever take the focus.
 bool TakesFocus(const ControlDesign& control);
 // Whether other controls can name it as their container.

@@ -26,7 +26,7 @@ class SaveDialogCore : public SaveDialog {
     // The entries of a Filter, in order; an odd last description is left out.
     static std::vector<FilterEntry> FilterEntries(const std::string& filter);
 
-  private:
+  protected:
     std::string filter_;
     std::string title_;
     std::string fileName_;

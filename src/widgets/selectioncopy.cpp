@@ -4,14 +4,14 @@
 
 namespace kelvane {
 
-void SelectionCopy::Take(std::vector<char> flags) {
+void SelectionCopy::Load(std::vector<char> flags) {
     flags_ = std::move(flags);
-    taken_ = true;
+    loaded_ = true;
     written_ = false;
 }
 
-void SelectionCopy::Drop() {
-    taken_ = false;
+void SelectionCopy::Discard() {
+    loaded_ = false;
     written_ = false;
 }
 
@@ -27,7 +27,7 @@ bool SelectionCopy::Set(std::size_t row, bool selected) {
 
 void SelectionCopy::Write(std::vector<char> flags) {
     flags_ = std::move(flags);
-    taken_ = true;
+    loaded_ = true;
     written_ = true;
 }
 

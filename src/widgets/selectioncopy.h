@@ -10,13 +10,13 @@ namespace kelvane {
 // selection at once and hands the writes back as runs of selected rows.
 class SelectionCopy {
   public:
-    // Whether the copy stands for the list's selection; until it is taken it doesn't.
-    bool Taken() const { return taken_; }
-    // The list's selection as it stands, with nothing written yet.
-    void Take(std::vector<char> flags);
-    // The list's selection has changed by other hands: the copy no longer stands for it, and
-    // writes not yet handed back give way.
-    void Drop();
+    // Whether the copy stands for the list's selection; until it is loaded it doesn't.
+    bool Loaded() const { return loaded_; }
+    // Loads the list's selection as it stands, with nothing written yet.
+    void Load(std::vector<char> flags);
+    // Discards the copy, as the list's selection has changed by other hands: the copy no longer
+    // stands for it, and writes not yet handed back give way.
+    void Discard();
 
     bool Get(std::size_t row) const { return flags_[row] != 0; }
     // True when the row's flag changed; the copy then holds a write to hand back.
@@ -24,9 +24,9 @@ class SelectionCopy {
     // Replaces every flag at once, as a write to hand back.
     void Write(std::vector<char> flags);
 
-    // Whether it holds writes the list hasn't had; Handed marks them handed back.
+    // Whether it holds writes the list hasn't had; MarkHandedBack marks them handed back.
     bool Written() const { return written_; }
-    void Handed() { written_ = false; }
+    void MarkHandedBack() { written_ = false; }
     const std::vector<char>& Flags() const { return flags_; }
 
     // Calls run(first, last) for each run of selected rows of `flags`, in order; `last` is the
@@ -49,7 +49,7 @@ class SelectionCopy {
 
   private:
     std::vector<char> flags_;
-    bool taken_ = false;
+    bool loaded_ = false;
     bool written_ = false;
 };
 

@@ -6,6 +6,23 @@ namespace kelvane {
 
 namespace {
 
+std::function<std::int64_t()>& TestClock() {
+    static std::function<std::int64_t()> clock;
+    return clock;
+}
+
+}  // namespace
+
+std::int64_t TypeAheadTime(std::int64_t keyTime) {
+    return TestClock() ? TestClock()() : keyTime;
+}
+
+void SetTypeAheadClock(std::function<std::int64_t()> clock) {
+    TestClock() = std::move(clock);
+}
+
+namespace {
+
 // The lower-case letter of a capital, for the alphabets TypeAheadRow names; else `c` itself.
 char32_t Fold(char32_t c) {
     const bool evenIsCapital =

@@ -7,6 +7,11 @@
 
 namespace kelvane {
 
+// The time of a typed key for type-ahead, in milliseconds: `keyTime`, the time the toolkit gives
+// it, unless a test has set a clock of its own; setting an empty function drops that clock.
+std::int64_t TypeAheadTime(std::int64_t keyTime);
+void SetTypeAheadClock(std::function<std::int64_t()> clock);
+
 // Whether a typed text looks for a row: not when it is empty or starts with a space or a control
 // character (keys a list uses otherwise).
 bool IsTypeAheadKey(std::string_view typed);

@@ -2,17 +2,17 @@
 
 #include <cstdint>
 
-#include "widgets/qt/qtlistwidget.h"
+#include "widgets/typeahead.h"
 
 namespace kelvane::test {
 
-// The clock of the Qt lists' type-ahead while it lives, moved by the test: a key is typed in
+// The clock of the lists' type-ahead while it lives, moved by the test: a key is typed in
 // quick succession after the one before unless the test moves the clock past the interval.
 struct TypeAheadClock {
     TypeAheadClock() {
-        qt::SetTypeAheadClock([this] { return now; });
+        SetTypeAheadClock([this] { return now; });
     }
-    ~TypeAheadClock() { qt::SetTypeAheadClock({}); }
+    ~TypeAheadClock() { SetTypeAheadClock({}); }
     TypeAheadClock(const TypeAheadClock&) = delete;
     TypeAheadClock& operator=(const TypeAheadClock&) = delete;
 

@@ -7,9 +7,12 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "fakefolderlist.h"
+#include "listcontract.h"
 #include "tempfolder.h"
 #include "widgets/folderpath.h"
 #include "widgets/widgeterror.h"
@@ -185,6 +188,20 @@ TEST_F(FolderRowsTest, TheHighlightedRowIsTheOneDrawnHighlighted) {
         EXPECT_EQ(rows.drawn, g.after) << g.highlighted << " " << g.drawn;
     }
 }
+
+// The folder list contract on the tests' double, which keeps these rules and no drawing.
+using test::FolderListContract;
+using test::FolderListMaker;
+INSTANTIATE_TEST_SUITE_P(Double, FolderListContract,
+                         testing::Values(FolderListMaker{
+                             "Double",
+                             [] {
+                                 auto list = std::make_shared<test::FakeFolderList>();
+                                 auto changes = std::make_shared<int>(0);
+                                 list->onChange = [changes] { ++*changes; };
+                                 return FolderListMaker::Made{list, changes};
+                             }}),
+                         test::MakerName<FolderListMaker>);
 
 }  // namespace
 }  // namespace kelvane

@@ -33,16 +33,16 @@ TEST(SelectionCopy, HandsBackRunsOfSelectedRows) {
     }
 }
 
-TEST(SelectionCopy, KnowsWhenItHoldsWritesAndDropsThemForTheUsersChange) {
+TEST(SelectionCopy, KnowsWhenItHoldsWritesAndDiscardsThemForTheUsersChange) {
     SelectionCopy copy;
-    EXPECT_FALSE(copy.Taken());
-    copy.Take({1, 0});
+    EXPECT_FALSE(copy.Loaded());
+    copy.Load({1, 0});
     EXPECT_FALSE(copy.Set(0, true)) << "no change";
     EXPECT_FALSE(copy.Written());
     EXPECT_TRUE(copy.Set(1, true));
     EXPECT_TRUE(copy.Written());
-    copy.Drop();
-    EXPECT_FALSE(copy.Taken());
+    copy.Discard();
+    EXPECT_FALSE(copy.Loaded());
     EXPECT_FALSE(copy.Written()) << "the user's own change wins over an unwritten write";
 }
 

@@ -6,8 +6,8 @@
 
 namespace kelvane::qt {
 
-ListModel::ListModel(bool checkable, QObject* parent)
-    : QAbstractListModel(parent), checkable_(checkable) {}
+ListModel::ListModel(ListWidget* marks, QObject* parent)
+    : QAbstractListModel(parent), marks_(marks) {}
 
 int ListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : Count();
@@ -21,23 +21,24 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::DisplayRole) {
         return FromLocal(Text(row));
     }
-    if (role == Qt::CheckStateRole && checkable_) {
-        return Checked(row) ? Qt::Checked : Qt::Unchecked;
+    if (role == Qt::CheckStateRole && marks_ != nullptr) {
+        return marks_->Selected(row) ? Qt::Checked : Qt::Unchecked;
     }
     return {};
 }
 
 bool ListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!checkable_ || role != Qt::CheckStateRole || !index.isValid() || index.row() >= Count()) {
+    if (marks_ == nullptr || role != Qt::CheckStateRole || !index.isValid() ||
+        index.row() >= Count()) {
         return false;
     }
-    SetChecked(index.row(), value.toInt() == Qt::Checked);
+    marks_->SetSelected(index.row(), value.toInt() == Qt::Checked);
     return true;
 }
 
 Qt::ItemFlags ListModel::flags(const QModelIndex& index) const {
     Qt::ItemFlags result = QAbstractListModel::flags(index) | Qt::ItemNeverHasChildren;
-    if (checkable_) {
+    if (marks_ != nullptr) {
         result |= Qt::ItemIsUserCheckable;
     }
     return result;
@@ -51,8 +52,7 @@ void ListModel::NotifyTexts(int first, int last) {
     emit dataChanged(index(first), index(last), {Qt::DisplayRole});
 }
 
-void ListModel::SetChecked(int row, bool checked) {
-    checks_[static_cast<std::size_t>(row)] = checked ? 1 : 0;
+void ListModel::NotifyMark(int row) {
     const QModelIndex changed = index(row);
     emit dataChanged(changed, changed, {Qt::CheckStateRole});
 }
@@ -61,14 +61,12 @@ void ListModel::Append(const std::string& text) {
     const int row = Count();
     beginInsertRows(QModelIndex(), row, row);
     texts_.push_back(text);
-    checks_.push_back(0);
     endInsertRows();
 }
 
 void ListModel::Remove(int row) {
     beginRemoveRows(QModelIndex(), row, row);
     texts_.erase(texts_.begin() + row);
-    checks_.erase(checks_.begin() + row);
     endRemoveRows();
 }
 
@@ -79,7 +77,6 @@ void ListModel::Clear() {
 void ListModel::Reset(std::vector<std::string> texts) {
     beginResetModel();
     texts_ = std::move(texts);
-    checks_.assign(texts_.size(), 0);
     endResetModel();
 }
 

@@ -4,16 +4,20 @@
 #include <string>
 #include <vector>
 
+#include "widgets/listwidget.h"
+
 namespace kelvane::qt {
 
 // The rows of our list views: 8-bit texts kept byte for byte, shown through the local 8-bit
 // encoding (bytes that aren't valid text show as a replacement character), each with a check
-// mark when the list is checkable. Reading a row is O(1) and no Qt item objects are made.
+// mark when the list is checkable: the Selected flag of the list widget given, which keeps it.
+// Reading a row is O(1) and no Qt item objects are made.
 class ListModel : public QAbstractListModel {
     Q_OBJECT
 
   public:
-    explicit ListModel(bool checkable, QObject* parent = nullptr);
+    // `marks`, the list whose Selected flags are the check marks; null for a list without them.
+    explicit ListModel(ListWidget* marks, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -26,19 +30,17 @@ class ListModel : public QAbstractListModel {
     // a span of rows.
     void SetText(int row, const std::string& text);
     void NotifyTexts(int first, int last);
-    bool Checked(int row) const { return checks_[static_cast<std::size_t>(row)] != 0; }
-    void SetChecked(int row, bool checked);
+    void NotifyMark(int row);
 
     void Append(const std::string& text);
     void Remove(int row);
     void Clear();
-    // Replaces every row at once (one model reset), all unchecked.
+    // Replaces every row at once (one model reset).
     void Reset(std::vector<std::string> texts);
 
   private:
-    bool checkable_;
+    ListWidget* marks_;
     std::vector<std::string> texts_;
-    std::vector<char> checks_;
 };
 
 }  // namespace kelvane::qt

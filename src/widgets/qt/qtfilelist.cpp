@@ -18,7 +18,7 @@ constexpr double kMostRunPairs = 1 << 20;
 
 }  // namespace
 
-QtFileList::QtFileList(QWidget* parent) : QListView(parent), model_(new ListModel(false, this)) {
+QtFileList::QtFileList(QWidget* parent) : QListView(parent), model_(new ListModel(nullptr, this)) {
     setModel(model_);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setUniformItemSizes(true);
@@ -117,7 +117,7 @@ void QtFileList::OnSelectionChanged() {
     }
     // The user changed the selection: Qt's is the truth now, and a write not yet handed back
     // (possible only while a handler's modal box runs its own event loop) gives way to it.
-    Copy().Drop();
+    Copy().Discard();
 }
 
 void QtFileList::keyboardSearch(const QString& search) {

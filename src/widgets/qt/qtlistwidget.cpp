@@ -7,12 +7,10 @@
 #include <QMouseEvent>
 #include <algorithm>
 #include <chrono>
-#include <utility>
 
 #include "listmodel.h"
 #include "localtext.h"
 #include "widgets/typeahead.h"
-#include "widgets/widgeterror.h"
 
 namespace kelvane::qt {
 
@@ -39,43 +37,26 @@ MouseEvent ToMouseEvent(const QMouseEvent& event) {
     return result;
 }
 
-namespace {
-
-std::function<std::int64_t()>& TestClock() {
-    static std::function<std::int64_t()> clock;
-    return clock;
-}
-
-}  // namespace
-
-std::int64_t TypeAheadTime() {
-    if (TestClock()) {
-        return TestClock()();
-    }
-    return std::chrono::duration_cast<std::chrono::milliseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
-void SetTypeAheadClock(std::function<std::int64_t()> clock) {
-    TestClock() = std::move(clock);
-}
-
 void TypeAheadIn(QAbstractItemView& list, kelvane::TypeAhead& search, const QString& typed,
                  const std::function<std::string_view(int row)>& textOf) {
     const QModelIndex current = list.currentIndex();
-    const int row =
-        search
-            .Type(ToLocal(typed), TypeAheadTime(), QApplication::keyboardInputInterval(),
-                  list.model()->rowCount(), current.isValid() ? current.row() : -1, textOf)
-            .row;
+    const int row = search
+                        .Type(ToLocal(typed),
+                              TypeAheadTime(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                                std::chrono::steady_clock::now().time_since_epoch())
+                                                .count()),
+                              QApplication::keyboardInputInterval(), list.model()->rowCount(),
+                              current.isValid() ? current.row() : -1, textOf)
+                        .row;
     if (row >= 0) {
         list.setCurrentIndex(list.model()->index(row, 0));
     }
 }
 
 QtListWidget::QtListWidget(Style style, QWidget* parent)
-    : QListView(parent), style_(style), model_(new ListModel(style == Style::CheckBox, this)) {
+    : QListView(parent),
+      ListRows(style),
+      model_(new ListModel(style == Style::CheckBox ? this : nullptr, this)) {
     setModel(model_);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
@@ -85,52 +66,33 @@ QtListWidget::QtListWidget(Style style, QWidget* parent)
             &QtListWidget::OnCurrentChanged);
 }
 
-void QtListWidget::Check(int index) const {
-    CheckIndex(index, model_->Count(), "list");
-}
-
-int QtListWidget::ListCount() const {
+int QtListWidget::RowCount() const {
     return model_->Count();
 }
 
-std::string QtListWidget::List(int index) const {
-    Check(index);
-    return model_->Text(index);
+std::string QtListWidget::RowText(int row) const {
+    return model_->Text(row);
 }
 
-void QtListWidget::SetList(int index, const std::string& text) {
-    Check(index);
-    model_->SetText(index, text);
-    changedFirst_ = changedFirst_ < 0 ? index : std::min(changedFirst_, index);
-    changedLast_ = std::max(changedLast_, index);
+void QtListWidget::SetRowText(int row, const std::string& text) {
+    model_->SetText(row, text);
+    changedFirst_ = changedFirst_ < 0 ? row : std::min(changedFirst_, row);
+    changedLast_ = std::max(changedLast_, row);
     QueueFlush();
 }
 
-bool QtListWidget::Selected(int index) const {
-    Check(index);
-    if (style_ == Style::CheckBox) {
-        return model_->Checked(index);
-    }
+bool QtListWidget::RowSelected(int row) const {
     if (pendingCurrent_ >= 0) {
-        return index == pendingCurrent_;
+        return row == pendingCurrent_;
     }
-    return selectionModel()->isSelected(model_->index(index));
+    return selectionModel()->isSelected(model_->index(row));
 }
 
-void QtListWidget::SetSelected(int index, bool selected) {
-    Check(index);
-    if (style_ == Style::CheckBox) {
-        model_->SetChecked(index, selected);
-    } else if (selected) {
-        pendingCurrent_ = index;
-        QueueFlush();
-    } else if (Selected(index)) {
-        FlushUpdates();
-        ClearCurrent();
-    }
+void QtListWidget::ShowMark(int row) {
+    model_->NotifyMark(row);
 }
 
-int QtListWidget::ListIndex() const {
+int QtListWidget::CurrentRow() const {
     if (pendingCurrent_ >= 0) {
         return pendingCurrent_;
     }
@@ -138,38 +100,30 @@ int QtListWidget::ListIndex() const {
     return current.isValid() ? current.row() : -1;
 }
 
-void QtListWidget::SetListIndex(int index) {
-    if (index == -1) {
+void QtListWidget::SetCurrentRow(int row) {
+    if (row < 0) {
         FlushUpdates();
         ClearCurrent();
         return;
     }
-    Check(index);
-    pendingCurrent_ = index;
+    pendingCurrent_ = row;
     QueueFlush();
 }
 
-void QtListWidget::AddItem(const std::string& text) {
+void QtListWidget::AppendRow(const std::string& text) {
     FlushUpdates();
     model_->Append(text);
-    newIndex_ = model_->Count() - 1;
 }
 
-void QtListWidget::RemoveItem(int index) {
-    Check(index);
+void QtListWidget::EraseRow(int row) {
     FlushUpdates();
-    if (ListIndex() == index) {
-        ClearCurrent();
-    }
-    model_->Remove(index);
-    newIndex_ = -1;
+    model_->Remove(row);
 }
 
-void QtListWidget::Clear() {
+void QtListWidget::ClearRows() {
     FlushUpdates();
     model_->Clear();
     ClearCurrent();
-    newIndex_ = -1;
 }
 
 void QtListWidget::QueueFlush() {
@@ -215,7 +169,7 @@ void QtListWidget::ClearCurrent() {
 
 void QtListWidget::mousePressEvent(QMouseEvent* event) {
     FlushUpdates();
-    if (style_ == Style::SingleSelection && event->button() != Qt::LeftButton) {
+    if (ListStyle() == Style::SingleSelection && event->button() != Qt::LeftButton) {
         // Only the primary button picks a row; the others are reported and nothing more.
         emit MouseDown(ToMouseEvent(*event));
         return;
@@ -226,7 +180,7 @@ void QtListWidget::mousePressEvent(QMouseEvent* event) {
 }
 
 void QtListWidget::mouseMoveEvent(QMouseEvent* event) {
-    if (style_ != Style::SingleSelection) {
+    if (ListStyle() != Style::SingleSelection) {
         QListView::mouseMoveEvent(event);
         return;
     }

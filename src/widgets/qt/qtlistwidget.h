@@ -1,11 +1,10 @@
 #pragma once
 
 #include <QListView>
-#include <cstdint>
 #include <functional>
 #include <string_view>
 
-#include "widgets/listwidget.h"
+#include "widgets/listrows.h"
 #include "widgets/mouseevent.h"
 #include "widgets/typeahead.h"
 
@@ -20,29 +19,22 @@ MouseEvent ToMouseEvent(const QMouseEvent& event);
 
 // Moves the current row of a list, and the selection as the list's style moves it, by the rule
 // of kelvane::TypeAhead (`search`, the list's own) for the text the user typed now, at Qt's
-// keyboard input interval. Our lists do this instead of Qt's own search. The row is made current
-// by QAbstractItemView::setCurrentIndex, so the list's selectionCommand, asked without an event,
-// decides what happens to the selection.
+// keyboard input interval, a key's time read on a steady clock. Our lists do this instead of Qt's
+// own search. The row is made current by QAbstractItemView::setCurrentIndex, so the list's
+// selectionCommand, asked without an event, decides what happens to the selection.
 void TypeAheadIn(QAbstractItemView& list, kelvane::TypeAhead& search, const QString& typed,
                  const std::function<std::string_view(int row)>& textOf);
 
-// The clock type-ahead reads, in milliseconds: a steady clock, or the one a test sets (an empty
-// function sets the steady clock again).
-std::int64_t TypeAheadTime();
-void SetTypeAheadClock(std::function<std::int64_t()> clock);
-
-// A list widget in one of the two styles of the contract, over a model of our own (texts kept
-// byte for byte, O(1) reads, fast appends).
+// A list widget in one of the two styles of ListRows, over a model of our own (texts kept byte
+// for byte, O(1) reads, fast appends).
 //
-// SingleSelection: at most one row is selected and it is the current row (ListIndex). A press
-// of the left button makes the row under the pointer current before MouseDown is emitted;
-// while the button is held the current row follows the pointer. Other buttons don't move the
-// current row. Ctrl+click doesn't unselect the current row.
+// SingleSelection: a press of the left button makes the row under the pointer current before
+// MouseDown is emitted; while the button is held the current row follows the pointer. Other
+// buttons don't move the current row. Ctrl+click doesn't unselect the current row.
 //
-// CheckBox: Selected(i) is row i's check mark; ListIndex is the highlighted row.
+// CheckBox: a click on a row's box toggles its mark; ListIndex is the highlighted row.
 //
-// In both styles ListIndex is -1 when no row is current: after Clear, after the current row is
-// removed, and while the user hasn't picked a row (taking the focus doesn't pick the first row).
+// Taking the focus doesn't pick a row: ListIndex stays -1 until the user picks one.
 //
 // Replaced texts (SetList) and the current row set by the program (SetSelected true in the
 // single-selection style, SetListIndex) are shown in one batch: right after the handlers of
@@ -50,25 +42,11 @@ void SetTypeAheadClock(std::function<std::int64_t()> clock);
 // handler that moves a row across the whole list, one swap per row, costs the list one update
 // and one layout, as a single move does, instead of one per row. Any other change, a mouse
 // press and a key press hand over what waits first. FlushUpdates() does it at once.
-class QtListWidget : public QListView, public ListWidget {
+class QtListWidget : public QListView, public ListRows {
     Q_OBJECT
 
   public:
-    enum class Style { SingleSelection, CheckBox };
-
     explicit QtListWidget(Style style, QWidget* parent = nullptr);
-
-    int ListCount() const override;
-    std::string List(int index) const override;
-    void SetList(int index, const std::string& text) override;
-    bool Selected(int index) const override;
-    void SetSelected(int index, bool selected) override;
-    int ListIndex() const override;
-    void SetListIndex(int index) override;
-    int NewIndex() const override { return newIndex_; }
-    void AddItem(const std::string& text) override;
-    void RemoveItem(int index) override;
-    void Clear() override;
 
     // Shows what the program changed and hasn't shown yet; nothing when nothing waits.
     void FlushUpdates();
@@ -87,16 +65,24 @@ class QtListWidget : public QListView, public ListWidget {
     QItemSelectionModel::SelectionFlags selectionCommand(
         const QModelIndex& index, const QEvent* event = nullptr) const override;
 
+    int RowCount() const override;
+    std::string RowText(int row) const override;
+    void SetRowText(int row, const std::string& text) override;
+    void AppendRow(const std::string& text) override;
+    void EraseRow(int row) override;
+    void ClearRows() override;
+    int CurrentRow() const override;
+    void SetCurrentRow(int row) override;
+    bool RowSelected(int row) const override;
+    void ShowMark(int row) override;
+
   private:
-    void Check(int index) const;
     void MakeCurrent(int row);
     void ClearCurrent();
     void QueueFlush();
     void OnCurrentChanged();
 
-    Style style_;
     ListModel* model_;
-    int newIndex_ = -1;
     // What waits to be shown: the span of replaced texts (-1 for none), and the row to make
     // current (-1 for none).
     int changedFirst_ = -1;

@@ -9,28 +9,6 @@
 
 namespace kelvane::win32 {
 
-namespace {
-
-std::function<std::int64_t()>& TestClock() {
-    static std::function<std::int64_t()> clock;
-    return clock;
-}
-
-}  // namespace
-
-std::int64_t OwnerDrawnList::TypeAheadTime() {
-    if (TestClock()) {
-        return TestClock()();
-    }
-    // Milliseconds since the system started, round every 49.7 days: a time that goes back then
-    // starts a search afresh.
-    return static_cast<DWORD>(GetMessageTime());
-}
-
-void OwnerDrawnList::SetTypeAheadClock(std::function<std::int64_t()> clock) {
-    TestClock() = std::move(clock);
-}
-
 OwnerDrawnList::OwnerDrawnList(Win32Window& window, const ControlDesign& design, DWORD selection)
     : Control(window, design), selection_(selection) {}
 
@@ -104,8 +82,7 @@ void OwnerDrawnList::Sync() const {
     // Each step first records that it is done: its messages may come back through OnMessage.
     if (shown_ != texts_.size() || allChanged_ || !changed_.empty()) {
         Direct(WM_SETREDRAW, FALSE, 0);
-        ReplaceChangedRows();
-        AddRows();
+        ReplaceChangedRows();  // and hands over the rows appended
         Direct(WM_SETREDRAW, TRUE, 0);
         InvalidateRect(Hwnd(), nullptr, FALSE);
     }
@@ -137,6 +114,7 @@ void OwnerDrawnList::AddRows() const {
 
 void OwnerDrawnList::ReplaceChangedRows() const {
     if (!allChanged_ && changed_.empty()) {
+        AddRows();
         return;
     }
     const LRESULT current = Direct(LB_GETCURSEL, 0, 0);
@@ -247,8 +225,11 @@ bool OwnerDrawnList::TakeTyped(WPARAM typed) {
     }
     highSurrogate_ = 0;
     const kelvane::TypeAhead::Result found =
-        typeAhead_.Type(FromWide(character), TypeAheadTime(), kTypeAheadInterval, Count(),
-                        CurrentRow(), [this](int at) -> std::string_view { return Text(at); });
+        // The message's time: milliseconds since the system started, round every 49.7 days (a
+        // time that goes back then starts a search afresh).
+        typeAhead_.Type(FromWide(character), TypeAheadTime(static_cast<DWORD>(GetMessageTime())),
+                        kTypeAheadInterval, Count(), CurrentRow(),
+                        [this](int at) -> std::string_view { return Text(at); });
     if (!found.taken) {
         return false;
     }

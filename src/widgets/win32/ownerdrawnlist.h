@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -42,10 +41,6 @@ class OwnerDrawnList : public Control {
     // fixed at one second ("Default List-View Message Processing", Windows SDK); Windows has no
     // setting of it.
     static constexpr std::int64_t kTypeAheadInterval = 1000;
-    // The time of the message handled now, in milliseconds, for type-ahead; or, set by a test,
-    // its own clock's (an empty function sets the message time again).
-    static std::int64_t TypeAheadTime();
-    static void SetTypeAheadClock(std::function<std::int64_t()> clock);
 
     // `selection` is the list box's selection style: 0, or LBS_EXTENDEDSEL.
     OwnerDrawnList(Win32Window& window, const ControlDesign& design, DWORD selection);
@@ -105,8 +100,8 @@ class OwnerDrawnList : public Control {
     void Sync() const;
     // Hands the list box the rows from `shown_` on.
     void AddRows() const;
-    // Hands the list box the changed rows it holds, or every row afresh; its selection, caret
-    // and top row stay.
+    // Hands the list box the changed rows it holds, or every row afresh, then the rows appended;
+    // its selection, caret and top row stay.
     void ReplaceChangedRows() const;
     // Takes a character typed into the list (WM_CHAR); false for one the list box handles
     // itself (Space, Backspace and other control characters).

@@ -40,7 +40,7 @@ HICON PictureIcon(Picture picture, int size) {
     return static_cast<HICON>(icon);
 }
 
-HICON FolderIcon(bool open) {
+HICON FolderPicture(bool open) {
     // The shell's own folder pictures, asked for once and kept for the life of the program.
     static std::map<bool, HICON> icons;
     const auto found = icons.find(open);

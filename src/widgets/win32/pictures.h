@@ -12,6 +12,6 @@ namespace kelvane::win32 {
 HICON PictureIcon(Picture picture, int size);
 
 // The folder pictures of the folder list, small size: an open folder and a closed one.
-HICON FolderIcon(bool open);
+HICON FolderPicture(bool open);
 
 }  // namespace kelvane::win32

@@ -56,12 +56,12 @@ void Win32FileList::Forget() {
     }
     // Something may change the selection: our writes go first, then the copy is stale.
     FlushSelection();
-    Copy().Drop();
+    Copy().Discard();
 }
 
 void Win32FileList::TakeBase() {
-    Copy().Drop();
-    TakeCopy();
+    Copy().Discard();
+    LoadCopy();
     base_ = Copy().Flags();
 }
 

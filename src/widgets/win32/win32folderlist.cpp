@@ -25,7 +25,7 @@ int Win32FolderList::Indent(int row) const {
 }
 
 HICON Win32FolderList::RowIcon(int row) const {
-    return FolderIcon(RowOpen(row));
+    return FolderPicture(RowOpen(row));
 }
 
 int Win32FolderList::RowHeightFor(int textHeight, int dpi) const {

@@ -1,56 +1,44 @@
 #pragma once
 
-#include <vector>
-
 #include "ownerdrawnlist.h"
-#include "widgets/listwidget.h"
-#include "widgets/widgeterror.h"
+#include "widgets/listrows.h"
 
 namespace kelvane::win32 {
 
-// A list widget in one of the two styles of the contract, drawn by us over the texts we keep.
+// A list widget in one of the two styles of ListRows, drawn by us over the texts we keep.
 //
-// SingleSelection: at most one row is selected and it is the current row (ListIndex). A press
-// of the left button makes the row under the pointer current before MouseDown is raised, and
-// while it is held the current row follows the pointer (the list box's own tracking). Other
-// buttons don't move the current row. The second press of a double click raises no MouseDown;
-// every release raises MouseUp.
+// SingleSelection: a press of the left button makes the row under the pointer current before
+// MouseDown is raised, and while it is held the current row follows the pointer (the list box's
+// own tracking). Other buttons don't move the current row. The second press of a double click
+// raises no MouseDown; every release raises MouseUp.
 //
-// CheckBox: Selected(i) is row i's check mark, toggled by a click on its box or by Space on the
-// current row; ListIndex is the highlighted row.
+// CheckBox: a row's mark is toggled by a click on its box or by Space on the current row;
+// ListIndex is the highlighted row.
 //
-// In both styles ListIndex is -1 when no row is current: after Clear, after the current row is
-// removed, and until the user picks a row (taking the focus picks none).
-class Win32ListWidget : public OwnerDrawnList, public ListWidget {
+// Taking the focus picks no row: ListIndex stays -1 until the user picks one.
+class Win32ListWidget : public OwnerDrawnList, public ListRows {
   public:
-    enum class Style { SingleSelection, CheckBox };
-
-    Win32ListWidget(Win32Window& window, const ControlDesign& design, Style style);
-
-    int ListCount() const override { return Count(); }
-    std::string List(int index) const override;
-    void SetList(int index, const std::string& text) override;
-    bool Selected(int index) const override;
-    void SetSelected(int index, bool selected) override;
-    int ListIndex() const override { return CurrentRow(); }
-    void SetListIndex(int index) override;
-    int NewIndex() const override { return newIndex_; }
-    void AddItem(const std::string& text) override;
-    void RemoveItem(int index) override;
-    void Clear() override;
+    Win32ListWidget(Win32Window& window, const ControlDesign& design, Style style)
+        : OwnerDrawnList(window, design, 0), ListRows(style) {}
 
   protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    int CheckMark(int row) const override;
+    int CheckMark(int row) const override {
+        return ListStyle() == Style::CheckBox ? static_cast<int>(Selected(row)) : -1;
+    }
+
+    int RowCount() const override { return Count(); }
+    std::string RowText(int row) const override { return Text(row); }
+    void SetRowText(int row, const std::string& text) override { SetText(row, text); }
+    void AppendRow(const std::string& text) override { Append(text); }
+    void EraseRow(int row) override { Erase(row); }
+    void ClearRows() override { OwnerDrawnList::ClearRows(); }
+    int CurrentRow() const override { return OwnerDrawnList::CurrentRow(); }
+    void SetCurrentRow(int row) override { OwnerDrawnList::SetCurrentRow(row); }
+    void ShowMark(int row) override { InvalidateRow(row); }
 
   private:
-    void Check(int index) const { CheckIndex(index, Count(), "list"); }
-    void Toggle(int row);
     bool OnCheckBox(int x, int y) const;
-
-    Style style_;
-    std::vector<char> checks_;
-    int newIndex_ = -1;
 };
 
 }  // namespace kelvane::win32

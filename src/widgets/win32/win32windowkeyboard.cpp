@@ -19,18 +19,10 @@ wchar_t Upper(wchar_t letter) {
     return letter;
 }
 
-// The access letter of a caption: the character after a single "&", upper-cased; 0 for none.
-wchar_t AccessLetter(const std::string& caption) {
-    const std::wstring text = ToWideShown(caption);
-    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] == L'&') {
-            if (text[i + 1] != L'&') {
-                return Upper(text[i + 1]);
-            }
-            ++i;  // "&&" is a plain "&"
-        }
-    }
-    return 0;
+// The access letter of a caption, upper-cased; 0 for none.
+wchar_t AccessKey(const std::string& caption) {
+    const std::wstring letter = ToWideShown(AccessLetter(caption));
+    return letter.empty() ? 0 : Upper(letter[0]);
 }
 
 bool Reachable(const Control& control) {
@@ -79,7 +71,7 @@ Control* Win32Window::ButtonWithAccessKey(wchar_t letter) const {
     const wchar_t wanted = Upper(letter);
     for (const auto& control : built_.controls) {
         if (control->Design().kind == ControlKind::Button && Reachable(*control) &&
-            AccessLetter(control->Design().Caption()) == wanted) {
+            AccessKey(control->Design().Caption()) == wanted) {
             return control.get();
         }
     }

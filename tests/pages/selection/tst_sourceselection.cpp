@@ -193,6 +193,11 @@ TEST(SourceSelection, FolderChangesCarryTheFileListAndLeaveTheMergeList) {
     const std::string sub = page.folder.MakeFolder("sub");
     page.lstFileSelect.AddItem("kept.sql");
 
+    page.myFolders.SetPath(sub);
+    EXPECT_EQ(page.fileList.Path(), sub);
+    EXPECT_EQ(page.fileList.ListCount(), 0);
+
+    // The drive's folder is another one than the open folder: opening it moves the file list.
     page.myDrive.SetDrive(page.folder.Text());
     page.selection.myDrive_Change();
     EXPECT_EQ(page.myFolders.Path(), page.folder.Text());
@@ -200,17 +205,13 @@ TEST(SourceSelection, FolderChangesCarryTheFileListAndLeaveTheMergeList) {
     EXPECT_EQ(page.fileList.SelectedNames(), Names{});
     ASSERT_EQ(page.fileList.ListCount(), 1);
     EXPECT_EQ(page.fileList.List(0), "a.txt");
-
-    page.myFolders.SetPath(sub);
-    EXPECT_EQ(page.fileList.Path(), sub);
-    EXPECT_EQ(page.fileList.ListCount(), 0);
     EXPECT_EQ(page.lstFileSelect.Items(), Names{"kept.sql"});
 }
 
 TEST(SourceSelection, FailingDriveAndFolderChangesLeaveTheListsSilently) {
     Page page;
     page.folder.Write("a.txt", "1");
-    page.myFolders.SetPath(page.folder.Text());
+    page.selection.myFolders_Change();  // the file list shows a.txt
     page.lstFileSelect.AddItem("kept.sql");
     const std::string missing = page.folder.At("no-such-folder");
 

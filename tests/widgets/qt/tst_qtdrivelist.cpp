@@ -12,6 +12,7 @@
 
 #include "qttestapp.h"
 #include "tempfolder.h"
+#include "widgets/drives.h"
 #include "widgets/folderpath.h"
 #include "widgets/qt/qtfolderlist.h"
 #include "widgets/widgeterror.h"
@@ -20,7 +21,7 @@ namespace kelvane::qt {
 namespace {
 
 TEST(QtDriveListTest, ListsTheRootFirstAndNoSystemMounts) {
-    const std::vector<std::string> volumes = QtDriveList::Volumes();
+    const std::vector<std::string> volumes = ListDrives();
     ASSERT_FALSE(volumes.empty());
     EXPECT_EQ(volumes.front(), "/");
     for (const std::string& volume : volumes) {
@@ -86,16 +87,26 @@ TEST(QtDriveListTest, PickingTheChosenDriveAgainOpensIt) {
     EXPECT_EQ(changes, 2);
 }
 
+// A drive list with two more volumes than the machine has, so that a notch could move.
+class MoreVolumes : public QtDriveList {
+  public:
+    explicit MoreVolumes(QWidget* parent) : QtDriveList(parent) { FillDrives(); }
+
+  protected:
+    std::vector<std::string> ReadDrives() const override {
+        std::vector<std::string> volumes = ListDrives();
+        volumes.insert(volumes.end(), {"/media/kelvane-a", "/media/kelvane-b"});
+        return volumes;
+    }
+};
+
 TEST(QtDriveListTest, TheMouseWheelNeverChangesTheDrive) {
     QWidget window;
-    auto* drives = new QtDriveList(&window);
+    auto* drives = new MoreVolumes(&window);
     auto* other = new QPushButton("other", &window);
     new QVBoxLayout(&window);
     window.layout()->addWidget(drives);
     window.layout()->addWidget(other);
-    for (const char* volume : {"/media/kelvane-a", "/media/kelvane-b"}) {
-        drives->addItem(volume, QString(volume));  // two more volumes, so a notch could move
-    }
     drives->SetDrive("/media/kelvane-a/data");
     ASSERT_EQ(drives->Drive(), "/media/kelvane-a");
     int changes = 0;

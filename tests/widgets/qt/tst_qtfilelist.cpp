@@ -5,11 +5,14 @@
 #include <QItemSelectionModel>
 #include <QTest>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "listcontract.h"
 #include "qttestapp.h"
 #include "tempfolder.h"
 #include "typeaheadclock.h"
@@ -234,65 +237,45 @@ TEST_F(ClickedListTest, ALetterPicksTheNextFileStartingWithIt) {
     }
 }
 
-struct GestureCase {
-    const char* name;
-    std::vector<std::pair<int, Qt::KeyboardModifiers>> clicks;  // left clicks: row, keys
-    std::vector<int> selected;                                  // the rows selected after them
+// The file list on screen, clicked and typed into through Qt's events.
+class QtFileListHand : public test::FileListHand {
+  public:
+    explicit QtFileListHand(const std::string& folder) {
+        list_.SetPath(folder);
+        list_.resize(200, 300);
+        list_.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&list_));
+    }
+    FileList& Files() override { return list_; }
+    void Click(int row, int keys) override {
+        const Qt::KeyboardModifiers modifiers =
+            (keys & kCtrl ? Qt::ControlModifier : Qt::NoModifier) |
+            (keys & kShift ? Qt::ShiftModifier : Qt::NoModifier);
+        if (row == kDownKey) {
+            QTest::keyClick(&list_, Qt::Key_Down, modifiers);
+            return;
+        }
+        QTest::mouseClick(list_.viewport(), Qt::LeftButton, modifiers,
+                          list_.visualRect(list_.model()->index(row, 0)).center());
+    }
+    void OnMouseUp(std::function<void()> handler) override {
+        QObject::connect(&list_, &QtFileList::MouseUp,
+                         [handler = std::move(handler)](const MouseEvent&) { handler(); });
+    }
+
+  private:
+    QtFileList list_;
 };
 
-void PrintTo(const GestureCase& gesture, std::ostream* out) {
-    *out << gesture.name;
-}
-
-class RefusedFilesTest : public ClickedListTest,
-                         public ::testing::WithParamInterface<GestureCase> {};
-
-// Each release unselects the refused file, b.exe (row 1), as the merge-list rebuild does. One
-// gesture gives one result, whether a refused file was clicked before it or not: the same as
-// if the refused file had never been picked.
-TEST_P(RefusedFilesTest, AShiftClickGivesTheSameResultAfterAnUnselect) {
-    QObject::connect(&list, &QtFileList::MouseUp, [this](const MouseEvent&) {
-        for (int i = 0; i < list.ListCount(); ++i) {
-            if (list.Selected(i) && list.List(i) == "b.exe") {
-                list.SetSelected(i, false);
-            }
-        }
-    });
-    for (const auto& [row, keys] : GetParam().clicks) {
-        Click(row, keys);
-    }
-    EXPECT_EQ(Rows(), GetParam().selected);
-}
-
-constexpr auto kCtrl = Qt::ControlModifier;
-constexpr auto kShift = Qt::ShiftModifier;
-constexpr auto kNone = Qt::NoModifier;
-
-INSTANTIATE_TEST_SUITE_P(
-    Gestures, RefusedFilesTest,
-    ::testing::Values(
-        // Ctrl+click on an accepted file, then Shift+click: the earlier picks stay.
-        GestureCase{"CtrlAcceptedThenShift",
-                    {{0, kNone}, {2, kCtrl}, {3, kCtrl}, {5, kShift}},
-                    {0, 2, 3, 4, 5}},
-        // The same with a Ctrl+click on the refused file instead: the same earlier picks stay.
-        GestureCase{"CtrlRefusedThenShift",
-                    {{0, kNone}, {2, kCtrl}, {1, kCtrl}, {5, kShift}},
-                    {0, 2, 3, 4, 5}},
-        GestureCase{"CtrlRefusedThenCtrl", {{0, kNone}, {1, kCtrl}, {4, kCtrl}}, {0, 4}},
-        // A Shift range over the refused file still shrinks and grows from its anchor.
-        GestureCase{
-            "ShiftOverRefusedThenShorter", {{0, kNone}, {5, kShift}, {3, kShift}}, {0, 2, 3}},
-        GestureCase{"ShiftOverRefusedThenLonger",
-                    {{0, kNone}, {3, kShift}, {6, kShift}},
-                    {0, 2, 3, 4, 5, 6}},
-        GestureCase{"RefusedThenShift", {{1, kNone}, {4, kShift}}, {2, 3, 4}},
-        GestureCase{"CtrlOffAfterShiftOverRefused",
-                    {{0, kNone}, {4, kShift}, {3, kCtrl}, {6, kShift}},
-                    {0, 2, 3, 4, 5, 6}}),
-    [](const ::testing::TestParamInfo<GestureCase>& gesture) {
-        return std::string(gesture.param.name);
-    });
+using test::RefusedFilesTest;
+INSTANTIATE_TEST_SUITE_P(Qt, RefusedFilesTest,
+                         testing::Combine(testing::Values(test::FileListHandMaker{
+                                              "Qt",
+                                              [](const std::string& folder) {
+                                                  return std::make_unique<QtFileListHand>(folder);
+                                              }}),
+                                          testing::ValuesIn(test::RefusedFileGestures())),
+                         test::GestureName);
 
 }  // namespace
 }  // namespace kelvane::qt

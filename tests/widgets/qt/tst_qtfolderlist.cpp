@@ -12,6 +12,7 @@
 #include <functional>
 #include <vector>
 
+#include "listcontract.h"
 #include "qttestapp.h"
 #include "tempfolder.h"
 #include "typeaheadclock.h"
@@ -22,6 +23,20 @@ namespace {
 
 using test::TempFolder;
 namespace fs = std::filesystem;
+
+using test::FolderListContract;
+using test::FolderListMaker;
+INSTANTIATE_TEST_SUITE_P(Qt, FolderListContract,
+                         testing::Values(FolderListMaker{
+                             "Qt",
+                             [] {
+                                 auto list = std::make_shared<QtFolderList>();
+                                 auto changes = std::make_shared<int>(0);
+                                 QObject::connect(list.get(), &QtFolderList::Change,
+                                                  [changes] { ++*changes; });
+                                 return FolderListMaker::Made{list, changes};
+                             }}),
+                         test::MakerName<FolderListMaker>);
 
 class FolderListTest : public ::testing::Test {
   protected:

@@ -5,12 +5,16 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "base/widetext.h"
+#include "listcontract.h"
 #include "pages/main/frmmaindesign.h"
 #include "tempfolder.h"
+#include "typeaheadclock.h"
 #include "widgets/win32/messageloop.h"
 #include "widgets/win32/ownerdrawnlist.h"
 #include "widgets/win32/plaincontrols.h"
@@ -20,9 +24,10 @@
 namespace kelvane::win32 {
 namespace {
 
-class ListsTest : public testing::Test {
-  protected:
-    void SetUp() override { form_.Show(); }
+// The main window on screen, and a hand on its lists.
+class MainWindow {
+  public:
+    MainWindow() { form_.Show(); }
 
     // Posts a mouse message to a list at the middle of a row (its top row counting as 0).
     void Mouse(const std::string& list, UINT message, int visibleRow, WPARAM keys = 0, int x = 30) {
@@ -57,16 +62,7 @@ class ListsTest : public testing::Test {
     FileList& files_ = form_.FileListNamed("fileList");
 };
 
-TEST_F(ListsTest, SingleSelectionKeepsOneSelectedRowAndItIsTheCurrentOne) {
-    Fill(merge_, {"A", "B", "C"});
-    merge_.SetSelected(1, true);
-    merge_.SetSelected(2, true);
-    EXPECT_EQ(merge_.ListIndex(), 2);
-    EXPECT_FALSE(merge_.Selected(1));
-    EXPECT_TRUE(merge_.Selected(2));
-    merge_.SetSelected(2, false);
-    EXPECT_EQ(merge_.ListIndex(), -1);
-}
+class ListsTest : public testing::Test, public MainWindow {};
 
 TEST_F(ListsTest, CheckBoxesAreMarksOfTheirOwnApartFromTheHighlight) {
     ShowOptions();
@@ -194,68 +190,68 @@ INSTANTIATE_TEST_SUITE_P(Clicks, FileListMouseTest,
                              return param.param.name;
                          });
 
-struct GestureCase {
-    const char* name;
-    std::vector<std::pair<int, WPARAM>> clicks;  // row and keys held, or kDownKey
-    std::vector<int> selected;
-};
-
-// Instead of a click: the Down arrow key, pressed on its own.
-constexpr int kDownKey = -1;
-
-class ShiftClickTest : public ListsTest, public testing::WithParamInterface<GestureCase> {};
-
-TEST_P(ShiftClickTest, GivesTheSameRangeWhenTheProgramUnselectedARefusedFile) {
-    kelvane::test::TempFolder folder;
-    for (const char* name : {"a.txt", "b.exe", "c.txt", "d.txt", "e.txt", "f.txt", "g.txt"}) {
-        folder.Write(name, "x");
-    }
-    files_.SetPath(folder.Text());
-    ASSERT_EQ(files_.List(1), "b.exe");
-    form_.On("fileList", Event::MouseUp, [&](const MouseEvent&) {
-        if (files_.Selected(1)) {
-            files_.SetSelected(1, false);  // as the program refuses b.exe
-        }
-    });
-    for (const auto& [row, keys] : GetParam().clicks) {
+// The file list of the main window, clicked and typed into through posted messages.
+class Win32FileListHand : public test::FileListHand, MainWindow {
+  public:
+    explicit Win32FileListHand(const std::string& folder) { files_.SetPath(folder); }
+    FileList& Files() override { return files_; }
+    void Click(int row, int keys) override {
+        const WPARAM held = (keys & kCtrl ? MK_CONTROL : 0) | (keys & kShift ? MK_SHIFT : 0);
         if (row == kDownKey) {
             SendMessageA(form_.Find("fileList")->Hwnd(), WM_KEYDOWN, VK_DOWN, 1);
             SendMessageA(form_.Find("fileList")->Hwnd(), WM_KEYUP, VK_DOWN, 1);
-            continue;
+            return;
         }
-        Mouse("fileList", WM_LBUTTONDOWN, row, MK_LBUTTON | keys);
-        Mouse("fileList", WM_LBUTTONUP, row, keys);
+        Mouse("fileList", WM_LBUTTONDOWN, row, MK_LBUTTON | held);
+        Mouse("fileList", WM_LBUTTONUP, row, held);
     }
-    std::vector<int> selected;
-    for (int i = 0; i < files_.ListCount(); ++i) {
-        if (files_.Selected(i)) {
-            selected.push_back(i);
-        }
+    void OnMouseUp(std::function<void()> handler) override {
+        form_.On("fileList", Event::MouseUp,
+                 [handler = std::move(handler)](const MouseEvent&) { handler(); });
     }
-    EXPECT_EQ(selected, GetParam().selected);
-}
+};
 
-INSTANTIATE_TEST_SUITE_P(
-    Gestures, ShiftClickTest,
-    testing::Values(
-        GestureCase{"CtrlAcceptedThenShift",
-                    {{0, 0}, {2, MK_CONTROL}, {3, MK_CONTROL}, {5, MK_SHIFT}},
-                    {0, 2, 3, 4, 5}},
-        GestureCase{"CtrlRefusedThenShift",
-                    {{0, 0}, {2, MK_CONTROL}, {1, MK_CONTROL}, {5, MK_SHIFT}},
-                    {0, 2, 3, 4, 5}},
-        GestureCase{"CtrlRefusedThenCtrl", {{0, 0}, {1, MK_CONTROL}, {4, MK_CONTROL}}, {0, 4}},
-        GestureCase{
-            "ShiftOverRefusedThenShorter", {{0, 0}, {5, MK_SHIFT}, {3, MK_SHIFT}}, {0, 2, 3}},
-        GestureCase{"ShiftOverRefusedThenLonger",
-                    {{0, 0}, {3, MK_SHIFT}, {6, MK_SHIFT}},
-                    {0, 2, 3, 4, 5, 6}},
-        GestureCase{"RefusedThenShift", {{1, 0}, {4, MK_SHIFT}}, {2, 3, 4}},
-        GestureCase{"ArrowKeyThenShift", {{2, 0}, {kDownKey, 0}, {5, MK_SHIFT}}, {3, 4, 5}},
-        GestureCase{"CtrlOffAfterShiftOverRefused",
-                    {{0, 0}, {4, MK_SHIFT}, {3, MK_CONTROL}, {6, MK_SHIFT}},
-                    {0, 2, 3, 4, 5, 6}}),
-    [](const testing::TestParamInfo<GestureCase>& param) { return param.param.name; });
+using test::ListWidgetContract;
+using test::RefusedFilesTest;
+
+INSTANTIATE_TEST_SUITE_P(Win32, RefusedFilesTest,
+                         testing::Combine(testing::Values(test::FileListHandMaker{
+                                              "Win32",
+                                              [](const std::string& folder) {
+                                                  return std::make_unique<Win32FileListHand>(
+                                                      folder);
+                                              }}),
+                                          testing::ValuesIn(test::RefusedFileGestures())),
+                         test::GestureName);
+
+// The main window's lists: the merge list, and the file-type list for the check-box style.
+INSTANTIATE_TEST_SUITE_P(Win32, ListWidgetContract,
+                         testing::Values(test::ListMaker{
+                             "Win32",
+                             [](ListRows::Style style) {
+                                 auto window = std::make_shared<MainWindow>();
+                                 return std::shared_ptr<ListWidget>(
+                                     window, style == ListRows::Style::CheckBox ? &window->types_
+                                                                                : &window->merge_);
+                             }}),
+                         test::MakerName<test::ListMaker>);
+
+using test::FolderListContract;
+using test::FolderListMaker;
+INSTANTIATE_TEST_SUITE_P(Win32, FolderListContract,
+                         testing::Values(FolderListMaker{
+                             "Win32",
+                             [] {
+                                 auto window = std::make_shared<MainWindow>();
+                                 auto changes = std::make_shared<int>(0);
+                                 window->form_.On("myFolders", Event::Change,
+                                                  [changes](const MouseEvent&) { ++*changes; });
+                                 return FolderListMaker::Made{
+                                     std::shared_ptr<FolderList>(
+                                         window, &window->form_.FolderListNamed("myFolders")),
+                                     changes};
+                             }}),
+                         test::MakerName<FolderListMaker>);
 
 TEST_F(ListsTest, HitsRowsPast65535) {
     ShowOptions();
@@ -319,17 +315,6 @@ TEST_F(ListsTest, FolderRowsAreNoHigherThanSmallPicturesMakeThem) {
               std::max(text, GetSystemMetrics(SM_CYSMICON) + 2));
 }
 
-// Type-ahead's clock while it lives, moved by the test.
-struct TypeAheadClock {
-    TypeAheadClock() {
-        OwnerDrawnList::SetTypeAheadClock([this] { return now; });
-    }
-    ~TypeAheadClock() { OwnerDrawnList::SetTypeAheadClock({}); }
-    TypeAheadClock(const TypeAheadClock&) = delete;
-    TypeAheadClock& operator=(const TypeAheadClock&) = delete;
-    std::int64_t now = 1'000'000;
-};
-
 // In the file list the selection moves with the caret, and a Shift+click reaches from there. The
 // characters of one case are typed in quick succession, and each case after a pause.
 TEST_F(ListsTest, ATypedCharacterOfAnyScriptMovesTheCaretToTheNextRowStartingWithIt) {
@@ -367,7 +352,7 @@ TEST_F(ListsTest, ATypedCharacterOfAnyScriptMovesTheCaretToTheNextRowStartingWit
         {"myFolders", L"\u0151", "ő dir"},
         {"myFolders", L"tw", "two"},
     };
-    TypeAheadClock clock;
+    test::TypeAheadClock clock;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.row);
         clock.now += 60'000;

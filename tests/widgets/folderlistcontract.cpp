@@ -1,0 +1,63 @@
+#include <string>
+
+#include "listcontract.h"
+#include "tempfolder.h"
+#include "widgets/widgeterror.h"
+
+namespace kelvane::test {
+namespace {
+
+// A folder with two subfolders, opened, looked around in, left and opened again, as the program
+// and the user's double click do it.
+TEST_P(FolderListContract, OpeningAFolderRaisesChangeOnlyWhenItIsAnotherOne) {
+    TempFolder root;
+    root.MakeFolder("beta");
+    root.MakeFolder("alpha");
+    const FolderListMaker::Made made = GetParam().make();
+    FolderList& folders = *made.list;
+    const int& changes = *made.changes;
+
+    folders.SetPath(root.Text());
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(folders.Path(), root.Text());
+    ASSERT_EQ(folders.ListCount(), 2);
+    EXPECT_EQ(folders.List(0), root.At("alpha"));
+    EXPECT_EQ(folders.List(1), root.At("beta"));
+    EXPECT_EQ(folders.List(-1), root.Text());
+    EXPECT_EQ(folders.ListIndex(), -1) << "the open folder is highlighted";
+
+    folders.SetListIndex(1);  // a click: the highlight moves, nothing opens
+    EXPECT_EQ(folders.ListIndex(), 1);
+    EXPECT_EQ(folders.Path(), root.Text());
+    EXPECT_EQ(changes, 1);
+
+    folders.SetPath(root.Text());  // the open folder again: shown afresh, no change
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(folders.ListIndex(), -1);
+
+    folders.SetPath(root.At("beta"));
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(folders.ListCount(), 0);
+    EXPECT_EQ(folders.List(-2), root.Text());
+    EXPECT_EQ(folders.ListIndex(), -1);
+}
+
+TEST_P(FolderListContract, WhatCantBeDoneRaisesAndChangesNothing) {
+    TempFolder root;
+    root.MakeFolder("alpha");
+    const FolderListMaker::Made made = GetParam().make();
+    FolderList& folders = *made.list;
+    folders.SetPath(root.Text());
+    folders.SetListIndex(0);
+
+    EXPECT_THROW(folders.SetPath(root.At("missing")), WidgetError);
+    EXPECT_THROW(folders.SetListIndex(1), WidgetError);
+    EXPECT_THROW(folders.List(1), WidgetError);
+    EXPECT_EQ(*made.changes, 1);
+    EXPECT_EQ(folders.Path(), root.Text());
+    EXPECT_EQ(folders.ListIndex(), 0);
+    EXPECT_EQ(folders.ListCount(), 1);
+}
+
+}  // namespace
+}  // namespace kelvane::test

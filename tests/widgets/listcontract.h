@@ -1,0 +1,104 @@
+#pragma once
+
+// What every list of the widget contract does alike, written once and run against each of them:
+// the tests' double, the Qt toolkit's lists and, under wine, the Win32 toolkit's. A toolkit's test
+// program compiles listcontract.cpp and instantiates the suites with its own makers:
+//
+//   INSTANTIATE_TEST_SUITE_P(Qt, ListWidgetContract, testing::Values(ListMaker{"Qt", ...}),
+//                            test::MakerName<ListMaker>);
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "widgets/filelist.h"
+#include "widgets/folderlist.h"
+#include "widgets/listrows.h"
+
+namespace kelvane::test {
+
+// Makes an empty list widget of a style for one case. The pointer keeps alive whatever holds
+// the list (a window).
+struct ListMaker {
+    const char* name;
+    std::function<std::shared_ptr<ListWidget>(ListRows::Style)> make;
+};
+
+template <typename Maker>
+std::string MakerName(const testing::TestParamInfo<Maker>& info) {
+    return info.param.name;
+}
+
+class ListWidgetContract : public testing::TestWithParam<ListMaker> {};
+
+// Makes a folder list for one case, with the count of the change events it raised.
+struct FolderListMaker {
+    struct Made {
+        std::shared_ptr<FolderList> list;
+        std::shared_ptr<int> changes;
+    };
+    const char* name;
+    std::function<Made()> make;
+};
+
+class FolderListContract : public testing::TestWithParam<FolderListMaker> {};
+
+// A toolkit's file list on screen showing the files of a folder, and a user's hand on it.
+class FileListHand {
+  public:
+    enum Keys { kNone = 0, kCtrl = 1, kShift = 2 };
+    // Instead of a click's row: the Down arrow key, pressed on its own.
+    static constexpr int kDownKey = -1;
+
+    virtual ~FileListHand() = default;
+    virtual FileList& Files() = 0;
+    // A click of the primary button on a row, with the keys held; or the Down arrow key.
+    virtual void Click(int row, int keys) = 0;
+    // Runs `handler` after each release of a button over the list, as the window's handler of
+    // its MouseUp event.
+    virtual void OnMouseUp(std::function<void()> handler) = 0;
+};
+
+// Makes the hand on a file list showing the folder given.
+struct FileListHandMaker {
+    const char* name;
+    std::function<std::unique_ptr<FileListHand>(const std::string& folder)> make;
+};
+
+// Left clicks (row and keys held, or kDownKey) and the rows selected after them.
+struct GestureCase {
+    const char* name;
+    std::vector<std::pair<int, int>> clicks;
+    std::vector<int> selected;
+};
+
+// The gestures of a user on a file list whose program unselects a refused file after each
+// release.
+const std::vector<GestureCase>& RefusedFileGestures();
+
+class RefusedFilesTest : public testing::TestWithParam<std::tuple<FileListHandMaker, GestureCase>> {
+};
+
+std::string GestureName(const testing::TestParamInfo<RefusedFilesTest::ParamType>& info);
+
+// Makers and cases print as their names in the tests' report.
+inline void PrintTo(const ListMaker& maker, std::ostream* out) {
+    *out << maker.name;
+}
+inline void PrintTo(const FolderListMaker& maker, std::ostream* out) {
+    *out << maker.name;
+}
+inline void PrintTo(const FileListHandMaker& maker, std::ostream* out) {
+    *out << maker.name;
+}
+inline void PrintTo(const GestureCase& gesture, std::ostream* out) {
+    *out << gesture.name;
+}
+
+}  // namespace kelvane::test

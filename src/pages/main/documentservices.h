@@ -17,7 +17,7 @@ class ProgramLocation {
     virtual std::string ProgramPath() = 0;
 
     // The full path of the process's current folder; empty when the system can't tell.
-    virtual std::string CurrentFolder() = 0;
+    virtual std::string CurrentFolder();
 };
 
 // Hands a document to the program the platform associates with its type.

@@ -28,13 +28,6 @@ class ProcLocation : public ProgramLocation {
             buffer.resize(buffer.size() * 2);
         }
     }
-    std::string CurrentFolder() override {
-        try {
-            return kelvane::CurrentFolder();
-        } catch (const WidgetError&) {
-            return {};
-        }
-    }
 };
 
 // The current folder joined to a relative path; empty when the current folder can't be read.

@@ -7,8 +7,6 @@
 
 #include "base/widetext.h"
 #include "documentservices.h"
-#include "widgets/folderreader.h"
-#include "widgets/widgeterror.h"
 
 namespace kelvane {
 
@@ -32,13 +30,6 @@ class ModuleLocation : public ProgramLocation {
                 return {};
             }
             buffer.resize(buffer.size() * 2);
-        }
-    }
-    std::string CurrentFolder() override {
-        try {
-            return kelvane::CurrentFolder();
-        } catch (const WidgetError&) {
-            return {};
         }
     }
 };

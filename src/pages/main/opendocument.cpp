@@ -1,8 +1,18 @@
 #include "opendocument.h"
 
 #include "base/pathname.h"
+#include "widgets/folderreader.h"
+#include "widgets/widgeterror.h"
 
 namespace kelvane {
+
+std::string ProgramLocation::CurrentFolder() {
+    try {
+        return kelvane::CurrentFolder();
+    } catch (const WidgetError&) {
+        return {};
+    }
+}
 
 namespace {
 

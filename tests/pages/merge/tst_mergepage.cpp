@@ -156,7 +156,7 @@ TEST_F(MergePageTest, NamesAreLookedForInTheHighlightedFolder) {
     src.Write("a.txt", "top\n");
     src.MakeFolder("sub");
     src.Write("sub/a.txt", "sub\n");
-    folders.SetPath(src.Text() + "/");  // the folder's text may end with a separator
+    folders.SetPath(src.Text() + "/");  // read again, now that it holds a subfolder
     Rows({"a.txt"});
     target.SetText(out.At("t.txt"));
     Merge();

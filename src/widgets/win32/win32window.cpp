@@ -63,15 +63,6 @@ Control* Win32Window::ControlOf(HWND hwnd) const {
     return nullptr;
 }
 
-int Win32Window::MenuId(const std::string& name) const {
-    for (const auto& [id, item] : built_.menuItems) {
-        if (item == name) {
-            return id;
-        }
-    }
-    return 0;
-}
-
 Win32Window* Win32Window::FromHandle(HWND hwnd) {
     HWND root = hwnd == nullptr ? nullptr : GetAncestor(hwnd, GA_ROOT);
     if (root == nullptr ||

@@ -48,8 +48,6 @@ class Win32Window : public WindowCore {
     // The control of that name, or the one a native window belongs to; nullptr for none.
     Control* Find(const std::string& name) const;
     Control* ControlOf(HWND hwnd) const;
-    // The native id of a menu item; 0 for none.
-    int MenuId(const std::string& name) const;
     // The controls that take the focus, in Tab order.
     const std::vector<Control*>& TabOrder() const { return tabOrder_; }
 

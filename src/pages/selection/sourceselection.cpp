@@ -58,18 +58,14 @@ void SourceSelection::SelectValidFiles() {
     // Neither the highlighted folder nor the accepted types change while the list is walked,
     // so both are read once for the whole walk.
     const std::string folder = myFolders_.List(myFolders_.ListIndex());
-    walkTypes_ = AcceptedTypes();
-    struct LetGo {
-        std::optional<std::vector<std::string>>& types;
-        ~LetGo() { types.reset(); }
-    } letGo{walkTypes_};
+    const std::vector<std::string> upperTypes = AcceptedTypes();
 
     for (int i = 0; i < count; ++i) {
         const std::string name = fileList_.List(i);
         if (!fileList_.Selected(i)) {
             continue;
         }
-        if (bIsValidFileType(folder, name)) {
+        if (bIsValidFileType(folder, name, upperTypes)) {
             lstFileSelect_.AddItem(name);
         } else {
             fileList_.SetSelected(i, false);
@@ -78,13 +74,13 @@ void SourceSelection::SelectValidFiles() {
 }
 
 bool SourceSelection::bIsValidFileType(const std::string& sPath, const std::string& sfile) const {
+    return bIsValidFileType(sPath, sfile, AcceptedTypes());
+}
+
+bool SourceSelection::bIsValidFileType(const std::string& sPath, const std::string& sfile,
+                                       const std::vector<std::string>& upperTypes) {
     try {
         const std::string extension = UCase(GetExtensionName(JoinFolder(sPath, sfile)));
-        std::vector<std::string> readNow;
-        if (!walkTypes_) {
-            readNow = AcceptedTypes();
-        }
-        const std::vector<std::string>& upperTypes = walkTypes_ ? *walkTypes_ : readNow;
         return std::find(upperTypes.begin(), upperTypes.end(), extension) != upperTypes.end();
     } catch (const std::exception&) {
         return false;  // any step that fails leaves the file not accepted

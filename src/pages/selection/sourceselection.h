@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +31,9 @@ class SourceSelection {
     bool bIsValidFileType(const std::string& sPath, const std::string& sfile) const;
 
   private:
+    // The same against accepted types already read, upper-cased: a walk reads them once.
+    static bool bIsValidFileType(const std::string& sPath, const std::string& sfile,
+                                 const std::vector<std::string>& upperTypes);
     // The accepted types as they stand now, upper-cased, in list order. A list that can't be
     // read to its end gives the types read before the failure.
     std::vector<std::string> AcceptedTypes() const;
@@ -41,9 +43,6 @@ class SourceSelection {
     FileList& fileList_;
     ListWidget& lstFileSelect_;
     const ListWidget& lstFileType_;
-    // The accepted types while SelectValidFiles walks the file list: nothing can change them
-    // meanwhile, so they are read once for the whole walk. Empty outside it.
-    std::optional<std::vector<std::string>> walkTypes_;
 };
 
 }  // namespace kelvane

@@ -7,10 +7,12 @@ namespace kelvane {
 TextReader::TextReader(std::unique_ptr<PlatformFile> file, std::size_t bufferSize)
     : file_(std::move(file)),
       capacity_(bufferSize > 0 ? bufferSize : 1),
-      buffer_(std::make_unique_for_overwrite<char[]>(capacity_)) {}
+      buffer_(std::make_unique_for_overwrite<char[]>(capacity_)),
+      data_(buffer_.get()) {}
 
 void TextReader::Reset(std::unique_ptr<PlatformFile> file) {
     file_ = std::move(file);
+    data_ = buffer_.get();
     pos_ = 0;
     end_ = 0;
     atEof_ = false;
@@ -30,7 +32,9 @@ void TextReader::Fill() {
     }
     pos_ = 0;
     end_ = 0;
-    end_ = file.Read(buffer_.get(), capacity_);
+    const std::string_view bytes = file.View(buffer_.get(), capacity_);
+    data_ = bytes.data();
+    end_ = bytes.size();
     atEof_ = end_ == 0;
 }
 

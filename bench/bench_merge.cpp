@@ -3,9 +3,9 @@
 // corpora, SQL statements (lines of about 120 bytes) and data records (about 54 bytes), each in
 // two places: in memory (/dev/shm), where nothing hides the cost of the line-end conversion,
 // and in the system's temporary folder on disk; then many small files of data records in both.
-// Next to them, a plain copy that reads, copies once more in memory and writes: the least any
-// converting copy could cost; and the merge with its target written on the run's own thread, one
-// step after another, as it was before it was written behind. Then a source that is one 1 GiB
+// Next to them, a plain copy that reads, copies once more in memory and writes: about the least
+// any converting copy could cost; and the merge with its target written on the run's own thread,
+// one step after another, wherever the target is. Then a source that is one 1 GiB
 // line, merged in a process of its own whose peak resident size is reported.
 //
 //   bench_merge [repeats] [buffer KiB] [buffers behind]
@@ -13,11 +13,14 @@
 // Times are wall-clock; each ratio to `cat` is the median of the ratios of the runs, taken turn
 // by turn, with the same for the processor time used (user and system, `cat`'s shell
 // included) beside it. Bars: with the data records in memory, the merge takes at most the wall
-// time of `cat` and at most 1.3 times its processor time, and the 1 GiB line is merged in under
-// 64 MiB. A bar not met prints FAILED and the program exits with 1. The merge beats `cat` by
-// reading and converting on one processor while it writes on another: on a machine whose other
-// work keeps a processor busy it can't, and the wall-clock bar may fail there; the processor
-// time still tells what the merge costs.
+// time of `cat` and at most 1.3 times its processor time; on disk, at most 0.7 times the wall
+// time of `cat`; and the 1 GiB line is merged in under 64 MiB. A bar not met prints FAILED and
+// the program exits with 1.
+//
+// `cat` copies each file inside the system (copy_file_range), once; the merge must see each byte
+// on its way, so it copies it at least twice, and on one processor takes at least the plain
+// copy's time. On disk it writes on another processor while it reads and converts. In memory
+// it doesn't (MergeJob): there the merge and "one thread" are the same run.
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -54,6 +57,7 @@ namespace {
 
 constexpr std::size_t kLongLine = std::size_t{1} << 30;
 constexpr double kMostTimesCat = 1.0;
+constexpr double kMostTimesCatOnDisk = 0.7;
 constexpr double kMostProcessorTimesCat = 1.3;
 constexpr double kMostMiB = 64;
 
@@ -382,12 +386,17 @@ int main(int argc, char** argv) {
     for (const auto& [folder, place] : {std::pair{memory, "memory"}, std::pair{disk, "disk"}}) {
         for (const Corpus* corpus : kCorpora) {
             const Ratios ratios = Measure(folder, place, *corpus, repeats);
-            if (folder == memory && corpus == &kDataLines) {
-                const bool fast = ratios.wall <= kMostTimesCat;
+            if (corpus != &kDataLines) {
+                continue;
+            }
+            const double most = folder == memory ? kMostTimesCat : kMostTimesCatOnDisk;
+            const bool fast = ratios.wall <= most;
+            sound = sound && fast;
+            std::printf("  %s: merge / cat %.3f in wall time, at most %.2f required\n",
+                        fast ? "ok" : "FAILED", ratios.wall, most);
+            if (folder == memory) {
                 const bool frugal = ratios.processor <= kMostProcessorTimesCat;
-                sound = sound && fast && frugal;
-                std::printf("  %s: merge / cat %.3f in wall time, at most %.2f required\n",
-                            fast ? "ok" : "FAILED", ratios.wall, kMostTimesCat);
+                sound = sound && frugal;
                 std::printf("  %s: merge / cat %.3f in processor time, at most %.2f required\n",
                             frugal ? "ok" : "FAILED", ratios.processor, kMostProcessorTimesCat);
             }

@@ -42,8 +42,12 @@ MergeJob::Target MergeJob::LookUpTarget(const std::string& target) const {
 
 bool MergeJob::OpenTarget(const std::string& target) {
     // Its content stays until it is known not to be a source.
-    out_ = std::make_unique<TextWriter>(files_.Open(target, PlatformFiles::Access::Write, true),
-                                        2 * bufferSize_, buffersBehind_);
+    std::unique_ptr<PlatformFile> file = files_.Open(target, PlatformFiles::Access::Write, true);
+    // Held in memory alone, the target is written by a copy like the one that fills its buffers:
+    // handing each buffer to the other processor then costs about what writing it there spares,
+    // so it is written on the run's own thread.
+    const std::size_t behind = file->InMemory() ? 0 : buffersBehind_;
+    out_ = std::make_unique<TextWriter>(std::move(file), 2 * bufferSize_, behind);
     written_ = out_->Identity();
     if (IsASource(written_)) {
         out_.reset();

@@ -29,8 +29,9 @@ class MergeJob {
     // of reading and writing.
     static constexpr std::size_t kDefaultBuffersBehind = 3;
 
-    // `bufferSize` and `buffersBehind` set the buffers, as above; with no buffers behind, the
-    // target is written on the caller's thread.
+    // `bufferSize` and `buffersBehind` set the buffers, as above; with no buffers behind, or a
+    // target held in memory alone (PlatformFile::InMemory), the target is written on the caller's
+    // thread.
     MergeJob(PlatformFiles& files, std::size_t bufferSize, std::size_t buffersBehind);
 
     // Looks up each name's file in the folder (named as JoinFolder names them), all before

@@ -53,6 +53,9 @@ class PlatformFile {
     // Whether the open file is the one `identity` tells: Identity() == identity, told more
     // quickly where the platform can rule most files out first.
     virtual bool Is(const FileIdentity& identity);
+    // Whether the file is kept in memory alone (a file system in memory), so that writing it is
+    // only a copy by the processor. False where the platform can't tell.
+    virtual bool InMemory() { return false; }
     // Ends the file after its first `size` bytes, and goes on writing there; a file of that
     // length already is left as it is, time stamps included. False, changing nothing, when the
     // file is not one that can be cut (a pipe, a device).

@@ -1,9 +1,11 @@
 #include <dirent.h>
 #include <errno.h>
 #include <fcntl.h>
+#include <linux/magic.h>
 #include <signal.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -157,6 +159,12 @@ class PosixFile : public PlatformFile {
     }
 
     std::optional<FileIdentity> Identity() override { return identity_; }
+
+    bool InMemory() override {
+        struct statfs system {};
+        return ::fstatfs(fd_, &system) == 0 &&
+               (system.f_type == TMPFS_MAGIC || system.f_type == RAMFS_MAGIC);
+    }
 
     bool Truncate(std::uint64_t size) override {
         struct stat info {};

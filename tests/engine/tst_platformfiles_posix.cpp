@@ -160,6 +160,18 @@ TEST(PosixFiles, LookingUpManyNamesAgreesWithLookingUpEach) {
     EXPECT_FALSE(found[25].has_value());
 }
 
+// A file on a file system in memory is told from one of another kind.
+TEST(PosixFiles, TellsAFileInMemory) {
+    if (!fs::is_directory("/dev/shm")) {
+        GTEST_SKIP() << "no file system in memory here";
+    }
+    const std::string path = "/dev/shm/kelvane-inmemory-" + std::to_string(::getpid());
+    EXPECT_TRUE(NativeFiles().Open(path, PlatformFiles::Access::Write, true)->InMemory());
+    fs::remove(path);
+    EXPECT_FALSE(
+        NativeFiles().Open("/proc/self/status", PlatformFiles::Access::Read, false)->InMemory());
+}
+
 // Cutting a file to the length it has already changes nothing, not even its time stamps.
 TEST(PosixFiles, CuttingAFileToItsLengthKeepsItsTimeStamps) {
     test::TempFolder dir;

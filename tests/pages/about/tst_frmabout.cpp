@@ -108,7 +108,6 @@ class FrmAboutTest : public ::testing::Test {
     QPushButton* cmdSysInfo = about.findChild<QPushButton*>("cmdSysInfo");
     QWidget* picIcon = about.findChild<QWidget*>("picIcon");
     QLabel* lblTitle = about.findChild<QLabel*>("lblTitle");
-    QLabel* lblVersion = about.findChild<QLabel*>("lblVersion");
     QLabel* lblDescription = about.findChild<QLabel*>("lblDescription");
 };
 
@@ -124,7 +123,6 @@ TEST_F(FrmAboutTest, FixedDialogAtItsPlace) {
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
     EXPECT_EQ(about.parentWidget(), nullptr);
     EXPECT_TRUE(cmdOK->isDefault());
-    EXPECT_EQ(cmdSysInfo->text().toStdString(), design.Find("cmdSysInfo")->Caption());
     EXPECT_EQ(lblDescription->wordWrap(), design.Find("lblDescription")->wordWrap);
     EXPECT_EQ(lblTitle->font().bold(), design.Find("lblTitle")->font.bold);
     EXPECT_DOUBLE_EQ(lblTitle->font().pointSizeF(), design.Find("lblTitle")->font.points);
@@ -142,132 +140,108 @@ TEST_F(FrmAboutTest, FixedDialogAtItsPlace) {
     EXPECT_TRUE(modal);
 }
 
-// ---- Showing: the texts, the focus and the ways to close.
+// ---- Showing: the texts, the focus, Tab and the ways to close.
 
-TEST_F(FrmAboutTest, ShowsItsTextsWithTheFocusOnOk) {
+// The texts are in place before the dialog shows, no placeholder is ever seen, and a second
+// showing starts again as the first did, whatever changed in between.
+TEST_F(FrmAboutTest, EachShowingHasTheLoadedTextsAndTheFocusOnOk) {
     ShowWatcher watcher(about);
-    Shown seen;
-    QWidget* focus = nullptr;
-    EXPECT_TRUE(ShowModal([&] {
-        seen = Shown::Of(about);
-        focus = Focused();
-        QTest::keyClick(Focused(), Qt::Key_Escape);
-    }));
-
-    EXPECT_EQ(seen, Loaded());
-    EXPECT_EQ(focus, cmdOK);
-    // The texts were in place before the dialog ever showed: no placeholder is seen.
-    ASSERT_EQ(watcher.shows.size(), 1u);
-    EXPECT_EQ(watcher.shows[0], seen);
+    std::vector<QWidget*> focus;
+    for (int showing = 0; showing < 2; ++showing) {
+        EXPECT_TRUE(ShowModal([&] {
+            focus.push_back(Focused());
+            cmdSysInfo->setFocus();
+            about.setWindowTitle("changed");
+            lblDescription->setText("changed");
+            QTest::keyClick(Focused(), Qt::Key_Escape);
+        }));
+    }
+    EXPECT_EQ(watcher.shows, (std::vector<Shown>{Loaded(), Loaded()}));
+    EXPECT_EQ(focus, (std::vector<QWidget*>{cmdOK, cmdOK}));
 }
 
-bool ShowsWhole(const QLabel* label) {
-    return label->heightForWidth(label->width()) <= label->height();
-}
-
-TEST_F(FrmAboutTest, DescriptionShowsWholeWithTheAddressLine) {
+// The description fits its label at the usual size; a longer one still shows whole, smaller,
+// and the usual one loaded again is drawn whole too.
+TEST_F(FrmAboutTest, TheDescriptionShowsWhole) {
+    const auto showsWhole = [this] {
+        return lblDescription->heightForWidth(lblDescription->width()) <= lblDescription->height();
+    };
     form.Form_Load();
-    EXPECT_TRUE(ShowsWhole(lblDescription));
+    EXPECT_TRUE(showsWhole());
     EXPECT_GE(lblDescription->font().pointSizeF(), 6.0);
-}
-
-TEST_F(FrmAboutTest, ALongerDescriptionStillShowsWhole) {
     const std::string paragraph =
         "Kelvane Text File merger is a useful tool to merge text files in windows environment. ";
     about.SetLabelCaption("lblDescription",
                           paragraph + paragraph + paragraph + "\n\n www.kelvane.example");
-    EXPECT_TRUE(ShowsWhole(lblDescription));
+    EXPECT_TRUE(showsWhole());
     EXPECT_LT(lblDescription->font().pointSizeF(), 8.25);
-
-    form.Form_Load();  // the usual text again at the usual size, where it fits
-    EXPECT_TRUE(ShowsWhole(lblDescription));
+    form.Form_Load();
+    EXPECT_TRUE(showsWhole());
 }
 
-TEST_F(FrmAboutTest, TabMovesThroughOkIconAndSysInfo) {
+TEST_F(FrmAboutTest, TabGoesRoundTheDescribedOrder) {
+    std::vector<QWidget*> expected;
+    for (const kelvane::ControlDesign* control : about.Design().TabOrder()) {
+        expected.push_back(about.Control(control->name));
+    }
+    expected.push_back(expected.front());
     std::vector<QWidget*> order;
     EXPECT_TRUE(ShowModal([&] {
-        for (int i = 0; i < 4; ++i) {
+        for (std::size_t i = 0; i < expected.size(); ++i) {
             order.push_back(Focused());
             QTest::keyClick(Focused(), Qt::Key_Tab);
         }
         cmdOK->click();
     }));
-    EXPECT_EQ(order, (std::vector<QWidget*>{cmdOK, picIcon, cmdSysInfo, cmdOK}));
+    EXPECT_EQ(order, expected);
 }
 
-TEST_F(FrmAboutTest, EscClosesWhereverTheFocusIs) {
-    EXPECT_TRUE(ShowModal([&] {
-        picIcon->setFocus();
-        QTest::keyClick(picIcon, Qt::Key_Escape);
-    }));
-    EXPECT_TRUE(ShowModal([&] {
-        cmdSysInfo->setFocus();
-        QTest::keyClick(cmdSysInfo, Qt::Key_Escape);
-    }));
+// Esc wherever the focus is, Enter on the icon (which clicks OK) and the close box all close
+// the dialog, and start nothing.
+TEST_F(FrmAboutTest, EscEnterOnTheIconAndTheCloseBoxClose) {
+    const std::vector<std::pair<const char*, std::function<void()>>> closes = {
+        {"Esc on the icon",
+         [&] {
+             picIcon->setFocus();
+             QTest::keyClick(picIcon, Qt::Key_Escape);
+         }},
+        {"Esc on System Info",
+         [&] {
+             cmdSysInfo->setFocus();
+             QTest::keyClick(cmdSysInfo, Qt::Key_Escape);
+         }},
+        {"Enter on the icon",
+         [&] {
+             picIcon->setFocus();
+             QTest::keyClick(picIcon, Qt::Key_Return);
+         }},
+        {"the close box", [&] { about.close(); }},
+    };
+    for (const auto& [how, close] : closes) {
+        EXPECT_TRUE(ShowModal(close)) << how;
+    }
     EXPECT_TRUE(starter.attempts.empty());
     EXPECT_TRUE(msgBox.shown.empty());
 }
 
-TEST_F(FrmAboutTest, EnterOnTheIconClicksOk) {
-    EXPECT_TRUE(ShowModal([&] {
-        picIcon->setFocus();
-        QTest::keyClick(picIcon, Qt::Key_Return);
-    }));
-    EXPECT_TRUE(starter.attempts.empty());
-}
+// ---- System Info: the click reaches the launcher, and the dialog stays open.
 
-TEST_F(FrmAboutTest, TheCloseBoxClosesIt) {
-    EXPECT_TRUE(ShowModal([&] { about.close(); }));
-}
-
-TEST_F(FrmAboutTest, OpenCloseOpenShowsTheSameTextsAndFocus) {
-    Shown first, second;
-    QWidget* focus = nullptr;
-    EXPECT_TRUE(ShowModal([&] {
-        first = Shown::Of(about);
-        cmdSysInfo->setFocus();
-        about.setWindowTitle("changed");
-        lblDescription->setText("changed");
-        QTest::keyClick(Focused(), Qt::Key_Escape);
-    }));
-    EXPECT_TRUE(ShowModal([&] {
-        second = Shown::Of(about);
-        focus = Focused();
-        cmdOK->click();
-    }));
-    EXPECT_EQ(second, first);
-    EXPECT_EQ(focus, cmdOK);
-}
-
-// ---- System Info.
-
-TEST_F(FrmAboutTest, EnterOnSysInfoStartsTheProgramAndTheDialogStaysOpen) {
-    locator.program = "/opt/sysinfo";
-    starter.installed = {"/opt/sysinfo"};
-    bool openAfterStart = false;
-    EXPECT_TRUE(ShowModal([&] {
-        cmdSysInfo->setFocus();
-        QTest::keyClick(cmdSysInfo, Qt::Key_Return);
-        openAfterStart = about.isVisible();
-        QTest::keyClick(Focused(), Qt::Key_Escape);
-    }));
-    EXPECT_TRUE(openAfterStart);
-    EXPECT_EQ(starter.attempts, std::vector<std::string>{"/opt/sysinfo"});
-    EXPECT_TRUE(msgBox.shown.empty());
-}
-
-TEST_F(FrmAboutTest, SysInfoWithNoProgramSaysSoAndTheDialogStaysOpen) {
-    bool openAfterMessage = false;
+TEST_F(FrmAboutTest, SysInfoSaysThereIsNoProgramThenStartsOneAndTheDialogStaysOpen) {
+    std::vector<bool> open;
     EXPECT_TRUE(ShowModal([&] {
         QTest::mouseClick(cmdSysInfo, Qt::LeftButton);
-        openAfterMessage = about.isVisible();
-        cmdOK->click();
+        open.push_back(about.isVisible());
+        locator.program = "/opt/sysinfo";
+        starter.installed = {"/opt/sysinfo"};
+        cmdSysInfo->setFocus();
+        QTest::keyClick(cmdSysInfo, Qt::Key_Return);
+        open.push_back(about.isVisible());
+        QTest::keyClick(Focused(), Qt::Key_Escape);
     }));
-    EXPECT_TRUE(openAfterMessage);
-    EXPECT_TRUE(starter.attempts.empty());
+    EXPECT_EQ(open, (std::vector<bool>{true, true}));
+    EXPECT_EQ(starter.attempts, std::vector<std::string>{"/opt/sysinfo"});
     ASSERT_EQ(msgBox.shown.size(), 1u);
-    const auto& shown = msgBox.shown[0];
-    EXPECT_EQ(shown.text, kelvane::kSysInfoUnavailable);
+    EXPECT_EQ(msgBox.shown[0].text, kelvane::kSysInfoUnavailable);
 }
 
 TEST_F(FrmAboutTest, PlatformServicesByDefault) {

@@ -45,6 +45,8 @@ TEST_F(MainWindowTest, ControlsSitAtTheirDescribedPlacesInAFixedWindow) {
     EXPECT_EQ(ui.window.minimumSize(), ui.window.maximumSize());
     EXPECT_FALSE(ui.window.windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(ui.window.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(ui.window.windowTitle().toStdString(), ui.window.Design().caption);
+    EXPECT_EQ(ui.SSTab1->CurrentPage(), 0);
     for (const ControlDesign& control : ui.window.Design().controls) {
         if (control.kind == ControlKind::Label) {
             EXPECT_EQ(ui.window.LabelCaption(control.name), control.Caption());

@@ -160,6 +160,7 @@ TEST_F(MainWindowEvents, StartsWithTheListsAtTheCurrentFolderTheDefaultTypesAndT
     EXPECT_EQ(save.filter, configured.filter) << "loading sets the Save dialog up";
     EXPECT_EQ(save.title, configured.title);
     EXPECT_EQ(window.shows, 0) << "the toolkit shows the window, not its constructor";
+    EXPECT_TRUE(msg.shown.empty());
 }
 
 }  // namespace

@@ -224,10 +224,4 @@ TEST_F(FrmAboutTest, SysInfoSaysThereIsNoProgramThenStartsOneAndTheDialogStaysOp
     EXPECT_EQ(msgBox.shown.size(), 1u) << "the launcher's message, in the dialog's box";
 }
 
-TEST_F(FrmAboutTest, PlatformServicesByDefault) {
-    frmAbout own(toolkit);
-    own.Form_Load();
-    EXPECT_EQ(Shown(dynamic_cast<const QWidget&>(own.window())), Loaded());
-}
-
 }  // namespace

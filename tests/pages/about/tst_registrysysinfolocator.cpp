@@ -16,6 +16,23 @@ namespace {
 
 using test::MemoryRegistry;
 
+// ---- GetKeyValue: one value under the test key, read back as text, as from the real registry.
+
+class GetKeyValueTest : public ::testing::TestWithParam<test::KeyValueCase> {};
+
+TEST_P(GetKeyValueTest, ReadsTheValueAsText) {
+    test::CountingRegistry<MemoryRegistry> registry;
+    registry.SetValue(kHkeyLocalMachine, test::kTestKey, GetParam().storedAs, GetParam().type,
+                      GetParam().data);
+    test::ExpectGetKeyValue(registry, GetParam());
+    EXPECT_EQ(registry.OpenKeyCount(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, GetKeyValueTest, ::testing::ValuesIn(test::kKeyValueCases),
+                         test::CaseName<test::KeyValueCase>);
+
+// ---- LocateSysInfo: the two locations and the lookup of the second one's program.
+
 constexpr char kMsinfoPath[] = "C:\\Program Files\\Common Files\\MSInfo\\msinfo32.exe";
 constexpr char kSharedTools[] = "C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo";
 
@@ -24,119 +41,7 @@ class LocatorFixture {
     MemoryRegistry registry;
     test::FakeFileLookup files;
     RegistrySysInfoLocator locator{registry, files};
-
-    std::vector<std::string> KeysOpened() const {
-        std::vector<std::string> keys;
-        for (const auto& request : registry.openRequests) {
-            keys.push_back(request.subKey);
-        }
-        return keys;
-    }
 };
-
-// ---- GetKeyValue: one value under a test key, read back as text.
-
-constexpr char kTestKey[] = "SOFTWARE\\Kelvane\\Test";
-constexpr char kCallerText[] = "left by the caller";
-
-struct ValueCase {
-    const char* name;
-    std::function<void(MemoryRegistry&)> store;
-    bool result;
-    std::string keyVal;
-};
-
-class GetKeyValueTest : public LocatorFixture, public ::testing::TestWithParam<ValueCase> {};
-
-TEST_P(GetKeyValueTest, ReadsTheValueAsText) {
-    GetParam().store(registry);
-    std::string keyVal = kCallerText;
-    EXPECT_EQ(locator.GetKeyValue(kHkeyLocalMachine, kTestKey, "Value", keyVal), GetParam().result);
-    EXPECT_EQ(keyVal, GetParam().keyVal);
-    EXPECT_EQ(registry.OpenKeyCount(), 0) << "the key must be closed";
-}
-
-void StoreValue(MemoryRegistry& registry, std::uint32_t type, const std::string& data) {
-    registry.SetValue(kHkeyLocalMachine, kTestKey, "Value", type, data);
-}
-
-const ValueCase kValueCases[] = {
-    {"String",
-     [](MemoryRegistry& r) { r.SetString(kHkeyLocalMachine, kTestKey, "Value", "C:\\x"); }, true,
-     "C:\\x"},
-    {"StringWithoutTerminatingZero", [](MemoryRegistry& r) { StoreValue(r, kRegSz, "abc"); }, true,
-     "abc"},
-    {"OnlyOneTrailingZeroDropped",
-     [](MemoryRegistry& r) { StoreValue(r, kRegSz, std::string("abc\0\0", 5)); }, true,
-     std::string("abc\0", 4)},
-    {"ValueNameIgnoresCase",
-     [](MemoryRegistry& r) { r.SetString(kHkeyLocalMachine, kTestKey, "VALUE", "x"); }, true, "x"},
-    {"StringFillingTheBuffer",
-     [](MemoryRegistry& r) {
-         r.SetString(kHkeyLocalMachine, kTestKey, "Value", std::string(1023, 'a'));
-     },
-     true, std::string(1023, 'a')},
-    {"StringOneByteOverTheBuffer",
-     [](MemoryRegistry& r) {
-         r.SetString(kHkeyLocalMachine, kTestKey, "Value", std::string(1024, 'a'));
-     },
-     false, ""},
-    {"DwordZero", [](MemoryRegistry& r) { r.SetDword(kHkeyLocalMachine, kTestKey, "Value", 0); },
-     true, "0"},
-    {"DwordLowByteFirst",
-     [](MemoryRegistry& r) { r.SetDword(kHkeyLocalMachine, kTestKey, "Value", 0x12345678); }, true,
-     "305419896"},
-    {"DwordLargest",
-     [](MemoryRegistry& r) { r.SetDword(kHkeyLocalMachine, kTestKey, "Value", 0xFFFFFFFF); }, true,
-     "4294967295"},
-    {"ExpandableStringKeepsCallerText",
-     [](MemoryRegistry& r) { StoreValue(r, kRegExpandSz, "%x%"); }, true, kCallerText},
-    {"BinaryKeepsCallerText", [](MemoryRegistry& r) { StoreValue(r, kRegBinary, "\x01\x02"); },
-     true, kCallerText},
-    {"MissingValue",
-     [](MemoryRegistry& r) { r.SetString(kHkeyLocalMachine, kTestKey, "Other", "x"); }, false, ""},
-    {"MissingKey",
-     [](MemoryRegistry& r) { r.SetString(kHkeyLocalMachine, "SOFTWARE\\Other", "Value", "x"); },
-     false, ""},
-    {"OtherRoot",
-     [](MemoryRegistry& r) {
-         r.SetString(static_cast<std::int32_t>(0x80000001u), kTestKey, "Value", "x");
-     },
-     false, ""},
-    {"KeyRefused",
-     [](MemoryRegistry& r) {
-         r.SetString(kHkeyLocalMachine, kTestKey, "Value", "x");
-         r.grantedAccess = 0;
-     },
-     false, ""},
-};
-
-INSTANTIATE_TEST_SUITE_P(Values, GetKeyValueTest, ::testing::ValuesIn(kValueCases),
-                         [](const auto& named) { return std::string(named.param.name); });
-
-class GetKeyValueFailureTest : public LocatorFixture, public ::testing::Test {};
-
-TEST_F(GetKeyValueFailureTest, ValueWithNoDataPassesAFailureAndStillClosesTheKey) {
-    StoreValue(registry, kRegSz, "");
-    std::string keyVal = kCallerText;
-    EXPECT_THROW(locator.GetKeyValue(kHkeyLocalMachine, kTestKey, "Value", keyVal),
-                 RegistryValueError);
-    EXPECT_EQ(registry.OpenKeyCount(), 0);
-}
-
-TEST_F(GetKeyValueFailureTest, AsksForReadRightsOnly) {
-    // A standard user may only read the machine-wide keys.
-    registry.grantedAccess = kKeyRead;
-    registry.SetString(kHkeyLocalMachine, kTestKey, "Value", "x");
-    std::string keyVal;
-    EXPECT_TRUE(locator.GetKeyValue(kHkeyLocalMachine, kTestKey, "Value", keyVal));
-    EXPECT_EQ(keyVal, "x");
-    ASSERT_EQ(registry.openRequests.size(), 1u);
-    EXPECT_EQ(registry.openRequests[0].access, kKeyRead);
-    EXPECT_EQ(registry.openRequests[0].root, RootKey(kHkeyLocalMachine));
-}
-
-// ---- LocateSysInfo: the two locations and the lookup of the second one's program.
 
 // What a lookup gives: the program, none, or a failure raised to the launcher.
 struct Located {
@@ -161,7 +66,11 @@ TEST_P(LocateSysInfoTest, FindsTheRecordedProgram) {
     } else {
         EXPECT_EQ(locator.LocateSysInfo(), GetParam().located.program);
     }
-    EXPECT_EQ(KeysOpened(), GetParam().keysOpened);
+    std::vector<std::string> keysOpened;
+    for (const auto& request : registry.openRequests) {
+        keysOpened.push_back(request.subKey);
+    }
+    EXPECT_EQ(keysOpened, GetParam().keysOpened);
     EXPECT_EQ(files.lookups, GetParam().fileLookups);
     EXPECT_EQ(registry.OpenKeyCount(), 0);
 }
@@ -169,8 +78,11 @@ TEST_P(LocateSysInfoTest, FindsTheRecordedProgram) {
 void RecordFirst(MemoryRegistry& registry, const std::string& path) {
     registry.SetString(kHkeyLocalMachine, kSysInfoKey, "PATH", path);
 }
-void RecordSecond(MemoryRegistry& registry, const std::string& folder) {
+// The second location, with the program in its folder.
+void RecordSecond(MemoryRegistry& registry, test::FakeFileLookup& files,
+                  const std::string& folder = kSharedTools) {
     registry.SetString(kHkeyLocalMachine, kSysInfoLocationKey, "MSINFO", folder);
+    files.files = {folder + "\\MSINFO32.EXE"};
 }
 
 const std::vector<std::string> kFirstOnly = {kSysInfoKey};
@@ -178,107 +90,38 @@ const std::vector<std::string> kBoth = {kSysInfoKey, kSysInfoLocationKey};
 const std::string kSecondProgram = std::string(kSharedTools) + "\\MSINFO32.EXE";
 const std::vector<std::string> kSecondLookup = {kSecondProgram};
 
+// clang-format off
 const LocateCase kLocateCases[] = {
-    {"FirstLocationIsTakenUntested",
-     [](auto& registry, auto&) { RecordFirst(registry, "D:\\tools\\sysinfo.exe"); },
-     {"D:\\tools\\sysinfo.exe"},
-     kFirstOnly,
-     {}},
+    {"FirstLocationIsTakenUntested", [](auto& r, auto&) { RecordFirst(r, "D:\\tools\\sysinfo.exe"); },
+     {"D:\\tools\\sysinfo.exe"}, kFirstOnly, {}},
     {"FirstLocationWinsAndSecondIsNeverRead",
-     [](auto& registry, auto& files) {
-         RecordFirst(registry, kMsinfoPath);
-         RecordSecond(registry, kSharedTools);
-         files.files = {kSecondProgram};
-     },
-     {kMsinfoPath},
-     kFirstOnly,
-     {}},
-    {"SecondLocationWithTheProgram",
-     [](auto& registry, auto& files) {
-         RecordSecond(registry, kSharedTools);
-         files.files = {kSecondProgram};
-     },
-     {kSecondProgram},
-     kBoth,
-     kSecondLookup},
-    {"SecondLocationWithoutTheProgram",
-     [](auto& registry, auto&) { RecordSecond(registry, kSharedTools); },
-     {},
-     kBoth,
-     kSecondLookup},
+     [](auto& r, auto& f) { RecordFirst(r, kMsinfoPath); RecordSecond(r, f); },
+     {kMsinfoPath}, kFirstOnly, {}},
+    {"SecondLocationWithTheProgram", [](auto& r, auto& f) { RecordSecond(r, f); },
+     {kSecondProgram}, kBoth, kSecondLookup},
+    {"SecondLocationWithoutTheProgram", [](auto& r, auto& f) { RecordSecond(r, f); f.files = {}; },
+     {}, kBoth, kSecondLookup},
     {"FirstKeyWithoutValueFallsToSecond",
-     [](auto& registry, auto& files) {
-         registry.AddKey(kHkeyLocalMachine, kSysInfoKey);
-         RecordSecond(registry, kSharedTools);
-         files.files = {kSecondProgram};
-     },
-     {kSecondProgram},
-     kBoth,
-     kSecondLookup},
-    {"DoubledSeparatorIsKept",
-     [](auto& registry, auto& files) {
-         RecordSecond(registry, "C:\\Sys\\");
-         files.files = {"C:\\Sys\\\\MSINFO32.EXE"};
-     },
-     {"C:\\Sys\\\\MSINFO32.EXE"},
-     kBoth,
-     {"C:\\Sys\\\\MSINFO32.EXE"}},
-    {"FirstValueTooLongCountsAsMissing",
-     [](auto& registry, auto& files) {
-         RecordFirst(registry, std::string(1024, 'p'));
-         RecordSecond(registry, kSharedTools);
-         files.files = {kSecondProgram};
-     },
-     {kSecondProgram},
-     kBoth,
-     kSecondLookup},
+     [](auto& r, auto& f) { r.AddKey(kHkeyLocalMachine, kSysInfoKey); RecordSecond(r, f); },
+     {kSecondProgram}, kBoth, kSecondLookup},
+    {"DoubledSeparatorIsKept", [](auto& r, auto& f) { RecordSecond(r, f, "C:\\Sys\\"); },
+     {"C:\\Sys\\\\MSINFO32.EXE"}, kBoth, {"C:\\Sys\\\\MSINFO32.EXE"}},
     {"FirstValueWithNoDataEndsTheLookup",
-     [](auto& registry, auto& files) {
-         registry.SetValue(kHkeyLocalMachine, kSysInfoKey, "PATH", kRegSz, "");
-         RecordSecond(registry, kSharedTools);
-         files.files = {kSecondProgram};
-     },
-     {{}, true},
-     kFirstOnly,
-     {}},
+     [](auto& r, auto& f) { r.SetValue(kHkeyLocalMachine, kSysInfoKey, "PATH", kRegSz, ""); RecordSecond(r, f); },
+     {{}, true}, kFirstOnly, {}},
     // The path stays as the caller's empty text; starting it then fails.
     {"FirstValueOfOtherTypeGivesAnEmptyPath",
-     [](auto& registry, auto& files) {
-         registry.SetValue(kHkeyLocalMachine, kSysInfoKey, "PATH", kRegBinary, "C:\\x.exe");
-         RecordSecond(registry, kSharedTools);
-         files.files = {kSecondProgram};
-     },
-     {""},
-     kFirstOnly,
-     {}},
-    {"FirstValueAsDword",
-     [](auto& registry, auto&) { registry.SetDword(kHkeyLocalMachine, kSysInfoKey, "PATH", 42); },
-     {"42"},
-     kFirstOnly,
-     {}},
+     [](auto& r, auto& f) { r.SetValue(kHkeyLocalMachine, kSysInfoKey, "PATH", kRegBinary, "C:\\x.exe"); RecordSecond(r, f); },
+     {""}, kFirstOnly, {}},
     {"BothMissing", [](auto&, auto&) {}, {}, kBoth, {}},
-    {"ReadOnlyUserStillFindsTheProgram",
-     [](auto& registry, auto&) {
-         registry.grantedAccess = kKeyRead;
-         RecordFirst(registry, kMsinfoPath);
-     },
-     {kMsinfoPath},
-     kFirstOnly,
-     {}},
     {"RefusedKeysCountAsMissing",
-     [](auto& registry, auto& files) {
-         registry.grantedAccess = 0;
-         RecordFirst(registry, kMsinfoPath);
-         RecordSecond(registry, kSharedTools);
-         files.files = {kSecondProgram};
-     },
-     {},
-     kBoth,
-     {}},
+     [](auto& r, auto& f) { r.grantedAccess = 0; RecordFirst(r, kMsinfoPath); RecordSecond(r, f); },
+     {}, kBoth, {}},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Lookups, LocateSysInfoTest, ::testing::ValuesIn(kLocateCases),
-                         [](const auto& named) { return std::string(named.param.name); });
+                         test::CaseName<LocateCase>);
 
 class LocateSysInfoRepeatTest : public LocatorFixture, public ::testing::Test {};
 
@@ -314,16 +157,17 @@ class MemoryRegistryQueryTest : public ::testing::TestWithParam<test::RegistryQu
 
 TEST_P(MemoryRegistryQueryTest, AnswersAsThePlatformRegistry) {
     MemoryRegistry registry;
-    registry.SetValue(kHkeyLocalMachine, kTestKey, "Value", GetParam().type, GetParam().data);
+    registry.SetValue(kHkeyLocalMachine, test::kTestKey, "Value", GetParam().type, GetParam().data);
     RegKey key = 0;
-    ASSERT_EQ(registry.OpenKeyEx(RootKey(kHkeyLocalMachine), kTestKey, 0, kKeyRead, key),
+    ASSERT_EQ(registry.OpenKeyEx(RootKey(kHkeyLocalMachine), test::kTestKey, 0, kKeyRead, key),
               kErrorSuccess);
     test::ExpectRegistryAnswers(registry, key, GetParam());
     registry.CloseKey(key);
 }
 
 INSTANTIATE_TEST_SUITE_P(Queries, MemoryRegistryQueryTest,
-                         ::testing::ValuesIn(test::kRegistryQueries), test::RegistryQueryName);
+                         ::testing::ValuesIn(test::kRegistryQueries),
+                         test::CaseName<test::RegistryQuery>);
 
 }  // namespace
 }  // namespace kelvane

@@ -47,26 +47,19 @@ TEST_P(StartSysInfoTest, StartsTheProgramOrSaysItIsUnavailable) {
     EXPECT_EQ(locator.lookups, 1);
 }
 
+// clang-format off
 const LaunchCase kLaunchCases[] = {
     {"ProgramFoundAndStarted",
-     [](auto& locator, auto& starter) {
-         locator.program = kProgram;
-         starter.installed = {kProgram};
-     },
-     {kProgram},
-     false},
+     [](auto& locator, auto& starter) { locator.program = kProgram; starter.installed = {kProgram}; },
+     {kProgram}, false},
     {"StaleProgram", [](auto& locator, auto&) { locator.program = kProgram; }, {kProgram}, true},
     {"EmptyPathIsTriedAndFails", [](auto& locator, auto&) { locator.program = ""; }, {""}, true},
     {"NoProgram", [](auto&, auto&) {}, {}, true},
     {"LookupFails",
-     [](auto& locator, auto& starter) {
-         locator.program = kProgram;
-         locator.fails = true;
-         starter.installed = {kProgram};
-     },
-     {},
-     true},
+     [](auto& locator, auto& starter) { locator.program = kProgram; locator.fails = true; starter.installed = {kProgram}; },
+     {}, true},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Launches, StartSysInfoTest, ::testing::ValuesIn(kLaunchCases),
                          [](const auto& named) { return std::string(named.param.name); });

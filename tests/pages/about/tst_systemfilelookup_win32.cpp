@@ -42,43 +42,27 @@ TEST_P(SystemFileLookupWin32Test, FindsOnlyPlainFiles) {
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
+using Folder = const test::TempFolder&;
+
+// clang-format off
 const LookupCase kCases[] = {
-    {"PlainFile", [](const test::TempFolder& f) { return MakeFile(f, "MSINFO32.EXE", 0); },
-     "MSINFO32.EXE"},
-    {"NameInAnotherCase",
-     [](const test::TempFolder& f) {
-         MakeFile(f, "msinfo32.exe", 0);
-         return f.At("MSINFO32.EXE");
-     },
-     "MSINFO32.EXE"},
-    {"FolderOutsideTheCodePage",
-     [](const test::TempFolder& f) {
+    {"PlainFile", [](Folder f) { return MakeFile(f, "MSINFO32.EXE", 0); }, "MSINFO32.EXE"},
+    {"NameInAnotherCase", [](Folder f) { MakeFile(f, "msinfo32.exe", 0); return f.At("MSINFO32.EXE"); }, "MSINFO32.EXE"},
+    {"FolderOutsideTheCodePage", [](Folder f) {
          std::filesystem::create_directory(f.Path() / test::Utf8Path("Ωmega 日本 ő"));
          std::ofstream(f.Path() / test::Utf8Path("Ωmega 日本 ő/MSINFO32.EXE")) << "MZ";
-         return f.Text() + "\\Ωmega 日本 ő\\MSINFO32.EXE";
-     },
-     "MSINFO32.EXE"},
-    {"DoubledSeparator",
-     [](const test::TempFolder& f) {
-         MakeFile(f, "MSINFO32.EXE", 0);
-         return f.Text() + "\\\\MSINFO32.EXE";
-     },
-     "MSINFO32.EXE"},
-    {"ReadOnlyFile",
-     [](const test::TempFolder& f) { return MakeFile(f, "MSINFO32.EXE", FILE_ATTRIBUTE_READONLY); },
-     "MSINFO32.EXE"},
-    {"HiddenFile",
-     [](const test::TempFolder& f) { return MakeFile(f, "MSINFO32.EXE", FILE_ATTRIBUTE_HIDDEN); },
-     ""},
-    {"SystemFile",
-     [](const test::TempFolder& f) { return MakeFile(f, "MSINFO32.EXE", FILE_ATTRIBUTE_SYSTEM); },
-     ""},
-    {"Folder", [](const test::TempFolder& f) { return f.MakeFolder("MSINFO32.EXE"); }, ""},
-    {"Missing", [](const test::TempFolder& f) { return f.At("MSINFO32.EXE"); }, ""},
-    {"MissingFolder", [](const test::TempFolder& f) { return f.At("none\\MSINFO32.EXE"); }, ""},
-    {"DriveRoot", [](const test::TempFolder&) { return std::string("C:\\"); }, ""},
-    {"EmptyPath", [](const test::TempFolder&) { return std::string(); }, ""},
+         return f.Text() + "\\Ωmega 日本 ő\\MSINFO32.EXE"; }, "MSINFO32.EXE"},
+    {"DoubledSeparator", [](Folder f) { MakeFile(f, "MSINFO32.EXE", 0); return f.Text() + "\\\\MSINFO32.EXE"; }, "MSINFO32.EXE"},
+    {"ReadOnlyFile", [](Folder f) { return MakeFile(f, "MSINFO32.EXE", FILE_ATTRIBUTE_READONLY); }, "MSINFO32.EXE"},
+    {"HiddenFile", [](Folder f) { return MakeFile(f, "MSINFO32.EXE", FILE_ATTRIBUTE_HIDDEN); }, ""},
+    {"SystemFile", [](Folder f) { return MakeFile(f, "MSINFO32.EXE", FILE_ATTRIBUTE_SYSTEM); }, ""},
+    {"Folder", [](Folder f) { return f.MakeFolder("MSINFO32.EXE"); }, ""},
+    {"NearMiss", [](Folder f) { MakeFile(f, "MSINFO.EXE", 0); return f.At("MSINFO32.EXE"); }, ""},
+    {"MissingFolder", [](Folder f) { return f.At("none\\MSINFO32.EXE"); }, ""},
+    {"DriveRoot", [](Folder) { return std::string("C:\\"); }, ""},
+    {"EmptyPath", [](Folder) { return std::string(); }, ""},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Paths, SystemFileLookupWin32Test, ::testing::ValuesIn(kCases),
                          [](const auto& test) { return std::string(test.param.name); });

@@ -5,7 +5,6 @@
 
 #include "pages/main/frmmain.h"
 #include "widgets/qt/commandbutton.h"
-#include "widgets/qt/qtdrivelist.h"
 #include "widgets/qt/qtfilelist.h"
 #include "widgets/qt/qtfolderlist.h"
 #include "widgets/qt/qtlistwidget.h"
@@ -36,25 +35,15 @@ struct QtMainWindow {
     qt::QtWindow& window;
 
     qt::QtTextBox* txtTartgetPath = Find<qt::QtTextBox>("txtTartgetPath");
-    qt::CommandButton* cmdFileLookUp = Find<qt::CommandButton>("cmdFileLookUp");
     qt::TabControl* SSTab1 = Find<qt::TabControl>("SSTab1");
     qt::CommandButton* cmdMerge = Find<qt::CommandButton>("cmdMerge");
-    qt::CommandButton* cmdClose = Find<qt::CommandButton>("cmdClose");
-    qt::QtDriveList* myDrive = Find<qt::QtDriveList>("myDrive");
     qt::QtFolderList* myFolders = Find<qt::QtFolderList>("myFolders");
     qt::QtFileList* fileList = Find<qt::QtFileList>("fileList");
     qt::QtListWidget* lstFileSelect = Find<qt::QtListWidget>("lstFileSelect");
-    qt::CommandButton* cmdUp = Find<qt::CommandButton>("cmdUp");
-    qt::CommandButton* cmdDown = Find<qt::CommandButton>("cmdDown");
     qt::QtTextBox* txtFileType = Find<qt::QtTextBox>("txtFileType");
     qt::CommandButton* cmdClear = Find<qt::CommandButton>("cmdClear");
-    qt::CommandButton* cmdAddFileType = Find<qt::CommandButton>("cmdAddFileType");
     qt::QtListWidget* lstFileType = Find<qt::QtListWidget>("lstFileType");
-    qt::CommandButton* cmdLearList = Find<qt::CommandButton>("cmdLearList");
-    qt::CommandButton* cmdDelete = Find<qt::CommandButton>("cmdDelete");
-    QAction* mnuFileExit = window.MenuItem("mnuFileExit");
     QAction* mnuHelpAbout = window.MenuItem("mnuHelpAbout");
-    QAction* mnuHelpHelp = window.MenuItem("mnuHelpHelp");
 };
 
 }  // namespace kelvane::test

@@ -27,15 +27,6 @@ std::string ReadText(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-TEST(DocumentServicesWin32, ProgramPathIsThisTestProgram) {
-    const std::string path = PlatformDocumentServices().location->ProgramPath();
-    const std::string name = "\\tst_documentservices_win32.exe";
-    ASSERT_GT(path.size(), name.size());
-    EXPECT_EQ(path.substr(path.size() - name.size()), name) << path;
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    EXPECT_NE(attributes, INVALID_FILE_ATTRIBUTES) << path;
-}
-
 // A relative document is taken from the current folder, as the Help command gives it.
 TEST(DocumentServicesWin32, ShellOpensADocumentFromTheCurrentFolder) {
     test::TempFolder folder;
@@ -65,7 +56,8 @@ void PrintTo(const HelpCase& c, std::ostream* out) {
 class HelpProbeTest : public ::testing::TestWithParam<HelpCase> {};
 
 // Help, asked for by a program put in a folder of any name and started in another, names in full
-// the guide of the folder it was started in, else the one beside the program.
+// the guide of the folder it was started in, else the one beside the program; the program finds
+// its own path, where it leaves the name.
 TEST_P(HelpProbeTest, NamesTheGuideInFull) {
     test::TempFolder folder;
     const std::string home = folder.Text() + "\\" + kFolderName;

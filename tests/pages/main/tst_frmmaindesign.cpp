@@ -5,7 +5,6 @@
 
 #include <cctype>
 #include <map>
-#include <optional>
 #include <ostream>
 #include <set>
 #include <string>
@@ -89,30 +88,18 @@ TEST_P(Description, NoTwoControlsShareATabIndex) {
     }
 }
 
-// The access letter "&" marks in a caption, lower-cased; none for a caption without ("&&" is
-// a plain "&").
-std::optional<char> AccessLetter(const std::string& caption) {
-    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] == '&') {
-            if (caption[i + 1] != '&') {
-                return static_cast<char>(std::tolower(static_cast<unsigned char>(caption[i + 1])));
-            }
-            ++i;
-        }
-    }
-    return std::nullopt;
-}
-
 // Whether the captions of those controls and menus, all reachable at once, mark each access
 // letter once at most.
 void ExpectUniqueLetters(const std::string& where,
                          const std::vector<std::pair<std::string, std::string>>& captioned) {
-    std::map<char, std::string> holder;
+    std::map<std::string, std::string> holder;
     for (const auto& [name, caption] : captioned) {
-        if (const std::optional<char> letter = AccessLetter(caption)) {
-            const auto [at, added] = holder.emplace(*letter, name);
+        std::string letter = AccessLetter(caption);
+        if (!letter.empty()) {
+            letter[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(letter[0])));
+            const auto [at, added] = holder.emplace(letter, name);
             EXPECT_TRUE(added) << where << ": " << name << " and " << at->second << " both take "
-                               << *letter;
+                               << letter;
         }
     }
 }

@@ -1,12 +1,11 @@
-// Merging on the real main window: the target typed or chosen, files picked with the mouse,
-// then "&Merge files".
+// Merging on the real main window, as a user does it with the mouse and the keyboard.
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QMouseEvent>
 #include <QTest>
 #include <string>
-#include <vector>
 
 #include "mainwindowdoubles.h"
 #include "qtmainwindow.h"
@@ -20,84 +19,51 @@
 namespace kelvane {
 namespace {
 
-// A line with a NUL, a 0x1A and a byte that is no UTF-8, ended by CR LF.
-const std::string kB("B\0\x1A\xFF\r\n", 6);
+QPoint RowCentre(QAbstractItemView& view, int row) {
+    return view.visualRect(view.model()->index(row, 0)).center();
+}
 
-class MergeWindow : public test::MainWindowDoubles, public testing::Test {
-  protected:
-    MergeWindow() : ui(Services()) {}
-
-    void SetUp() override {
-        ui.window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&ui.window));
-        folder.Write("a.txt", "A1\nA2");
-        folder.Write("b.SQL", kB);
-        folder.Write("c.dat", "");
-        folder.Write("d.exe", "not text\n");
-        ui.myFolders->SetPath(folder.Text());
-        QCoreApplication::processEvents();
-        ASSERT_EQ(ui.fileList->ListCount(), 4);
-    }
-
-    // Clicks the file list's rows, the first plainly and the others with Ctrl held.
-    void Pick(const std::vector<int>& rows) {
-        Qt::KeyboardModifiers keys = Qt::NoModifier;
-        for (const int row : rows) {
-            const QPoint centre =
-                ui.fileList->visualRect(ui.fileList->model()->index(row, 0)).center();
-            QTest::mouseClick(ui.fileList->viewport(), Qt::LeftButton, keys, centre);
-            QCoreApplication::processEvents();
-            keys = Qt::ControlModifier;
-        }
-    }
-
-    void TypeTarget(const std::string& path) {
-        ui.txtTartgetPath->setFocus();
-        ui.txtTartgetPath->SetText("");
-        QTest::keyClicks(ui.txtTartgetPath, QString::fromStdString(path));
-        QCoreApplication::processEvents();
-    }
-
-    void ClickMerge() {
-        QTest::mouseClick(ui.cmdMerge, Qt::LeftButton);
-        QCoreApplication::processEvents();
-    }
-
-    test::QtMainWindow ui;
+// The folder opened, its files picked in the file list (d.exe is no accepted type), the first
+// dragged to the end of the merge list, the target typed and "&Merge files" clicked: the
+// merged file holds the files in the order shown.
+TEST(MergeWindow, TheUsersGesturesEndInTheMergedFile) {
+    test::MainWindowDoubles doubles;
+    test::QtMainWindow ui(doubles.Services());
+    ui.window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&ui.window));
     test::TempFolder folder;
     test::TempFolder out;
-};
-
-TEST_F(MergeWindow, TypedTargetReceivesThePickedFilesInOrder) {
-    TypeTarget(out.At("all.sql"));
-    Pick({0, 1, 2, 3});  // a.txt, b.SQL, c.dat and d.exe, which isn't an accepted type
-    ASSERT_EQ(ui.lstFileSelect->ListCount(), 3);
-
-    ClickMerge();
-    EXPECT_TRUE(msg.shown.empty());
-    EXPECT_EQ(out.Read("all.sql"), "A1\r\nA2\r\n" + kB);
-    EXPECT_EQ(ui.txtTartgetPath->Text(), out.At("all.sql"));
-}
-
-TEST_F(MergeWindow, TargetChosenInTheSaveDialog) {
-    save.choice = out.At("chosen.txt");
-    QTest::mouseClick(ui.cmdFileLookUp, Qt::LeftButton);
+    const std::string b("B\0\x1A\xFF\r\n", 6);  // NUL, 0x1A and a byte that is no UTF-8
+    folder.Write("a.txt", "A1\nA2");
+    folder.Write("b.SQL", b);
+    folder.Write("c.dat", "");
+    folder.Write("d.exe", "not text\n");
+    ui.myFolders->SetPath(folder.Text());
     QCoreApplication::processEvents();
-    EXPECT_EQ(ui.txtTartgetPath->Text(), out.At("chosen.txt"));
+    ASSERT_EQ(ui.fileList->ListCount(), 4);
 
-    Pick({2, 0});
-    ClickMerge();
-    EXPECT_TRUE(msg.shown.empty());
-    EXPECT_EQ(out.Read("chosen.txt"), "A1\r\nA2\r\n");
-}
+    for (int row = 0; row < 4; ++row) {
+        QTest::mouseClick(ui.fileList->viewport(), Qt::LeftButton,
+                          row == 0 ? Qt::NoModifier : Qt::ControlModifier,
+                          RowCentre(*ui.fileList, row));
+        QCoreApplication::processEvents();
+    }
+    ASSERT_EQ(ui.lstFileSelect->ListCount(), 3);
+    QWidget* viewport = ui.lstFileSelect->viewport();
+    const QPoint first = RowCentre(*ui.lstFileSelect, 0);
+    const QPoint last = RowCentre(*ui.lstFileSelect, 2);
+    QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, first);
+    QMouseEvent move(QEvent::MouseMove, last, viewport->mapToGlobal(last), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &move);
+    QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, last);
+    ui.txtTartgetPath->setFocus();
+    QTest::keyClicks(ui.txtTartgetPath, QString::fromStdString(out.At("all.sql")));
+    QTest::mouseClick(ui.cmdMerge, Qt::LeftButton);
+    QCoreApplication::processEvents();
 
-TEST_F(MergeWindow, APickedFileIsRefusedAsTheTarget) {
-    Pick({0, 1});
-    TypeTarget("  " + folder.At("b.SQL") + " ");
-    msg.answers = {MsgBox::Button::Yes};
-    ClickMerge();
-    EXPECT_EQ(msg.shown.size(), 1u) << "refused, or else replaced after Yes";
-    EXPECT_EQ(folder.Read("b.SQL"), kB);
+    EXPECT_TRUE(doubles.msg.shown.empty());
+    EXPECT_EQ(out.Read("all.sql"), b + "A1\r\nA2\r\n");
 }
 
 }  // namespace

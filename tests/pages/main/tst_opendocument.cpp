@@ -29,10 +29,7 @@ std::string Native(std::string path) {
 
 class FakeFiles : public PlatformFiles {
   public:
-    bool IsFile(const std::string& path) override {
-        asked.push_back(path);
-        return files.count(path) > 0;
-    }
+    bool IsFile(const std::string& path) override { return files.count(path) > 0; }
     std::optional<FileStatus> LookUp(const std::string& path) override {
         throw FileError("nothing is looked up here: " + path);
     }
@@ -41,29 +38,37 @@ class FakeFiles : public PlatformFiles {
     }
 
     std::set<std::string> files;
-    std::vector<std::string> asked;
 };
 
 class FakeLocation : public ProgramLocation {
   public:
-    std::string ProgramPath() override { return path; }
-    std::string CurrentFolder() override { return current; }
-    std::string path;
-    std::string current;
+    FakeLocation(std::string program, std::string current)
+        : program_(std::move(program)), current_(std::move(current)) {}
+    std::string ProgramPath() override { return program_; }
+    std::string CurrentFolder() override { return current_; }
+
+  private:
+    std::string program_;
+    std::string current_;
 };
 
 class RecordingShell : public DocumentShell {
   public:
+    explicit RecordingShell(std::vector<std::pair<std::uintptr_t, std::string>>& opened)
+        : opened_(opened) {}
     void Open(std::uintptr_t owner, const std::string& document) override {
-        opened.emplace_back(owner, document);
+        opened_.emplace_back(owner, document);
     }
-    std::vector<std::pair<std::uintptr_t, std::string>> opened;
+
+  private:
+    std::vector<std::pair<std::uintptr_t, std::string>>& opened_;
 };
 
 constexpr char kProgram[] = "/opt/kelvane/bin/kelvane-merger";
 constexpr char kDocs[] = "../share/kelvane-merger";
 constexpr char kInstalled[] = "/opt/kelvane/share/kelvane-merger/help.pdf";
 constexpr char kCurrent[] = "/home/user/start";
+constexpr char kWinProgram[] = "C:/Program Files/Kelvane/kelvane-merger.exe";
 
 struct ChoiceCase {
     const char* name;
@@ -82,132 +87,64 @@ void PrintTo(const ChoiceCase& c, std::ostream* out) {
 
 class DocumentChoiceTest : public ::testing::TestWithParam<ChoiceCase> {};
 
-TEST_P(DocumentChoiceTest, ChoosesTheFileToOpen) {
+// The shell is asked to open the chosen file, owned by the window; or nothing is asked.
+TEST_P(DocumentChoiceTest, OpensTheChosenFileOwnedByTheWindow) {
     const ChoiceCase& c = GetParam();
     FakeFiles files;
     for (const auto& file : c.files) {
         files.files.insert(Native(file));
     }
-    DocumentServices services{&files, std::make_unique<FakeLocation>(),
-                              std::make_unique<RecordingShell>()};
-    static_cast<FakeLocation&>(*services.location).path = Native(c.program);
-    static_cast<FakeLocation&>(*services.location).current = Native(c.current);
-    EXPECT_EQ(DocumentToOpen(Native(c.document), services, c.docsFromProgram),
-              c.expected.empty() ? "" : Native(c.expected));
+    std::vector<std::pair<std::uintptr_t, std::string>> opened;
+    DocumentServices services{&files,
+                              std::make_unique<FakeLocation>(Native(c.program), Native(c.current)),
+                              std::make_unique<RecordingShell>(opened)};
+    test::FakeForm form;
+    form.handle = 0x5150;
+    OpenDocumentWith(form, Native(c.document), services, c.docsFromProgram);
+    std::vector<std::pair<std::uintptr_t, std::string>> expected;
+    if (!c.expected.empty()) {
+        expected.emplace_back(0x5150, Native(c.expected));
+    }
+    EXPECT_EQ(opened, expected);
 }
 
+// clang-format off
 const ChoiceCase kChoices[] = {
-    {"CurrentFolderFirst",
-     "help.pdf",
-     {"help.pdf", kInstalled},
-     kProgram,
-     kDocs,
+    {"CurrentFolderFirst", "help.pdf", {"help.pdf", kInstalled}, kProgram, kDocs,
      "/home/user/start/help.pdf"},
     // Named in full: the shell looks for a bare name in the program's folder first.
-    {"CurrentFolderBeforeTheProgramFolder",
-     "help.pdf",
-     {"help.pdf", "C:/Program Files/Kelvane/help.pdf"},
-     "C:/Program Files/Kelvane/kelvane-merger.exe",
-     "",
-     "C:/Users/me/Documents/help.pdf",
-     "C:/Users/me/Documents"},
+    {"CurrentFolderBeforeTheProgramFolder", "help.pdf",
+     {"help.pdf", "C:/Program Files/Kelvane/help.pdf"}, kWinProgram, "",
+     "C:/Users/me/Documents/help.pdf", "C:/Users/me/Documents"},
     {"CurrentFolderAtTheRoot", "help.pdf", {"help.pdf"}, kProgram, kDocs, "/help.pdf", "/"},
-    {"CurrentFolderUnknownTakesTheInstalledCopy",
-     "help.pdf",
-     {"help.pdf", kInstalled},
-     kProgram,
-     kDocs,
-     kInstalled,
-     ""},
-    {"InstalledCopyWhenNotInTheCurrentFolder",
-     "help.pdf",
-     {kInstalled},
-     kProgram,
-     kDocs,
+    {"CurrentFolderUnknownTakesTheInstalledCopy", "help.pdf", {"help.pdf", kInstalled}, kProgram,
+     kDocs, kInstalled, ""},
+    {"InstalledCopyWhenNotInTheCurrentFolder", "help.pdf", {kInstalled}, kProgram, kDocs,
      kInstalled},
     {"NeitherOpensNothing", "help.pdf", {}, kProgram, kDocs, ""},
-    {"CopyNextToTheProgram",
-     "help.pdf",
-     {"/opt/kelvane/bin/help.pdf", kInstalled},
-     kProgram,
-     "",
+    {"CopyNextToTheProgram", "help.pdf", {"/opt/kelvane/bin/help.pdf", kInstalled}, kProgram, "",
      "/opt/kelvane/bin/help.pdf"},
-    {"FolderAndBlanksOfTheDocumentKept",
-     "guides/user help.pdf",
-     {"/opt/kelvane/share/kelvane-merger/guides/user help.pdf"},
-     kProgram,
-     kDocs,
+    {"FolderAndBlanksOfTheDocumentKept", "guides/user help.pdf",
+     {"/opt/kelvane/share/kelvane-merger/guides/user help.pdf"}, kProgram, kDocs,
      "/opt/kelvane/share/kelvane-merger/guides/user help.pdf"},
-    {"ProgramFolderWithBlanks",
-     "help.pdf",
-     {"C:/Program Files/Kelvane/help.pdf"},
-     "C:/Program Files/Kelvane/kelvane-merger.exe",
-     "",
+    {"ProgramFolderWithBlanks", "help.pdf", {"C:/Program Files/Kelvane/help.pdf"}, kWinProgram, "",
      "C:/Program Files/Kelvane/help.pdf"},
-    {"ProgramAtTheRoot",
-     "help.pdf",
-     {"/share/kelvane-merger/help.pdf"},
-     "/kelvane-merger",
-     kDocs,
+    {"ProgramAtTheRoot", "help.pdf", {"/share/kelvane-merger/help.pdf"}, "/kelvane-merger", kDocs,
      "/share/kelvane-merger/help.pdf"},
-    {"ProgramAtTheRootWithTheGuideBesideIt",
-     "help.pdf",
-     {"/help.pdf"},
-     "/kelvane-merger",
-     "",
+    {"ProgramAtTheRootWithTheGuideBesideIt", "help.pdf", {"/help.pdf"}, "/kelvane-merger", "",
      "/help.pdf"},
     {"UnknownProgramLocation", "help.pdf", {kInstalled}, "", kDocs, ""},
-    {"FullPathIsOnlyLookedForThere",
-     "/home/user/help.pdf",
-     {"/home/user/help.pdf"},
-     kProgram,
-     kDocs,
-     "/home/user/help.pdf"},
+    {"FullPathIsOnlyLookedForThere", "/home/user/help.pdf", {"/home/user/help.pdf"}, kProgram,
+     kDocs, "/home/user/help.pdf"},
+    // A full path has no installed copy, nor one in the current folder.
+    {"AMissingFullPathIsNotLookedForElsewhere", "/home/user/help.pdf",
+     {"/home/user/start/help.pdf", "/opt/kelvane/share/kelvane-merger//home/user/help.pdf"},
+     kProgram, kDocs, ""},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Documents, DocumentChoiceTest, ::testing::ValuesIn(kChoices),
                          [](const auto& named) { return std::string(named.param.name); });
-
-// A full path that isn't there has no installed copy: no other place is tried.
-TEST(DocumentChoice, AMissingFullPathIsNotLookedForElsewhere) {
-    FakeFiles files;
-    DocumentServices services{&files, std::make_unique<FakeLocation>(),
-                              std::make_unique<RecordingShell>()};
-    static_cast<FakeLocation&>(*services.location).path = kProgram;
-    EXPECT_EQ(DocumentToOpen(Native("/home/user/help.pdf"), services, kDocs), "");
-    EXPECT_EQ(files.asked, std::vector<std::string>{Native("/home/user/help.pdf")});
-}
-
-class OpenDocumentTest : public ::testing::Test {
-  protected:
-    OpenDocumentTest() {
-        auto location = std::make_unique<FakeLocation>();
-        location->path = Native(kProgram);
-        location->current = Native(kCurrent);
-        auto recording = std::make_unique<RecordingShell>();
-        shell = recording.get();
-        services = {&files, std::move(location), std::move(recording)};
-        form.handle = 0x5150;
-    }
-
-    FakeFiles files;
-    RecordingShell* shell = nullptr;
-    DocumentServices services;
-    test::FakeForm form;
-};
-
-TEST_F(OpenDocumentTest, OpensTheChosenFileOwnedByTheWindow) {
-    files.files.insert(Native(kInstalled));
-    OpenDocumentWith(form, "help.pdf", services, kDocs);
-    const std::vector<std::pair<std::uintptr_t, std::string>> expected{
-        {0x5150, Native(kInstalled)}};
-    EXPECT_EQ(shell->opened, expected);
-}
-
-TEST_F(OpenDocumentTest, NothingFoundAsksTheShellNothing) {
-    OpenDocumentWith(form, "help.pdf", services, kDocs);
-    EXPECT_TRUE(shell->opened.empty());
-}
 
 }  // namespace
 }  // namespace kelvane

@@ -7,7 +7,6 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
-#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -53,7 +52,7 @@ class MergePageTest : public testing::Test {
 
     void Merge(std::size_t bufferSize = MergeJob::kDefaultBufferSize,
                std::size_t buffersBehind = MergeJob::kDefaultBuffersBehind) {
-        MergePage page(target, *folderList, rows, dialog, msgBox, files, bufferSize, buffersBehind);
+        MergePage page(target, folders, rows, dialog, msgBox, files, bufferSize, buffersBehind);
         page.MergeFiles();
     }
 
@@ -79,13 +78,11 @@ class MergePageTest : public testing::Test {
     TempFolder src;
     TempFolder out;
     FakeFolderList folders;
-    const FolderList* folderList = &folders;
     FakeListWidget rows;
     FakeTextBox target;
     FakeSaveDialog dialog;
     FakeMsgBox msgBox;
     FaultyFiles files;
-    std::shared_ptr<void> held;  // what a case holds while the run runs (a lock)
 };
 
 // A target named as one of the sources, by any name: emptying it would lose the source. Sources

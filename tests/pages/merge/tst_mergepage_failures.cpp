@@ -46,7 +46,6 @@ TEST_P(FailingRun, StopsWithTheCriticalMessage) {
         target.SetText(path);
         msgBox.answers = {MsgBox::Button::Yes};
         Merge(bufferSize);
-        held.reset();
         EXPECT_EQ(Shown(), c.shown);
         EXPECT_EQ(msgBox.shown.back().style, MsgBox::Style::Critical);
         EXPECT_EQ(atTheMessage, c.target);

@@ -7,7 +7,6 @@
 #include <atomic>
 #include <cstddef>
 #include <functional>
-#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -40,10 +39,6 @@ struct Run {
     std::string expected;  // the target, when the message shows and after the run
     bool fails;
 };
-
-void PrintTo(const Run& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class WrittenBehind : public MergePageTest, public testing::WithParamInterface<Run> {};
 
@@ -170,7 +165,7 @@ INSTANTIATE_TEST_SUITE_P(
             kManyBehind,
             "A1\r\nA2\r\nB1\r\n",
             true}),
-    [](const testing::TestParamInfo<Run>& p) { return p.param.name; });
+    CaseName<Run>);
 
 }  // namespace
 }  // namespace kelvane

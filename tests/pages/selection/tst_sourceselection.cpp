@@ -178,7 +178,9 @@ TEST(SourceSelection, ListsPastThe16BitIndexRangeAreWalkedToTheEnd) {
         files.push_back("f" + std::to_string(i) + (i % 2 == 0 ? ".txt" : ".bin"));
     }
     page.fileList.SetNames(files);
-    page.fileList.Pick(files);
+    for (int i = 0; i < page.fileList.ListCount(); ++i) {
+        page.fileList.SetSelected(i, true);
+    }
     page.selection.fileList_MouseUp(MouseEvent{});
     ASSERT_EQ(page.lstFileSelect.ListCount(), 20000);
     EXPECT_EQ(page.lstFileSelect.List(19999), "f39998.txt");

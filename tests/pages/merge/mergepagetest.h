@@ -85,15 +85,6 @@ class MergePageTest : public testing::Test {
     FaultyFiles files;
 };
 
-// A target named as one of the sources, by any name: emptying it would lose the source. Sources
-// a.txt and b.txt; the name is b.txt's.
-struct SameFileCase {
-    const char* name;
-    std::function<std::string(const TempFolder&)> target;
-};
-
-class TargetIsASource : public MergePageTest, public testing::WithParamInterface<SameFileCase> {};
-
 // A run that fails, with rows a.txt, b.txt and c.txt: the critical message shows, and the target
 // holds the whole lines copied before the failure, or what it held.
 struct Failure {
@@ -114,9 +105,6 @@ std::string CaseName(const testing::TestParamInfo<Case>& info) {
     return info.param.name;
 }
 
-inline void PrintTo(const SameFileCase& c, std::ostream* os) {
-    *os << c.name;
-}
 inline void PrintTo(const Failure& c, std::ostream* os) {
     *os << c.name;
 }

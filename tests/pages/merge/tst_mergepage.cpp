@@ -5,12 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <system_error>
 #include <utility>
 #include <vector>
 
+#include "base/text.h"
 #include "mergepagetest.h"
 
 namespace kelvane {
@@ -39,21 +42,6 @@ TEST_F(MergePageTest, SaveDialogIsSetUpAndItsChoiceAlwaysReachesTheTextBox) {
     EXPECT_EQ(dialog.shows, 2);
     EXPECT_TRUE(msgBox.shown.empty());
 }
-
-class BlankTarget : public MergePageTest, public testing::WithParamInterface<std::string> {};
-
-TEST_P(BlankTarget, AsksForATargetAndTouchesNothing) {
-    src.Write("a.txt", "A\n");
-    Rows({"a.txt"});
-    target.SetText(GetParam());
-    Merge();
-    ASSERT_EQ(Shown(), Texts{kNoTarget});
-    EXPECT_EQ(msgBox.shown[0].style, Style::Information);
-    EXPECT_TRUE(files.opened.empty());
-    EXPECT_EQ(target.Text(), GetParam());
-}
-
-INSTANTIATE_TEST_SUITE_P(Texts, BlankTarget, testing::Values("", " ", "     "));
 
 struct ContentCase {
     const char* name;
@@ -105,24 +93,6 @@ INSTANTIATE_TEST_SUITE_P(
         ContentCase{"NoListedNameExists", {}, {"x.txt", "y.txt"}, ""}),
     CaseName<ContentCase>);
 
-TEST_F(MergePageTest, ExistingTargetIsReplacedOnlyAfterYes) {
-    src.Write("a.txt", "A\n");
-    Rows({"a.txt"});
-    target.SetText(out.Write("t.txt", "old\n"));
-
-    msgBox.answers = {Button::No};
-    Merge();
-    ASSERT_EQ(Shown(), Texts{kReplace});
-    EXPECT_EQ(msgBox.shown[0].style, Style::Question);
-    EXPECT_EQ(out.Read("t.txt"), "old\n");
-    EXPECT_TRUE(files.opened.empty());
-
-    msgBox.answers = {Button::Yes};
-    Merge();
-    EXPECT_EQ(Shown(), (Texts{kReplace, kReplace}));
-    EXPECT_EQ(out.Read("t.txt"), "A\r\n");
-}
-
 TEST_F(MergePageTest, NamesAreLookedForInTheHighlightedFolder) {
     src.Write("a.txt", "top\n");
     src.MakeFolder("sub");
@@ -139,29 +109,92 @@ TEST_F(MergePageTest, NamesAreLookedForInTheHighlightedFolder) {
     EXPECT_EQ(out.Read("t.txt"), "sub\r\n");
 }
 
-// With a few rows, and with as many as make the run look them up from the folder's listing.
-TEST_P(TargetIsASource, IsRefusedBeforeAnythingIsAskedOrOpened) {
+// A run through the page's checks and questions, over sources a.txt and b.txt, with buffers of
+// a few bytes. Every question is answered alike.
+struct PageRun {
+    const char* name;
+    Texts rows;
+    // The target's text, made as the case needs; none where it can't be made here.
+    std::function<std::optional<std::string>(MergePageTest&)> target;
+    Button answer;
+    Texts shown;
+    std::optional<std::string> held;  // what the target's path holds afterwards
+    // Done while the question shows; false where it can't be done here.
+    std::function<bool(const TempFolder& src, const std::string& target)> duringQuestion = {};
+};
+
+void PrintTo(const PageRun& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class Procedure : public MergePageTest, public testing::WithParamInterface<PageRun> {};
+
+// A target refused at once is refused with as many rows as make the run look them up from the
+// folder's listing, too.
+TEST_P(Procedure, AsksAndTellsInItsOrder) {
+    const PageRun& c = GetParam();
     src.Write("a.txt", "A\n");
     src.Write("b.txt", "B\n");
-    const std::string path = GetParam().target(src);
-    if (path.empty()) {
+    Rows(c.rows);
+    const std::optional<std::string> text = c.target(*this);
+    if (!text) {
         GTEST_SKIP() << "links can't be made here";
     }
-    Rows({"gone.txt", "a.txt", "b.txt"});
     for (const bool listed : {false, true}) {
         SCOPED_TRACE(listed);
+        if (listed && c.shown != Texts{kTargetIsSource}) {
+            break;
+        }
         if (listed) {
             MoreRows();
         }
         msgBox.shown.clear();
-        target.SetText(" " + path);
-        msgBox.answers = {Button::Yes};
-        Merge();
-        ASSERT_EQ(Shown(), Texts{kTargetIsSource});
-        EXPECT_EQ(msgBox.shown[0].style, Style::Information);
-        EXPECT_TRUE(files.opened.empty());
+        msgBox.answers = {c.answer, c.answer};
+        bool changed = false;
+        msgBox.onShow = [&](const FakeMsgBox::Shown& box) {
+            if (c.duringQuestion && box.text == kReplace) {
+                changed = c.duringQuestion(src, Trim(*text));
+            }
+        };
+        target.SetText(*text);
+        Merge(2);
+        if (c.duringQuestion && !changed) {
+            GTEST_SKIP() << "links can't be made here";
+        }
+        EXPECT_EQ(Shown(), c.shown);
+        for (const auto& box : msgBox.shown) {
+            EXPECT_EQ(box.style, box.text == kReplace ? Style::Question : Style::Information);
+        }
+        EXPECT_EQ(Held(Trim(*text)), c.held);
         EXPECT_EQ(src.Read("b.txt"), "B\n");
+        EXPECT_EQ(target.Text(), *text);
+        if (c.shown.size() == 1 && (c.shown[0] != kReplace || c.answer != Button::Yes)) {
+            EXPECT_TRUE(files.opened.empty());  // refused, or not to be replaced
+        }
     }
+}
+
+PageRun Blank(const char* name, const std::string& text) {
+    return {name,        {"a.txt"},   [=](MergePageTest&) { return text; },
+            Button::Yes, {kNoTarget}, std::nullopt};
+}
+
+PageRun Existing(const char* name, Button answer, std::string held) {
+    return {name,   {"a.txt"},  [](MergePageTest& p) { return p.out.Write("t.txt", "old\n"); },
+            answer, {kReplace}, held};
+}
+
+// The target named as b.txt, by any name: emptying it would lose the source.
+PageRun SameFile(const char* name, std::function<std::string(const TempFolder&)> path) {
+    return {name,
+            {"gone.txt", "a.txt", "b.txt"},
+            [=](MergePageTest& t) -> std::optional<std::string> {
+                const std::string made = path(t.src);
+                return made.empty() ? std::nullopt : std::optional(" " + made);
+            },
+            Button::Yes,
+            {kTargetIsSource},
+            "B\n"};
 }
 
 std::string Link(const TempFolder& d, bool hard) {
@@ -176,55 +209,17 @@ std::string Link(const TempFolder& d, bool hard) {
     return error ? std::string() : link.string();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ways, TargetIsASource,
-    testing::Values(
-        SameFileCase{"SamePath", [](const TempFolder& d) { return d.At("b.txt"); }},
-        SameFileCase{"OtherSpelling", [](const TempFolder& d) { return d.Text() + "/.//b.txt"; }},
-        SameFileCase{"RelativePath",
-                     [](const TempFolder& d) {
-                         std::error_code error;
-                         const auto relative = fs::relative(d.At("b.txt"), error);
-                         return error ? std::string() : relative.string();
-                     }},
-        SameFileCase{"SymbolicLink", [](const TempFolder& d) { return Link(d, false); }},
-        SameFileCase{"HardLink", [](const TempFolder& d) { return Link(d, true); }}),
-    CaseName<SameFileCase>);
-
 // Files changed while the question is open: the run takes them as they are once it is answered.
-struct DuringTheQuestion {
-    const char* name;
-    // Done while the question shows; false where it can't be done here.
-    std::function<bool(const TempFolder& src, const std::string& target)> change;
-    Texts shown;
-    std::string target;  // what the target's name reads after the run
-};
-
-void PrintTo(const DuringTheQuestion& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class ChangedDuringTheQuestion : public MergePageTest,
-                                 public testing::WithParamInterface<DuringTheQuestion> {};
-
-TEST_P(ChangedDuringTheQuestion, IsTakenAsItIsOnceAnswered) {
-    src.Write("a.txt", "A\n");
-    src.Write("b.txt", "B\n");
-    Rows({"a.txt", "b.txt", "c.txt"});
-    const std::string path = out.Write("t.txt", "old\n");
-    target.SetText(path);
-    msgBox.answers = {Button::Yes};
-    bool changed = false;
-    msgBox.onShow = [&](const FakeMsgBox::Shown&) {
-        changed = changed || GetParam().change(src, path);
-    };
-    Merge();
-    if (!changed) {
-        GTEST_SKIP() << "links can't be made here";
-    }
-    EXPECT_EQ(Shown(), GetParam().shown);
-    EXPECT_EQ(src.Read("b.txt"), "B\n");
-    EXPECT_EQ(out.Read("t.txt"), GetParam().target);
+PageRun DuringTheQuestion(const char* name,
+                          std::function<bool(const TempFolder&, const std::string&)> change,
+                          Texts shown, std::string held) {
+    return {name,
+            {"a.txt", "b.txt", "c.txt"},
+            [](MergePageTest& p) { return p.out.Write("t.txt", "old\n"); },
+            Button::Yes,
+            std::move(shown),
+            held,
+            std::move(change)};
 }
 
 // The target's name pointed at a source: the file opened is the source, and it is left as it is.
@@ -239,43 +234,48 @@ std::function<bool(const TempFolder&, const std::string&)> PointAtB(bool hard) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Ways, ChangedDuringTheQuestion,
-    testing::Values(
-        DuringTheQuestion{
-            "TargetHardLinkedToASource", PointAtB(true), {kReplace, kTargetIsSource}, "B\n"},
-        DuringTheQuestion{
-            "TargetSymbolicLinkedToASource", PointAtB(false), {kReplace, kTargetIsSource}, "B\n"},
-        DuringTheQuestion{"ListedFileMade",
-                          [](const TempFolder& d, const std::string&) {
-                              d.Write("c.txt", "C\n");
-                              return true;
-                          },
-                          {kReplace},
-                          "A\r\nB\r\nC\r\n"}),
-    CaseName<DuringTheQuestion>);
-
-TEST_F(MergePageTest, AnotherExistingFileIsNoSource) {
-    src.Write("a.txt", "A\n");
-    const std::string other = src.Write("other.txt", "O\n");  // in the folder, not listed
-    Rows({"a.txt", "missing.txt"});
-    target.SetText(other);
-    msgBox.answers = {Button::Yes};
-    Merge();
-    EXPECT_EQ(Shown(), Texts{kReplace});
-    EXPECT_EQ(src.Read("other.txt"), "A\r\n");
-}
-
-// A listed name that doesn't exist yet, given as the target: the run makes it, and must not
-// then read its own output back as a source.
-TEST_F(MergePageTest, NewTargetNamedInTheListIsNotReadBack) {
-    src.Write("a.txt", "A\n");
-    src.Write("b.txt", "B\n");
-    Rows({"a.txt", "t.txt", "b.txt"});
-    target.SetText(src.At("t.txt"));
-    Merge(2);
-    EXPECT_TRUE(msgBox.shown.empty());
-    EXPECT_EQ(src.Read("t.txt"), "A\r\nB\r\n");
-}
+    Runs, Procedure,
+    testing::Values(Blank("Empty", ""), Blank("Space", " "), Blank("Spaces", "     "),
+                    Existing("ExistingTargetKeptOnNo", Button::No, "old\n"),
+                    Existing("ExistingTargetReplacedOnYes", Button::Yes, "A\r\n"),
+                    SameFile("SamePath", [](const TempFolder& d) { return d.At("b.txt"); }),
+                    SameFile("OtherSpelling",
+                             [](const TempFolder& d) { return d.Text() + "/.//b.txt"; }),
+                    SameFile("RelativePath",
+                             [](const TempFolder& d) {
+                                 std::error_code error;
+                                 const auto relative = fs::relative(d.At("b.txt"), error);
+                                 return error ? std::string() : relative.string();
+                             }),
+                    SameFile("SymbolicLink", [](const TempFolder& d) { return Link(d, false); }),
+                    SameFile("HardLink", [](const TempFolder& d) { return Link(d, true); }),
+                    DuringTheQuestion("TargetHardLinkedToASource", PointAtB(true),
+                                      {kReplace, kTargetIsSource}, "B\n"),
+                    DuringTheQuestion("TargetSymbolicLinkedToASource", PointAtB(false),
+                                      {kReplace, kTargetIsSource}, "B\n"),
+                    DuringTheQuestion(
+                        "ListedFileMade",
+                        [](const TempFolder& d, const std::string&) {
+                            d.Write("c.txt", "C\n");
+                            return true;
+                        },
+                        {kReplace}, "A\r\nB\r\nC\r\n"),
+                    // In the folder, not listed.
+                    PageRun{"AnotherExistingFileIsNoSource",
+                            {"a.txt", "missing.txt"},
+                            [](MergePageTest& p) { return p.src.Write("other.txt", "O\n"); },
+                            Button::Yes,
+                            {kReplace},
+                            "A\r\n"},
+                    // A listed name that doesn't exist yet: the run makes it, and must not then
+                    // read its own output back as a source.
+                    PageRun{"NewTargetNamedInTheListIsNotReadBack",
+                            {"a.txt", "t.txt", "b.txt"},
+                            [](MergePageTest& p) { return p.src.At("t.txt"); },
+                            Button::Yes,
+                            {},
+                            "A\r\nB\r\n"}),
+    CaseName<PageRun>);
 
 }  // namespace
 }  // namespace kelvane

@@ -93,10 +93,12 @@ INSTANTIATE_TEST_SUITE_P(
         ContentCase{"NoListedNameExists", {}, {"x.txt", "y.txt"}, ""}),
     CaseName<ContentCase>);
 
+// The subfolder's name is outside any one code page; with a few rows, and with as many as make
+// the run look them up from its listing.
 TEST_F(MergePageTest, NamesAreLookedForInTheHighlightedFolder) {
     src.Write("a.txt", "top\n");
-    src.MakeFolder("sub");
-    src.Write("sub/a.txt", "sub\n");
+    src.MakeFolder("\u03A9 \u65E5\u672C");
+    src.Write("\u03A9 \u65E5\u672C/a.txt", "sub\n");
     folders.SetPath(src.Text() + "/");  // read again, now that it holds a subfolder
     Rows({"a.txt"});
     target.SetText(out.At("t.txt"));
@@ -104,9 +106,14 @@ TEST_F(MergePageTest, NamesAreLookedForInTheHighlightedFolder) {
     EXPECT_EQ(out.Read("t.txt"), "top\r\n");
 
     folders.SetListIndex(0);  // a single click on the subfolder, not opened
-    msgBox.answers = {Button::Yes};
-    Merge();
-    EXPECT_EQ(out.Read("t.txt"), "sub\r\n");
+    for (const bool listed : {false, true}) {
+        if (listed) {
+            MoreRows();  // in the open folder, not in the subfolder
+        }
+        msgBox.answers = {Button::Yes};
+        Merge();
+        EXPECT_EQ(out.Read("t.txt"), "sub\r\n");
+    }
 }
 
 // A run through the page's checks and questions, over sources a.txt and b.txt, with buffers of

@@ -88,7 +88,7 @@ std::function<void(FaultyFiles&, Hold&)> WriteWaitsFor(std::string source, int r
 // The first write waits until b.txt has been read to its end, then fails; the read that finds
 // the end waits until the failure is known, which is before the target is cut back. So only the
 // step to the next source is left to stop at the failure.
-template <typename Failure>
+template <typename Error>
 void WriteFailsAsBEnds(FaultyFiles& f, Hold& h) {
     f.onRead = [&h](const std::string& name) {
         if (name == "b.txt" && ++h.reads == 3) {  // 8 bytes, 4 at a time, then the end
@@ -99,7 +99,7 @@ void WriteFailsAsBEnds(FaultyFiles& f, Hold& h) {
     f.onWrite = [&h] {
         h.first.Wait();
         h.failing = true;
-        throw Failure("no room left");
+        throw Error("no room left");
     };
     f.onCut = [&h] {
         if (h.failing) {  // the target is cut when it is opened, too

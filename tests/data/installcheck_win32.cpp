@@ -19,20 +19,14 @@
 #include <string>
 #include <vector>
 
+#include "base/widetext.h"
+
 namespace {
+
+using kelvane::FromWide;
 
 constexpr DWORD kPatience = 60000;
 constexpr DWORD kStep = 100;
-
-std::string Utf8(const std::wstring& text) {
-    const int size =
-        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string result(size > 0 ? size - 1 : 0, '\0');
-    if (size > 1) {
-        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, result.data(), size, nullptr, nullptr);
-    }
-    return result;
-}
 
 int Fail(const std::string& message) {
     std::fprintf(stderr, "installcheck: %s\n", message.c_str());
@@ -87,7 +81,7 @@ int ChooseHelp(const std::wstring& program, const std::wstring& folder,
     PROCESS_INFORMATION started = {};
     if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folder.c_str(), &startup, &started)) {
-        return Fail("can't start " + Utf8(program));
+        return Fail("can't start " + FromWide(program));
     }
     CloseHandle(started.hThread);
     const auto fail = [&](const std::string& message) {
@@ -144,7 +138,7 @@ int Record(const std::wstring& record, const std::wstring& document) {
     if (file == INVALID_HANDLE_VALUE) {
         return 1;
     }
-    const std::string text = Utf8(document) + "\n";
+    const std::string text = FromWide(document) + "\n";
     DWORD written = 0;
     const BOOL ok =
         WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&

@@ -3,32 +3,31 @@
 #include <string>
 #include <vector>
 
-#include "widgets/filelist.h"
+#include "widgets/filerows.h"
 
 namespace kelvane::test {
 
-// A file list over the real file system, or over names a test gives it.
-class FakeFileList : public FileList {
+// A file list over the real file system, or over names a test gives it, by the rules every
+// toolkit's file list follows.
+class FakeFileList : public FileRows {
   public:
-    std::string Path() const override { return path_; }
-    void SetPath(const std::string& path) override;
-    int ListCount() const override { return static_cast<int>(names_.size()); }
-    std::string List(int index) const override;
-    bool Selected(int index) const override;
-    void SetSelected(int index, bool selected) override;
-
     // Shows these names, in this order, none selected.
     void SetNames(const std::vector<std::string>& names);
     // The user's pick: selects exactly these names.
     void Pick(const std::vector<std::string>& names);
     std::vector<std::string> SelectedNames() const;
 
-  private:
-    void Check(int index) const;
+  protected:
+    int RowCount() const override { return static_cast<int>(names_.size()); }
+    const std::string& RowText(int row) const override { return names_[std::size_t(row)]; }
+    void ShowNames(std::vector<std::string> names) override;
+    std::vector<char> ReadSelection() const override { return selected_; }
+    void WriteSelection(const std::vector<char>& flags) override { selected_ = flags; }
+    bool QueueFlush() override { return false; }
 
-    std::string path_;
+  private:
     std::vector<std::string> names_;
-    std::vector<bool> selected_;
+    std::vector<char> selected_;
 };
 
 }  // namespace kelvane::test

@@ -52,9 +52,7 @@ void FakeWindow::Unload() {
 }
 
 std::unique_ptr<Window> FakeToolkit::Build(const FormDesign& design) {
-    auto window = std::make_unique<FakeWindow>(design);
-    built.push_back(window.get());
-    return window;
+    return std::make_unique<FakeWindow>(design);
 }
 
 std::unique_ptr<MsgBox> FakeToolkit::MakeMsgBox(Window* /*owner*/) {

@@ -27,7 +27,7 @@ class FakeWindow : public WindowCore {
     void Show() override { ++shows; }
     std::string Caption() const override { return caption; }
     void SetCaption(const std::string& text) override { caption = text; }
-    void ShowModal() override { ++modalShows; }
+    void ShowModal() override {}
     void Unload() override;
     std::uintptr_t NativeHandle() const override { return 0; }
 
@@ -44,7 +44,6 @@ class FakeWindow : public WindowCore {
     // The page shown of each tab control, by name; page 0 until another is brought in front.
     std::map<std::string, int> pages;
     int shows = 0;
-    int modalShows = 0;
     int unloads = 0;
 
   protected:
@@ -63,15 +62,13 @@ class FakeWindow : public WindowCore {
     std::map<std::string, std::shared_ptr<void>> fakes_;
 };
 
-// Builds FakeWindows, keeping a pointer to each, and hands out fake dialogs.
+// Builds FakeWindows, and hands out fake dialogs.
 class FakeToolkit : public Toolkit {
   public:
     std::unique_ptr<Window> Build(const FormDesign& design) override;
     std::unique_ptr<MsgBox> MakeMsgBox(Window* owner) override;
     std::unique_ptr<SaveDialog> MakeSaveDialog(Window* owner) override;
     void Run(Window& main) override { main.Show(); }
-
-    std::vector<FakeWindow*> built;
 };
 
 }  // namespace kelvane::test

@@ -73,10 +73,6 @@ void SourceSelection::SelectValidFiles() {
     }
 }
 
-bool SourceSelection::bIsValidFileType(const std::string& sPath, const std::string& sfile) const {
-    return bIsValidFileType(sPath, sfile, AcceptedTypes());
-}
-
 bool SourceSelection::bIsValidFileType(const std::string& sPath, const std::string& sfile,
                                        const std::vector<std::string>& upperTypes) {
     try {

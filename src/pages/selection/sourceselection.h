@@ -25,13 +25,10 @@ class SourceSelection {
     // Rebuilds the merge list from the selected files of an accepted type, and unselects the
     // selected files of any other type.
     void SelectValidFiles();
-    // True when the extension of sfile (in folder sPath) is one of the accepted types. False
-    // when a step fails, as when the type list can't be read: only the types read before then
-    // can match.
-    bool bIsValidFileType(const std::string& sPath, const std::string& sfile) const;
 
   private:
-    // The same against accepted types already read, upper-cased: a walk reads them once.
+    // True when the extension of sfile (in folder sPath) is one of the accepted types, read
+    // once for a walk and upper-cased. False when a step fails.
     static bool bIsValidFileType(const std::string& sPath, const std::string& sfile,
                                  const std::vector<std::string>& upperTypes);
     // The accepted types as they stand now, upper-cased, in list order. A list that can't be

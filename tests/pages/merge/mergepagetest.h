@@ -3,6 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -25,13 +31,21 @@ inline const std::string kFailed =
     "Some error occurred in the merging.  If this is a bug please report to Dunmarrow.";
 
 // Merge runs over real files: sources in `src`, targets in `out`, the folder list on `src`,
-// failures injected through `files`.
+// failures injected through `files`. Open to the cases of the tables, which arrange runs.
 class MergePageTest : public testing::Test {
-  protected:
+  public:
     void SetUp() override { folders.SetPath(src.Text()); }
 
     void Rows(const std::vector<std::string>& names) {
         for (const auto& name : names) {
+            rows.AddItem(name);
+        }
+    }
+    // As many more rows, each a file of src, as make the run look them up from the listing.
+    void MoreRows() {
+        for (int i = 0; i < 20; ++i) {
+            const std::string name = "more " + std::to_string(i) + ".txt";
+            src.Write(name, "M\n");
             rows.AddItem(name);
         }
     }
@@ -52,6 +66,15 @@ class MergePageTest : public testing::Test {
         return texts;
     }
 
+    // What the file at the path holds; none when no file is there.
+    static std::optional<std::string> Held(const std::string& path) {
+        std::ifstream in(Utf8Path(path), std::ios::binary);
+        if (!std::filesystem::is_regular_file(Utf8Path(path)) || !in) {
+            return std::nullopt;
+        }
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
     TempFolder src;
     TempFolder out;
     FakeFolderList folders;
@@ -61,5 +84,29 @@ class MergePageTest : public testing::Test {
     FakeMsgBox msgBox;
     FaultyFiles files;
 };
+
+// A run that fails, with rows a.txt, b.txt and c.txt: the critical message shows, and the target
+// holds the whole lines copied before the failure, or what it held.
+struct Failure {
+    const char* name;
+    // Makes the failure; returns the target's path.
+    std::function<std::string(MergePageTest&)> arrange;
+    std::vector<std::string> shown;
+    // What the target holds at the message and after; none: `out` is left as it was.
+    std::optional<std::string> target;
+    bool cUnopened;             // the row after the failing b.txt is never opened
+    bool unprivileged = false;  // arranged and run as a user whom file permissions bind
+};
+
+class FailingRun : public MergePageTest, public testing::WithParamInterface<Failure> {};
+
+template <typename Case>
+std::string CaseName(const testing::TestParamInfo<Case>& info) {
+    return info.param.name;
+}
+
+inline void PrintTo(const Failure& c, std::ostream* os) {
+    *os << c.name;
+}
 
 }  // namespace kelvane::test

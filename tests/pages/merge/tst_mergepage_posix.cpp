@@ -38,32 +38,6 @@ TEST_F(MergePageTest, AFolderEndingInASpaceIsNotTheFolderWithoutIt) {
     EXPECT_EQ(src.Read("sp/a.txt"), "from-sp-nospace\n");
 }
 
-// The file-size limit is reached inside a line: the target keeps the whole lines before it.
-TEST_F(MergePageTest, AFileSizeLimitLeavesWholeLines) {
-    std::string lines;
-    std::string whole;  // what fits in 555 bytes, in whole lines
-    for (int i = 100; i < 200; ++i) {
-        lines += "line " + std::to_string(i) + "\n";
-        if (whole.size() + 10 <= 555) {
-            whole += "line " + std::to_string(i) + "\r\n";
-        }
-    }
-    src.Write("a.txt", lines);
-    Rows({"a.txt"});
-    target.SetText(out.At("t.txt"));
-    for (const std::size_t bufferSize : {MergeJob::kDefaultBufferSize, std::size_t{64}}) {
-        SCOPED_TRACE(bufferSize);
-        std::filesystem::remove(out.At("t.txt"));
-        RunInChild([&] {
-            const rlimit limit{555, RLIM_INFINITY};
-            ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
-            Merge(bufferSize);
-            EXPECT_EQ(Shown(), std::vector<std::string>{kFailed});
-            EXPECT_EQ(out.Read("t.txt"), whole);
-        });
-    }
-}
-
 // No thread can be started, as when the user has reached the limit of processes: the run ends
 // with the critical message, the target holding whole lines, rather than waiting for a writer
 // that never comes.

@@ -7,7 +7,6 @@
 #include <atomic>
 #include <cstddef>
 #include <functional>
-#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -40,10 +39,6 @@ struct Run {
     std::string expected;  // the target, when the message shows and after the run
     bool fails;
 };
-
-void PrintTo(const Run& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class WrittenBehind : public MergePageTest, public testing::WithParamInterface<Run> {};
 
@@ -93,7 +88,7 @@ std::function<void(FaultyFiles&, Hold&)> WriteWaitsFor(std::string source, int r
 // The first write waits until b.txt has been read to its end, then fails; the read that finds
 // the end waits until the failure is known, which is before the target is cut back. So only the
 // step to the next source is left to stop at the failure.
-template <typename Failure>
+template <typename Error>
 void WriteFailsAsBEnds(FaultyFiles& f, Hold& h) {
     f.onRead = [&h](const std::string& name) {
         if (name == "b.txt" && ++h.reads == 3) {  // 8 bytes, 4 at a time, then the end
@@ -104,7 +99,7 @@ void WriteFailsAsBEnds(FaultyFiles& f, Hold& h) {
     f.onWrite = [&h] {
         h.first.Wait();
         h.failing = true;
-        throw Failure("no room left");
+        throw Error("no room left");
     };
     f.onCut = [&h] {
         if (h.failing) {  // the target is cut when it is opened, too
@@ -170,7 +165,7 @@ INSTANTIATE_TEST_SUITE_P(
             kManyBehind,
             "A1\r\nA2\r\nB1\r\n",
             true}),
-    [](const testing::TestParamInfo<Run>& p) { return p.param.name; });
+    CaseName<Run>);
 
 }  // namespace
 }  // namespace kelvane

@@ -14,143 +14,76 @@ using test::FakeListWidget;
 using Rows = std::vector<std::string>;
 
 const Rows kSix = {"A", "B", "C", "D", "E", "F"};
-
-// A press of the primary button over a row makes it current before the press is handled; while
-// the button is held the current row follows the pointer, so the release sees the row under it.
-void Drag(FakeListWidget& list, MergeOrder& order, int pressRow, int releaseRow) {
-    list.SetListIndex(pressRow);
-    order.lstFileSelect_MouseDown(MouseEvent{});
-    list.SetListIndex(releaseRow);
-    order.lstFileSelect_MouseUp(MouseEvent{});
-}
+constexpr int kNoPress = -2;
 
 struct DragCase {
-    int press;
+    int press;  // the current row when the button goes down; kNoPress: it never does
     int release;
     Rows after;
-    int current;
 };
 
 class DragTest : public testing::TestWithParam<DragCase> {};
 
+// A press of the primary button over a row makes it current before the press is handled; while
+// the button is held the current row follows the pointer, so the release sees the row under it.
+// Without a press, the release uses the row of the last one: row 0 in a new window.
 TEST_P(DragTest, MovesThePressedRowToTheReleaseRow) {
     FakeListWidget list(FakeListWidget::Style::SingleSelection, kSix);
     MergeOrder order(list);
-    Drag(list, order, GetParam().press, GetParam().release);
+    if (GetParam().press != kNoPress) {
+        list.SetListIndex(GetParam().press);
+        order.lstFileSelect_MouseDown(MouseEvent{MouseEvent::RightButton});
+        EXPECT_EQ(order.DragFromIndex(), GetParam().press);
+    }
+    list.SetListIndex(GetParam().release);
+    order.lstFileSelect_MouseUp(MouseEvent{});
     EXPECT_EQ(list.Items(), GetParam().after);
-    EXPECT_EQ(list.ListIndex(), GetParam().current);
-    EXPECT_TRUE(list.Selected(GetParam().current));
-    EXPECT_EQ(order.DragFromIndex(), GetParam().press);
+    EXPECT_EQ(list.ListIndex(), GetParam().release);
+    EXPECT_TRUE(list.Selected(GetParam().release));
 }
 
 INSTANTIATE_TEST_SUITE_P(SixRows, DragTest,
-                         testing::Values(DragCase{0, 3, {"B", "C", "D", "A", "E", "F"}, 3},
-                                         DragCase{3, 0, {"D", "A", "B", "C", "E", "F"}, 0},
-                                         DragCase{1, 5, {"A", "C", "D", "E", "F", "B"}, 5},
-                                         DragCase{5, 1, {"A", "F", "B", "C", "D", "E"}, 1},
-                                         DragCase{2, 3, {"A", "B", "D", "C", "E", "F"}, 3},
-                                         DragCase{3, 2, {"A", "B", "D", "C", "E", "F"}, 2},
-                                         DragCase{2, 2, {"A", "B", "C", "D", "E", "F"}, 2},
-                                         DragCase{0, 5, {"B", "C", "D", "E", "F", "A"}, 5},
-                                         DragCase{5, 0, {"F", "A", "B", "C", "D", "E"}, 0}));
+                         testing::Values(DragCase{0, 3, {"B", "C", "D", "A", "E", "F"}},
+                                         DragCase{3, 0, {"D", "A", "B", "C", "E", "F"}},
+                                         DragCase{1, 5, {"A", "C", "D", "E", "F", "B"}},
+                                         DragCase{5, 1, {"A", "F", "B", "C", "D", "E"}},
+                                         DragCase{2, 3, {"A", "B", "D", "C", "E", "F"}},
+                                         DragCase{3, 2, {"A", "B", "D", "C", "E", "F"}},
+                                         DragCase{2, 2, kSix}, DragCase{-1, 4, kSix},
+                                         DragCase{0, 5, {"B", "C", "D", "E", "F", "A"}},
+                                         DragCase{5, 0, {"F", "A", "B", "C", "D", "E"}},
+                                         DragCase{kNoPress, 2, {"B", "C", "A", "D", "E", "F"}}));
 
-TEST(MergeOrder, UpCarriesARowToTheTopOnePlacePerClickThenStops) {
+struct ClickCase {
+    int current;
+    std::vector<int> moves;  // 1: Up clicked, -1: Down clicked, any other: MoveRow with it
+    Rows after;
+    int currentAfter;
+};
+
+class ClickTest : public testing::TestWithParam<ClickCase> {};
+
+TEST_P(ClickTest, CarriesTheCurrentRowOnePlacePerClickThenStops) {
     FakeListWidget list(FakeListWidget::Style::SingleSelection, kSix);
     MergeOrder order(list);
-    list.SetSelected(3, true);
-    order.cmdUp_Click();
-    EXPECT_EQ(list.Items(), (Rows{"A", "B", "D", "C", "E", "F"}));
-    EXPECT_EQ(list.ListIndex(), 2);
-    order.cmdUp_Click();
-    order.cmdUp_Click();
-    EXPECT_EQ(list.Items(), (Rows{"D", "A", "B", "C", "E", "F"}));
-    EXPECT_EQ(list.ListIndex(), 0);
-    order.cmdUp_Click();
-    EXPECT_EQ(list.Items(), (Rows{"D", "A", "B", "C", "E", "F"}));
-    EXPECT_EQ(list.ListIndex(), 0);
-    EXPECT_TRUE(list.Selected(0));
-}
-
-TEST(MergeOrder, DownCarriesARowToTheBottomOnePlacePerClickThenStops) {
-    FakeListWidget list(FakeListWidget::Style::SingleSelection, kSix);
-    MergeOrder order(list);
-    list.SetSelected(3, true);
-    order.cmdDown_Click();
-    EXPECT_EQ(list.Items(), (Rows{"A", "B", "C", "E", "D", "F"}));
-    EXPECT_EQ(list.ListIndex(), 4);
-    for (int click = 0; click < 3; ++click) {
-        order.cmdDown_Click();
+    list.SetListIndex(GetParam().current);
+    for (const int move : GetParam().moves) {
+        move == 1 ? order.cmdUp_Click() : move == -1 ? order.cmdDown_Click() : order.MoveRow(move);
     }
-    EXPECT_EQ(list.Items(), (Rows{"A", "B", "C", "E", "F", "D"}));
-    EXPECT_EQ(list.ListIndex(), 5);
+    EXPECT_EQ(list.Items(), GetParam().after);
+    EXPECT_EQ(list.ListIndex(), GetParam().currentAfter);
+    if (GetParam().currentAfter >= 0) {
+        EXPECT_TRUE(list.Selected(GetParam().currentAfter));
+    }
 }
 
-TEST(MergeOrder, NothingMovesWithoutACurrentRowOrWithAnotherDirection) {
-    FakeListWidget list(FakeListWidget::Style::SingleSelection, kSix);
-    MergeOrder order(list);
-    order.cmdUp_Click();
-    order.cmdDown_Click();
-    EXPECT_EQ(list.Items(), kSix);
-    EXPECT_EQ(list.ListIndex(), -1);
-
-    list.SetSelected(2, true);
-    order.MoveRow(0);
-    order.MoveRow(2);
-    order.MoveRow(-2);
-    EXPECT_EQ(list.Items(), kSix);
-    EXPECT_EQ(list.ListIndex(), 2);
-
-    FakeListWidget empty;
-    MergeOrder emptyOrder(empty);
-    emptyOrder.cmdUp_Click();
-    emptyOrder.cmdDown_Click();
-    EXPECT_EQ(empty.ListCount(), 0);
-}
-
-TEST(MergeOrder, ADragBetweenNeighboursIsOneClickOfUpOrDown) {
-    FakeListWidget dragged(FakeListWidget::Style::SingleSelection, kSix);
-    MergeOrder dragOrder(dragged);
-    Drag(dragged, dragOrder, 4, 3);
-
-    FakeListWidget clicked(FakeListWidget::Style::SingleSelection, kSix);
-    MergeOrder clickOrder(clicked);
-    clicked.SetSelected(4, true);
-    clickOrder.cmdUp_Click();
-
-    EXPECT_EQ(dragged.Items(), clicked.Items());
-    EXPECT_EQ(dragged.ListIndex(), clicked.ListIndex());
-}
-
-TEST(MergeOrder, APressWithNoCurrentRowMovesNothing) {
-    FakeListWidget list(FakeListWidget::Style::SingleSelection, kSix);
-    MergeOrder order(list);
-    order.lstFileSelect_MouseDown(MouseEvent{MouseEvent::RightButton});  // below the last row
-    EXPECT_EQ(order.DragFromIndex(), -1);
-    list.SetListIndex(4);
-    order.lstFileSelect_MouseUp(MouseEvent{MouseEvent::RightButton});
-    EXPECT_EQ(list.Items(), kSix);
-    EXPECT_EQ(list.ListIndex(), 4);
-}
-
-TEST(MergeOrder, AListOfOneRowOrNoneIsLeftAlone) {
-    FakeListWidget one(FakeListWidget::Style::SingleSelection, {"A"});
-    MergeOrder order(one);
-    order.lstFileSelect_MouseDown(MouseEvent{});  // no current row: remembers -1
-    one.SetListIndex(0);
-    order.lstFileSelect_MouseUp(MouseEvent{});
-    EXPECT_EQ(one.Items(), Rows{"A"});
-    EXPECT_EQ(one.ListIndex(), 0);
-}
-
-TEST(MergeOrder, AReleaseWithoutPressUsesTheRowOfTheLastPress) {
-    FakeListWidget list(FakeListWidget::Style::SingleSelection, kSix);
-    MergeOrder order(list);
-    EXPECT_EQ(order.DragFromIndex(), 0);  // a new window remembers row 0
-    list.SetListIndex(2);
-    order.lstFileSelect_MouseUp(MouseEvent{});
-    EXPECT_EQ(list.Items(), (Rows{"B", "C", "A", "D", "E", "F"}));
-    EXPECT_EQ(list.ListIndex(), 2);
-}
+INSTANTIATE_TEST_SUITE_P(
+    SixRows, ClickTest,
+    testing::Values(ClickCase{3, {1}, {"A", "B", "D", "C", "E", "F"}, 2},
+                    ClickCase{3, {1, 1, 1, 1}, {"D", "A", "B", "C", "E", "F"}, 0},
+                    ClickCase{3, {-1}, {"A", "B", "C", "E", "D", "F"}, 4},
+                    ClickCase{3, {-1, -1, -1, -1}, {"A", "B", "C", "E", "F", "D"}, 5},
+                    ClickCase{-1, {1, -1}, kSix, -1}, ClickCase{2, {0, 2, -2}, kSix, 2}));
 
 // A row remembered from the list before it was rebuilt, with fewer rows, names no row of the new
 // list: the release moves nothing, wherever it is.
@@ -164,7 +97,8 @@ class GoneRowTest : public testing::TestWithParam<GoneRowCase> {};
 TEST_P(GoneRowTest, ARememberedRowThatIsGoneAfterARebuildMovesNothing) {
     FakeListWidget list(FakeListWidget::Style::SingleSelection, kSix);
     MergeOrder order(list);
-    Drag(list, order, GetParam().remembered, GetParam().remembered);
+    list.SetListIndex(GetParam().remembered);
+    order.lstFileSelect_MouseDown(MouseEvent{});
     list.Clear();
     list.AddItem("X");
     list.AddItem("Y");

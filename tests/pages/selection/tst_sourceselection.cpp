@@ -3,235 +3,172 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iterator>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "base/pathname.h"
-#include "fakedrivelist.h"
 #include "fakefilelist.h"
 #include "fakefolderlist.h"
 #include "fakelistwidget.h"
 #include "tempfolder.h"
+#include "widgets/driverows.h"
 #include "widgets/widgeterror.h"
 
 namespace kelvane {
 namespace {
 
-using test::FakeDriveList;
 using test::FakeFileList;
 using test::FakeFolderList;
 using test::FakeListWidget;
 using test::TempFolder;
 using Names = std::vector<std::string>;
 
-const Names kStartTypes = {"TXT", "SQL", "DAT"};
+// The words of a text.
+Names Split(const std::string& text) {
+    std::istringstream words(text);
+    return Names(std::istream_iterator<std::string>(words), {});
+}
+
+// A drive list of volumes mounted at top folders of our own, by the drive lists' own rules.
+class VolumeList : public DriveRows {
+  public:
+    explicit VolumeList(Names tops) : tops_(std::move(tops)) { FillDrives(); }
+
+  protected:
+    std::vector<std::string> ReadDrives() const override { return tops_; }
+    void ShowDrives(const std::vector<std::string>&, int) override {}
+    void ShowChosen(int) override {}
+    void RaiseChange() override {}
+
+  private:
+    Names tops_;
+};
+
+// A type list whose items past the first `readable` can't be read.
+class TypeList : public FakeListWidget {
+  public:
+    using FakeListWidget::FakeListWidget;
+    std::string List(int index) const override {
+        if (index >= readable) {
+            throw WidgetError("unreadable type");
+        }
+        return FakeListWidget::List(index);
+    }
+    int readable = 1 << 30;
+};
 
 // The "Text Files" page: the three browsing lists chained by their change events, the merge
-// list, and the accepted types of the "Options" page.
+// list, and the accepted types of the "Options" page, every other one unmarked: the marks play
+// no part. The temporary folder stands for the root volume, its subfolder "vol" for a volume
+// mounted there, and "no-such-folder" for a drive without a readable medium. The page opens
+// "data.txt", a folder whose name has a type.
 class Page {
   public:
-    explicit Page(const Names& types = kStartTypes, bool marked = true)
-        : lstFileType(FakeListWidget::Style::CheckBox),
+    explicit Page(const Names& types = {"TXT", "SQL", "DAT"})
+        : root(folder.Text()),
+          vol(folder.MakeFolder("vol")),
+          myDrive({root, vol, folder.At("no-such-folder")}),
+          lstFileType(FakeListWidget::Style::CheckBox, types),
           selection(myDrive, myFolders, fileList, lstFileSelect, lstFileType) {
-        for (const auto& type : types) {
-            lstFileType.AddItem(type);
-            lstFileType.SetSelected(lstFileType.NewIndex(), marked);
+        for (int i = 0; i < lstFileType.ListCount(); ++i) {
+            lstFileType.SetSelected(i, i % 2 == 0);
         }
         myFolders.onChange = [this] { selection.myFolders_Change(); };
-        myFolders.SetPath(folder.Text());
+        myFolders.SetPath(folder.MakeFolder("data.txt"));
     }
 
-    // The user selects these names and releases the button over the file list.
-    void PickAndRelease(const Names& picked, int button = MouseEvent::LeftButton) {
-        fileList.Pick(picked);
-        selection.fileList_MouseUp(MouseEvent{button});
+    // The user picks a drive in the drive list.
+    void PickDrive(const std::string& top) {
+        myDrive.SetDrive(top);
+        selection.myDrive_Change();
     }
 
     TempFolder folder;
-    FakeDriveList myDrive;
+    std::string root;
+    std::string vol;
+    VolumeList myDrive;
     FakeFolderList myFolders;
     FakeFileList fileList;
     FakeListWidget lstFileSelect;
-    FakeListWidget lstFileType;
+    TypeList lstFileType;
     SourceSelection selection;
 };
 
 struct FilterCase {
     const char* label;
-    Names files;   // the file list, in its order
-    Names picked;  // what the user selected
-    Names types;
-    bool typesMarked;
-    Names merge;     // the merge list afterwards
-    Names selected;  // what stays selected in the file list
+    std::string files;   // the file list, in its order
+    std::string picked;  // what the user selected
+    std::string types;
+    std::string merge;  // the merge list afterwards, and what stays selected in the file list
 };
 
 class FilterTest : public testing::TestWithParam<FilterCase> {};
 
+// Any button, with any keys held, anywhere, starts the rebuild of a merge list that held other
+// names, in another order, one of them current.
 TEST_P(FilterTest, KeepsTheSelectedFilesOfAnAcceptedType) {
     const FilterCase& c = GetParam();
-    Page page(c.types, c.typesMarked);
-    page.fileList.SetNames(c.files);
-    page.lstFileSelect.AddItem("old.txt");
-    page.PickAndRelease(c.picked);
-    EXPECT_EQ(page.lstFileSelect.Items(), c.merge);
-    EXPECT_EQ(page.fileList.SelectedNames(), c.selected);
-    EXPECT_EQ(page.lstFileSelect.ListIndex(), -1);
+    Page page(Split(c.types));
+    page.fileList.SetNames(Split(c.files));
+    for (const int button :
+         {MouseEvent::RightButton, MouseEvent::MiddleButton, MouseEvent::LeftButton}) {
+        SCOPED_TRACE(button);
+        page.lstFileSelect.Clear();
+        const Names merge = Split(c.merge);
+        for (auto name = merge.rbegin(); name != merge.rend(); ++name) {
+            page.lstFileSelect.AddItem(*name);
+        }
+        page.lstFileSelect.AddItem("old.txt");
+        page.lstFileSelect.SetSelected(0, true);
+        page.fileList.Pick(Split(c.picked));
+        page.selection.fileList_MouseUp(
+            MouseEvent{button, MouseEvent::ShiftKey | MouseEvent::CtrlKey, -40, 9999});
+        EXPECT_EQ(page.lstFileSelect.Items(), merge);
+        EXPECT_EQ(page.fileList.SelectedNames(), merge);
+        EXPECT_EQ(page.lstFileSelect.ListIndex(), -1);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Picks, FilterTest,
     testing::Values(
-        FilterCase{"MixedTypesKeepFileListOrder",
-                   {"a.txt", "b.exe", "c.SQL"},
-                   {"c.SQL", "b.exe", "a.txt"},
-                   kStartTypes,
-                   true,
-                   {"a.txt", "c.SQL"},
-                   {"a.txt", "c.SQL"}},
-        FilterCase{"UnselectedFilesAreLeftAlone",
-                   {"a.txt", "b.exe", "c.sql", "d.dat"},
-                   {"c.sql"},
-                   kStartTypes,
-                   true,
-                   {"c.sql"},
-                   {"c.sql"}},
-        FilterCase{"OnlyTheLastExtensionCounts",
-                   {"backup.tar.gz", "notes.TXT.bak"},
-                   {"backup.tar.gz", "notes.TXT.bak"},
-                   kStartTypes,
-                   true,
-                   {},
-                   {}},
-        FilterCase{"GzInAnyCaseAcceptsTarGz",
-                   {"backup.tar.gz", "other.GZ", "x.tar"},
-                   {"backup.tar.gz", "other.GZ", "x.tar"},
-                   {"TAR", "gZ"},
-                   true,
-                   {"backup.tar.gz", "other.GZ", "x.tar"},
-                   {"backup.tar.gz", "other.GZ", "x.tar"}},
-        FilterCase{"NameWithoutDotNeverPasses",
-                   {"README", "TXT", "name.", "z.txt"},
-                   {"README", "TXT", "name.", "z.txt"},
-                   kStartTypes,
-                   true,
-                   {"z.txt"},
-                   {"z.txt"}},
-        FilterCase{"EmptyTypeListRefusesEverything",
-                   {"a.txt", "b.sql"},
-                   {"a.txt", "b.sql"},
-                   {},
-                   true,
-                   {},
-                   {}},
-        FilterCase{"CheckMarksPlayNoPart",
-                   {"a.txt", "b.dat", "c.log"},
-                   {"a.txt", "b.dat", "c.log"},
-                   kStartTypes,
-                   false,
-                   {"a.txt", "b.dat"},
-                   {"a.txt", "b.dat"}},
-        FilterCase{"TypeCaseIgnoredOnBothSides",
-                   {"Report.Txt", "x.tXt"},
-                   {"Report.Txt", "x.tXt"},
-                   {"txt"},
-                   true,
-                   {"Report.Txt", "x.tXt"},
-                   {"Report.Txt", "x.tXt"}},
-        FilterCase{"NamesThatAreNotValidTextKeepTheirBytes",
-                   {"caf\xe9.txt", "\xff\xfe.exe"},
-                   {"caf\xe9.txt", "\xff\xfe.exe"},
-                   kStartTypes,
-                   true,
-                   {"caf\xe9.txt"},
-                   {"caf\xe9.txt"}},
-        FilterCase{"NothingSelectedEmptiesTheMergeList", {"a.txt"}, {}, kStartTypes, true, {}, {}}),
+        FilterCase{"MixedTypesKeepFileListOrder", "a.txt b.exe c.SQL d.dat",
+                   "d.dat c.SQL b.exe a.txt", "TXT SQL DAT", "a.txt c.SQL d.dat"},
+        FilterCase{"UnselectedFilesAreLeftAlone", "a.txt b.exe c.sql d.dat", "c.sql", "TXT SQL DAT",
+                   "c.sql"},
+        FilterCase{"OnlyTheLastExtensionOfTheNameCounts",
+                   "backup.tar.gz notes.TXT.bak README TXT name. z.txt",
+                   "backup.tar.gz notes.TXT.bak README TXT name. z.txt", "TXT SQL DAT", "z.txt"},
+        FilterCase{"GzInAnyCaseAcceptsTarGz", "backup.tar.gz other.GZ x.tar",
+                   "backup.tar.gz other.GZ x.tar", "TAR gZ", "backup.tar.gz other.GZ x.tar"},
+        FilterCase{"EmptyTypeListRefusesEverything", "a.txt b.sql", "a.txt b.sql", "", ""},
+        FilterCase{"TypeCaseIgnoredOnBothSides", "Report.Txt x.tXt", "Report.Txt x.tXt", "txt",
+                   "Report.Txt x.tXt"},
+        FilterCase{"NamesThatAreNotValidTextKeepTheirBytes", "caf\xe9.txt \xff\xfe.exe",
+                   "caf\xe9.txt \xff\xfe.exe", "TXT", "caf\xe9.txt"},
+        FilterCase{"NothingSelectedEmptiesTheMergeList", "a.txt", "", "TXT", ""}),
     [](const testing::TestParamInfo<FilterCase>& param) { return param.param.label; });
-
-TEST(SourceSelection, AnyButtonAndAnyKeysStartTheRebuild) {
-    for (const int button :
-         {MouseEvent::LeftButton, MouseEvent::RightButton, MouseEvent::MiddleButton}) {
-        Page page;
-        page.fileList.SetNames({"a.txt", "b.exe"});
-        page.fileList.Pick({"a.txt", "b.exe"});
-        page.selection.fileList_MouseUp(
-            MouseEvent{button, MouseEvent::ShiftKey | MouseEvent::CtrlKey, -40, 9999});
-        EXPECT_EQ(page.lstFileSelect.Items(), Names{"a.txt"}) << "button " << button;
-        EXPECT_EQ(page.fileList.SelectedNames(), Names{"a.txt"}) << "button " << button;
-    }
-}
 
 TEST(SourceSelection, AReleaseOnAnEmptyFileListKeepsTheOldMergeList) {
     Page page;
-    page.fileList.SetNames({"a.txt", "b.sql"});
-    page.PickAndRelease({"a.txt", "b.sql"});
+    page.lstFileSelect.AddItem("a.txt");
+    page.lstFileSelect.AddItem("b.sql");
     page.lstFileSelect.SetSelected(1, true);
-
-    page.fileList.SetNames({});  // an empty folder
-    page.PickAndRelease({});
+    page.selection.fileList_MouseUp(MouseEvent{});  // in an empty folder
     EXPECT_EQ(page.lstFileSelect.Items(), (Names{"a.txt", "b.sql"}));
     EXPECT_EQ(page.lstFileSelect.ListIndex(), 1);
 }
 
-TEST(SourceSelection, ARebuildForgetsTheOrderAndTheCurrentRow) {
+TEST(SourceSelection, ATypeThatCantBeReadEndsTheTestWithWhatWasFound) {
     Page page;
-    page.fileList.SetNames({"part2.txt", "part10.txt"});
-    page.PickAndRelease({"part2.txt", "part10.txt"});
-    page.lstFileSelect.SetList(0, "part10.txt");  // the user reordered the merge list
-    page.lstFileSelect.SetList(1, "part2.txt");
-    page.lstFileSelect.SetSelected(0, true);
-
+    page.lstFileType.readable = 1;
+    page.fileList.SetNames({"a.sql", "b.txt"});
+    page.fileList.Pick({"a.sql", "b.txt"});
     page.selection.fileList_MouseUp(MouseEvent{});
-    EXPECT_EQ(page.lstFileSelect.Items(), (Names{"part2.txt", "part10.txt"}));
-    EXPECT_EQ(page.lstFileSelect.ListIndex(), -1);
-}
-
-TEST(SourceSelection, FolderChangesCarryTheFileListAndLeaveTheMergeList) {
-    Page page;
-    page.folder.Write("a.txt", "1");
-    const std::string sub = page.folder.MakeFolder("sub");
-    page.lstFileSelect.AddItem("kept.sql");
-
-    page.myFolders.SetPath(sub);
-    EXPECT_EQ(page.fileList.Path(), sub);
-    EXPECT_EQ(page.fileList.ListCount(), 0);
-
-    // The drive's folder is another one than the open folder: opening it moves the file list.
-    page.myDrive.SetDrive(page.folder.Text());
-    page.selection.myDrive_Change();
-    EXPECT_EQ(page.myFolders.Path(), page.folder.Text());
-    EXPECT_EQ(page.fileList.Path(), page.folder.Text());
-    EXPECT_EQ(page.fileList.SelectedNames(), Names{});
-    ASSERT_EQ(page.fileList.ListCount(), 1);
-    EXPECT_EQ(page.fileList.List(0), "a.txt");
-    EXPECT_EQ(page.lstFileSelect.Items(), Names{"kept.sql"});
-}
-
-TEST(SourceSelection, FailingDriveAndFolderChangesLeaveTheListsSilently) {
-    Page page;
-    page.folder.Write("a.txt", "1");
-    page.selection.myFolders_Change();  // the file list shows a.txt
-    page.lstFileSelect.AddItem("kept.sql");
-    const std::string missing = page.folder.At("no-such-folder");
-
-    page.myDrive.SetDrive(missing);  // a drive without a readable medium
-    EXPECT_NO_THROW(page.selection.myDrive_Change());
-    EXPECT_EQ(page.myDrive.Drive(), missing);
-    EXPECT_EQ(page.myFolders.Path(), page.folder.Text());
-    EXPECT_EQ(page.fileList.Path(), page.folder.Text());
-    EXPECT_EQ(page.fileList.ListCount(), 1);
-
-    // The open folder goes away before the file list can show it.
-    const std::string gone = page.folder.MakeFolder("gone");
-    page.myFolders.onChange = nullptr;
-    page.myFolders.SetPath(gone);
-    std::filesystem::remove(gone);
-    EXPECT_NO_THROW(page.selection.myFolders_Change());
-    EXPECT_EQ(page.fileList.Path(), page.folder.Text());
-    ASSERT_EQ(page.fileList.ListCount(), 1);
-    EXPECT_EQ(page.fileList.List(0), "a.txt");
-    EXPECT_EQ(page.lstFileSelect.Items(), Names{"kept.sql"});
+    EXPECT_EQ(page.lstFileSelect.Items(), Names{"b.txt"});
+    EXPECT_EQ(page.fileList.SelectedNames(), Names{"b.txt"});
 }
 
 TEST(SourceSelection, ListsPastThe16BitIndexRangeAreWalkedToTheEnd) {
@@ -251,132 +188,61 @@ TEST(SourceSelection, ListsPastThe16BitIndexRangeAreWalkedToTheEnd) {
     EXPECT_TRUE(page.fileList.Selected(39998));
 }
 
-struct TypeTestCase {
-    std::string sPath;
-    std::string sfile;
-    bool valid;
-};
-
-class TypeTest : public testing::TestWithParam<TypeTestCase> {};
-
-TEST_P(TypeTest, OnlyTheExtensionOfTheNameCounts) {
+TEST(SourceSelection, FolderChangesCarryTheFileListAndLeaveTheMergeList) {
     Page page;
-    // '|' stands for the platform's folder separator.
-    const std::string sPath = [&] {
-        std::string text = GetParam().sPath;
-        for (char& c : text) {
-            c = c == '|' ? kFolderSeparator : c;
-        }
-        return text;
-    }();
-    EXPECT_EQ(page.selection.bIsValidFileType(sPath, GetParam().sfile), GetParam().valid);
+    page.folder.Write("a.txt", "1");
+    const std::string sub = page.folder.MakeFolder("sub");
+    page.lstFileSelect.AddItem("kept.sql");
+
+    page.myFolders.SetPath(sub);
+    EXPECT_EQ(page.fileList.Path(), sub);
+    EXPECT_EQ(page.fileList.ListCount(), 0);
+
+    // The drive's folder is another one than the open folder: opening it moves the file list.
+    page.PickDrive(page.root);
+    EXPECT_EQ(page.myFolders.Path(), page.root);
+    EXPECT_EQ(page.fileList.Path(), page.root);
+    EXPECT_EQ(page.fileList.SelectedNames(), Names{});
+    ASSERT_EQ(page.fileList.ListCount(), 1);
+    EXPECT_EQ(page.fileList.List(0), "a.txt");
+    EXPECT_EQ(page.lstFileSelect.Items(), Names{"kept.sql"});
 }
 
-INSTANTIATE_TEST_SUITE_P(Folders, TypeTest,
-                         testing::Values(TypeTestCase{"", "a.txt", true},
-                                         TypeTestCase{"   ", "a.Sql", true},
-                                         TypeTestCase{"  |data.txt|  ", "README", false},
-                                         TypeTestCase{"|data.txt", "", false},
-                                         TypeTestCase{"|data|", "b.dat", true},
-                                         TypeTestCase{"|data", "b.exe", false}));
+TEST(SourceSelection, FailingDriveAndFolderChangesLeaveTheListsSilently) {
+    Page page;
+    page.folder.Write("a.txt", "1");
+    page.myFolders.SetPath(page.root);  // the file list shows a.txt
+    page.lstFileSelect.AddItem("kept.sql");
 
-// A type list whose items past the first `readable` can't be read.
-class BrokenTypes : public FakeListWidget {
-  public:
-    BrokenTypes(const Names& types, int readable)
-        : FakeListWidget(Style::CheckBox, types), readable_(readable) {}
-    std::string List(int index) const override {
-        if (index >= readable_) {
-            throw WidgetError("unreadable type");
-        }
-        return FakeListWidget::List(index);
-    }
+    EXPECT_NO_THROW(page.PickDrive(page.folder.At("no-such-folder")));
+    EXPECT_EQ(page.myDrive.Drive(), page.folder.At("no-such-folder"));
+    EXPECT_EQ(page.myFolders.Path(), page.root);
+    EXPECT_EQ(page.fileList.Path(), page.root);
 
-  private:
-    int readable_;
-};
+    // The open folder goes away before the file list can show it; the drive still follows it.
+    const std::string gone = page.folder.MakeFolder("vol/gone");
+    page.myFolders.onChange = nullptr;
+    page.myFolders.SetPath(gone);
+    std::filesystem::remove(gone);
+    EXPECT_NO_THROW(page.selection.myFolders_Change());
+    EXPECT_EQ(page.fileList.Path(), page.root);
+    ASSERT_EQ(page.fileList.ListCount(), 1);
+    EXPECT_EQ(page.fileList.List(0), "a.txt");
+    EXPECT_EQ(page.myDrive.Drive(), page.vol);
 
-TEST(SourceSelection, ATypeThatCantBeReadEndsTheTestWithWhatWasFound) {
-    FakeDriveList drive;
-    FakeFolderList folders;
-    FakeFileList files;
-    FakeListWidget merge;
-    BrokenTypes types({"TXT", "SQL", "DAT"}, 1);
-    SourceSelection selection(drive, folders, files, merge, types);
-    EXPECT_TRUE(selection.bIsValidFileType("", "a.txt"));
-    EXPECT_FALSE(selection.bIsValidFileType("", "a.sql"));
-
-    TempFolder folder;
-    folders.SetPath(folder.Text());
-    files.SetNames({"a.sql", "b.txt"});
-    files.Pick({"a.sql", "b.txt"});
-    selection.fileList_MouseUp(MouseEvent{});
-    EXPECT_EQ(merge.Items(), Names{"b.txt"});
-    EXPECT_EQ(files.SelectedNames(), Names{"b.txt"});
+    // A folder on no listed volume leaves the drive list as it was, and the file list moves.
+    TempFolder outside;
+    outside.Write("b.sql", "");
+    page.myFolders.SetPath(outside.Text());
+    EXPECT_NO_THROW(page.selection.myFolders_Change());
+    EXPECT_EQ(page.fileList.Path(), outside.Text());
+    EXPECT_EQ(page.myDrive.Drive(), page.vol);
+    EXPECT_EQ(page.lstFileSelect.Items(), Names{"kept.sql"});
 }
-
-// Volumes mounted at top folders, as a drive list knows them: SetDrive chooses the volume that
-// holds a path (the one with the longest top), and raises no change.
-class VolumeList : public DriveList {
-  public:
-    explicit VolumeList(Names tops) : tops_(std::move(tops)) {}
-    std::string Drive() const override { return drive_; }
-    void SetDrive(const std::string& path) override {
-        std::string holder;
-        for (const auto& top : tops_) {
-            const auto separator = [](char c) { return c == '/' || c == kFolderSeparator; };
-            const bool holds =
-                path.rfind(top, 0) == 0 &&
-                (path.size() == top.size() || separator(top.back()) || separator(path[top.size()]));
-            if (holds && top.size() > holder.size()) {
-                holder = top;
-            }
-        }
-        if (holder.empty()) {
-            throw WidgetError("no volume holds " + path);
-        }
-        drive_ = holder;
-    }
-
-  private:
-    Names tops_;
-    std::string drive_;
-};
-
-// The browsing lists chained by their change events, over volumes of our own: the temporary
-// folder stands for the root volume, and its subfolder "vol" for a volume mounted there.
-class VolumePage {
-  public:
-    VolumePage()
-        : root(folder.Text()),
-          vol(folder.MakeFolder("vol")),
-          myDrive({root, vol}),
-          lstFileType(FakeListWidget::Style::CheckBox, kStartTypes),
-          selection(myDrive, myFolders, fileList, lstFileSelect, lstFileType) {
-        myFolders.onChange = [this] { selection.myFolders_Change(); };
-    }
-
-    // The user picks a drive in the drive list.
-    void PickDrive(const std::string& top) {
-        myDrive.SetDrive(top);
-        selection.myDrive_Change();
-    }
-
-    TempFolder folder;
-    std::string root;
-    std::string vol;
-    VolumeList myDrive;
-    FakeFolderList myFolders;
-    FakeFileList fileList;
-    FakeListWidget lstFileSelect;
-    FakeListWidget lstFileType;
-    SourceSelection selection;
-};
 
 TEST(SourceSelection, TheDriveListNamesTheVolumeOfTheOpenFolder) {
-    VolumePage page;
+    Page page;
     const std::string sub = page.folder.MakeFolder("vol/sub");
-    page.folder.MakeFolder("elsewhere");
 
     page.PickDrive(page.vol);
     EXPECT_EQ(page.myFolders.Path(), page.vol);
@@ -392,30 +258,6 @@ TEST(SourceSelection, TheDriveListNamesTheVolumeOfTheOpenFolder) {
     page.PickDrive(page.vol);  // so picking the volume again is a move back to it
     EXPECT_EQ(page.myFolders.Path(), page.vol);
     EXPECT_EQ(page.fileList.Path(), page.vol);
-    EXPECT_EQ(page.myDrive.Drive(), page.vol);
-}
-
-TEST(SourceSelection, TheDriveFollowsTheOpenFolderEvenWhenTheFileListCanNot) {
-    VolumePage page;
-    page.folder.Write("a.txt", "");
-    page.PickDrive(page.root);
-    ASSERT_EQ(page.fileList.ListCount(), 1);
-
-    // The folder goes away between its opening and the file list's move.
-    const std::string gone = page.folder.MakeFolder("vol/gone");
-    page.myFolders.onChange = nullptr;
-    page.myFolders.SetPath(gone);
-    std::filesystem::remove(gone);
-    EXPECT_NO_THROW(page.selection.myFolders_Change());
-    EXPECT_EQ(page.fileList.Path(), page.root);
-    EXPECT_EQ(page.myDrive.Drive(), page.vol);
-
-    // A folder on no listed volume leaves the drive list as it was, and the file list moves.
-    TempFolder outside;
-    outside.Write("b.sql", "");
-    page.myFolders.SetPath(outside.Text());
-    EXPECT_NO_THROW(page.selection.myFolders_Change());
-    EXPECT_EQ(page.fileList.Path(), outside.Text());
     EXPECT_EQ(page.myDrive.Drive(), page.vol);
 }
 

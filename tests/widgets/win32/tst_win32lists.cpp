@@ -381,31 +381,53 @@ TEST_F(ListsTest, ATypedCharacterOfAnyScriptMovesTheCaretToTheNextRowStartingWit
     EXPECT_EQ(SendMessageW(form_.Find("fileList")->Hwnd(), LB_GETSELCOUNT, 0, 0), 2);
 }
 
-TEST_F(ListsTest, EveryPickOfADriveRaisesChangeButTheProgramsChoiceAndTheWheelDoNot) {
-    DriveList& drives = form_.DriveListNamed("myDrive");
-    int changes = 0;
-    form_.On("myDrive", Event::Change, [&](const MouseEvent&) { ++changes; });
-    drives.SetDrive("C:\\windows");
-    EXPECT_EQ(drives.Drive(), "C:\\");
-    EXPECT_EQ(changes, 0);
-    HWND combo = form_.Find("myDrive")->Hwnd();
-    ASSERT_GT(SendMessageA(combo, CB_GETCOUNT, 0, 0), 1);  // C: and Z: at least
-    SetFocus(combo);
-    PostMessageA(combo, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
-    PumpPending();
-    EXPECT_EQ(changes, 0);
-    EXPECT_EQ(drives.Drive(), "C:\\");
-    PostMessageA(combo, WM_KEYDOWN, VK_DOWN, 1);  // the next drive, on the closed list
-    PumpPending();
-    EXPECT_EQ(changes, 1);
-    const std::string picked = drives.Drive();
-    EXPECT_NE(picked, "C:\\");
-    SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);  // the same drive again, from the list
-    PostMessageA(combo, WM_KEYDOWN, VK_RETURN, 1);
-    PumpPending();
-    EXPECT_EQ(changes, 2);
-    EXPECT_EQ(drives.Drive(), picked);
-}
+// The main window's drive list, driven through posted messages.
+class Win32Drives : public test::DriveListHand, MainWindow {
+  public:
+    Win32Drives() {
+        form_.On("myDrive", Event::Change, [this](const MouseEvent&) { ++changes_; });
+    }
+    DriveList& Drives() override { return form_.DriveListNamed("myDrive"); }
+    int Changes() const override { return changes_; }
+    std::vector<std::string> Shown() const override {
+        std::vector<std::string> rows(
+            static_cast<std::size_t>(SendMessageW(combo_, CB_GETCOUNT, 0, 0)));
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            wchar_t text[MAX_PATH] = {};
+            SendMessageW(combo_, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+            rows[i] = FromWide(text);
+        }
+        return rows;
+    }
+    int ShownChosen() const override {
+        return static_cast<int>(SendMessageW(combo_, CB_GETCURSEL, 0, 0));
+    }
+    void KeyDown() override { Post(WM_KEYDOWN, VK_DOWN, 1); }
+    void PickChosenAgain() override {
+        SendMessageW(combo_, CB_SHOWDROPDOWN, TRUE, 0);
+        Post(WM_KEYDOWN, VK_RETURN, 1);
+    }
+    void Wheel() override {
+        Post(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
+        Post(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+    }
+
+  private:
+    void Post(UINT message, WPARAM wParam, LPARAM lParam) {
+        SetFocus(combo_);
+        PostMessageW(combo_, message, wParam, lParam);
+        PumpPending();
+    }
+
+    HWND combo_ = form_.Find("myDrive")->Hwnd();
+    int changes_ = 0;
+};
+
+using test::DriveListContract;
+INSTANTIATE_TEST_SUITE_P(Win32, DriveListContract,
+                         testing::Values(test::DriveListHandMaker{
+                             "Win32", [] { return std::make_unique<Win32Drives>(); }}),
+                         test::MakerName<test::DriveListHandMaker>);
 
 }  // namespace
 }  // namespace kelvane::win32

@@ -17,9 +17,11 @@
 #include <utility>
 #include <vector>
 
+#include "widgets/drivelist.h"
 #include "widgets/filelist.h"
 #include "widgets/folderlist.h"
 #include "widgets/listrows.h"
+#include "widgets/savedialog.h"
 
 namespace kelvane::test {
 
@@ -87,6 +89,55 @@ class RefusedFilesTest : public testing::TestWithParam<std::tuple<FileListHandMa
 
 std::string GestureName(const testing::TestParamInfo<RefusedFilesTest::ParamType>& info);
 
+// A drive list on screen listing at least two drives, and a user's hand on it.
+class DriveListHand {
+  public:
+    virtual ~DriveListHand() = default;
+    virtual DriveList& Drives() = 0;
+    // The change events the list raised.
+    virtual int Changes() const = 0;
+    // The drives as the list shows them, and the row it shows chosen.
+    virtual std::vector<std::string> Shown() const = 0;
+    virtual int ShownChosen() const = 0;
+    // The Down arrow key on the closed list; the list opened and its chosen drive picked again;
+    // a notch of the mouse wheel each way over the closed list.
+    virtual void KeyDown() = 0;
+    virtual void PickChosenAgain() = 0;
+    virtual void Wheel() = 0;
+};
+
+struct DriveListHandMaker {
+    const char* name;
+    std::function<std::unique_ptr<DriveListHand>()> make;
+};
+
+class DriveListContract : public testing::TestWithParam<DriveListHandMaker> {};
+
+// A Save dialog, and the user who answers it once it is open for real.
+class SaveDialogHand {
+  public:
+    // What the open dialog showed: its title, the descriptions of the file types it offers and
+    // the text of its file name field.
+    struct Shown {
+        std::string title;
+        std::vector<std::string> types;
+        std::string name;
+    };
+
+    virtual ~SaveDialogHand() = default;
+    virtual SaveDialog& Dialog() = 0;
+    // Runs ShowSave; the user reads the dialog, then chooses `file` (a full path), or cancels
+    // when it is empty.
+    virtual Shown ShowAndAnswer(const std::string& file) = 0;
+};
+
+struct SaveDialogHandMaker {
+    const char* name;
+    std::function<std::unique_ptr<SaveDialogHand>()> make;
+};
+
+class SaveDialogContract : public testing::TestWithParam<SaveDialogHandMaker> {};
+
 // Makers and cases print as their names in the tests' report.
 inline void PrintTo(const ListMaker& maker, std::ostream* out) {
     *out << maker.name;
@@ -95,6 +146,12 @@ inline void PrintTo(const FolderListMaker& maker, std::ostream* out) {
     *out << maker.name;
 }
 inline void PrintTo(const FileListHandMaker& maker, std::ostream* out) {
+    *out << maker.name;
+}
+inline void PrintTo(const DriveListHandMaker& maker, std::ostream* out) {
+    *out << maker.name;
+}
+inline void PrintTo(const SaveDialogHandMaker& maker, std::ostream* out) {
     *out << maker.name;
 }
 inline void PrintTo(const GestureCase& gesture, std::ostream* out) {

@@ -6,7 +6,6 @@
 #include <QWindow>
 
 #include "localtext.h"
-#include "widgets/widgeterror.h"
 
 namespace kelvane::qt {
 
@@ -27,64 +26,19 @@ void QtTextBox::SetText(const std::string& text) {
     setText(FromLocal(text));
 }
 
-int QtTextBox::BytesBefore(int position) const {
-    return static_cast<int>(text().left(position).toLocal8Bit().size());
+std::pair<std::size_t, std::size_t> QtTextBox::ShownSelection() const {
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    const auto length = hasSelectedText() ? selectedText().size() : 0;
+    return {static_cast<std::size_t>(start), static_cast<std::size_t>(start + length)};
 }
 
-int QtTextBox::PositionOfByte(int bytes) const {
-    const QString all = text();
-    if (bytes <= 0) {
-        return 0;
-    }
-    for (int position = 1; position <= all.size(); ++position) {
-        if (BytesBefore(position) >= bytes) {
-            return position;
-        }
-    }
-    return static_cast<int>(all.size());
-}
-
-int QtTextBox::SelStart() const {
-    return BytesBefore(hasSelectedText() ? selectionStart() : cursorPosition());
-}
-
-void QtTextBox::SetSelStart(int start) {
-    deselect();
-    setCursorPosition(PositionOfByte(start));
-}
-
-int QtTextBox::SelLength() const {
-    if (!hasSelectedText()) {
-        return 0;
-    }
-    const int start = selectionStart();
-    return BytesBefore(start + static_cast<int>(selectedText().size())) - BytesBefore(start);
-}
-
-void QtTextBox::SetSelLength(int length) {
-    const int startBytes = SelStart();
-    const int start = PositionOfByte(startBytes);
-    const int end = PositionOfByte(startBytes + (length > 0 ? length : 0));
+void QtTextBox::ShowSelection(std::size_t start, std::size_t end) {
     if (end > start) {
-        setSelection(start, end - start);
+        setSelection(static_cast<int>(start), static_cast<int>(end - start));
     } else {
         deselect();
-        setCursorPosition(start);
+        setCursorPosition(static_cast<int>(start));
     }
-}
-
-void QtTextBox::SetFocus() {
-    // A box on a page that isn't shown can't take the focus. Giving it anyway would leave the
-    // user typing into an invisible box, with every later click pulling the focus back there.
-    if (!isVisible()) {
-        throw WidgetError("a hidden text box can't take the focus");
-    }
-    setFocus(Qt::OtherFocusReason);
-}
-
-void QtTextBox::SetMaxLength(int length) {
-    maxLength_ = length > 0 ? length : 0;
-    setMaxLength(maxLength_ > 0 ? maxLength_ : 32767);
 }
 
 void QtTextBox::focusOutEvent(QFocusEvent* event) {

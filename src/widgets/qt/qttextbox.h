@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <QPointer>
 
-#include "widgets/textbox.h"
+#include "widgets/textboxcore.h"
 
 namespace kelvane::qt {
 
@@ -20,7 +20,7 @@ namespace kelvane::qt {
 // in the active window; in one that isn't (a click lands before the window system has
 // activated it, as with no window manager) it merely records which control has the focus, and
 // the box learns of the move from its window instead.
-class QtTextBox : public QLineEdit, public TextBox {
+class QtTextBox : public QLineEdit, public TextBoxCore {
     Q_OBJECT
 
   public:
@@ -29,13 +29,6 @@ class QtTextBox : public QLineEdit, public TextBox {
 
     std::string Text() const override;
     void SetText(const std::string& text) override;
-    int SelStart() const override;
-    void SetSelStart(int start) override;
-    int SelLength() const override;
-    void SetSelLength(int length) override;
-    void SetFocus() override;
-    int MaxLength() const override { return maxLength_; }
-    void SetMaxLength(int length) override;
 
   signals:
     void LostFocus();
@@ -43,16 +36,17 @@ class QtTextBox : public QLineEdit, public TextBox {
   protected:
     void focusOutEvent(QFocusEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    std::pair<std::size_t, std::size_t> ShownSelection() const override;
+    void ShowSelection(std::size_t start, std::size_t end) override;
+    bool Shown() const override { return isVisible(); }
+    void TakeFocus() override { setFocus(Qt::OtherFocusReason); }
+    void ShowMaxLength(int length) override { setMaxLength(length > 0 ? length : 32767); }
 
   private:
-    // Bytes of the 8-bit text before character position `position`, and back.
-    int BytesBefore(int position) const;
-    int PositionOfByte(int bytes) const;
     void RaiseLostFocusIfMoved();
     // The window's focus has moved to `focused`, its new focus object.
     void WindowFocusMoved(QObject* focused);
 
-    int maxLength_ = 0;
     QPointer<QWindow> window_;  // whose focus changes the box follows
     bool windowFocus_ = false;  // the box is its window's focus widget, as last told
 };

@@ -1,7 +1,6 @@
 #include "win32textbox.h"
 
 #include "base/widetext.h"
-#include "widgets/widgeterror.h"
 #include "win32window.h"
 
 namespace kelvane::win32 {
@@ -32,47 +31,20 @@ void Win32TextBox::SetText(const std::string& text) {
     SetWindowTextW(Hwnd(), setShown_.c_str());
 }
 
-int Win32TextBox::SelStart() const {
+std::pair<std::size_t, std::size_t> Win32TextBox::ShownSelection() const {
     DWORD start = 0;
     DWORD end = 0;
     SendMessageW(Hwnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
-    return static_cast<int>(BytesBeforeShownUnit(Text(), start));
+    return {start, end};
 }
 
-void Win32TextBox::SetSelStart(int start) {
-    const auto units = static_cast<WPARAM>(
-        ShownUnitsBefore(Text(), static_cast<std::size_t>(start > 0 ? start : 0)));
-    SendMessageW(Hwnd(), EM_SETSEL, units, static_cast<LPARAM>(units));
+void Win32TextBox::ShowSelection(std::size_t start, std::size_t end) {
+    SendMessageW(Hwnd(), EM_SETSEL, start, static_cast<LPARAM>(end));
 }
 
-int Win32TextBox::SelLength() const {
-    DWORD start = 0;
-    DWORD end = 0;
-    SendMessageW(Hwnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                 reinterpret_cast<LPARAM>(&end));
-    const std::string text = Text();
-    return static_cast<int>(BytesBeforeShownUnit(text, end) - BytesBeforeShownUnit(text, start));
-}
-
-void Win32TextBox::SetSelLength(int length) {
-    const std::string text = Text();
-    const auto start = static_cast<std::size_t>(SelStart());
-    const std::size_t end = start + static_cast<std::size_t>(length > 0 ? length : 0);
-    SendMessageW(Hwnd(), EM_SETSEL, ShownUnitsBefore(text, start),
-                 static_cast<LPARAM>(ShownUnitsBefore(text, end)));
-}
-
-void Win32TextBox::SetFocus() {
-    if (!IsWindowVisible(Hwnd())) {
-        throw WidgetError("a hidden text box can't take the focus");
-    }
-    ::SetFocus(Hwnd());
-}
-
-void Win32TextBox::SetMaxLength(int length) {
-    maxLength_ = length > 0 ? length : 0;
-    SendMessageW(Hwnd(), EM_SETLIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
+void Win32TextBox::ShowMaxLength(int length) {
+    SendMessageW(Hwnd(), EM_SETLIMITTEXT, static_cast<WPARAM>(length), 0);
 }
 
 LRESULT Win32TextBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

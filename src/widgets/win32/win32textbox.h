@@ -1,7 +1,7 @@
 #pragma once
 
 #include "control.h"
-#include "widgets/textbox.h"
+#include "widgets/textboxcore.h"
 
 namespace kelvane::win32 {
 
@@ -17,7 +17,7 @@ namespace kelvane::win32 {
 // activation (another program, a message box opening, a menu). It is never raised inside the
 // focus change itself: the window runs it at the next turn of its loop, or just before a button
 // click, so its handler may show a message box and give the focus back.
-class Win32TextBox : public Control, public TextBox {
+class Win32TextBox : public Control, public TextBoxCore {
   public:
     using Control::Control;
 
@@ -26,21 +26,16 @@ class Win32TextBox : public Control, public TextBox {
 
     std::string Text() const override;
     void SetText(const std::string& text) override;
-    int SelStart() const override;
-    void SetSelStart(int start) override;
-    int SelLength() const override;
-    void SetSelLength(int length) override;
-    // Raises WidgetError for a box on a page that isn't shown: giving it the focus would leave
-    // the user typing into a box no one sees.
-    void SetFocus() override;
-    int MaxLength() const override { return maxLength_; }
-    void SetMaxLength(int length) override;
 
   protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    std::pair<std::size_t, std::size_t> ShownSelection() const override;
+    void ShowSelection(std::size_t start, std::size_t end) override;
+    bool Shown() const override { return IsWindowVisible(Hwnd()) != FALSE; }
+    void TakeFocus() override { ::SetFocus(Hwnd()); }
+    void ShowMaxLength(int length) override;
 
   private:
-    int maxLength_ = 0;
     std::string set_;        // the text the program set last
     std::wstring setShown_;  // and how the box showed it
 };

@@ -78,17 +78,6 @@ TEST_F(CommandButtonTest, AccessKeyMovesTheFocusThenClicks) {
     EXPECT_EQ(window.checksBeforeClick, 1) << "the click waits for the focus change to complete";
 }
 
-TEST_F(CommandButtonTest, AfterAFailedCheckTheAccessKeyNeverClicks) {
-    window.checkFails = true;
-    for (int round = 0; round < 3; ++round) {
-        QTest::keyClick(window.box, Qt::Key_A, Qt::AltModifier);
-        QCoreApplication::processEvents();
-        EXPECT_EQ(window.checks, round + 1);
-        EXPECT_EQ(window.clicks, 0);
-        EXPECT_TRUE(window.box->hasFocus());
-    }
-}
-
 TEST_F(CommandButtonTest, AfterAFailedCheckAMouseClickNeverClicksEither) {
     window.checkFails = true;
     const QPoint centre = window.button->rect().center();

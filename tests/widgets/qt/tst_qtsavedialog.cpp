@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,8 +17,10 @@
 #include <QTreeView>
 
 #include <map>
+#include <memory>
 #include <string>
 
+#include "listcontract.h"
 #include "widgets/qt/qttoolkit.h"
 
 namespace kelvane::qt {
@@ -34,34 +38,58 @@ std::map<std::string, std::string> FilesBelow(const QString& folder) {
     return files;
 }
 
-struct FilterCase {
-    const char* given;
-    const char* expected;
+// The patterns of an entry as Qt reads them; the descriptions the dialog shows are the
+// contract's.
+TEST(QtSaveDialogTest, FilterBecomesQtsNameFilters) {
+    EXPECT_EQ(
+        QtSaveDialog::ToQtFilter("Text files (*.txt)|*.txt;*.sql|All Files(*.*)|*.*").toStdString(),
+        "Text files (*.txt) (*.txt *.sql);;All Files(*.*) (*.*)");
+    EXPECT_EQ(QtSaveDialog::ToQtFilter("Odd|*.a; ;*.b;|Empty|").toStdString(), "Odd (*.a *.b)");
+}
+
+// The real dialog, answered through its own widgets while its modal loop runs.
+class QtSave : public test::SaveDialogHand {
+  public:
+    SaveDialog& Dialog() override { return dialog_; }
+    Shown ShowAndAnswer(const std::string& file) override {
+        Shown shown;
+        QTimer user;
+        QObject::connect(&user, &QTimer::timeout, [&] {
+            auto* open = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (open == nullptr || !open->isVisible()) {
+                return;
+            }
+            user.stop();
+            shown.title = open->windowTitle().toStdString();
+            auto* types = open->findChild<QComboBox*>("fileTypeCombo");
+            for (int i = 0; i < types->count(); ++i) {
+                shown.types.push_back(types->itemText(i).toStdString());
+            }
+            auto* name = open->findChild<QLineEdit*>("fileNameEdit");
+            shown.name = name->text().toStdString();
+            if (file.empty()) {
+                QTest::keyClick(open, Qt::Key_Escape);
+                return;
+            }
+            name->setText(QString::fromStdString(file));
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        user.start(10);
+        dialog_.ShowSave();
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "a question of its own";
+        return shown;
+    }
+
+  private:
+    QtToolkit toolkit_;
+    QtSaveDialog dialog_;
 };
 
-class FilterConversionTest : public ::testing::TestWithParam<FilterCase> {};
-
-TEST_P(FilterConversionTest, BecomesQtsNameFilters) {
-    EXPECT_EQ(QtSaveDialog::ToQtFilter(GetParam().given).toStdString(), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Filters, FilterConversionTest,
-    ::testing::Values(FilterCase{"Text files (*.txt)|*.txt;*.sql|All Files(*.*)|*.*",
-                                 "Text files (*.txt) (*.txt *.sql);;All Files(*.*) (*.*)"},
-                      FilterCase{"Text|*.txt", "Text (*.txt)"}, FilterCase{"", ""},
-                      FilterCase{"Text|*.txt|Orphan", "Text (*.txt)"},
-                      FilterCase{"Odd|*.a; ;*.b;|Empty|", "Odd (*.a *.b)"}));
-
-TEST(QtSaveDialogTest, KeepsItsSettings) {
-    QtSaveDialog dialog;
-    dialog.SetFilter("Text|*.txt");
-    dialog.SetDialogTitle("Save Target File As");
-    dialog.SetFileName("/tmp/out.txt");
-    EXPECT_EQ(dialog.Filter(), "Text|*.txt");
-    EXPECT_EQ(dialog.DialogTitle(), "Save Target File As");
-    EXPECT_EQ(dialog.FileName(), "/tmp/out.txt");
-}
+using test::SaveDialogContract;
+INSTANTIATE_TEST_SUITE_P(Qt, SaveDialogContract,
+                         testing::Values(test::SaveDialogHandMaker{
+                             "Qt", [] { return std::make_unique<QtSave>(); }}),
+                         test::MakerName<test::SaveDialogHandMaker>);
 
 // The Save dialog, shown for real by the program's toolkit, writes nothing to the user's
 // configuration and reads none of it: a file list sorted the other way by an earlier program

@@ -133,6 +133,9 @@ TEST(QtTextBoxTest, SelectionCountsBytesOfTheEightBitText) {
     box.SetSelLength(1);
     EXPECT_EQ(box.selectedText(), QString("t"));
     EXPECT_EQ(box.SelStart(), 2);
+    box.SetSelStart(0);
+    box.SetSelLength(2);  // the first character's two bytes
+    EXPECT_EQ(box.selectedText(), QString::fromUtf8("\xc3\xa9"));
 }
 
 TEST(QtTextBoxTest, AHiddenBoxRefusesTheFocus) {

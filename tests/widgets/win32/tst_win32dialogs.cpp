@@ -2,11 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "base/widetext.h"
 #include "boxdriver.h"
+#include "listcontract.h"
 #include "tempfolder.h"
 #include "widgets/win32/win32msgbox.h"
 #include "widgets/win32/win32savedialog.h"
@@ -88,77 +90,70 @@ std::string CurrentFolder() {
     return folder;
 }
 
-// The file chosen is given back exactly, whatever the scripts of its name and of its folder's.
-TEST(Win32SaveDialogTest, OffersTheFilterAndChoosesAFileElsewhereWithoutMovingTheCurrentFolder) {
+// The real dialog, answered through its own controls while its modal loop runs.
+class Win32Save : public kelvane::test::SaveDialogHand {
+  public:
+    SaveDialog& Dialog() override { return dialog_; }
+    Shown ShowAndAnswer(const std::string& file) override {
+        Shown shown;
+        BoxDriver driver;
+        driver.Expect([&](HWND box) {
+            HWND types = GetDlgItem(box, 0x470);  // the file type combo box
+            const auto count = static_cast<int>(SendMessageW(types, CB_GETCOUNT, 0, 0));
+            for (int i = 0; i < count; ++i) {
+                wchar_t text[256] = {};
+                SendMessageW(types, CB_GETLBTEXT, static_cast<WPARAM>(i),
+                             reinterpret_cast<LPARAM>(text));
+                shown.types.push_back(FromWide(text));
+            }
+            wchar_t name[MAX_PATH] = {};
+            GetDlgItemTextW(box, 0x47C, name, MAX_PATH);  // the file name field
+            shown.name = FromWide(name);
+            if (file.empty()) {
+                BoxDriver::Press(IDCANCEL)(box);
+                return;
+            }
+            SetDlgItemTextW(box, 0x47C, ToWideShown(file).c_str());
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+        });
+        dialog_.ShowSave();
+        EXPECT_EQ(driver.seen.size(), 1u);
+        EXPECT_EQ(driver.unexpected, 0) << "a question of its own";
+        shown.title = driver.seen.empty() ? "" : driver.seen[0].title;
+        return shown;
+    }
+
+  private:
+    Win32SaveDialog dialog_;
+};
+
+using kelvane::test::SaveDialogContract;
+INSTANTIATE_TEST_SUITE_P(Win32, SaveDialogContract,
+                         testing::Values(kelvane::test::SaveDialogHandMaker{
+                             "Win32", [] { return std::make_unique<Win32Save>(); }}),
+                         kelvane::test::MakerName<kelvane::test::SaveDialogHandMaker>);
+
+// A file whose name and folder's name are of any script is given back exactly, and the current
+// folder stays. A name UTF-16 can't spell isn't offered (shown with U+FFFD and accepted as it
+// stands, it would name another file), and a cancel keeps it.
+TEST(Win32SaveDialogTest, GivesBackNamesOfAnyScriptAndOffersNoneItCantSpell) {
     kelvane::test::TempFolder temp;
     const std::string folder = temp.Text() + "\\Ωmega 日本 ő";
     ASSERT_TRUE(CreateDirectoryW(ToWideShown(folder).c_str(), nullptr));
     const std::string existing = folder + "\\中文 😀 ő.txt";
     std::ofstream(kelvane::test::Utf8Path(existing)) << "old";
     const std::string before = CurrentFolder();
-    Win32SaveDialog dialog;
-    dialog.SetFilter("Text files (*.txt)|*.txt;*.sql|All Files(*.*)|*.*");
-    dialog.SetDialogTitle("Save Target File As");
-    dialog.SetFileName(folder + "\\first.txt");  // the dialog opens in that folder
-
-    std::vector<std::string> types;
-    BoxDriver driver;
-    driver.Expect([&](HWND box) {
-        HWND typeList = GetDlgItem(box, 0x470);  // the file type combo box
-        const auto count = static_cast<int>(SendMessageA(typeList, CB_GETCOUNT, 0, 0));
-        for (int i = 0; i < count; ++i) {
-            char text[256] = {};
-            SendMessageA(typeList, CB_GETLBTEXT, static_cast<WPARAM>(i),
-                         reinterpret_cast<LPARAM>(text));
-            types.emplace_back(text);
-        }
-        SetDlgItemTextW(box, 0x47C, ToWideShown(existing).c_str());  // the file name field
-        PostMessageW(box, WM_COMMAND, IDOK, 0);
-    });
-    dialog.ShowSave();
-
-    ASSERT_EQ(driver.seen.size(), 1u);
-    EXPECT_EQ(driver.seen[0].title, "Save Target File As");
-    EXPECT_EQ(types, (std::vector<std::string>{"Text files (*.txt)", "All Files(*.*)"}));
-    EXPECT_EQ(driver.unexpected, 0);  // no overwrite question of its own
-    EXPECT_EQ(dialog.FileName(), existing);
+    Win32Save hand;
+    hand.Dialog().SetFileName(folder + "\\first.txt");
+    EXPECT_TRUE(hand.ShowAndAnswer(existing).name.ends_with("first.txt"));
+    EXPECT_EQ(hand.Dialog().FileName(), existing);
     EXPECT_EQ(CurrentFolder(), before);
-}
 
-// The name so far is offered unless UTF-16 can't spell it (then it would be shown with U+FFFD,
-// and accepting it unchanged would name another file); a cancel keeps it either way.
-TEST(Win32SaveDialogTest, OffersTheFileNameItCanSpellAndKeepsItWhenCancelled) {
-    const struct {
-        std::string before;
-        std::wstring offered;  // how the file name field ends
-    } cases[] = {
-        {"C:\\before.txt", L"before.txt"},
-        {FromWide(std::wstring{L'C', L':', L'\\', 0xD800, L'.', L't', L'x', L't'}), L""},
-    };
-    for (const auto& c : cases) {
-        Win32SaveDialog dialog;
-        dialog.SetFileName(c.before);
-        std::wstring field;
-        BoxDriver driver;
-        driver.Expect([&](HWND box) {
-            wchar_t text[MAX_PATH] = {};
-            GetDlgItemTextW(box, 0x47C, text, MAX_PATH);
-            field = text;
-            BoxDriver::Press(IDCANCEL)(box);
-        });
-        dialog.ShowSave();
-        ASSERT_EQ(driver.seen.size(), 1u);
-        EXPECT_TRUE(field.ends_with(c.offered) && (field.empty() == c.offered.empty()))
-            << FromWide(field);
-        EXPECT_EQ(dialog.FileName(), c.before);
-    }
-}
-
-TEST(Win32SaveDialogTest, NativeFilterEndsEachPartWithAZero) {
-    using namespace std::string_literals;
-    EXPECT_EQ(Win32SaveDialog::NativeFilter("Text|*.txt;*.sql|All|*.*"),
-              "Text\0*.txt;*.sql\0All\0*.*\0\0"s);
-    EXPECT_EQ(Win32SaveDialog::NativeFilter("Text|*.txt|Odd"), "Text\0*.txt\0\0"s);
+    const std::string unspellable =
+        FromWide(std::wstring{L'C', L':', L'\\', 0xD800, L'.', L't', L'x', L't'});
+    hand.Dialog().SetFileName(unspellable);
+    EXPECT_EQ(hand.ShowAndAnswer("").name, "");
+    EXPECT_EQ(hand.Dialog().FileName(), unspellable);
 }
 
 }  // namespace

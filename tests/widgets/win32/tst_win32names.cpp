@@ -1,7 +1,7 @@
 // Names of any script in the Windows main window: a folder of names from three scripts outside
 // code page 1252 and a pair that looks alike. Every list gives each row's exact text to another
-// process (as screen readers read it), the target box gives back what was typed or set exactly,
-// and a merge of every file through the window writes each one once.
+// process (as screen readers read it), and the target box gives back what was typed or set
+// exactly.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -181,28 +181,6 @@ TEST_F(NamesTest, TheTargetBoxGivesBackWhatWasTypedOrSetExactly) {
         EXPECT_EQ(SendMessageW(Hwnd("txtTartgetPath"), EM_GETSEL, 0, 0), MAKELRESULT(0, units));
         EXPECT_EQ(box.SelLength(), static_cast<int>(c.text.size()));
     }
-}
-
-TEST_F(NamesTest, MergingEveryFileThroughTheWindowWritesEachOnce) {
-    // Every file selected, then a right click on the list: its release takes them over.
-    SendMessageW(Hwnd("fileList"), LB_SETSEL, TRUE, -1);
-    PostMessageW(Hwnd("fileList"), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(30, 5));
-    PostMessageW(Hwnd("fileList"), WM_RBUTTONUP, 0, MAKELPARAM(30, 5));
-    PumpPending();
-    const std::string target = root_ + "\\結果 ő.out";
-    main_.txtTartgetPath.SetText(target);
-    SendMessageW(Hwnd("cmdMerge"), BM_CLICK, 0, 0);
-    PumpPending();
-
-    EXPECT_TRUE(msgBox_.shown.empty());
-    std::string expected;
-    std::vector<std::string> merged;
-    for (int i = 0; i < main_.lstFileSelect.ListCount(); ++i) {
-        merged.push_back(main_.lstFileSelect.List(i));
-        expected += "line of " + merged.back() + "\r\n";
-    }
-    EXPECT_EQ(Sorted(merged), Sorted(kFiles));
-    EXPECT_EQ(ReadFile(target), expected);
 }
 
 }  // namespace

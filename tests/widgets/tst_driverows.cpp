@@ -1,0 +1,64 @@
+// The drive list and Save dialog rules every toolkit shares, run on the tests' doubles.
+#include <memory>
+
+#include "fakedrivelist.h"
+#include "fakesavedialog.h"
+#include "listcontract.h"
+#include "widgets/drives.h"
+#include "widgets/folderpath.h"
+#include "widgets/savedialogcore.h"
+
+namespace kelvane::test {
+namespace {
+
+class DoubleDrives : public DriveListHand {
+  public:
+    DriveList& Drives() override { return list_; }
+    int Changes() const override { return list_.changes; }
+    std::vector<std::string> Shown() const override { return list_.shown; }
+    int ShownChosen() const override { return list_.chosen; }
+    void KeyDown() override { list_.Pick(list_.chosen + 1); }
+    void PickChosenAgain() override { list_.Pick(list_.chosen); }
+    void Wheel() override {}
+
+  private:
+    // The platform's drives, and one nested in the first.
+    FakeDriveRows list_{[] {
+        std::vector<std::string> drives = ListDrives();
+        drives.push_back(InFolder(drives.front(), "kelvane-a"));
+        return drives;
+    }()};
+};
+
+INSTANTIATE_TEST_SUITE_P(Double, DriveListContract,
+                         testing::Values(DriveListHandMaker{
+                             "Double", [] { return std::make_unique<DoubleDrives>(); }}),
+                         MakerName<DriveListHandMaker>);
+
+// The double shows nothing: what it would show is what the shared rules read.
+class DoubleSave : public SaveDialogHand {
+  public:
+    SaveDialog& Dialog() override { return dialog_; }
+    Shown ShowAndAnswer(const std::string& file) override {
+        Shown shown{dialog_.DialogTitle(), {}, dialog_.FileName()};
+        for (const auto& entry : SaveDialogCore::FilterEntries(dialog_.Filter())) {
+            shown.types.push_back(entry.description);
+        }
+        if (!file.empty()) {
+            dialog_.choice = file;
+        }
+        dialog_.ShowSave();
+        return shown;
+    }
+
+  private:
+    FakeSaveDialog dialog_;
+};
+
+INSTANTIATE_TEST_SUITE_P(Double, SaveDialogContract,
+                         testing::Values(SaveDialogHandMaker{
+                             "Double", [] { return std::make_unique<DoubleSave>(); }}),
+                         MakerName<SaveDialogHandMaker>);
+
+}  // namespace
+}  // namespace kelvane::test

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "tempfolder.h"
 
@@ -12,53 +13,54 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class FindOnPathTest : public ::testing::Test {
-  protected:
-    std::string Program(const std::string& folderName, const std::string& name, bool executable) {
-        folder.MakeFolder(folderName);
-        const std::string path = folder.Write(folderName + "/" + name, "#!/bin/sh\n");
-        fs::permissions(path, executable ? fs::perms::owner_all
-                                         : fs::perms::owner_read | fs::perms::owner_write);
-        return path;
-    }
-    std::string Folder(const std::string& name) { return folder.MakeFolder(name); }
-
-    const std::vector<std::string> programs = {"hardinfo2", "hardinfo", "kinfocenter"};
-    test::TempFolder folder;
+struct Case {
+    const char* name;
+    // What the folder holds: "name*" a program that runs, "name/" a folder, else a file that
+    // can't run.
+    std::vector<std::string> made;
+    std::string path;   // '@' stands for the folder, which is also the current folder
+    std::string found;  // in the folder; empty for nothing
 };
 
-TEST_F(FindOnPathTest, PrefersTheEarlierProgramOverTheEarlierFolder) {
-    Program("a", "kinfocenter", true);
-    const std::string wanted = Program("b", "hardinfo2", true);
-    EXPECT_EQ(FindOnPath(programs, Folder("a") + ":" + Folder("b")), wanted);
-}
+class FindOnPathTest : public ::testing::TestWithParam<Case> {};
 
-TEST_F(FindOnPathTest, TakesTheFirstFolderHoldingTheProgram) {
-    const std::string wanted = Program("a", "hardinfo", true);
-    Program("b", "hardinfo", true);
-    EXPECT_EQ(FindOnPath(programs, Folder("a") + ":" + Folder("b")), wanted);
-}
-
-TEST_F(FindOnPathTest, PassesOverFilesThatCantRunAndFolders) {
-    Program("a", "hardinfo2", false);
-    folder.MakeFolder("a/hardinfo");
-    const std::string wanted = Program("b", "kinfocenter", true);
-    EXPECT_EQ(FindOnPath(programs, "::" + Folder("a") + "::" + Folder("b") + ":"), wanted);
-}
-
-TEST_F(FindOnPathTest, PassesOverRelativeFolders) {
-    Program("rel", "hardinfo", true);
+TEST_P(FindOnPathTest, FindsTheEarliestProgramInTheFirstFolderHoldingIt) {
+    test::TempFolder folder;
+    for (std::string made : GetParam().made) {
+        if (made.back() == '/') {
+            fs::create_directories(folder.Path() / made);
+            continue;
+        }
+        const bool runs = made.back() == '*';
+        made.erase(made.size() - (runs ? 1 : 0));
+        fs::create_directories((folder.Path() / made).parent_path());
+        fs::permissions(folder.Write(made, "#!/bin/sh\n"),
+                        runs ? fs::perms::owner_all : fs::perms::owner_read);
+    }
+    std::string path = GetParam().path;
+    for (auto at = path.find('@'); at != std::string::npos; at = path.find('@')) {
+        path.replace(at, 1, folder.Text() + "/");
+    }
     const fs::path before = fs::current_path();
     fs::current_path(folder.Path());
-    const std::string found = FindOnPath(programs, "rel:.:");
+    const std::string found = FindOnPath({"hardinfo2", "hardinfo", "kinfocenter"}, path);
     fs::current_path(before);
-    EXPECT_EQ(found, "");
+    EXPECT_EQ(found, GetParam().found.empty() ? "" : folder.At(GetParam().found));
 }
 
-TEST_F(FindOnPathTest, NothingFound) {
-    EXPECT_EQ(FindOnPath(programs, Folder("empty")), "");
-    EXPECT_EQ(FindOnPath(programs, ""), "");
-}
+// clang-format off
+const Case kCases[] = {
+    {"EarlierProgramBeforeEarlierFolder", {"a/kinfocenter*", "b/hardinfo2*"}, "@a:@b", "b/hardinfo2"},
+    {"FirstFolderHoldingTheProgram", {"a/hardinfo*", "b/hardinfo*"}, "@a:@b", "a/hardinfo"},
+    {"FilesThatCantRunAndFoldersPassedOver", {"a/hardinfo2", "a/hardinfo/", "b/kinfocenter*"}, "::@a::@b:", "b/kinfocenter"},
+    {"RelativeFoldersPassedOver", {"rel/hardinfo*", "hardinfo*"}, "rel:.:", ""},
+    {"NothingInTheFolder", {"empty/"}, "@empty", ""},
+    {"NoFolder", {"hardinfo*"}, "", ""},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Paths, FindOnPathTest, ::testing::ValuesIn(kCases),
+                         [](const auto& named) { return std::string(named.param.name); });
 
 }  // namespace
 }  // namespace kelvane

@@ -172,23 +172,6 @@ TEST_F(FrmAboutTest, TheDescriptionShowsWhole) {
     EXPECT_TRUE(showsWhole());
 }
 
-TEST_F(FrmAboutTest, TabGoesRoundTheDescribedOrder) {
-    std::vector<QWidget*> expected;
-    for (const kelvane::ControlDesign* control : about.Design().TabOrder()) {
-        expected.push_back(about.Control(control->name));
-    }
-    expected.push_back(expected.front());
-    std::vector<QWidget*> order;
-    EXPECT_TRUE(ShowModal([&] {
-        for (std::size_t i = 0; i < expected.size(); ++i) {
-            order.push_back(Focused());
-            QTest::keyClick(Focused(), Qt::Key_Tab);
-        }
-        cmdOK->click();
-    }));
-    EXPECT_EQ(order, expected);
-}
-
 // Esc wherever the focus is, Enter on the icon (which clicks OK) and the close box all close
 // the dialog, and start nothing.
 TEST_F(FrmAboutTest, EscEnterOnTheIconAndTheCloseBoxClose) {

@@ -14,14 +14,6 @@ namespace {
 
 constexpr char kProgram[] = "C:\\Program Files\\Common Files\\MSInfo\\msinfo32.exe";
 
-class LauncherFixture {
-  protected:
-    test::FakeSysInfoLocator locator;
-    test::RecordingStarter starter;
-    test::FakeMsgBox msgBox;
-    SysInfoLauncher launcher{locator, starter, msgBox};
-};
-
 struct LaunchCase {
     const char* name;
     std::function<void(test::FakeSysInfoLocator&, test::RecordingStarter&)> arrange;
@@ -29,7 +21,13 @@ struct LaunchCase {
     bool message;                       // whether it said the program is unavailable
 };
 
-class StartSysInfoTest : public LauncherFixture, public ::testing::TestWithParam<LaunchCase> {};
+class StartSysInfoTest : public ::testing::TestWithParam<LaunchCase> {
+  protected:
+    test::FakeSysInfoLocator locator;
+    test::RecordingStarter starter;
+    test::FakeMsgBox msgBox;
+    SysInfoLauncher launcher{locator, starter, msgBox};
+};
 
 TEST_P(StartSysInfoTest, StartsTheProgramOrSaysItIsUnavailable) {
     GetParam().arrange(locator, starter);
@@ -63,20 +61,6 @@ const LaunchCase kLaunchCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Launches, StartSysInfoTest, ::testing::ValuesIn(kLaunchCases),
                          [](const auto& named) { return std::string(named.param.name); });
-
-class StartSysInfoRepeatTest : public LauncherFixture, public ::testing::Test {};
-
-TEST_F(StartSysInfoRepeatTest, EveryLaunchLooksAgain) {
-    launcher.StartSysInfo();
-    ASSERT_EQ(msgBox.shown.size(), 1u);
-
-    locator.program = kProgram;
-    starter.installed = {kProgram};
-    launcher.StartSysInfo();
-    EXPECT_EQ(msgBox.shown.size(), 1u);
-    EXPECT_EQ(starter.attempts, std::vector<std::string>{kProgram});
-    EXPECT_EQ(locator.lookups, 2);
-}
 
 }  // namespace
 }  // namespace kelvane

@@ -27,8 +27,7 @@ std::string Native(std::string path) {
     return path;
 }
 
-class FakeFiles : public PlatformFiles {
-  public:
+struct FakeFiles : PlatformFiles {
     bool IsFile(const std::string& path) override { return files.count(path) > 0; }
     std::optional<FileStatus> LookUp(const std::string& path) override {
         throw FileError("nothing is looked up here: " + path);
@@ -40,28 +39,21 @@ class FakeFiles : public PlatformFiles {
     std::set<std::string> files;
 };
 
-class FakeLocation : public ProgramLocation {
-  public:
-    FakeLocation(std::string program, std::string current)
-        : program_(std::move(program)), current_(std::move(current)) {}
-    std::string ProgramPath() override { return program_; }
-    std::string CurrentFolder() override { return current_; }
-
-  private:
-    std::string program_;
-    std::string current_;
+struct FakeLocation : ProgramLocation {
+    FakeLocation(std::string p, std::string c) : program(std::move(p)), current(std::move(c)) {}
+    std::string program;
+    std::string current;
+    std::string ProgramPath() override { return program; }
+    std::string CurrentFolder() override { return current; }
 };
 
-class RecordingShell : public DocumentShell {
-  public:
-    explicit RecordingShell(std::vector<std::pair<std::uintptr_t, std::string>>& opened)
-        : opened_(opened) {}
-    void Open(std::uintptr_t owner, const std::string& document) override {
-        opened_.emplace_back(owner, document);
-    }
+using Opened = std::vector<std::pair<std::uintptr_t, std::string>>;  // owner and document
 
-  private:
-    std::vector<std::pair<std::uintptr_t, std::string>>& opened_;
+struct RecordingShell : DocumentShell {
+    void Open(std::uintptr_t owner, const std::string& document) override {
+        opened.emplace_back(owner, document);
+    }
+    Opened opened;
 };
 
 constexpr char kProgram[] = "/opt/kelvane/bin/kelvane-merger";
@@ -94,18 +86,15 @@ TEST_P(DocumentChoiceTest, OpensTheChosenFileOwnedByTheWindow) {
     for (const auto& file : c.files) {
         files.files.insert(Native(file));
     }
-    std::vector<std::pair<std::uintptr_t, std::string>> opened;
+    auto shell = std::make_unique<RecordingShell>();
+    const Opened& opened = shell->opened;
     DocumentServices services{&files,
                               std::make_unique<FakeLocation>(Native(c.program), Native(c.current)),
-                              std::make_unique<RecordingShell>(opened)};
+                              std::move(shell)};
     test::FakeForm form;
     form.handle = 0x5150;
     OpenDocumentWith(form, Native(c.document), services, c.docsFromProgram);
-    std::vector<std::pair<std::uintptr_t, std::string>> expected;
-    if (!c.expected.empty()) {
-        expected.emplace_back(0x5150, Native(c.expected));
-    }
-    EXPECT_EQ(opened, expected);
+    EXPECT_EQ(opened, c.expected.empty() ? Opened{} : Opened{{0x5150, Native(c.expected)}});
 }
 
 // clang-format off

@@ -188,26 +188,6 @@ TEST(SourceSelection, ListsPastThe16BitIndexRangeAreWalkedToTheEnd) {
     EXPECT_TRUE(page.fileList.Selected(39998));
 }
 
-TEST(SourceSelection, FolderChangesCarryTheFileListAndLeaveTheMergeList) {
-    Page page;
-    page.folder.Write("a.txt", "1");
-    const std::string sub = page.folder.MakeFolder("sub");
-    page.lstFileSelect.AddItem("kept.sql");
-
-    page.myFolders.SetPath(sub);
-    EXPECT_EQ(page.fileList.Path(), sub);
-    EXPECT_EQ(page.fileList.ListCount(), 0);
-
-    // The drive's folder is another one than the open folder: opening it moves the file list.
-    page.PickDrive(page.root);
-    EXPECT_EQ(page.myFolders.Path(), page.root);
-    EXPECT_EQ(page.fileList.Path(), page.root);
-    EXPECT_EQ(page.fileList.SelectedNames(), Names{});
-    ASSERT_EQ(page.fileList.ListCount(), 1);
-    EXPECT_EQ(page.fileList.List(0), "a.txt");
-    EXPECT_EQ(page.lstFileSelect.Items(), Names{"kept.sql"});
-}
-
 TEST(SourceSelection, FailingDriveAndFolderChangesLeaveTheListsSilently) {
     Page page;
     page.folder.Write("a.txt", "1");
@@ -240,25 +220,34 @@ TEST(SourceSelection, FailingDriveAndFolderChangesLeaveTheListsSilently) {
     EXPECT_EQ(page.lstFileSelect.Items(), Names{"kept.sql"});
 }
 
-TEST(SourceSelection, TheDriveListNamesTheVolumeOfTheOpenFolder) {
+// The folder list carries the file list, and the drive list names the volume of the open folder;
+// the merge list stays as it is.
+TEST(SourceSelection, FolderChangesCarryTheFileListAndTheDriveList) {
     Page page;
+    page.folder.Write("a.txt", "1");
     const std::string sub = page.folder.MakeFolder("vol/sub");
+    page.lstFileSelect.AddItem("kept.sql");
 
-    page.PickDrive(page.vol);
+    page.PickDrive(page.vol);  // another folder than the open one: the folder list opens it
     EXPECT_EQ(page.myFolders.Path(), page.vol);
     EXPECT_EQ(page.myDrive.Drive(), page.vol);
 
     page.myFolders.SetPath(sub);  // down into the volume
+    EXPECT_EQ(page.fileList.Path(), sub);
+    EXPECT_EQ(page.fileList.ListCount(), 0);
     EXPECT_EQ(page.myDrive.Drive(), page.vol);
 
     page.myFolders.SetPath(page.root);  // up above the volume's top folder
     EXPECT_EQ(page.fileList.Path(), page.root);
+    ASSERT_EQ(page.fileList.ListCount(), 1);
+    EXPECT_EQ(page.fileList.List(0), "a.txt");
     EXPECT_EQ(page.myDrive.Drive(), page.root);
 
     page.PickDrive(page.vol);  // so picking the volume again is a move back to it
     EXPECT_EQ(page.myFolders.Path(), page.vol);
     EXPECT_EQ(page.fileList.Path(), page.vol);
     EXPECT_EQ(page.myDrive.Drive(), page.vol);
+    EXPECT_EQ(page.lstFileSelect.Items(), Names{"kept.sql"});
 }
 
 }  // namespace

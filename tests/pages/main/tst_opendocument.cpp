@@ -94,7 +94,7 @@ TEST_P(DocumentChoiceTest, OpensTheChosenFileOwnedByTheWindow) {
     test::FakeForm form;
     form.handle = 0x5150;
     OpenDocumentWith(form, Native(c.document), services, c.docsFromProgram);
-    EXPECT_EQ(opened, c.expected.empty() ? Opened{} : Opened{{0x5150, Native(c.expected)}});
+    EXPECT_EQ(opened, (c.expected.empty() ? Opened{} : Opened{{0x5150, Native(c.expected)}}));
 }
 
 // clang-format off

@@ -9,14 +9,10 @@
 namespace kelvane {
 namespace {
 
-// The load replaces the placeholders the dialog carries: the version is the built project's,
-// the description one paragraph, an empty line and the address.
+// The load sets the caption and the three labels: the version is the built project's, the
+// description one paragraph, an empty line and the address.
 TEST(AboutBox, LoadSetsTheCaptionAndTheLabels) {
     test::FakeForm form;
-    form.caption = "About MyApp";
-    form.labels = {{"lblTitle", "Application Title"},
-                   {"lblVersion", "Version"},
-                   {"lblDescription", "App Description"}};
     LoadAboutBox(form);
 
     EXPECT_EQ(form.caption, "About Kelvane Text File Merger");

@@ -225,7 +225,8 @@ TEST(SourceSelection, FailingDriveAndFolderChangesLeaveTheListsSilently) {
 TEST(SourceSelection, FolderChangesCarryTheFileListAndTheDriveList) {
     Page page;
     page.folder.Write("a.txt", "1");
-    const std::string sub = page.folder.MakeFolder("vol/sub");
+    const std::string sub =
+        std::filesystem::path(page.folder.MakeFolder("vol/sub")).make_preferred().string();
     page.lstFileSelect.AddItem("kept.sql");
 
     page.PickDrive(page.vol);  // another folder than the open one: the folder list opens it

@@ -36,13 +36,6 @@ INSTANTIATE_TEST_SUITE_P(Values, GetKeyValueTest, ::testing::ValuesIn(test::kKey
 constexpr char kMsinfoPath[] = "C:\\Program Files\\Common Files\\MSInfo\\msinfo32.exe";
 constexpr char kSharedTools[] = "C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo";
 
-class LocatorFixture {
-  protected:
-    MemoryRegistry registry;
-    test::FakeFileLookup files;
-    RegistrySysInfoLocator locator{registry, files};
-};
-
 // What a lookup gives: the program, none, or a failure raised to the launcher.
 struct Located {
     std::optional<std::string> program;
@@ -57,7 +50,12 @@ struct LocateCase {
     std::vector<std::string> fileLookups;
 };
 
-class LocateSysInfoTest : public LocatorFixture, public ::testing::TestWithParam<LocateCase> {};
+class LocateSysInfoTest : public ::testing::TestWithParam<LocateCase> {
+  protected:
+    MemoryRegistry registry;
+    test::FakeFileLookup files;
+    RegistrySysInfoLocator locator{registry, files};
+};
 
 TEST_P(LocateSysInfoTest, FindsTheRecordedProgram) {
     GetParam().arrange(registry, files);
@@ -123,12 +121,10 @@ const LocateCase kLocateCases[] = {
 INSTANTIATE_TEST_SUITE_P(Lookups, LocateSysInfoTest, ::testing::ValuesIn(kLocateCases),
                          test::CaseName<LocateCase>);
 
-class LocateSysInfoRepeatTest : public LocatorFixture, public ::testing::Test {};
-
 // The places the platform records the program, spelled out here as the platform names them
 // rather than taken from the locator's own constants, so that a misspelt constant shows; each
 // lookup reads them again.
-TEST_F(LocateSysInfoRepeatTest, ReadsThePlacesThePlatformRecordsTheProgramIn) {
+TEST_F(LocateSysInfoTest, ReadsThePlacesThePlatformRecordsTheProgramIn) {
     const auto machine = static_cast<std::int32_t>(0x80000002u);  // HKEY_LOCAL_MACHINE
     registry.SetString(machine, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", "C:\\S");
     files.files = {"C:\\S\\MSINFO32.EXE"};

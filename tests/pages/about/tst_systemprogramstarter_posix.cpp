@@ -17,10 +17,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Writes an executable shell script; returns its path.
+// Writes a program that leaves what `command` prints in `marker`, whole; returns its path.
 std::string WriteScript(const test::TempFolder& folder, const std::string& name,
-                        const std::string& body) {
-    const std::string path = folder.Write(name, "#!/bin/sh\n" + body);
+                        const std::string& command, const fs::path& marker) {
+    const std::string to = "'" + marker.string();
+    const std::string path = folder.Write(
+        name, "#!/bin/sh\n" + command + " > " + to + ".tmp'\nmv " + to + ".tmp' " + to + "'\n");
     fs::permissions(path, fs::perms::owner_all);
     return path;
 }
@@ -30,9 +32,7 @@ TEST(SystemProgramStarterTest, StartsTheProgramOnItsOwnWithoutAShell) {
     const fs::path marker = folder.Path() / "started";
     // Blanks and shell characters in the name: a shell would split or run them.
     const std::string program =
-        WriteScript(folder, "sys info; touch injected $(touch also)",
-                    "echo $PPID > '" + marker.string() + ".tmp'\n" + "mv '" + marker.string() +
-                        ".tmp' '" + marker.string() + "'\n");
+        WriteScript(folder, "sys info; touch injected $(touch also)", "echo $PPID", marker);
 
     SystemProgramStarter starter;
     ASSERT_TRUE(starter.Start(program));
@@ -53,9 +53,7 @@ TEST(SystemProgramStarterTest, TheProgramStartsWithDefaultSignalActions) {
     test::TempFolder folder;
     const fs::path marker = folder.Path() / "ignored";
     const std::string program =
-        WriteScript(folder, "report",
-                    "grep SigIgn /proc/$$/status > '" + marker.string() + ".tmp'\n" + "mv '" +
-                        marker.string() + ".tmp' '" + marker.string() + "'\n");
+        WriteScript(folder, "report", "grep SigIgn /proc/$$/status", marker);
     struct sigaction ignore {};
     ignore.sa_handler = SIG_IGN;
     struct sigaction pipe {};

@@ -17,7 +17,7 @@
 #include "childprocess.h"
 #include "engine/copylines.h"
 #include "engine/fileerror.h"
-#include "memoryfile.h"
+#include "faultyfiles.h"
 #include "platformfilestest.h"
 #include "tempfolder.h"
 

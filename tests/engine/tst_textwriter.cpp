@@ -7,8 +7,8 @@
 #include <string>
 
 #include "engine/fileerror.h"
+#include "faultyfiles.h"
 #include "gate.h"
-#include "memoryfile.h"
 
 namespace kelvane {
 namespace {

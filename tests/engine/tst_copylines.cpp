@@ -16,7 +16,6 @@ namespace kelvane {
 namespace {
 
 using test::MemoryFile;
-using test::MemoryFileRef;
 
 // How a file is meant to be copied: CR LF and LF end a line, a lone CR is a character, a last
 // line without a line end counts, and each line goes out ended by CR LF.
@@ -37,19 +36,11 @@ std::string ModelCopy(const std::string& bytes) {
     return line.empty() ? copy : copy + line + "\r\n";
 }
 
-TextReader Reader(MemoryFile& file, std::size_t bufferSize) {
-    return TextReader(std::make_unique<MemoryFileRef>(file), bufferSize);
-}
-
-TextWriter Writer(MemoryFile& file, std::size_t bufferSize) {
-    return TextWriter(std::make_unique<MemoryFileRef>(file), bufferSize);
-}
-
 std::string CopyAllLines(MemoryFile& source, std::size_t inSize, std::size_t outSize) {
     MemoryFile target;
     {
-        TextReader in = Reader(source, inSize);
-        TextWriter out = Writer(target, outSize);
+        TextReader in(source.Ref(), inSize);
+        TextWriter out(target.Ref(), outSize);
         CopyLines(in, out);
         out.Close();
     }
@@ -128,8 +119,8 @@ TEST(CopyLines, CopiesALineLongerThanTheBuffers) {
     source.content = std::string(10000, 'x') + "\r" + std::string(5000, 'y') + "\r\nz";
     MemoryFile target;
     {
-        TextReader in = Reader(source, 64);
-        TextWriter out = Writer(target, 100);
+        TextReader in(source.Ref(), 64);
+        TextWriter out(target.Ref(), 100);
         CopyLines(in, out);
         EXPECT_GT(target.writes, 100);  // written out while the line was still being read
         out.Close();
@@ -164,8 +155,8 @@ TEST(CopyLines, AReadFailureInsideALineTakesItsStartBack) {
         MemoryFile target;
         target.cuttable = c.cuttable;
         {
-            TextReader in = Reader(source, c.inSize);
-            TextWriter out = Writer(target, c.outSize);
+            TextReader in(source.Ref(), c.inSize);
+            TextWriter out(target.Ref(), c.outSize);
             EXPECT_THROW(CopyLines(in, out), FileError);
         }  // what is held is written out when the writer lets go
         if (c.cuttable) {

@@ -34,6 +34,10 @@ inline std::size_t UpToLimit(const std::optional<std::size_t>& limit, std::size_
 // gone through; the call that reaches it moves what fits.
 class MemoryFile : public PlatformFile {
   public:
+    // A file that stands for this one, which the test keeps, so that it can look at it after the
+    // stream has let go of the file.
+    std::unique_ptr<PlatformFile> Ref() { return std::make_unique<Forward>(*this); }
+
     std::size_t Read(char* buffer, std::size_t size) override {
         std::size_t n = UpToLimit(readLimit, pos_, std::min(size, content.size() - pos_), "read");
         if (!pieces.empty()) {
@@ -83,25 +87,25 @@ class MemoryFile : public PlatformFile {
     std::function<void()> onWrite;
 
   private:
+    class Forward : public PlatformFile {
+      public:
+        explicit Forward(MemoryFile& file) : file_(file) {}
+        std::size_t Read(char* buffer, std::size_t size) override {
+            return file_.Read(buffer, size);
+        }
+        std::size_t Write(const char* data, std::size_t size) override {
+            return file_.Write(data, size);
+        }
+        void Close() override { file_.Close(); }
+        std::optional<FileIdentity> Identity() override { return file_.Identity(); }
+        bool Truncate(std::uint64_t size) override { return file_.Truncate(size); }
+
+      private:
+        MemoryFile& file_;
+    };
+
     std::size_t pos_ = 0;
     std::size_t piece_ = 0;
-};
-
-// A PlatformFile that forwards to a MemoryFile the test keeps, so it can look at it after the
-// stream has let go of the file.
-class MemoryFileRef : public PlatformFile {
-  public:
-    explicit MemoryFileRef(MemoryFile& file) : file_(file) {}
-    std::size_t Read(char* buffer, std::size_t size) override { return file_.Read(buffer, size); }
-    std::size_t Write(const char* data, std::size_t size) override {
-        return file_.Write(data, size);
-    }
-    void Close() override { file_.Close(); }
-    std::optional<FileIdentity> Identity() override { return file_.Identity(); }
-    bool Truncate(std::uint64_t size) override { return file_.Truncate(size); }
-
-  private:
-    MemoryFile& file_;
 };
 
 // The real file API with failures injected by file name, for the failures a test can't cause

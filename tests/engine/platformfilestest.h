@@ -12,9 +12,6 @@ namespace kelvane::test {
 // Whether a name in another case names the same file.
 extern const bool kNamesIgnoreCase;
 
-// A file the platform's file browsers don't show.
-std::string HiddenFile(const TempFolder& dir);
-
 // Entries of kinds only the platform has, made in `dir` beside its a.txt (a file) and
 // folder.txt: names of every such kind, and names that are other spellings of a.txt.
 struct OddNames {

@@ -33,7 +33,6 @@ TEST(PlatformFiles, IsFileHoldsForFilesAloneAsLookUpTells) {
         {dir.Write("empty.txt", ""), Found::File},
         {dir.At("A.TXT"), test::kNamesIgnoreCase ? Found::File : Found::Nothing},
         {dir.Text() + "/a.txt", Found::File},
-        {test::HiddenFile(dir), Found::File},
         {readOnly, Found::File},
         {dir.MakeFolder("sub.txt"), Found::Folder},
         {test::Utf8Text(dir.Path().root_path()), Found::Folder},

@@ -27,10 +27,6 @@ namespace test {
 
 const bool kNamesIgnoreCase = false;
 
-std::string HiddenFile(const TempFolder& dir) {
-    return dir.Write(".hidden.txt", "x");
-}
-
 // Pipes, and links of every kind; the folder's own names.
 OddNames MakeOddNames(const TempFolder& dir) {
     if (::mkfifo(dir.At("pipe.txt").c_str(), 0600) != 0) {

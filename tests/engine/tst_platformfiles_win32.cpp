@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <stdexcept>
 #include <string>
 
 #include "engine/fileerror.h"
@@ -18,16 +17,6 @@ namespace test {
 
 const bool kNamesIgnoreCase = true;
 
-std::string HiddenFile(const TempFolder& dir) {
-    const std::string path = dir.Write("h.txt", "x");
-    if (!SetFileAttributesW(Wide(path).c_str(), FILE_ATTRIBUTE_HIDDEN) ||
-        (GetFileAttributesW(Wide(path).c_str()) & FILE_ATTRIBUTE_HIDDEN) == 0) {
-        // Under wine, a file system without extended attributes can't keep it.
-        throw std::runtime_error("can't hide " + path);
-    }
-    return path;
-}
-
 // Names that Windows opens as another: the trailing dot and space go, the case counts for nothing.
 OddNames MakeOddNames(const TempFolder& /*dir*/) {
     return {{"a.txt "}, {"A.TXT", "a.txt."}};
@@ -38,6 +27,16 @@ OddNames MakeOddNames(const TempFolder& /*dir*/) {
 namespace {
 
 using test::TempFolder;
+
+// A file that Explorer doesn't show is a file all the same.
+TEST(Win32Files, AHiddenFileIsAFile) {
+    TempFolder dir;
+    const std::wstring path = test::Wide(dir.Write("h.txt", "x"));
+    // Under wine, a file system without extended attributes can't keep the attribute.
+    ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_HIDDEN) &&
+                (GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_HIDDEN) != 0);
+    EXPECT_TRUE(NativeFiles().IsFile(dir.At("h.txt")));
+}
 
 TEST(Win32Files, LookUpFindsTheSameFileUnderEveryWindowsSpelling) {
     TempFolder dir;

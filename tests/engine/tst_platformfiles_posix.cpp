@@ -9,6 +9,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -16,10 +17,29 @@
 #include "childprocess.h"
 #include "engine/copylines.h"
 #include "engine/fileerror.h"
-#include "memoryfile.h"
+#include "faultyfiles.h"
+#include "platformfilestest.h"
 #include "tempfolder.h"
 
 namespace kelvane {
+
+namespace test {
+
+const bool kNamesIgnoreCase = false;
+
+// Pipes, and links of every kind; the folder's own names.
+OddNames MakeOddNames(const TempFolder& dir) {
+    if (::mkfifo(dir.At("pipe.txt").c_str(), 0600) != 0) {
+        throw std::runtime_error("can't make a pipe");
+    }
+    std::filesystem::create_symlink("a.txt", dir.At("link.txt"));
+    std::filesystem::create_symlink("folder.txt", dir.At("folder-link.txt"));
+    std::filesystem::create_symlink("none.txt", dir.At("dangling.txt"));
+    return {{"pipe.txt", "folder-link.txt", "dangling.txt", "A.TXT", "", ".", ".."}, {"link.txt"}};
+}
+
+}  // namespace test
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -65,28 +85,15 @@ TEST(PosixFiles, APipesReadingWaitsForItsWriter) {
     EXPECT_EQ(std::string(bytes, got), "late\n");
 }
 
-TEST(PosixFiles, IsFileOnlyForFiles) {
-    test::TempFolder dir;
-    PlatformFiles& files = NativeFiles();
-    EXPECT_TRUE(files.IsFile(dir.Write("a.txt", "x")));
-    EXPECT_TRUE(files.IsFile(dir.Write("empty.txt", "")));
-    EXPECT_FALSE(files.IsFile(dir.MakeFolder("folder.txt")));
-}
-
 // Only "nothing is there" is an answer; a file that may be there but can't be looked at fails.
 TEST(PosixFiles, LookingUpFailsWhereAFileMayBeThere) {
     test::TempFolder dir;
-    const std::string file = dir.Write("a.txt", "x");
     const std::string locked = dir.MakeFolder("locked");
     dir.Write("locked/b.txt", "x");
     fs::create_symlink("loop.txt", dir.At("loop.txt"));
     const bool ran = test::RunUnprivileged({dir.Path()}, [&] {
         fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_write);
         PlatformFiles& files = NativeFiles();
-        for (const std::string& missing : {dir.At("none.txt"), dir.At("none/a.txt"), file + "/a"}) {
-            EXPECT_FALSE(files.IsFile(missing)) << missing;
-            EXPECT_FALSE(files.LookUp(missing).has_value()) << missing;
-        }
         for (const std::string& unknown :
              {dir.At("loop.txt"), locked + "/b.txt", locked + "/none.txt"}) {
             EXPECT_THROW(files.IsFile(unknown), FileError) << unknown;
@@ -129,37 +136,6 @@ TEST(PosixFiles, WritesThatWouldRaiseASignalFail) {
     });
 }
 
-// Many names looked up together, from a listing of the folder, tell what each lookup by name
-// would: files, folders, links of every kind, a pipe, names with a separator, missing names and
-// names given twice. The identities come from the listing, so they must be a lookup's.
-TEST(PosixFiles, LookingUpManyNamesAgreesWithLookingUpEach) {
-    test::TempFolder dir;
-    std::vector<std::string> names;
-    for (int i = 0; i < 20; ++i) {
-        names.push_back("part " + std::to_string(i) + ".txt");
-        dir.Write(names.back(), "x");
-    }
-    dir.MakeFolder("folder.txt");
-    ASSERT_EQ(::mkfifo(dir.At("pipe.txt").c_str(), 0600), 0);
-    fs::create_symlink("part 1.txt", dir.At("link.txt"));
-    fs::create_symlink("folder.txt", dir.At("folder-link.txt"));
-    fs::create_symlink("none.txt", dir.At("dangling.txt"));
-    names.insert(names.end(),
-                 {"folder.txt", "pipe.txt", "link.txt", "folder-link.txt", "dangling.txt",
-                  "none.txt", "folder.txt/../part 2.txt", "", ".", "..", names[3], "PART 1.TXT"});
-    PlatformFiles& files = NativeFiles();
-    const std::string folder = dir.Text() + "/";
-    const auto held = files.Folder(folder);
-    const auto found = held->LookUp(names);
-    ASSERT_EQ(found.size(), names.size());
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        EXPECT_EQ(found[i], files.LookUp(folder + names[i])) << names[i];
-    }
-    EXPECT_TRUE(found[0].has_value() && !found[0]->folder);
-    EXPECT_EQ(found[22], found[1]);  // the link, as the file it names
-    EXPECT_FALSE(found[25].has_value());
-}
-
 // A file on a file system in memory is told from one of another kind.
 TEST(PosixFiles, TellsAFileInMemory) {
     if (!fs::is_directory("/dev/shm")) {
@@ -170,21 +146,6 @@ TEST(PosixFiles, TellsAFileInMemory) {
     fs::remove(path);
     EXPECT_FALSE(
         NativeFiles().Open("/proc/self/status", PlatformFiles::Access::Read, false)->InMemory());
-}
-
-// Cutting a file to the length it has already changes nothing, not even its time stamps.
-TEST(PosixFiles, CuttingAFileToItsLengthKeepsItsTimeStamps) {
-    test::TempFolder dir;
-    const std::string path = dir.Write("t.txt", "kept\r\n");
-    const timespec old[2] = {{1000000000, 0}, {1000000000, 0}};
-    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), old, 0), 0);
-    auto file = NativeFiles().Open(path, PlatformFiles::Access::Write, false);
-    EXPECT_TRUE(file->Truncate(6));
-    file->Close();
-    struct stat info {};
-    ASSERT_EQ(::stat(path.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mtim.tv_sec, old[1].tv_sec);
-    EXPECT_EQ(dir.Read("t.txt"), "kept\r\n");
 }
 
 // Lines of `size` bytes in all, each numbered, so that a byte out of place shows.

@@ -7,18 +7,13 @@
 #include <string>
 
 #include "engine/fileerror.h"
+#include "faultyfiles.h"
 #include "gate.h"
-#include "memoryfile.h"
 
 namespace kelvane {
 namespace {
 
 using test::MemoryFile;
-using test::MemoryFileRef;
-
-TextWriter Writer(MemoryFile& file, std::size_t bufferSize) {
-    return TextWriter(std::make_unique<MemoryFileRef>(file), bufferSize);
-}
 
 // A write that fails part way leaves the file cut back to its last whole line, and nothing is
 // written after it.
@@ -26,7 +21,7 @@ TEST(TextWriter, AFailedWriteIsNotTriedAgain) {
     MemoryFile target;
     target.writeLimit = 5;
     {
-        TextWriter out = Writer(target, 4);
+        TextWriter out(target.Ref(), 4);
         out.Write("ab\r\n");
         EXPECT_THROW(out.Write("cdef\r\n"), FileError);
         const int writes = target.writes;
@@ -40,14 +35,14 @@ TEST(TextWriter, AFailedWriteIsNotTriedAgain) {
 TEST(TextWriter, CloseReportsFailuresOfTheLastWrite) {
     MemoryFile full;
     full.writeLimit = 0;
-    TextWriter out = Writer(full, 64);
+    TextWriter out(full.Ref(), 64);
     out.Write("held until closed\r\n");
     EXPECT_EQ(full.writes, 0);
     EXPECT_THROW(out.Close(), FileError);
 
     MemoryFile refusing;
     refusing.failClose = true;
-    TextWriter other = Writer(refusing, 64);
+    TextWriter other(refusing.Ref(), 64);
     other.Write("x\r\n");
     EXPECT_THROW(other.Close(), FileError);
     EXPECT_EQ(refusing.written, "x\r\n");
@@ -56,7 +51,7 @@ TEST(TextWriter, CloseReportsFailuresOfTheLastWrite) {
 TEST(TextWriter, LettingGoWritesOutWhatIsHeld) {
     MemoryFile target;
     {
-        TextWriter out = Writer(target, 64);
+        TextWriter out(target.Ref(), 64);
         out.Write("kept\r\n");
     }
     EXPECT_EQ(target.written, "kept\r\n");
@@ -71,7 +66,7 @@ TEST(TextWriter, APartLineWaitingBehindIsTakenBackBeforeItGoesOut) {
     test::Gate gate;
     pipe.onWrite = [&gate] { gate.Wait(); };
     {
-        TextWriter out(std::make_unique<MemoryFileRef>(pipe), 8, 16);
+        TextWriter out(pipe.Ref(), 8, 16);
         out.Write("one\r\n");
         out.Write("two\r\nthree, cut short");  // passes on two buffers more after "one\r\ntwo"
         out.DropPartLine();

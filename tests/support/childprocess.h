@@ -6,9 +6,9 @@
 
 namespace kelvane::test {
 
-// Runs `body` in a child process and reports the failures of its checks, or a child that dies,
-// as failures of the running test. What the body changes in memory stays in the child. POSIX
-// systems only.
+// Runs `body` in a child process; the failures of its checks, which the child's output shows,
+// or a child that dies, fail the running test. What the body changes in memory stays in the child.
+// POSIX systems only.
 void RunInChild(const std::function<void()>& body);
 
 // Runs `body` as an unprivileged user, so that file permissions hold even when the tests run as

@@ -1,6 +1,5 @@
 #include <errno.h>
 #include <grp.h>
-#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <sys/wait.h>
@@ -8,7 +7,6 @@
 
 #include <cstdio>
 #include <exception>
-#include <string>
 
 #include "childprocess.h"
 
@@ -19,73 +17,36 @@ namespace {
 // The exit code of a child that could not give up root's rights.
 constexpr int kCantDrop = 3;
 
-// In the child: runs the body with the results of its checks caught, writes every failure to
-// `fd` as "file:line: message", each ended by a zero byte, and leaves at once.
-[[noreturn]] void RunAndReport(int fd, const std::function<void()>& body) {
-    testing::TestPartResultArray results;
-    {
-        const testing::ScopedFakeTestPartResultReporter reporter(
-            testing::ScopedFakeTestPartResultReporter::INTERCEPT_ALL_THREADS, &results);
-        try {
-            body();
-        } catch (const std::exception& e) {
-            ADD_FAILURE() << "exception in the child: " << e.what();
-        }
+// In the child: runs the body, whose failures the child's own test output shows, and leaves
+// at once, telling by its exit status whether any check failed.
+[[noreturn]] void RunAndExit(const std::function<void()>& body) {
+    try {
+        body();
+    } catch (const std::exception& e) {
+        ADD_FAILURE() << "exception in the child: " << e.what();
     }
-    std::string report;
-    for (int i = 0; i < results.size(); ++i) {
-        const testing::TestPartResult& result = results.GetTestPartResult(i);
-        if (result.failed()) {
-            report += std::string(result.file_name() != nullptr ? result.file_name() : "(child)") +
-                      ':' + std::to_string(result.line_number()) + ": " + result.message() + '\0';
-        }
-    }
-    for (std::size_t done = 0; done < report.size();) {
-        const ssize_t n = ::write(fd, report.data() + done, report.size() - done);
-        if (n < 0 && errno != EINTR) {
-            _exit(2);
-        }
-        done += n > 0 ? static_cast<std::size_t>(n) : 0;
-    }
-    _exit(0);
+    std::fflush(nullptr);
+    _exit(testing::Test::HasFailure() ? 1 : 0);
 }
 
-// Forks; the child runs `child` with the writing end of a pipe. The parent turns each failure
-// reported through the pipe into a failure of the running test and returns the wait status.
-int Fork(const std::function<void(int)>& child) {
-    int fds[2];
-    if (::pipe(fds) != 0) {
-        ADD_FAILURE() << "can't make a pipe";
-        return -1;
-    }
+// Forks; the child runs `child`. Returns the child's wait status.
+int Fork(const std::function<void()>& child) {
     std::fflush(nullptr);
     const pid_t pid = ::fork();
     if (pid == 0) {
-        ::close(fds[0]);
-        child(fds[1]);
+        child();
         _exit(0);
     }
-    ::close(fds[1]);
-    std::string report;
-    char buffer[4096];
-    for (ssize_t n = 1; pid > 0 && (n > 0 || (n < 0 && errno == EINTR));) {
-        n = ::read(fds[0], buffer, sizeof buffer);
-        report.append(buffer, n > 0 ? static_cast<std::size_t>(n) : 0);
-    }
-    ::close(fds[0]);
     int status = -1;
     while (pid > 0 && ::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    for (std::size_t at = 0, end; (end = report.find('\0', at)) != std::string::npos;
-         at = end + 1) {
-        ADD_FAILURE() << report.substr(at, end - at);
     }
     return status;
 }
 
 void ExpectNormalExit(int status) {
     if (status == -1 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        ADD_FAILURE() << "the child ended abnormally, wait status " << status;
+        ADD_FAILURE() << "the child failed its checks (above) or ended abnormally, wait status "
+                      << status;
     }
 }
 
@@ -105,7 +66,7 @@ void GiveTo(const std::filesystem::path& path, uid_t user, gid_t group) {
 }  // namespace
 
 void RunInChild(const std::function<void()>& body) {
-    ExpectNormalExit(Fork([&](int fd) { RunAndReport(fd, body); }));
+    ExpectNormalExit(Fork([&] { RunAndExit(body); }));
 }
 
 bool RunUnprivileged(const std::vector<std::filesystem::path>& owned,
@@ -117,7 +78,7 @@ bool RunUnprivileged(const std::vector<std::filesystem::path>& owned,
     const passwd* nobody = ::getpwnam("nobody");
     const uid_t user = nobody != nullptr ? nobody->pw_uid : 65534;
     const gid_t group = nobody != nullptr ? nobody->pw_gid : 65534;
-    const int status = Fork([&](int fd) {
+    const int status = Fork([&] {
         for (const auto& path : owned) {
             GiveTo(path, user, group);
         }
@@ -125,7 +86,7 @@ bool RunUnprivileged(const std::vector<std::filesystem::path>& owned,
             ::geteuid() == 0) {
             _exit(kCantDrop);
         }
-        RunAndReport(fd, body);
+        RunAndExit(body);
     });
     if (status != -1 && WIFEXITED(status) && WEXITSTATUS(status) == kCantDrop) {
         return false;

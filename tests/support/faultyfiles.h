@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -16,6 +17,96 @@
 #include "engine/platformfiles.h"
 
 namespace kelvane::test {
+
+// How many of `size` bytes a read or write moves once `done` went through a file with this
+// limit: it fails once the limit is reached; the call that reaches it moves what fits.
+inline std::size_t UpToLimit(const std::optional<std::size_t>& limit, std::size_t done,
+                             std::size_t size, const char* what) {
+    if (limit && done >= *limit) {
+        throw FileError(std::string("injected ") + what + " failure");
+    }
+    return limit ? std::min(size, *limit - done) : size;
+}
+
+// A file in memory. Reads hand out `content` in pieces of the sizes in `pieces` (taken in
+// turn, all of what is asked when empty), so that line ends can be put at any read boundary.
+// Writes append to `written`. A limit makes a read or write raise once that many bytes have
+// gone through; the call that reaches it moves what fits.
+class MemoryFile : public PlatformFile {
+  public:
+    // A file that stands for this one, which the test keeps, so that it can look at it after the
+    // stream has let go of the file.
+    std::unique_ptr<PlatformFile> Ref() { return std::make_unique<Forward>(*this); }
+
+    std::size_t Read(char* buffer, std::size_t size) override {
+        std::size_t n = UpToLimit(readLimit, pos_, std::min(size, content.size() - pos_), "read");
+        if (!pieces.empty()) {
+            n = std::min(n, pieces[piece_++ % pieces.size()]);
+        }
+        std::memcpy(buffer, content.data() + pos_, n);
+        pos_ += n;
+        return n;
+    }
+
+    std::size_t Write(const char* data, std::size_t size) override {
+        if (onWrite) {
+            onWrite();  // may wait, on the thread that writes
+        }
+        ++writes;
+        size = UpToLimit(writeLimit, written.size(), size, "write");
+        written.append(data, size);
+        return size;
+    }
+
+    void Close() override {
+        ++closes;
+        if (failClose) {
+            throw FileError("injected close failure");
+        }
+    }
+
+    std::optional<FileIdentity> Identity() override { return FileIdentity{0, 1}; }
+
+    // Cuts `written` when `cuttable`, as a file on disk; otherwise, as a pipe, can't be cut.
+    bool Truncate(std::uint64_t size) override {
+        if (cuttable) {
+            written.resize(std::min<std::size_t>(written.size(), size));
+        }
+        return cuttable;
+    }
+
+    std::string content;
+    std::vector<std::size_t> pieces;
+    std::optional<std::size_t> readLimit;
+    std::string written;
+    std::optional<std::size_t> writeLimit;
+    bool failClose = false;
+    bool cuttable = true;
+    int writes = 0;
+    int closes = 0;
+    std::function<void()> onWrite;
+
+  private:
+    class Forward : public PlatformFile {
+      public:
+        explicit Forward(MemoryFile& file) : file_(file) {}
+        std::size_t Read(char* buffer, std::size_t size) override {
+            return file_.Read(buffer, size);
+        }
+        std::size_t Write(const char* data, std::size_t size) override {
+            return file_.Write(data, size);
+        }
+        void Close() override { file_.Close(); }
+        std::optional<FileIdentity> Identity() override { return file_.Identity(); }
+        bool Truncate(std::uint64_t size) override { return file_.Truncate(size); }
+
+      private:
+        MemoryFile& file_;
+    };
+
+    std::size_t pos_ = 0;
+    std::size_t piece_ = 0;
+};
 
 // The real file API with failures injected by file name, for the failures a test can't cause
 // on a real file system (the tests may run with rights that override file permissions).
@@ -106,24 +197,13 @@ class FaultyFiles : public PlatformFiles {
             if (files_.onRead) {
                 files_.onRead(name_);
             }
-            if (readLimit_) {
-                if (done_ >= *readLimit_) {
-                    throw FileError("injected read failure");
-                }
-                size = std::min(size, *readLimit_ - done_);
-            }
-            const std::size_t n = file_->Read(buffer, size);
+            const std::size_t n = file_->Read(buffer, UpToLimit(readLimit_, done_, size, "read"));
             done_ += n;
             return n;
         }
 
         std::size_t Write(const char* data, std::size_t size) override {
-            if (writeLimit_) {
-                if (done_ >= *writeLimit_) {
-                    throw FileError("injected write failure");
-                }
-                size = std::min(size, *writeLimit_ - done_);
-            }
+            size = UpToLimit(writeLimit_, done_, size, "write");
             if (files_.onWrite) {
                 files_.onWrite();
             }

@@ -72,13 +72,4 @@ void MemoryRegistry::SetString(std::int32_t root, const std::string& key, const 
     SetValue(root, key, name, kRegSz, text + '\0');
 }
 
-void MemoryRegistry::SetDword(std::int32_t root, const std::string& key, const std::string& name,
-                              std::uint32_t number) {
-    std::string bytes(4, '\0');
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        bytes[i] = static_cast<char>((number >> (8 * i)) & 0xFF);
-    }
-    SetValue(root, key, name, kRegDword, bytes);
-}
-
 }  // namespace kelvane::test

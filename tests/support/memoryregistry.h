@@ -34,9 +34,6 @@ class MemoryRegistry : public Registry {
     // A string value, stored with its terminating zero.
     void SetString(std::int32_t root, const std::string& key, const std::string& name,
                    const std::string& text);
-    // A 32-bit number, stored low byte first.
-    void SetDword(std::int32_t root, const std::string& key, const std::string& name,
-                  std::uint32_t number);
 
     // The rights the registry grants; an open that asks for more is refused.
     std::uint32_t grantedAccess = kKeyAllAccess;

@@ -30,26 +30,25 @@ TempFolder::~TempFolder() {
 }
 
 std::string TempFolder::Write(const std::string& name, const std::string& bytes) const {
-    const auto file = path_ / name;
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    std::ofstream out(Utf8Path(At(name)), std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out) {
-        throw std::runtime_error("can't write " + file.string());
+        throw std::runtime_error("can't write " + At(name));
     }
-    return file.string();
+    return At(name);
 }
 
 std::string TempFolder::Read(const std::string& name) const {
-    std::ifstream in(path_ / name, std::ios::binary);
+    std::ifstream in(Utf8Path(At(name)), std::ios::binary);
     if (!in) {
-        throw std::runtime_error("can't read " + (path_ / name).string());
+        throw std::runtime_error("can't read " + At(name));
     }
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 std::string TempFolder::MakeFolder(const std::string& name) const {
-    std::filesystem::create_directories(path_ / name);
-    return (path_ / name).string();
+    std::filesystem::create_directories(Utf8Path(At(name)));
+    return At(name);
 }
 
 }  // namespace kelvane::test

@@ -11,8 +11,14 @@ inline std::filesystem::path Utf8Path(const std::string& utf8) {
     return std::u8string(utf8.begin(), utf8.end());
 }
 
+// A path of the standard library's as the program's texts hold it.
+inline std::string Utf8Text(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return {text.begin(), text.end()};
+}
+
 // A fresh folder under the system's temporary folder, removed with everything in it when the
-// object goes.
+// object goes. Names in it are given in UTF-8, as the program holds them.
 class TempFolder {
   public:
     TempFolder();
@@ -22,9 +28,9 @@ class TempFolder {
 
     const std::filesystem::path& Path() const { return path_; }
     // The folder as the program's texts carry it.
-    std::string Text() const { return path_.string(); }
+    std::string Text() const { return Utf8Text(path_); }
     // The full path of a name in the folder.
-    std::string At(const std::string& name) const { return (path_ / name).string(); }
+    std::string At(const std::string& name) const { return Utf8Text(path_ / Utf8Path(name)); }
 
     // Creates or replaces a file with exactly these bytes; returns its full path.
     std::string Write(const std::string& name, const std::string& bytes) const;

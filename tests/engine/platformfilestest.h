@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "tempfolder.h"
+
+// What the shared cases of the platform's file API (tst_platformfiles.cpp) take from the
+// platform's own file system.
+namespace kelvane::test {
+
+// Whether a name in another case names the same file.
+extern const bool kNamesIgnoreCase;
+
+// Entries of kinds only the platform has, made in `dir` beside its a.txt (a file) and
+// folder.txt: names of every such kind, and names that are other spellings of a.txt.
+struct OddNames {
+    std::vector<std::string> others;
+    std::vector<std::string> spellingsOfA;
+};
+OddNames MakeOddNames(const TempFolder& dir);
+
+}  // namespace kelvane::test

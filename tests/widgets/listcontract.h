@@ -17,10 +17,12 @@
 #include <utility>
 #include <vector>
 
+#include "widgets/controlevents.h"
 #include "widgets/drivelist.h"
 #include "widgets/filelist.h"
 #include "widgets/folderlist.h"
 #include "widgets/listrows.h"
+#include "widgets/mouseevent.h"
 #include "widgets/savedialog.h"
 
 namespace kelvane::test {
@@ -50,6 +52,33 @@ struct FolderListMaker {
 };
 
 class FolderListContract : public testing::TestWithParam<FolderListMaker> {};
+
+// A toolkit's list widget on screen after a control that takes the focus, and a user's hand on
+// it. Rows are counted from the top row shown.
+class ListHand {
+  public:
+    enum Act { kDown, kMove, kUp };
+
+    virtual ~ListHand() = default;
+    virtual ListWidget& List() = 0;
+    // A mouse button (MouseEvent's) goes down, moves or comes up over a row's text or, with
+    // `onBox`, over its check box; with MouseEvent's Shift keys held.
+    virtual void Mouse(Act act, int row, int button, int keys = 0, bool onBox = false) = 0;
+    // The pointer's height in the list over a row's middle, as the list's events give it.
+    virtual int Y(int row) = 0;
+    // The focus comes to the list from the control before it, as by the Tab key.
+    virtual void TabIn() = 0;
+    // Characters typed on the list in quick succession.
+    virtual void Type(const std::string& typed) = 0;
+    virtual void On(Event event, std::function<void(const MouseEvent&)> handler) = 0;
+};
+
+struct ListHandMaker {
+    const char* name;
+    std::function<std::unique_ptr<ListHand>(ListRows::Style)> make;
+};
+
+class ListGestures : public testing::TestWithParam<ListHandMaker> {};
 
 // A toolkit's file list on screen showing the files of a folder, and a user's hand on it.
 class FileListHand {
@@ -140,6 +169,9 @@ class SaveDialogContract : public testing::TestWithParam<SaveDialogHandMaker> {}
 
 // Makers and cases print as their names in the tests' report.
 inline void PrintTo(const ListMaker& maker, std::ostream* out) {
+    *out << maker.name;
+}
+inline void PrintTo(const ListHandMaker& maker, std::ostream* out) {
     *out << maker.name;
 }
 inline void PrintTo(const FolderListMaker& maker, std::ostream* out) {

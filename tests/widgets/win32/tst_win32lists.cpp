@@ -1,6 +1,5 @@
-// The Win32 lists: their selection rules, the mouse events the program relies on, the drag in
-// the merge list, rows past 65,535, type-ahead in any script, and which changes the folder and
-// drive lists report.
+// The Win32 lists: the contract's cases and gestures on them, the file list's mouse events,
+// rows past 65,535, type-ahead in any script, and which changes the folder and drive lists report.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -64,77 +63,55 @@ class MainWindow {
 
 class ListsTest : public testing::Test, public MainWindow {};
 
-TEST_F(ListsTest, CheckBoxesAreMarksOfTheirOwnApartFromTheHighlight) {
-    ShowOptions();
-    Fill(types_, {"TXT", "SQL", "DAT"});
-    types_.SetSelected(0, true);
-    types_.SetSelected(2, true);
-    EXPECT_EQ(types_.ListIndex(), -1);
-    Mouse("lstFileType", WM_LBUTTONDOWN, 1, MK_LBUTTON, 6);  // on row 1's box
-    Mouse("lstFileType", WM_LBUTTONUP, 1, 0, 6);
-    EXPECT_TRUE(types_.Selected(0));
-    EXPECT_TRUE(types_.Selected(1));
-    EXPECT_TRUE(types_.Selected(2));
-    EXPECT_EQ(types_.ListIndex(), 1);
-    Mouse("lstFileType", WM_LBUTTONDOWN, 0, MK_LBUTTON, 60);  // on row 0's text
-    Mouse("lstFileType", WM_LBUTTONUP, 0, 0, 60);
-    EXPECT_TRUE(types_.Selected(0));
-    EXPECT_EQ(types_.ListIndex(), 0);
-}
+// The main window's merge list, or its file-type list for the check-box style, driven through
+// posted messages.
+class Win32ListHand : public test::ListHand, MainWindow {
+  public:
+    explicit Win32ListHand(ListRows::Style style)
+        : name_(style == ListRows::Style::CheckBox ? "lstFileType" : "lstFileSelect") {
+        if (style == ListRows::Style::CheckBox) {
+            ShowOptions();
+        }
+    }
+    ListWidget& List() override { return form_.ListNamed(name_); }
+    void Mouse(Act act, int row, int button, int keys, bool onBox) override {
+        const bool left = button == MouseEvent::LeftButton;
+        const WPARAM held = (keys & MouseEvent::CtrlKey ? MK_CONTROL : 0) |
+                            (keys & MouseEvent::ShiftKey ? MK_SHIFT : 0);
+        const UINT message = act == kDown ? (left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN)
+                             : act == kUp ? (left ? WM_LBUTTONUP : WM_RBUTTONUP)
+                                          : WM_MOUSEMOVE;
+        const WPARAM down = act == kUp ? 0 : left ? MK_LBUTTON : MK_RBUTTON;
+        MainWindow::Mouse(name_, message, row, held | down, onBox ? 6 : 60);
+    }
+    int Y(int row) override {
+        const int height = dynamic_cast<OwnerDrawnList*>(form_.Find(name_))->RowHeight();
+        return row * height + height / 2;
+    }
+    void TabIn() override {
+        SetFocus(form_.Find(name_)->Hwnd());
+        PumpPending();
+    }
+    void Type(const std::string& typed) override {
+        for (const char c : typed) {
+            PostMessageW(form_.Find(name_)->Hwnd(), WM_CHAR, static_cast<WPARAM>(c), 1);
+        }
+        PumpPending();
+    }
+    void On(Event event, std::function<void(const MouseEvent&)> handler) override {
+        form_.On(name_, event, std::move(handler));
+    }
 
-TEST_F(ListsTest, NoMergeRowIsCurrentAfterARebuildEvenWhenTheListTakesTheFocus) {
-    Fill(merge_, {"A", "B", "C"});
-    merge_.SetSelected(1, true);
-    merge_.Clear();
-    Fill(merge_, {"D", "E"});
-    EXPECT_EQ(merge_.ListIndex(), -1);
-    SetFocus(form_.Find("lstFileSelect")->Hwnd());
-    PumpPending();
-    EXPECT_EQ(merge_.ListIndex(), -1);
-}
-
-struct DragCase {
-    int from;
-    int to;
+  private:
+    const char* name_;
 };
 
-class DragTest : public ListsTest, public testing::WithParamInterface<DragCase> {};
-
-TEST_P(DragTest, PressMakesTheRowCurrentAndTheCurrentRowFollowsThePointer) {
-    Fill(merge_, {"A", "B", "C", "D", "E", "F"});
-    std::vector<int> atDown;
-    std::vector<int> atUp;
-    form_.On("lstFileSelect", Event::MouseDown,
-             [&](const MouseEvent&) { atDown.push_back(merge_.ListIndex()); });
-    form_.On("lstFileSelect", Event::MouseUp,
-             [&](const MouseEvent&) { atUp.push_back(merge_.ListIndex()); });
-    const int from = GetParam().from;
-    const int to = GetParam().to;
-    Mouse("lstFileSelect", WM_LBUTTONDOWN, from, MK_LBUTTON);
-    for (int row = from; row != to;) {
-        row += to > from ? 1 : -1;
-        Mouse("lstFileSelect", WM_MOUSEMOVE, row, MK_LBUTTON);
-        EXPECT_EQ(merge_.ListIndex(), row);
-    }
-    Mouse("lstFileSelect", WM_LBUTTONUP, to);
-    EXPECT_EQ(atDown, std::vector<int>{from});
-    EXPECT_EQ(atUp, std::vector<int>{to});
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, DragTest,
-                         testing::Values(DragCase{0, 3}, DragCase{3, 0}, DragCase{5, 1},
-                                         DragCase{2, 2}));
-
-TEST_F(ListsTest, OnlyTheLeftButtonPicksAMergeRowAndEveryButtonIsReported) {
-    Fill(merge_, {"A", "B"});
-    std::vector<int> buttons;
-    form_.On("lstFileSelect", Event::MouseDown,
-             [&](const MouseEvent& m) { buttons.push_back(m.button); });
-    Mouse("lstFileSelect", WM_RBUTTONDOWN, 1, MK_RBUTTON);
-    Mouse("lstFileSelect", WM_RBUTTONUP, 1);
-    EXPECT_EQ(merge_.ListIndex(), -1);
-    EXPECT_EQ(buttons, std::vector<int>{MouseEvent::RightButton});
-}
+using test::ListGestures;
+INSTANTIATE_TEST_SUITE_P(
+    Win32, ListGestures,
+    testing::Values(test::ListHandMaker{
+        "Win32", [](ListRows::Style style) { return std::make_unique<Win32ListHand>(style); }}),
+    test::MakerName<test::ListHandMaker>);
 
 struct FileMouseCase {
     const char* name;

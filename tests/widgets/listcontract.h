@@ -23,6 +23,7 @@
 #include "widgets/folderlist.h"
 #include "widgets/listrows.h"
 #include "widgets/mouseevent.h"
+#include "widgets/msgbox.h"
 #include "widgets/savedialog.h"
 
 namespace kelvane::test {
@@ -167,6 +168,31 @@ struct SaveDialogHandMaker {
 
 class SaveDialogContract : public testing::TestWithParam<SaveDialogHandMaker> {};
 
+// A message box, shown for real and answered by the user once it is open.
+class MsgBoxHand {
+  public:
+    enum Answer { kYes, kNo, kOk, kEnter, kEscape, kCloseBox };
+    enum Icon { kNoIcon, kInformation, kQuestion, kCritical };
+    // What the open box showed, and what Show returned.
+    struct Shown {
+        std::string title;
+        std::string text;
+        Icon icon = kNoIcon;
+        MsgBox::Button returned = MsgBox::Button::Ok;
+    };
+
+    virtual ~MsgBoxHand() = default;
+    virtual Shown ShowAndAnswer(const std::string& text, MsgBox::Style style,
+                                const std::string& title, Answer answer) = 0;
+};
+
+struct MsgBoxHandMaker {
+    const char* name;
+    std::function<std::unique_ptr<MsgBoxHand>()> make;
+};
+
+class MsgBoxContract : public testing::TestWithParam<MsgBoxHandMaker> {};
+
 // Makers and cases print as their names in the tests' report.
 inline void PrintTo(const ListMaker& maker, std::ostream* out) {
     *out << maker.name;
@@ -181,6 +207,9 @@ inline void PrintTo(const FileListHandMaker& maker, std::ostream* out) {
     *out << maker.name;
 }
 inline void PrintTo(const DriveListHandMaker& maker, std::ostream* out) {
+    *out << maker.name;
+}
+inline void PrintTo(const MsgBoxHandMaker& maker, std::ostream* out) {
     *out << maker.name;
 }
 inline void PrintTo(const SaveDialogHandMaker& maker, std::ostream* out) {

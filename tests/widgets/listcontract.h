@@ -84,13 +84,14 @@ class ListGestures : public testing::TestWithParam<ListHandMaker> {};
 // A toolkit's file list on screen showing the files of a folder, and a user's hand on it.
 class FileListHand {
   public:
-    enum Keys { kNone = 0, kCtrl = 1, kShift = 2 };
+    // The keys held, and instead of the primary button the secondary or the middle one.
+    enum Keys { kNone = 0, kCtrl = 1, kShift = 2, kRight = 4, kMiddle = 8 };
     // Instead of a click's row: the Down arrow key, pressed on its own.
     static constexpr int kDownKey = -1;
 
     virtual ~FileListHand() = default;
     virtual FileList& Files() = 0;
-    // A click of the primary button on a row, with the keys held; or the Down arrow key.
+    // A click on a row, with the keys held; or the Down arrow key.
     virtual void Click(int row, int keys) = 0;
     // Runs `handler` after each release of a button over the list, as the window's handler of
     // its MouseUp event.
@@ -103,7 +104,7 @@ struct FileListHandMaker {
     std::function<std::unique_ptr<FileListHand>(const std::string& folder)> make;
 };
 
-// Left clicks (row and keys held, or kDownKey) and the rows selected after them.
+// Clicks (row and keys held, or kDownKey) and the rows selected after them.
 struct GestureCase {
     const char* name;
     std::vector<std::pair<int, int>> clicks;
@@ -111,7 +112,7 @@ struct GestureCase {
 };
 
 // The gestures of a user on a file list whose program unselects a refused file after each
-// release.
+// release (raised for every button).
 const std::vector<GestureCase>& RefusedFileGestures();
 
 class RefusedFilesTest : public testing::TestWithParam<std::tuple<FileListHandMaker, GestureCase>> {

@@ -159,6 +159,18 @@ const std::vector<GestureCase>& RefusedFileGestures() {
         {"ArrowKeyThenShift",
          {{2, Hand::kNone}, {Hand::kDownKey, Hand::kNone}, {5, Hand::kShift}},
          {3, 4, 5}},
+        // Other buttons pick nothing, on picked rows or others, with any key; a Shift+click
+        // reaches from the last left click's row.
+        {"OtherButtonsPickNothing",
+         {{0, Hand::kNone},
+          {2, Hand::kCtrl},
+          {4, Hand::kRight},
+          {2, Hand::kRight | Hand::kShift},
+          {4, Hand::kMiddle | Hand::kCtrl},
+          {2, Hand::kMiddle},
+          {3, Hand::kRight | Hand::kCtrl},
+          {4, Hand::kShift}},
+         {0, 2, 3, 4}},
         {"CtrlOffAfterShiftOverRefused",
          {{0, Hand::kNone}, {4, Hand::kShift}, {3, Hand::kCtrl}, {6, Hand::kShift}},
          {0, 2, 3, 4, 5, 6}},
@@ -181,14 +193,19 @@ TEST_P(RefusedFilesTest, AGestureGivesTheSameResultAfterAnUnselect) {
     const std::unique_ptr<FileListHand> hand = std::get<0>(GetParam()).make(folder.Text());
     FileList& files = hand->Files();
     ASSERT_EQ(files.List(1), "b.exe");
-    hand->OnMouseUp([&files] {
+    std::size_t releases = 0;
+    hand->OnMouseUp([&files, &releases] {
+        ++releases;
         if (files.Selected(1)) {
             files.SetSelected(1, false);
         }
     });
+    std::size_t clicks = 0;
     for (const auto& [row, keys] : std::get<1>(GetParam()).clicks) {
         hand->Click(row, keys);
+        clicks += row == FileListHand::kDownKey ? 0 : 1;
     }
+    EXPECT_EQ(releases, clicks);
     std::vector<int> selected;
     for (int i = 0; i < files.ListCount(); ++i) {
         if (files.Selected(i)) {

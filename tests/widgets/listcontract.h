@@ -86,12 +86,15 @@ class FileListHand {
   public:
     // The keys held, and instead of the primary button the secondary or the middle one.
     enum Keys { kNone = 0, kCtrl = 1, kShift = 2, kRight = 4, kMiddle = 8 };
-    // Instead of a click's row: the Down arrow key, pressed on its own.
+    // Instead of a click's row: the Down arrow key, pressed on its own, or a character typed
+    // with the keys held. The characters of one gesture come in quick succession.
     static constexpr int kDownKey = -1;
+    static constexpr int Typed(char c) { return -2 - c; }
+    static constexpr char TypedChar(int row) { return static_cast<char>(-2 - row); }
 
     virtual ~FileListHand() = default;
     virtual FileList& Files() = 0;
-    // A click on a row, with the keys held; or the Down arrow key.
+    // A click on a row, with the keys held; or a key.
     virtual void Click(int row, int keys) = 0;
     // Runs `handler` after each release of a button over the list, as the window's handler of
     // its MouseUp event.
@@ -104,7 +107,7 @@ struct FileListHandMaker {
     std::function<std::unique_ptr<FileListHand>(const std::string& folder)> make;
 };
 
-// Clicks (row and keys held, or kDownKey) and the rows selected after them.
+// Clicks (row and keys held, or a key) and the rows selected after them.
 struct GestureCase {
     const char* name;
     std::vector<std::pair<int, int>> clicks;

@@ -15,7 +15,6 @@
 #include "listcontract.h"
 #include "qttestapp.h"
 #include "tempfolder.h"
-#include "typeaheadclock.h"
 
 namespace kelvane::qt {
 namespace {
@@ -135,89 +134,13 @@ TEST_F(FileSelectionTest, MovingToAnotherFolderStartsWithNothingSelected) {
     EXPECT_EQ(QtSelection(list), std::vector<bool>{false});
 }
 
-// The file list on screen, with a few files, clicked as a user does.
-class ClickedListTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        for (const char* name : {"a.txt", "b.exe", "c.SQL", "d.txt", "e.txt", "f.txt", "g.txt"}) {
-            folder.Write(name, "");
-        }
-        list.SetPath(folder.Text());
-        list.resize(200, 300);
-        list.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
-    }
-
-    void Click(int row, Qt::KeyboardModifiers keys = Qt::NoModifier) {
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, keys,
-                          list.visualRect(list.model()->index(row, 0)).center());
-    }
-
-    // The rows Qt shows selected.
-    std::vector<int> Rows() const {
-        std::vector<int> rows;
-        const std::vector<bool> selected = QtSelection(list);
-        for (std::size_t row = 0; row < selected.size(); ++row) {
-            if (selected[row]) {
-                rows.push_back(static_cast<int>(row));
-            }
-        }
-        return rows;
-    }
-
-    TempFolder folder;
-    QtFileList list;
-};
-
-// A typed letter moves the current file to the next one starting with it, and the selection and
-// the anchor of a Shift+click with it, whether Shift is held or not; letters typed in quick
-// succession, to the next one starting with all of them.
-TEST_F(ClickedListTest, ALetterPicksTheNextFileStartingWithIt) {
-    ASSERT_TRUE(test::ShowActive(list));
-    test::TypeAheadClock clock;
-    Click(0);
-    const struct {
-        int ctrlClick;      // the row Ctrl+clicked before; -1 for none
-        const char* typed;  // in quick succession
-        Qt::KeyboardModifiers keys;
-        int shiftClick;  // the row Shift+clicked afterwards; -1 for none
-        int row;         // the current row afterwards
-        std::vector<int> selected;
-    } cases[] = {
-        {-1, "c", Qt::NoModifier, -1, 2, {2}},
-        {-1, "d", Qt::NoModifier, -1, 3, {3}},
-        {-1, "a", Qt::NoModifier, -1, 0, {0}},
-        {6, "E", Qt::ShiftModifier, -1, 4, {4}},
-        {-1, "C", Qt::ShiftModifier, 5, 5, {2, 3, 4, 5}},
-        {-1, "ca", Qt::NoModifier, -1, 2, {2}},  // no file starts so: c.SQL stays picked
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.typed) + " then Shift+click on " + std::to_string(c.shiftClick));
-        if (c.ctrlClick >= 0) {
-            Click(c.ctrlClick, Qt::ControlModifier);
-        }
-        // Through the window, as the platform's keys come, so that Qt knows which are held.
-        clock.Pause();
-        for (const char* key = c.typed; *key != '\0'; ++key) {
-            QTest::keyClick(list.windowHandle(), *key, c.keys);
-            clock.now += 50;
-        }
-        if (c.shiftClick >= 0) {
-            Click(c.shiftClick, Qt::ShiftModifier);
-        }
-        EXPECT_EQ(list.currentIndex().row(), c.row);
-        EXPECT_EQ(Rows(), c.selected);
-    }
-}
-
 // The file list on screen, clicked and typed into through Qt's events.
 class QtFileListHand : public test::FileListHand {
   public:
     explicit QtFileListHand(const std::string& folder) {
         list_.SetPath(folder);
         list_.resize(200, 300);
-        list_.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&list_));
+        EXPECT_TRUE(test::ShowActive(list_));
     }
     FileList& Files() override { return list_; }
     void Click(int row, int keys) override {
@@ -226,6 +149,10 @@ class QtFileListHand : public test::FileListHand {
             (keys & kShift ? Qt::ShiftModifier : Qt::NoModifier);
         if (row == kDownKey) {
             QTest::keyClick(&list_, Qt::Key_Down, modifiers);
+            return;
+        }
+        if (row < kDownKey) {  // through the window, as keys come, so that Qt knows which are held
+            QTest::keyClick(list_.windowHandle(), TypedChar(row), modifiers);
             return;
         }
         const Qt::MouseButton button = keys & kRight    ? Qt::RightButton

@@ -40,18 +40,6 @@ class MainWindow {
         PumpPending();
     }
     void ShowOptions() { dynamic_cast<TabControl*>(form_.Find("SSTab1"))->SetCurrentPage(1); }
-    void Fill(ListWidget& list, const std::vector<std::string>& rows) {
-        for (const std::string& row : rows) {
-            list.AddItem(row);
-        }
-    }
-    std::vector<std::string> Rows(ListWidget& list) {
-        std::vector<std::string> rows;
-        for (int i = 0; i < list.ListCount(); ++i) {
-            rows.push_back(list.List(i));
-        }
-        return rows;
-    }
 
     Win32Toolkit toolkit_{96};
     std::unique_ptr<Window> window_ = toolkit_.Build(frmMainDesign());
@@ -144,6 +132,16 @@ class Win32FileListHand : public test::FileListHand, MainWindow {
         if (row == kDownKey) {
             SendMessageA(form_.Find("fileList")->Hwnd(), WM_KEYDOWN, VK_DOWN, 1);
             SendMessageA(form_.Find("fileList")->Hwnd(), WM_KEYUP, VK_DOWN, 1);
+            return;
+        }
+        if (row < kDownKey) {  // with Shift down in the thread's key state while it is read
+            BYTE state[256] = {};
+            GetKeyboardState(state);
+            state[VK_SHIFT] = keys & kShift ? 0x80 : 0;
+            SetKeyboardState(state);
+            SendMessageW(form_.Find("fileList")->Hwnd(), WM_CHAR, TypedChar(row), 1);
+            state[VK_SHIFT] = 0;
+            SetKeyboardState(state);
             return;
         }
         const int button = keys & kRight ? 1 : keys & kMiddle ? 2 : 0;

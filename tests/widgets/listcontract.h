@@ -17,10 +17,13 @@
 #include <utility>
 #include <vector>
 
+#include "widgets/controlevents.h"
 #include "widgets/drivelist.h"
 #include "widgets/filelist.h"
 #include "widgets/folderlist.h"
 #include "widgets/listrows.h"
+#include "widgets/mouseevent.h"
+#include "widgets/msgbox.h"
 #include "widgets/savedialog.h"
 
 namespace kelvane::test {
@@ -51,16 +54,47 @@ struct FolderListMaker {
 
 class FolderListContract : public testing::TestWithParam<FolderListMaker> {};
 
+// A toolkit's list widget on screen after a control that takes the focus, and a user's hand on
+// it. Rows are counted from the top row shown.
+class ListHand {
+  public:
+    enum Act { kDown, kMove, kUp };
+
+    virtual ~ListHand() = default;
+    virtual ListWidget& List() = 0;
+    // A mouse button (MouseEvent's) goes down, moves or comes up over a row's text or, with
+    // `onBox`, over its check box; with MouseEvent's Shift keys held.
+    virtual void Mouse(Act act, int row, int button, int keys = 0, bool onBox = false) = 0;
+    // The pointer's height in the list over a row's middle, as the list's events give it.
+    virtual int Y(int row) = 0;
+    // The focus comes to the list from the control before it, as by the Tab key.
+    virtual void TabIn() = 0;
+    // Characters typed on the list in quick succession.
+    virtual void Type(const std::string& typed) = 0;
+    virtual void On(Event event, std::function<void(const MouseEvent&)> handler) = 0;
+};
+
+struct ListHandMaker {
+    const char* name;
+    std::function<std::unique_ptr<ListHand>(ListRows::Style)> make;
+};
+
+class ListGestures : public testing::TestWithParam<ListHandMaker> {};
+
 // A toolkit's file list on screen showing the files of a folder, and a user's hand on it.
 class FileListHand {
   public:
-    enum Keys { kNone = 0, kCtrl = 1, kShift = 2 };
-    // Instead of a click's row: the Down arrow key, pressed on its own.
+    // The keys held, and instead of the primary button the secondary or the middle one.
+    enum Keys { kNone = 0, kCtrl = 1, kShift = 2, kRight = 4, kMiddle = 8 };
+    // Instead of a click's row: the Down arrow key, pressed on its own, or a character typed
+    // with the keys held. The characters of one gesture come in quick succession.
     static constexpr int kDownKey = -1;
+    static constexpr int Typed(char c) { return -2 - c; }
+    static constexpr char TypedChar(int row) { return static_cast<char>(-2 - row); }
 
     virtual ~FileListHand() = default;
     virtual FileList& Files() = 0;
-    // A click of the primary button on a row, with the keys held; or the Down arrow key.
+    // A click on a row, with the keys held; or a key.
     virtual void Click(int row, int keys) = 0;
     // Runs `handler` after each release of a button over the list, as the window's handler of
     // its MouseUp event.
@@ -73,7 +107,7 @@ struct FileListHandMaker {
     std::function<std::unique_ptr<FileListHand>(const std::string& folder)> make;
 };
 
-// Left clicks (row and keys held, or kDownKey) and the rows selected after them.
+// Clicks (row and keys held, or a key) and the rows selected after them.
 struct GestureCase {
     const char* name;
     std::vector<std::pair<int, int>> clicks;
@@ -81,7 +115,7 @@ struct GestureCase {
 };
 
 // The gestures of a user on a file list whose program unselects a refused file after each
-// release.
+// release (raised for every button).
 const std::vector<GestureCase>& RefusedFileGestures();
 
 class RefusedFilesTest : public testing::TestWithParam<std::tuple<FileListHandMaker, GestureCase>> {
@@ -138,8 +172,36 @@ struct SaveDialogHandMaker {
 
 class SaveDialogContract : public testing::TestWithParam<SaveDialogHandMaker> {};
 
+// A message box, shown for real and answered by the user once it is open.
+class MsgBoxHand {
+  public:
+    enum Answer { kYes, kNo, kOk, kEnter, kEscape, kCloseBox };
+    enum Icon { kNoIcon, kInformation, kQuestion, kCritical };
+    // What the open box showed, and what Show returned.
+    struct Shown {
+        std::string title;
+        std::string text;
+        Icon icon = kNoIcon;
+        MsgBox::Button returned = MsgBox::Button::Ok;
+    };
+
+    virtual ~MsgBoxHand() = default;
+    virtual Shown ShowAndAnswer(const std::string& text, MsgBox::Style style,
+                                const std::string& title, Answer answer) = 0;
+};
+
+struct MsgBoxHandMaker {
+    const char* name;
+    std::function<std::unique_ptr<MsgBoxHand>()> make;
+};
+
+class MsgBoxContract : public testing::TestWithParam<MsgBoxHandMaker> {};
+
 // Makers and cases print as their names in the tests' report.
 inline void PrintTo(const ListMaker& maker, std::ostream* out) {
+    *out << maker.name;
+}
+inline void PrintTo(const ListHandMaker& maker, std::ostream* out) {
     *out << maker.name;
 }
 inline void PrintTo(const FolderListMaker& maker, std::ostream* out) {
@@ -149,6 +211,9 @@ inline void PrintTo(const FileListHandMaker& maker, std::ostream* out) {
     *out << maker.name;
 }
 inline void PrintTo(const DriveListHandMaker& maker, std::ostream* out) {
+    *out << maker.name;
+}
+inline void PrintTo(const MsgBoxHandMaker& maker, std::ostream* out) {
     *out << maker.name;
 }
 inline void PrintTo(const SaveDialogHandMaker& maker, std::ostream* out) {

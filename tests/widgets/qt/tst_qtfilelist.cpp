@@ -15,7 +15,6 @@
 #include "listcontract.h"
 #include "qttestapp.h"
 #include "tempfolder.h"
-#include "typeaheadclock.h"
 
 namespace kelvane::qt {
 namespace {
@@ -135,116 +134,13 @@ TEST_F(FileSelectionTest, MovingToAnotherFolderStartsWithNothingSelected) {
     EXPECT_EQ(QtSelection(list), std::vector<bool>{false});
 }
 
-// The file list on screen, with a few files, clicked as a user does.
-class ClickedListTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        for (const char* name : {"a.txt", "b.exe", "c.SQL", "d.txt", "e.txt", "f.txt", "g.txt"}) {
-            folder.Write(name, "");
-        }
-        list.SetPath(folder.Text());
-        list.resize(200, 300);
-        list.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
-        QObject::connect(&list, &QtFileList::MouseUp,
-                         [this](const MouseEvent& event) { releases.push_back(event); });
-    }
-
-    void Click(int row, Qt::KeyboardModifiers keys = Qt::NoModifier,
-               Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseClick(list.viewport(), button, keys,
-                          list.visualRect(list.model()->index(row, 0)).center());
-    }
-
-    // The rows Qt shows selected.
-    std::vector<int> Rows() const {
-        std::vector<int> rows;
-        const std::vector<bool> selected = QtSelection(list);
-        for (std::size_t row = 0; row < selected.size(); ++row) {
-            if (selected[row]) {
-                rows.push_back(static_cast<int>(row));
-            }
-        }
-        return rows;
-    }
-
-    TempFolder folder;
-    QtFileList list;
-    std::vector<MouseEvent> releases;
-};
-
-TEST_F(ClickedListTest, OnlyThePrimaryButtonChangesTheSelection) {
-    Click(0);
-    Click(2, Qt::ControlModifier);
-    ASSERT_EQ(Rows(), (std::vector<int>{0, 2}));
-    releases.clear();
-    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
-        for (const int row : {4, 2}) {  // an unselected row, then a selected one
-            for (const auto keys : {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier}) {
-                Click(row, keys, button);
-                EXPECT_EQ(Rows(), (std::vector<int>{0, 2})) << button << " on row " << row;
-            }
-        }
-    }
-    // Each release is still reported, so the picks are taken over as after any release.
-    ASSERT_EQ(releases.size(), 12u);
-    EXPECT_EQ(releases[0].button, MouseEvent::RightButton);
-    EXPECT_EQ(releases[6].button, MouseEvent::MiddleButton);
-    EXPECT_EQ(releases[5].shift, MouseEvent::CtrlKey);
-
-    Click(4, Qt::ShiftModifier);  // the anchor is still the last left click's row
-    EXPECT_EQ(Rows(), (std::vector<int>{0, 2, 3, 4}));
-}
-
-// A typed letter moves the current file to the next one starting with it, and the selection and
-// the anchor of a Shift+click with it, whether Shift is held or not; letters typed in quick
-// succession, to the next one starting with all of them.
-TEST_F(ClickedListTest, ALetterPicksTheNextFileStartingWithIt) {
-    ASSERT_TRUE(test::ShowActive(list));
-    test::TypeAheadClock clock;
-    Click(0);
-    const struct {
-        int ctrlClick;      // the row Ctrl+clicked before; -1 for none
-        const char* typed;  // in quick succession
-        Qt::KeyboardModifiers keys;
-        int shiftClick;  // the row Shift+clicked afterwards; -1 for none
-        int row;         // the current row afterwards
-        std::vector<int> selected;
-    } cases[] = {
-        {-1, "c", Qt::NoModifier, -1, 2, {2}},
-        {-1, "d", Qt::NoModifier, -1, 3, {3}},
-        {-1, "a", Qt::NoModifier, -1, 0, {0}},
-        {6, "E", Qt::ShiftModifier, -1, 4, {4}},
-        {-1, "C", Qt::ShiftModifier, 5, 5, {2, 3, 4, 5}},
-        {-1, "ca", Qt::NoModifier, -1, 2, {2}},  // no file starts so: c.SQL stays picked
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.typed) + " then Shift+click on " + std::to_string(c.shiftClick));
-        if (c.ctrlClick >= 0) {
-            Click(c.ctrlClick, Qt::ControlModifier);
-        }
-        // Through the window, as the platform's keys come, so that Qt knows which are held.
-        clock.Pause();
-        for (const char* key = c.typed; *key != '\0'; ++key) {
-            QTest::keyClick(list.windowHandle(), *key, c.keys);
-            clock.now += 50;
-        }
-        if (c.shiftClick >= 0) {
-            Click(c.shiftClick, Qt::ShiftModifier);
-        }
-        EXPECT_EQ(list.currentIndex().row(), c.row);
-        EXPECT_EQ(Rows(), c.selected);
-    }
-}
-
 // The file list on screen, clicked and typed into through Qt's events.
 class QtFileListHand : public test::FileListHand {
   public:
     explicit QtFileListHand(const std::string& folder) {
         list_.SetPath(folder);
         list_.resize(200, 300);
-        list_.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&list_));
+        EXPECT_TRUE(test::ShowActive(list_));
     }
     FileList& Files() override { return list_; }
     void Click(int row, int keys) override {
@@ -255,7 +151,14 @@ class QtFileListHand : public test::FileListHand {
             QTest::keyClick(&list_, Qt::Key_Down, modifiers);
             return;
         }
-        QTest::mouseClick(list_.viewport(), Qt::LeftButton, modifiers,
+        if (row < kDownKey) {  // through the window, as keys come, so that Qt knows which are held
+            QTest::keyClick(list_.windowHandle(), TypedChar(row), modifiers);
+            return;
+        }
+        const Qt::MouseButton button = keys & kRight    ? Qt::RightButton
+                                       : keys & kMiddle ? Qt::MiddleButton
+                                                        : Qt::LeftButton;
+        QTest::mouseClick(list_.viewport(), button, modifiers,
                           list_.visualRect(list_.model()->index(row, 0)).center());
     }
     void OnMouseUp(std::function<void()> handler) override {

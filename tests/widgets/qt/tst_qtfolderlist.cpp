@@ -64,29 +64,6 @@ class FolderListTest : public ::testing::Test {
     int changes = 0;
 };
 
-TEST_F(FolderListTest, AClickMovesTheHighlightAndADoubleClickOrEnterOpens) {
-    ASSERT_NO_FATAL_FAILURE(Show());
-    // Contract index i is shown on row (rows before the subfolders) + i.
-    const auto rowOf = [this](int index) {
-        return list.visualItemRect(list.item(list.count() - list.ListCount() + index)).center();
-    };
-    const QPoint sub10 = rowOf(1);
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, sub10);
-    EXPECT_EQ(list.ListIndex(), 1);
-    EXPECT_EQ(list.Path(), open);
-    EXPECT_EQ(changes, 1);
-
-    QTest::mouseDClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, sub10);
-    EXPECT_EQ(list.Path(), (fs::path(open) / "sub10").string());
-    EXPECT_EQ(list.ListIndex(), -1);
-    EXPECT_EQ(changes, 2);
-
-    list.SetListIndex(-2);  // the parent, by the keyboard
-    QTest::keyClick(&list, Qt::Key_Return);
-    EXPECT_EQ(list.Path(), open);
-    EXPECT_EQ(changes, 3);
-}
-
 TEST_F(FolderListTest, ALetterMovesTheHighlightToTheNextFolderStartingWithIt) {
     ASSERT_NO_FATAL_FAILURE(Show());
     test::TypeAheadClock clock;
@@ -110,27 +87,37 @@ TEST_F(FolderListTest, ALetterMovesTheHighlightToTheNextFolderStartingWithIt) {
     EXPECT_EQ(changes, 1);
 }
 
-// The highlight shows the folder the merge reads, always: a gesture moves it to another row or
-// changes nothing, and never leaves the list with no row drawn highlighted.
-TEST_F(FolderListTest, TheHighlightedFolderStaysDrawnHighlighted) {
+// A click moves the highlight, which shows the folder the merge reads, always: a gesture moves it
+// to another row or changes nothing, and never leaves the list with no row drawn highlighted.
+// A double click or Enter opens the highlighted folder.
+TEST_F(FolderListTest, AClickMovesTheHighlightAndADoubleClickOrEnterOpens) {
     ASSERT_NO_FATAL_FAILURE(Show());
     const int firstSub = list.count() - list.ListCount();
     const auto click = [&](int y, Qt::KeyboardModifiers keys) {
         QTest::mouseClick(list.viewport(), Qt::LeftButton, keys, QPoint(20, y));
     };
     const int sub2 = list.visualItemRect(list.item(firstSub)).center().y();
+    const QPoint sub10 = list.visualItemRect(list.item(firstSub + 1)).center();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, sub10);
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, sub10);
+    EXPECT_EQ(list.Path(), (fs::path(open) / "sub10").string());
+    EXPECT_EQ(list.ListIndex(), -1);
+    EXPECT_EQ(changes, 2);
+    list.SetListIndex(-2);  // the parent, by the keyboard
+    QTest::keyClick(&list, Qt::Key_Return);
+    EXPECT_EQ(list.Path(), open);
     const struct {
         const char* gesture;
         std::function<void()> act;
         int index;  // highlighted afterwards
     } gestures[] = {
+        {"click", [&] { click(sub2, {}); }, 0},
         {"Ctrl+click on the highlighted row", [&] { click(sub2, Qt::ControlModifier); }, 0},
         {"Ctrl+Space", [&] { QTest::keyClick(&list, Qt::Key_Space, Qt::ControlModifier); }, 0},
         {"click below the last row", [&] { click(list.viewport()->height() - 5, {}); }, 0},
         {"Ctrl+Down", [&] { QTest::keyClick(&list, Qt::Key_Down, Qt::ControlModifier); }, 1},
         {"Ctrl+click on another row", [&] { click(sub2, Qt::ControlModifier); }, 0},
     };
-    click(sub2, {});
     for (const auto& g : gestures) {
         SCOPED_TRACE(g.gesture);
         g.act();
@@ -139,6 +126,7 @@ TEST_F(FolderListTest, TheHighlightedFolderStaysDrawnHighlighted) {
         EXPECT_EQ(drawn.size() == 1 ? list.row(drawn.front()) : -1, firstSub + g.index);
     }
     EXPECT_EQ(list.Path(), open);
+    EXPECT_EQ(changes, 3);
 }
 
 // The folder pictures are small ones: a folder row is as high as the file list's text rows, or

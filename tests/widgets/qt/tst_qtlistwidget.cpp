@@ -6,6 +6,7 @@
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QStyle>
 #include <QTest>
 #include <QVBoxLayout>
 #include <memory>
@@ -15,7 +16,6 @@
 #include "listcontract.h"
 #include "pages/selection/mergeorder.h"
 #include "qttestapp.h"
-#include "typeaheadclock.h"
 
 namespace kelvane::qt {
 namespace {
@@ -32,147 +32,66 @@ INSTANTIATE_TEST_SUITE_P(Qt, ListWidgetContract,
                              }}),
                          test::MakerName<test::ListMaker>);
 
-class SingleListTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        list.resize(200, 300);
-        for (const char* text : {"A", "B", "C", "D", "E", "F"}) {
-            list.AddItem(text);
+// A list after a line edit in a window on screen, pressed, clicked and typed into through Qt's
+// events.
+class QtListHand : public test::ListHand {
+  public:
+    explicit QtListHand(ListRows::Style style) : list_(new QtListWidget(style, &window_)) {
+        auto* layout = new QVBoxLayout(&window_);
+        layout->addWidget(before_);
+        layout->addWidget(list_);
+        window_.resize(200, 400);
+        EXPECT_TRUE(test::ShowActive(window_));
+    }
+    ListWidget& List() override { return *list_; }
+    void Mouse(Act act, int row, int button, int keys, bool onBox) override {
+        const Qt::MouseButton qtButton =
+            button == MouseEvent::LeftButton ? Qt::LeftButton : Qt::RightButton;
+        const Qt::KeyboardModifiers held =
+            (keys & MouseEvent::CtrlKey ? Qt::ControlModifier : Qt::NoModifier) |
+            (keys & MouseEvent::ShiftKey ? Qt::ShiftModifier : Qt::NoModifier);
+        const QRect rect = list_->visualRect(list_->model()->index(row, 0));
+        QPoint at = rect.center();
+        if (onBox) {  // where the style puts the box: past the focus frame's margin
+            const QStyle* style = list_->style();
+            at.setX(rect.left() + style->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1 +
+                    style->pixelMetric(QStyle::PM_IndicatorWidth) / 2);
         }
-        list.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
-    }
-
-    QPoint RowCentre(int row) const {
-        return list.visualRect(list.model()->index(row, 0)).center();
-    }
-
-    int SelectedCount() const {
-        int count = 0;
-        for (int i = 0; i < list.ListCount(); ++i) {
-            count += list.Selected(i) ? 1 : 0;
+        if (act == kDown) {
+            QTest::mousePress(list_->viewport(), qtButton, held, at);
+        } else if (act == kMove) {
+            QTest::mouseMove(list_->viewport(), at);
+        } else {
+            QTest::mouseRelease(list_->viewport(), qtButton, held, at);
         }
-        return count;
+    }
+    int Y(int row) override {
+        return list_->visualRect(list_->model()->index(row, 0)).center().y();
+    }
+    void TabIn() override {
+        before_->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(before_, Qt::Key_Tab);
+        EXPECT_TRUE(list_->hasFocus());
+    }
+    void Type(const std::string& typed) override { QTest::keyClicks(list_, typed.c_str()); }
+    void On(Event event, std::function<void(const MouseEvent&)> handler) override {
+        QObject::connect(
+            list_, event == Event::MouseDown ? &QtListWidget::MouseDown : &QtListWidget::MouseUp,
+            std::move(handler));
     }
 
-    QtListWidget list{QtListWidget::Style::SingleSelection};
+  private:
+    QWidget window_;
+    QLineEdit* before_ = new QLineEdit(&window_);
+    QtListWidget* list_;
 };
 
-TEST_F(SingleListTest, PressMakesTheRowCurrentBeforeTheEventAndTheCurrentRowFollowsTheDrag) {
-    std::vector<int> currentAtPress;
-    std::vector<MouseEvent> releases;
-    QObject::connect(&list, &QtListWidget::MouseDown,
-                     [&](const MouseEvent&) { currentAtPress.push_back(list.ListIndex()); });
-    QObject::connect(&list, &QtListWidget::MouseUp,
-                     [&](const MouseEvent& event) { releases.push_back(event); });
-
-    QWidget* area = list.viewport();
-    QTest::mousePress(area, Qt::LeftButton, Qt::NoModifier, RowCentre(0));
-    QTest::mouseMove(area, RowCentre(1));
-    EXPECT_EQ(list.ListIndex(), 1);
-    QTest::mouseMove(area, RowCentre(3));
-    EXPECT_EQ(list.ListIndex(), 3);
-    QTest::mouseRelease(area, Qt::LeftButton, Qt::ShiftModifier, RowCentre(3));
-
-    ASSERT_EQ(currentAtPress, std::vector<int>{0});
-    EXPECT_EQ(list.ListIndex(), 3);
-    EXPECT_EQ(SelectedCount(), 1);
-    ASSERT_EQ(releases.size(), 1u);
-    EXPECT_EQ(releases[0].button, MouseEvent::LeftButton);
-    EXPECT_EQ(releases[0].shift, MouseEvent::ShiftKey);
-    EXPECT_EQ(releases[0].y, RowCentre(3).y());
-    // Texts never move by themselves.
-    EXPECT_EQ(list.List(0), "A");
-    EXPECT_EQ(list.List(3), "D");
-}
-
-TEST_F(SingleListTest, RightButtonIsReportedButPicksNoRow) {
-    list.SetSelected(2, true);
-    std::vector<MouseEvent> presses;
-    QObject::connect(&list, &QtListWidget::MouseDown,
-                     [&](const MouseEvent& event) { presses.push_back(event); });
-    QTest::mousePress(list.viewport(), Qt::RightButton, Qt::ControlModifier, RowCentre(5));
-    QTest::mouseRelease(list.viewport(), Qt::RightButton, Qt::ControlModifier, RowCentre(5));
-    ASSERT_EQ(presses.size(), 1u);
-    EXPECT_EQ(presses[0].button, MouseEvent::RightButton);
-    EXPECT_EQ(presses[0].shift, MouseEvent::CtrlKey);
-    EXPECT_EQ(list.ListIndex(), 2);
-}
-
-TEST_F(SingleListTest, CtrlClickKeepsThePickedRowSelected) {
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, RowCentre(2));
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier, RowCentre(2));
-    EXPECT_EQ(list.ListIndex(), 2);
-    EXPECT_TRUE(list.Selected(2));
-}
-
-TEST_F(SingleListTest, TakingTheFocusAfterAClearPicksNoRow) {
-    list.SetSelected(1, true);
-    list.Clear();
-    list.AddItem("X");
-    list.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&list));
-    list.setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(list.ListIndex(), -1);
-}
-
-// In a list that never had a current row, taking the focus by Tab picks none, in either style.
-TEST(QtListWidgetTest, TabIntoAListThatNeverHadACurrentRowPicksNone) {
-    for (const auto style : {QtListWidget::Style::SingleSelection, QtListWidget::Style::CheckBox}) {
-        QWidget window;
-        auto* layout = new QVBoxLayout(&window);
-        auto* before = new QLineEdit(&window);
-        auto* list = new QtListWidget(style, &window);
-        layout->addWidget(before);
-        layout->addWidget(list);
-        list->AddItem("A");
-        list->AddItem("B");
-        ASSERT_TRUE(test::ShowActive(window));
-        before->setFocus(Qt::MouseFocusReason);
-        QTest::keyClick(before, Qt::Key_Tab);
-        EXPECT_TRUE(list->hasFocus());
-        EXPECT_EQ(list->ListIndex(), -1);
-        EXPECT_FALSE(list->currentIndex().isValid());
-    }
-}
-
-// The marks the program sets are the ones Qt draws, and a click on a box is the program's mark.
-TEST(QtListWidgetTest, CheckBoxesShowTheMarksAndAClickOnABoxTogglesOne) {
-    QtListWidget list(QtListWidget::Style::CheckBox);
-    for (const char* text : {"TXT", "SQL", "DAT"}) {
-        list.AddItem(text);
-    }
-    list.SetSelected(0, true);
-    list.SetListIndex(2);
-    const auto shown = [&list](int row) {
-        return list.model()->index(row, 0).data(Qt::CheckStateRole).toInt();
-    };
-    EXPECT_EQ(shown(0), Qt::Checked);
-    EXPECT_EQ(shown(1), Qt::Unchecked);
-    EXPECT_EQ(shown(2), Qt::Unchecked);
-    EXPECT_TRUE(list.model()->setData(list.model()->index(1, 0), Qt::Checked, Qt::CheckStateRole));
-    EXPECT_TRUE(list.Selected(1));
-    EXPECT_EQ(list.ListIndex(), 2);
-}
-
-// Both styles look for the letters typed in quick succession; the check marks stay.
-TEST(QtListWidgetTest, LettersTypedInQuickSuccessionAreLookedForTogether) {
-    test::TypeAheadClock clock;
-    for (const auto style : {QtListWidget::Style::SingleSelection, QtListWidget::Style::CheckBox}) {
-        QtListWidget list(style);
-        for (const char* text : {"plain.txt", "prog.txt", "report.txt"}) {
-            list.AddItem(text);
-        }
-        ASSERT_TRUE(test::ShowActive(list));
-        clock.Pause();
-        QTest::keyClicks(&list, "pr");
-        EXPECT_EQ(list.ListIndex(), 1);
-        EXPECT_EQ(list.Selected(1), style == QtListWidget::Style::SingleSelection);
-        clock.Pause();
-        QTest::keyClicks(&list, "pp");
-        EXPECT_EQ(list.ListIndex(), 1) << "p afresh, then p again: round to prog.txt";
-    }
-}
+using test::ListGestures;
+INSTANTIATE_TEST_SUITE_P(
+    Qt, ListGestures,
+    testing::Values(test::ListHandMaker{
+        "Qt", [](ListRows::Style style) { return std::make_unique<QtListHand>(style); }}),
+    test::MakerName<test::ListHandMaker>);
 
 // The merge list of the main window in small: the real list, reordered by the real procedures.
 class MergeListTest : public ::testing::Test {

@@ -2,100 +2,57 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <ostream>
+#include <algorithm>
+#include <iterator>
+#include <memory>
 #include <string>
 
+#include "listcontract.h"
 #include "modalboxes.h"
 #include "qttestapp.h"
 
 namespace kelvane::qt {
 namespace {
 
-struct BoxCase {
-    MsgBox::Style style;
-    QMessageBox::Icon icon;
-    QMessageBox::StandardButtons buttons;
+// The real box of a window on screen, shown modally and answered through its own buttons and keys.
+class QtBox : public test::MsgBoxHand {
+  public:
+    QtBox() { EXPECT_TRUE(test::ShowActive(owner_)); }
+    Shown ShowAndAnswer(const std::string& text, MsgBox::Style style, const std::string& title,
+                        Answer answer) override {
+        using Answerer = test::ModalBoxAnswerer;
+        const Answerer::Answer answers[] = {
+            Answerer::Press(QMessageBox::Yes), Answerer::Press(QMessageBox::No),
+            Answerer::Press(QMessageBox::Ok),  Answerer::Key(Qt::Key_Return),
+            Answerer::Key(Qt::Key_Escape),     Answerer::CloseBox()};
+        Shown shown;
+        Answerer user([&](QMessageBox& box) {
+            shown.title = box.windowTitle().toStdString();
+            shown.text = box.text().toStdString();
+            const QMessageBox::Icon icons[] = {QMessageBox::NoIcon, QMessageBox::Information,
+                                               QMessageBox::Question, QMessageBox::Critical};
+            shown.icon = static_cast<Icon>(
+                std::find(std::begin(icons), std::end(icons), box.icon()) - std::begin(icons));
+            EXPECT_EQ(box.textFormat(), Qt::PlainText);  // the text as it is, not as markup
+            answers[answer](box);
+        });
+        shown.returned = box_.Show(text, style, title);
+        EXPECT_EQ(user.texts.size(), 1u);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        return shown;
+    }
+
+  private:
+    QWidget owner_;
+    QtMsgBox box_{&owner_};
 };
 
-class MsgBoxStyleTest : public ::testing::TestWithParam<BoxCase> {};
-
-TEST_P(MsgBoxStyleTest, ShowsItsIconAndButtons) {
-    const auto box = QtMsgBox::Build(nullptr, "Some text", GetParam().style, "Kelvane Message");
-    EXPECT_EQ(box->icon(), GetParam().icon);
-    EXPECT_EQ(box->standardButtons(), GetParam().buttons);
-    EXPECT_EQ(box->windowTitle().toStdString(), "Kelvane Message");
-    EXPECT_EQ(box->text().toStdString(), "Some text");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Styles, MsgBoxStyleTest,
-    ::testing::Values(
-        BoxCase{MsgBox::Style::Information, QMessageBox::Information, QMessageBox::Ok},
-        BoxCase{MsgBox::Style::Question, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No},
-        BoxCase{MsgBox::Style::Critical, QMessageBox::Critical, QMessageBox::Ok},
-        BoxCase{MsgBox::Style::Plain, QMessageBox::NoIcon, QMessageBox::Ok}));
-
-TEST(QtMsgBoxTest, ABoxWithoutTitleShowsTheApplicationTitle) {
-    const auto box = QtMsgBox::Build(nullptr, "x", MsgBox::Style::Plain, "");
-    EXPECT_EQ(box->windowTitle().toStdString(), "Kelvane Text File Merger");
-}
-
-TEST(QtMsgBoxTest, TextIsShownAsItIsNotAsMarkup) {
-    const auto box =
-        QtMsgBox::Build(nullptr, "<b>a.txt</b> caf\xc3\xa9", MsgBox::Style::Critical, "");
-    EXPECT_EQ(box->textFormat(), Qt::PlainText);
-    EXPECT_EQ(box->text(), QString::fromUtf8("<b>a.txt</b> caf\xc3\xa9"));
-}
-
-struct AnswerCase {
-    const char* name;
-    MsgBox::Style style;
-    test::ModalBoxAnswerer::Answer answer;
-    MsgBox::Button returned;
-};
-
-void PrintTo(const AnswerCase& answer, std::ostream* out) {
-    *out << answer.name;
-}
-
-class MsgBoxAnswerTest : public ::testing::TestWithParam<AnswerCase> {};
-
-// The real box, shown modally and answered as a user does.
-TEST_P(MsgBoxAnswerTest, ReturnsTheButtonTheUserMeant) {
-    QWidget owner;
-    ASSERT_TRUE(test::ShowActive(owner));
-    QtMsgBox msgBox(&owner);
-    test::ModalBoxAnswerer user(GetParam().answer);
-    EXPECT_EQ(msgBox.Show("Continue?", GetParam().style, "Kelvane Message"), GetParam().returned);
-    ASSERT_EQ(user.texts.size(), 1u);
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-}
-
-using Answerer = test::ModalBoxAnswerer;
-
-INSTANTIATE_TEST_SUITE_P(
-    Answers, MsgBoxAnswerTest,
-    ::testing::Values(AnswerCase{"QuestionYes", MsgBox::Style::Question,
-                                 Answerer::Press(QMessageBox::Yes), MsgBox::Button::Yes},
-                      AnswerCase{"QuestionNo", MsgBox::Style::Question,
-                                 Answerer::Press(QMessageBox::No), MsgBox::Button::No},
-                      AnswerCase{"QuestionEnter", MsgBox::Style::Question,
-                                 Answerer::Key(Qt::Key_Return), MsgBox::Button::Yes},
-                      AnswerCase{"QuestionEscape", MsgBox::Style::Question,
-                                 Answerer::Key(Qt::Key_Escape), MsgBox::Button::No},
-                      AnswerCase{"QuestionCloseBox", MsgBox::Style::Question, Answerer::CloseBox(),
-                                 MsgBox::Button::No},
-                      AnswerCase{"InformationOk", MsgBox::Style::Information,
-                                 Answerer::Press(QMessageBox::Ok), MsgBox::Button::Ok},
-                      AnswerCase{"InformationEscape", MsgBox::Style::Information,
-                                 Answerer::Key(Qt::Key_Escape), MsgBox::Button::Ok},
-                      AnswerCase{"CriticalCloseBox", MsgBox::Style::Critical, Answerer::CloseBox(),
-                                 MsgBox::Button::Ok}),
-    [](const ::testing::TestParamInfo<AnswerCase>& answer) {
-        return std::string(answer.param.name);
-    });
+using test::MsgBoxContract;
+INSTANTIATE_TEST_SUITE_P(Qt, MsgBoxContract,
+                         testing::Values(test::MsgBoxHandMaker{
+                             "Qt", [] { return std::make_unique<QtBox>(); }}),
+                         test::MakerName<test::MsgBoxHandMaker>);
 
 }  // namespace
 }  // namespace kelvane::qt

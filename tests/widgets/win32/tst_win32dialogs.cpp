@@ -18,71 +18,42 @@ namespace {
 
 using test::BoxDriver;
 
-struct AnswerCase {
-    const char* name;
-    MsgBox::Style style;
-    BoxDriver::Action action;
-    MsgBox::Button expected;
+// The real box, answered through its own buttons and keys.
+class Win32Box : public kelvane::test::MsgBoxHand {
+  public:
+    Shown ShowAndAnswer(const std::string& text, MsgBox::Style style, const std::string& title,
+                        Answer answer) override {
+        const BoxDriver::Action actions[] = {BoxDriver::Press(IDYES),   BoxDriver::Press(IDNO),
+                                             BoxDriver::Press(IDOK),    BoxDriver::Key(VK_RETURN),
+                                             BoxDriver::Key(VK_ESCAPE), BoxDriver::CloseBox()};
+        BoxDriver driver;
+        driver.Expect(actions[answer]);
+        Shown shown;
+        shown.returned = Win32MsgBox().Show(text, style, title);
+        EXPECT_EQ(driver.unexpected, 0);
+        if (driver.seen.size() != 1u) {
+            ADD_FAILURE() << "no box opened";
+            return shown;
+        }
+        EXPECT_TRUE(driver.seen[0].closeBox);
+        shown.title = driver.seen[0].title;
+        shown.text = driver.seen[0].text;
+        // The system's information, question and error icons.
+        const int icons[] = {32516, 32514, 32513};
+        for (const int icon : {kInformation, kQuestion, kCritical}) {
+            if (driver.seen[0].icon == LoadIconA(nullptr, MAKEINTRESOURCEA(icons[icon - 1]))) {
+                shown.icon = static_cast<Icon>(icon);
+            }
+        }
+        return shown;
+    }
 };
 
-class MsgBoxAnswerTest : public testing::TestWithParam<AnswerCase> {};
-
-TEST_P(MsgBoxAnswerTest, ReturnsTheButtonTheUserChose) {
-    BoxDriver driver;
-    driver.Expect(GetParam().action);
-    const MsgBox::Button answer =
-        Win32MsgBox().Show("The file already exists!", GetParam().style, "Kelvane Message");
-    ASSERT_EQ(driver.seen.size(), 1u);  // a box really opened
-    EXPECT_TRUE(driver.seen[0].closeBox);
-    EXPECT_EQ(answer, GetParam().expected);
-    EXPECT_EQ(driver.unexpected, 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Buttons, MsgBoxAnswerTest,
-    testing::Values(
-        AnswerCase{"Yes", MsgBox::Style::Question, BoxDriver::Press(IDYES), MsgBox::Button::Yes},
-        AnswerCase{"No", MsgBox::Style::Question, BoxDriver::Press(IDNO), MsgBox::Button::No},
-        AnswerCase{"Esc", MsgBox::Style::Question, BoxDriver::Key(VK_ESCAPE), MsgBox::Button::No},
-        AnswerCase{"CloseBox", MsgBox::Style::Question, BoxDriver::CloseBox(), MsgBox::Button::No},
-        AnswerCase{"Ok", MsgBox::Style::Information, BoxDriver::Press(IDOK), MsgBox::Button::Ok},
-        AnswerCase{"OkByEsc", MsgBox::Style::Critical, BoxDriver::Key(VK_ESCAPE),
-                   MsgBox::Button::Ok}),
-    [](const testing::TestParamInfo<AnswerCase>& param) { return param.param.name; });
-
-struct StyleCase {
-    const char* name;
-    MsgBox::Style style;
-    LPCSTR systemIcon;  // nullptr for a box without icon
-    const char* title;  // as given; empty for none
-    const char* shownTitle;
-};
-
-class MsgBoxStyleTest : public testing::TestWithParam<StyleCase> {};
-
-TEST_P(MsgBoxStyleTest, ShowsTheIconAndTitle) {
-    BoxDriver driver;
-    driver.Expect(BoxDriver::Key(VK_ESCAPE));
-    Win32MsgBox().Show("Some text", GetParam().style, GetParam().title);
-    ASSERT_EQ(driver.seen.size(), 1u);
-    EXPECT_EQ(driver.seen[0].title, GetParam().shownTitle);
-    EXPECT_EQ(driver.seen[0].text, "Some text");
-    const HICON expected =
-        GetParam().systemIcon == nullptr ? nullptr : LoadIconA(nullptr, GetParam().systemIcon);
-    EXPECT_EQ(driver.seen[0].icon, expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Styles, MsgBoxStyleTest,
-    testing::Values(StyleCase{"Information", MsgBox::Style::Information, MAKEINTRESOURCEA(32516),
-                              "Kelvane Message", "Kelvane Message"},
-                    StyleCase{"Question", MsgBox::Style::Question, MAKEINTRESOURCEA(32514),
-                              "Kelvane Message", "Kelvane Message"},
-                    StyleCase{"Critical", MsgBox::Style::Critical, MAKEINTRESOURCEA(32513),
-                              "Kelvane Message", "Kelvane Message"},
-                    StyleCase{"PlainUntitled", MsgBox::Style::Plain, nullptr, "",
-                              "Kelvane Text File Merger"}),
-    [](const testing::TestParamInfo<StyleCase>& param) { return param.param.name; });
+using kelvane::test::MsgBoxContract;
+INSTANTIATE_TEST_SUITE_P(Win32, MsgBoxContract,
+                         testing::Values(kelvane::test::MsgBoxHandMaker{
+                             "Win32", [] { return std::make_unique<Win32Box>(); }}),
+                         kelvane::test::MakerName<kelvane::test::MsgBoxHandMaker>);
 
 std::string CurrentFolder() {
     char folder[MAX_PATH] = {};

@@ -126,6 +126,7 @@ TEST_P(EntryCheckTest, ChecksOnceAndSuppressesTheClickWhenTheEntryIsInvalid) {
 }
 
 const std::vector<std::string> kDefaults{"TXT", "SQL", "DAT"};
+const std::vector<std::string> kWithDoc{"TXT", "SQL", "DAT", "DOC"};
 
 INSTANTIATE_TEST_SUITE_P(
     EveryPath, EntryCheckTest,
@@ -142,20 +143,8 @@ INSTANTIATE_TEST_SUITE_P(
         EntryCase{"ArrowOnTheTabStrip", Path::TabArrow, "cmdAddFileType", 0, "TX1", 1, kDefaults},
         EntryCase{"AltM", Path::AccessKey, "cmdMerge", 'm', "TX1", 1, kDefaults},
         // A valid entry lets every path click.
-        EntryCase{"ValidByMouse",
-                  Path::Mouse,
-                  "cmdAddFileType",
-                  0,
-                  "DOC",
-                  0,
-                  {"TXT", "SQL", "DAT", "DOC"}},
-        EntryCase{"ValidByAltA",
-                  Path::AccessKey,
-                  "cmdAddFileType",
-                  'a',
-                  "DOC",
-                  0,
-                  {"TXT", "SQL", "DAT", "DOC"}},
+        EntryCase{"ValidByMouse", Path::Mouse, "cmdAddFileType", 0, "DOC", 0, kWithDoc},
+        EntryCase{"ValidByAltA", Path::AccessKey, "cmdAddFileType", 'a', "DOC", 0, kWithDoc},
         EntryCase{"ValidByAltD", Path::AccessKey, "cmdDelete", 'd', "DOC", 0, {"SQL", "DAT"}}),
     [](const testing::TestParamInfo<EntryCase>& param) { return param.param.name; });
 

@@ -1,6 +1,5 @@
-// The Win32 lists: their selection rules, the mouse events the program relies on, the drag in
-// the merge list, rows past 65,535, type-ahead in any script, and which changes the folder and
-// drive lists report.
+// The Win32 lists: the contract's cases and gestures on them, the file list's mouse events,
+// rows past 65,535, type-ahead in any script, and which changes the folder and drive lists report.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -41,18 +40,6 @@ class MainWindow {
         PumpPending();
     }
     void ShowOptions() { dynamic_cast<TabControl*>(form_.Find("SSTab1"))->SetCurrentPage(1); }
-    void Fill(ListWidget& list, const std::vector<std::string>& rows) {
-        for (const std::string& row : rows) {
-            list.AddItem(row);
-        }
-    }
-    std::vector<std::string> Rows(ListWidget& list) {
-        std::vector<std::string> rows;
-        for (int i = 0; i < list.ListCount(); ++i) {
-            rows.push_back(list.List(i));
-        }
-        return rows;
-    }
 
     Win32Toolkit toolkit_{96};
     std::unique_ptr<Window> window_ = toolkit_.Build(frmMainDesign());
@@ -64,131 +51,76 @@ class MainWindow {
 
 class ListsTest : public testing::Test, public MainWindow {};
 
-TEST_F(ListsTest, CheckBoxesAreMarksOfTheirOwnApartFromTheHighlight) {
-    ShowOptions();
-    Fill(types_, {"TXT", "SQL", "DAT"});
-    types_.SetSelected(0, true);
-    types_.SetSelected(2, true);
-    EXPECT_EQ(types_.ListIndex(), -1);
-    Mouse("lstFileType", WM_LBUTTONDOWN, 1, MK_LBUTTON, 6);  // on row 1's box
-    Mouse("lstFileType", WM_LBUTTONUP, 1, 0, 6);
-    EXPECT_TRUE(types_.Selected(0));
-    EXPECT_TRUE(types_.Selected(1));
-    EXPECT_TRUE(types_.Selected(2));
-    EXPECT_EQ(types_.ListIndex(), 1);
-    Mouse("lstFileType", WM_LBUTTONDOWN, 0, MK_LBUTTON, 60);  // on row 0's text
-    Mouse("lstFileType", WM_LBUTTONUP, 0, 0, 60);
-    EXPECT_TRUE(types_.Selected(0));
-    EXPECT_EQ(types_.ListIndex(), 0);
-}
-
-TEST_F(ListsTest, NoMergeRowIsCurrentAfterARebuildEvenWhenTheListTakesTheFocus) {
-    Fill(merge_, {"A", "B", "C"});
-    merge_.SetSelected(1, true);
-    merge_.Clear();
-    Fill(merge_, {"D", "E"});
-    EXPECT_EQ(merge_.ListIndex(), -1);
-    SetFocus(form_.Find("lstFileSelect")->Hwnd());
-    PumpPending();
-    EXPECT_EQ(merge_.ListIndex(), -1);
-}
-
-struct DragCase {
-    int from;
-    int to;
-};
-
-class DragTest : public ListsTest, public testing::WithParamInterface<DragCase> {};
-
-TEST_P(DragTest, PressMakesTheRowCurrentAndTheCurrentRowFollowsThePointer) {
-    Fill(merge_, {"A", "B", "C", "D", "E", "F"});
-    std::vector<int> atDown;
-    std::vector<int> atUp;
-    form_.On("lstFileSelect", Event::MouseDown,
-             [&](const MouseEvent&) { atDown.push_back(merge_.ListIndex()); });
-    form_.On("lstFileSelect", Event::MouseUp,
-             [&](const MouseEvent&) { atUp.push_back(merge_.ListIndex()); });
-    const int from = GetParam().from;
-    const int to = GetParam().to;
-    Mouse("lstFileSelect", WM_LBUTTONDOWN, from, MK_LBUTTON);
-    for (int row = from; row != to;) {
-        row += to > from ? 1 : -1;
-        Mouse("lstFileSelect", WM_MOUSEMOVE, row, MK_LBUTTON);
-        EXPECT_EQ(merge_.ListIndex(), row);
+// The main window's merge list, or its file-type list for the check-box style, driven through
+// posted messages.
+class Win32ListHand : public test::ListHand, MainWindow {
+  public:
+    explicit Win32ListHand(ListRows::Style style)
+        : name_(style == ListRows::Style::CheckBox ? "lstFileType" : "lstFileSelect") {
+        if (style == ListRows::Style::CheckBox) {
+            ShowOptions();
+        }
     }
-    Mouse("lstFileSelect", WM_LBUTTONUP, to);
-    EXPECT_EQ(atDown, std::vector<int>{from});
-    EXPECT_EQ(atUp, std::vector<int>{to});
-}
+    ListWidget& List() override { return form_.ListNamed(name_); }
+    void Mouse(Act act, int row, int button, int keys, bool onBox) override {
+        const bool left = button == MouseEvent::LeftButton;
+        const WPARAM held = (keys & MouseEvent::CtrlKey ? MK_CONTROL : 0) |
+                            (keys & MouseEvent::ShiftKey ? MK_SHIFT : 0);
+        const UINT message = act == kDown ? (left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN)
+                             : act == kUp ? (left ? WM_LBUTTONUP : WM_RBUTTONUP)
+                                          : WM_MOUSEMOVE;
+        const WPARAM down = act == kUp ? 0 : left ? MK_LBUTTON : MK_RBUTTON;
+        MainWindow::Mouse(name_, message, row, held | down, onBox ? 6 : 60);
+    }
+    int Y(int row) override {
+        const int height = dynamic_cast<OwnerDrawnList*>(form_.Find(name_))->RowHeight();
+        return row * height + height / 2;
+    }
+    void TabIn() override {
+        SetFocus(form_.Find(name_)->Hwnd());
+        PumpPending();
+    }
+    void Type(const std::string& typed) override {
+        for (const char c : typed) {
+            PostMessageW(form_.Find(name_)->Hwnd(), WM_CHAR, static_cast<WPARAM>(c), 1);
+        }
+        PumpPending();
+    }
+    void On(Event event, std::function<void(const MouseEvent&)> handler) override {
+        form_.On(name_, event, std::move(handler));
+    }
 
-INSTANTIATE_TEST_SUITE_P(Rows, DragTest,
-                         testing::Values(DragCase{0, 3}, DragCase{3, 0}, DragCase{5, 1},
-                                         DragCase{2, 2}));
-
-TEST_F(ListsTest, OnlyTheLeftButtonPicksAMergeRowAndEveryButtonIsReported) {
-    Fill(merge_, {"A", "B"});
-    std::vector<int> buttons;
-    form_.On("lstFileSelect", Event::MouseDown,
-             [&](const MouseEvent& m) { buttons.push_back(m.button); });
-    Mouse("lstFileSelect", WM_RBUTTONDOWN, 1, MK_RBUTTON);
-    Mouse("lstFileSelect", WM_RBUTTONUP, 1);
-    EXPECT_EQ(merge_.ListIndex(), -1);
-    EXPECT_EQ(buttons, std::vector<int>{MouseEvent::RightButton});
-}
-
-struct FileMouseCase {
-    const char* name;
-    std::vector<std::pair<UINT, int>> messages;  // message and visible row
-    int releases;                                // MouseUp events raised
-    std::vector<bool> selected;
+  private:
+    const char* name_;
 };
 
-class FileListMouseTest : public ListsTest, public testing::WithParamInterface<FileMouseCase> {};
+using test::ListGestures;
+INSTANTIATE_TEST_SUITE_P(
+    Win32, ListGestures,
+    testing::Values(test::ListHandMaker{
+        "Win32", [](ListRows::Style style) { return std::make_unique<Win32ListHand>(style); }}),
+    test::MakerName<test::ListHandMaker>);
 
-TEST_P(FileListMouseTest, RaisesMouseUpForEachButtonPressedOverIt) {
+// A release is reported for a button pressed over the file list, wherever it comes, and only
+// then; neither changes the selection.
+TEST_F(ListsTest, TheFileListReportsTheReleaseOfEachButtonPressedOverIt) {
     kelvane::test::TempFolder folder;
     for (const char* name : {"a.txt", "b.txt", "c.txt"}) {
         folder.Write(name, "x");
     }
     files_.SetPath(folder.Text());
-    ASSERT_EQ(files_.ListCount(), 3);
     files_.SetSelected(1, true);
     int releases = 0;
     form_.On("fileList", Event::MouseUp, [&](const MouseEvent&) { ++releases; });
-    for (const auto& [message, row] : GetParam().messages) {
-        const WPARAM keys = message == WM_LBUTTONDOWN   ? MK_LBUTTON
-                            : message == WM_RBUTTONDOWN ? MK_RBUTTON
-                                                        : 0;
-        Mouse("fileList", message, row, keys);
-    }
-    EXPECT_EQ(releases, GetParam().releases);
-    std::vector<bool> selected;
-    for (int i = 0; i < files_.ListCount(); ++i) {
-        selected.push_back(files_.Selected(i));
-    }
-    EXPECT_EQ(selected, GetParam().selected);
+    Mouse("fileList", WM_RBUTTONDOWN, 0, MK_RBUTTON);
+    Mouse("fileList", WM_RBUTTONUP, 40);  // below the rows
+    EXPECT_EQ(releases, 1);
+    Mouse("fileList", WM_LBUTTONUP, 0);  // without a press
+    Mouse("fileList", WM_RBUTTONUP, 0);
+    EXPECT_EQ(releases, 1);
+    EXPECT_EQ(std::vector<bool>({files_.Selected(0), files_.Selected(1), files_.Selected(2)}),
+              std::vector<bool>({false, true, false}));
 }
-
-INSTANTIATE_TEST_SUITE_P(Clicks, FileListMouseTest,
-                         testing::Values(FileMouseCase{"LeftClickPicksOne",
-                                                       {{WM_LBUTTONDOWN, 2}, {WM_LBUTTONUP, 2}},
-                                                       1,
-                                                       {false, false, true}},
-                                         FileMouseCase{"RightClickKeepsTheSelection",
-                                                       {{WM_RBUTTONDOWN, 2}, {WM_RBUTTONUP, 2}},
-                                                       1,
-                                                       {false, true, false}},
-                                         FileMouseCase{"ReleasedBelowTheRows",
-                                                       {{WM_RBUTTONDOWN, 0}, {WM_RBUTTONUP, 40}},
-                                                       1,
-                                                       {false, true, false}},
-                                         FileMouseCase{"ReleaseWithoutPress",
-                                                       {{WM_LBUTTONUP, 0}, {WM_RBUTTONUP, 0}},
-                                                       0,
-                                                       {false, true, false}}),
-                         [](const testing::TestParamInfo<FileMouseCase>& param) {
-                             return param.param.name;
-                         });
 
 // The file list of the main window, clicked and typed into through posted messages.
 class Win32FileListHand : public test::FileListHand, MainWindow {
@@ -202,8 +134,21 @@ class Win32FileListHand : public test::FileListHand, MainWindow {
             SendMessageA(form_.Find("fileList")->Hwnd(), WM_KEYUP, VK_DOWN, 1);
             return;
         }
-        Mouse("fileList", WM_LBUTTONDOWN, row, MK_LBUTTON | held);
-        Mouse("fileList", WM_LBUTTONUP, row, held);
+        if (row < kDownKey) {  // with Shift down in the thread's key state while it is read
+            BYTE state[256] = {};
+            GetKeyboardState(state);
+            state[VK_SHIFT] = keys & kShift ? 0x80 : 0;
+            SetKeyboardState(state);
+            SendMessageW(form_.Find("fileList")->Hwnd(), WM_CHAR, TypedChar(row), 1);
+            state[VK_SHIFT] = 0;
+            SetKeyboardState(state);
+            return;
+        }
+        const int button = keys & kRight ? 1 : keys & kMiddle ? 2 : 0;
+        const UINT down[] = {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN};
+        const WPARAM pressed[] = {MK_LBUTTON, MK_RBUTTON, MK_MBUTTON};
+        Mouse("fileList", down[button], row, pressed[button] | held);
+        Mouse("fileList", down[button] + 1, row, held);
     }
     void OnMouseUp(std::function<void()> handler) override {
         form_.On("fileList", Event::MouseUp,
@@ -311,8 +256,8 @@ TEST_F(ListsTest, FolderRowsAreNoHigherThanSmallPicturesMakeThem) {
 }
 
 // The characters reach the type-ahead rule whole, a pair of UTF-16 halves as one. In the file list
-// the selection moves with the caret, and a Shift+click reaches from there. The characters of one
-// case are typed in quick succession, and each case after a pause.
+// the selection moves with the caret. The characters of one case are typed in quick succession,
+// and each case after a pause.
 TEST_F(ListsTest, ATypedCharacterOfAnyScriptMovesTheCaretToTheNextRowStartingWithIt) {
     kelvane::test::TempFolder folder;
     for (const char* name :
@@ -357,14 +302,6 @@ TEST_F(ListsTest, ATypedCharacterOfAnyScriptMovesTheCaretToTheNextRowStartingWit
         }
     }
     EXPECT_EQ(folders.Path(), folder.Text()) << "the highlight moves, no folder opens";
-    int report = 0;
-    while (report + 1 < files_.ListCount() && files_.List(report) != "Report.Txt") {
-        ++report;
-    }
-    Mouse("fileList", WM_LBUTTONDOWN, report + 1, MK_LBUTTON | MK_SHIFT);
-    Mouse("fileList", WM_LBUTTONUP, report + 1, MK_SHIFT);
-    EXPECT_TRUE(files_.Selected(report) && files_.Selected(report + 1));
-    EXPECT_EQ(SendMessageW(form_.Find("fileList")->Hwnd(), LB_GETSELCOUNT, 0, 0), 2);
 }
 
 // The main window's drive list, driven through posted messages.

@@ -2,10 +2,6 @@
 
 namespace kelvane {
 
-std::string_view PlatformFile::View(char* buffer, std::size_t size) {
-    return {buffer, Read(buffer, size)};
-}
-
 bool PlatformFile::Is(const FileIdentity& identity) {
     const std::optional<FileIdentity> own = Identity();
     return own && *own == identity;

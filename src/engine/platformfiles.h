@@ -5,7 +5,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -37,11 +36,6 @@ class PlatformFile {
 
     // Reads up to `size` bytes into `buffer`; returns how many, 0 only at the end of the file.
     virtual std::size_t Read(char* buffer, std::size_t size) = 0;
-    // The next bytes, up to `size`, as Read gives them; empty only at the end of the file. Where
-    // the platform can, a large file's bytes are a view of the system's own copy of the file (a
-    // mapping), which spares copying them into `buffer`; they stay valid until the next call, and
-    // must be read through ReadMapped. Otherwise they are read into `buffer`.
-    virtual std::string_view View(char* buffer, std::size_t size);
     // Writes some of the `size` bytes, at least one, and returns how many; raises when none can
     // be written. So a write that fails part way tells what went out before it.
     virtual std::size_t Write(const char* data, std::size_t size) = 0;

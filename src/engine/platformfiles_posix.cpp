@@ -3,7 +3,6 @@
 #include <fcntl.h>
 #include <linux/magic.h>
 #include <signal.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/vfs.h>
 #include <unistd.h>
@@ -54,13 +53,6 @@ void IgnoreSignalIfDefault(int number) {
     }
 }
 
-// The pages of a window are read in as it is mapped, in one step rather than one fault each.
-#ifdef MAP_POPULATE
-constexpr int kMapFlags = MAP_SHARED | MAP_POPULATE;
-#else
-constexpr int kMapFlags = MAP_SHARED;
-#endif
-
 class PosixFile : public PlatformFile {
   public:
     // `info` is what fstat gave for `fd` when it was opened.
@@ -70,7 +62,6 @@ class PosixFile : public PlatformFile {
           identity_(IdentityOf(info)),
           knownSize_(S_ISREG(info.st_mode) ? info.st_size : 0) {}
     ~PosixFile() override {
-        Unmap();
         if (fd_ >= 0) {
             ::close(fd_);
         }
@@ -98,41 +89,6 @@ class PosixFile : public PlatformFile {
                 Fail("can't read", path_);
             }
         }
-    }
-
-    // A file of at least `size` bytes is mapped a window of `size` bytes at a time, up to the
-    // length it had when it was opened; what follows, if it has grown since, is read.
-    std::string_view View(char* buffer, std::size_t size) override {
-        Unmap();
-        if (mapping_ == Mapping::Undecided) {
-            mapping_ = read_ == 0 && knownSize_ >= static_cast<off_t>(size) ? Mapping::Mapped
-                                                                            : Mapping::Read;
-        }
-        if (mapping_ == Mapping::Mapped) {
-            if (read_ < knownSize_) {
-                const off_t start = read_ - read_ % PageSize();
-                const std::size_t length = std::min<std::size_t>(size, knownSize_ - read_);
-                void* const view =
-                    ::mmap(nullptr, length + (read_ - start), PROT_READ, kMapFlags, fd_, start);
-                if (view != MAP_FAILED) {
-                    view_ = {static_cast<char*>(view), length + (read_ - start)};
-                    read_ += static_cast<off_t>(length);
-                    return {view_.data() + view_.size() - length, length};
-                }
-            }
-            // At the known end, or where the file can't be mapped, reading goes on from there.
-            mapping_ = Mapping::Read;
-            // Cut short since, the file may have shown zeros past its new end in the window's
-            // last page, where reading raises no fault.
-            struct stat info {};
-            if (::fstat(fd_, &info) != 0 || info.st_size < read_) {
-                throw FileError("the file " + path_ + " was cut short while it was read");
-            }
-            if (::lseek(fd_, read_, SEEK_SET) != read_) {
-                Fail("can't read", path_);
-            }
-        }
-        return {buffer, Read(buffer, size)};
     }
 
     std::size_t Write(const char* data, std::size_t size) override {
@@ -194,26 +150,12 @@ class PosixFile : public PlatformFile {
     }
 
   private:
-    static off_t PageSize() {
-        static const off_t size = ::sysconf(_SC_PAGESIZE);
-        return size;
-    }
-    void Unmap() {
-        if (!view_.empty()) {
-            ::munmap(const_cast<char*>(view_.data()), view_.size());
-            view_ = {};
-        }
-    }
-
     int fd_;
     std::string path_;
     FileIdentity identity_;
     off_t knownSize_;  // of a regular file, when it was opened
     off_t read_ = 0;
     bool atKnownEnd_ = false;
-    // Whether View maps the file, decided at its first call.
-    enum class Mapping { Undecided, Mapped, Read } mapping_ = Mapping::Undecided;
-    std::string_view view_;  // the window mapped last, from its page's start
 };
 
 // Opened without blocking, so that a pipe or device named like a file can't freeze the run at

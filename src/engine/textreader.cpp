@@ -7,12 +7,10 @@ namespace kelvane {
 TextReader::TextReader(std::unique_ptr<PlatformFile> file, std::size_t bufferSize)
     : file_(std::move(file)),
       capacity_(bufferSize > 0 ? bufferSize : 1),
-      buffer_(std::make_unique_for_overwrite<char[]>(capacity_)),
-      data_(buffer_.get()) {}
+      buffer_(std::make_unique_for_overwrite<char[]>(capacity_)) {}
 
 void TextReader::Reset(std::unique_ptr<PlatformFile> file) {
     file_ = std::move(file);
-    data_ = buffer_.get();
     pos_ = 0;
     end_ = 0;
     atEof_ = false;
@@ -32,9 +30,7 @@ void TextReader::Fill() {
     }
     pos_ = 0;
     end_ = 0;
-    const std::string_view bytes = file.View(buffer_.get(), capacity_);
-    data_ = bytes.data();
-    end_ = bytes.size();
+    end_ = file.Read(buffer_.get(), capacity_);
     atEof_ = end_ == 0;
 }
 

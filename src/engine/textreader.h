@@ -9,8 +9,7 @@
 namespace kelvane {
 
 // A buffered reader of one open file, whose bytes it hands out unchanged (CopyLines finds the
-// lines in them): read into its buffer, or a view of the file's mapping (PlatformFile::View),
-// to be read through ReadMapped. Every failure raises FileError.
+// lines in them). Every failure raises FileError.
 class TextReader {
   public:
     TextReader(std::unique_ptr<PlatformFile> file, std::size_t bufferSize);
@@ -28,7 +27,7 @@ class TextReader {
         if (pos_ == end_) {
             Fill();
         }
-        return {data_ + pos_, end_ - pos_};
+        return {buffer_.get() + pos_, end_ - pos_};
     }
     void Consume(std::size_t count) { pos_ += count; }
 
@@ -40,10 +39,9 @@ class TextReader {
     std::unique_ptr<PlatformFile> file_;
     std::size_t capacity_;
     std::unique_ptr<char[]> buffer_;
-    const char* data_ = nullptr;  // the bytes read last: in the buffer, or the file's view
-    std::size_t pos_ = 0;         // next byte to hand out
-    std::size_t end_ = 0;         // bytes read last
-    bool atEof_ = false;          // the file has returned its last byte
+    std::size_t pos_ = 0;  // next byte to hand out
+    std::size_t end_ = 0;  // bytes in the buffer
+    bool atEof_ = false;   // the file has returned its last byte
 };
 
 }  // namespace kelvane

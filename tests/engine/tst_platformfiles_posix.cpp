@@ -8,16 +8,13 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "childprocess.h"
-#include "engine/copylines.h"
 #include "engine/fileerror.h"
-#include "faultyfiles.h"
 #include "platformfilestest.h"
 #include "tempfolder.h"
 
@@ -146,73 +143,6 @@ TEST(PosixFiles, TellsAFileInMemory) {
     fs::remove(path);
     EXPECT_FALSE(
         NativeFiles().Open("/proc/self/status", PlatformFiles::Access::Read, false)->InMemory());
-}
-
-// Lines of `size` bytes in all, each numbered, so that a byte out of place shows.
-std::string NumberedLines(std::size_t size) {
-    std::string text;
-    for (int line = 0; text.size() < size; ++line) {
-        text += "line " + std::to_string(line) + " of the source\n";
-    }
-    text.resize(size);
-    return text;
-}
-
-// A file read through View: mapped a window at a time when it is at least a window long, read
-// otherwise, and read on past the length it had when opened if it has grown since. Windows that
-// are no whole number of pages start inside a page.
-struct ViewedFile {
-    std::size_t size;
-    std::size_t window;
-    std::size_t grown;  // bytes added once it is open
-};
-
-class Viewing : public ::testing::TestWithParam<ViewedFile> {};
-
-TEST_P(Viewing, GivesTheFileAsItIs) {
-    const ViewedFile& c = GetParam();
-    test::TempFolder dir;
-    const std::string whole = NumberedLines(c.size + c.grown);
-    const std::string path = dir.Write("a.txt", whole.substr(0, c.size));
-    auto file = NativeFiles().Open(path, PlatformFiles::Access::Read, false);
-    std::ofstream(path, std::ios::app) << whole.substr(c.size);
-    std::vector<char> buffer(c.window);
-    std::string read;
-    for (std::string_view bytes = file->View(buffer.data(), c.window); !bytes.empty();
-         bytes = file->View(buffer.data(), c.window)) {
-        ASSERT_LE(bytes.size(), c.window);
-        read += bytes;
-    }
-    EXPECT_EQ(read, whole);
-}
-
-INSTANTIATE_TEST_SUITE_P(PosixFiles, Viewing,
-                         ::testing::Values(ViewedFile{100, 4096, 0}, ViewedFile{0, 4096, 0},
-                                           ViewedFile{4096, 4096, 0}, ViewedFile{50000, 5000, 0},
-                                           ViewedFile{3 * 65536 + 7, 65536, 0},
-                                           ViewedFile{20000, 4096, 9000}));
-
-// A source cut short by another program while it is mapped: the merge fails, as when reading
-// fails, rather than the program ending; the target keeps the whole lines copied before. Cut
-// inside its last page, the file shows zeros there, not a fault: that is failed too.
-TEST(PosixFiles, ASourceCutShortWhileMappedFailsTheCopy) {
-    for (const std::size_t cut :
-         {std::size_t{0}, std::size_t{300000}, std::size_t{(1 << 20) - 10}}) {
-        SCOPED_TRACE(cut);
-        test::TempFolder dir;
-        const std::string text = NumberedLines(1 << 20);
-        const std::string path = dir.Write("a.txt", text);
-        TextReader in(NativeFiles().Open(path, PlatformFiles::Access::Read, false), 64 * 1024);
-        in.Peek();  // the first window is mapped
-        ASSERT_EQ(::truncate(path.c_str(), static_cast<off_t>(cut)), 0);
-        auto target = std::make_unique<test::MemoryFile>();
-        test::MemoryFile& written = *target;
-        TextWriter out(std::move(target), 128 * 1024);
-        EXPECT_THROW(CopyLines(in, out), FileError);
-        out.Flush();
-        EXPECT_TRUE(written.written.empty() || written.written.ends_with("\r\n"));
-        EXPECT_LE(written.written.size(), cut + cut / 20);
-    }
 }
 
 }  // namespace

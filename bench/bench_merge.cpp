@@ -5,8 +5,8 @@
 // and in the system's temporary folder on disk; then many small files of data records in both.
 // Next to them, a plain copy that reads, copies once more in memory and writes: about the least
 // any converting copy could cost; and the merge with its target written on the run's own thread,
-// one step after another, wherever the target is. Then a source that is one 1 GiB
-// line, merged in a process of its own whose peak resident size is reported.
+// one step after another, wherever the target is. Then a source that is one 1 GiB line, merged
+// in a process of its own whose peak resident size is reported.
 //
 //   bench_merge [repeats] [buffer KiB] [buffers behind]
 //

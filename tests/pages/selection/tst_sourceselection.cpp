@@ -9,16 +9,17 @@
 #include <utility>
 #include <vector>
 
+#include "fakedrivelist.h"
 #include "fakefilelist.h"
 #include "fakefolderlist.h"
 #include "fakelistwidget.h"
 #include "tempfolder.h"
-#include "widgets/driverows.h"
 #include "widgets/widgeterror.h"
 
 namespace kelvane {
 namespace {
 
+using test::FakeDriveRows;
 using test::FakeFileList;
 using test::FakeFolderList;
 using test::FakeListWidget;
@@ -30,21 +31,6 @@ Names Split(const std::string& text) {
     std::istringstream words(text);
     return Names(std::istream_iterator<std::string>(words), {});
 }
-
-// A drive list of volumes mounted at top folders of our own, by the drive lists' own rules.
-class VolumeList : public DriveRows {
-  public:
-    explicit VolumeList(Names tops) : tops_(std::move(tops)) { FillDrives(); }
-
-  protected:
-    std::vector<std::string> ReadDrives() const override { return tops_; }
-    void ShowDrives(const std::vector<std::string>&, int) override {}
-    void ShowChosen(int) override {}
-    void RaiseChange() override {}
-
-  private:
-    Names tops_;
-};
 
 // A type list whose items past the first `readable` can't be read.
 class TypeList : public FakeListWidget {
@@ -88,7 +74,7 @@ class Page {
     TempFolder folder;
     std::string root;
     std::string vol;
-    VolumeList myDrive;
+    FakeDriveRows myDrive;  // volumes mounted at top folders of our own
     FakeFolderList myFolders;
     FakeFileList fileList;
     FakeListWidget lstFileSelect;

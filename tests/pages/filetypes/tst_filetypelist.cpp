@@ -21,10 +21,7 @@ using test::FakeTextBox;
 constexpr char kInvalid[] = "Invalid file type. Please enter a valid type ( 'TXT', 'DAT'...)";
 constexpr char kQuestion[] = "The file types in the list will be cleared. Do you want to continue?";
 
-// A text box whose SetFocus fails, and a list whose SetSelected fails, for the failure rules.
-struct NoFocusTextBox : FakeTextBox {
-    void SetFocus() override { throw WidgetError("no focus"); }
-};
+// A list whose SetSelected fails, for the failure rules.
 struct NoMarkList : FakeListWidget {
     using FakeListWidget::FakeListWidget;
     void SetSelected(int, bool) override { throw WidgetError("no mark"); }
@@ -118,7 +115,8 @@ INSTANTIATE_TEST_SUITE_P(Entries, EntryCheck,
 
 TEST(FileTypeList, EntryCheckGoesPastAFailingStep) {
     FakeListWidget list(FakeListWidget::Style::CheckBox);
-    NoFocusTextBox text;
+    FakeTextBox text;
+    text.shown = false;  // so SetFocus fails
     FakeMsgBox msg;
     text.SetText("MP3");
     FileTypeList(list, text, msg).txtFileType_LostFocus();

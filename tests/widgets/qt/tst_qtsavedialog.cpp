@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QTreeView>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -38,6 +39,21 @@ std::map<std::string, std::string> FilesBelow(const QString& folder) {
     return files;
 }
 
+// Shows the real dialog and, once its modal loop runs, hands it to `act`, the user's part.
+void ShowAndAct(QtSaveDialog& dialog, const std::function<void(QFileDialog&)>& act) {
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        auto* open = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (open == nullptr || !open->isVisible()) {
+            return;
+        }
+        user.stop();
+        act(*open);
+    });
+    user.start(10);
+    dialog.ShowSave();
+}
+
 // The patterns of an entry as Qt reads them; the descriptions the dialog shows are the
 // contract's.
 TEST(QtSaveDialogTest, FilterBecomesQtsNameFilters) {
@@ -53,29 +69,21 @@ class QtSave : public test::SaveDialogHand {
     SaveDialog& Dialog() override { return dialog_; }
     Shown ShowAndAnswer(const std::string& file) override {
         Shown shown;
-        QTimer user;
-        QObject::connect(&user, &QTimer::timeout, [&] {
-            auto* open = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            if (open == nullptr || !open->isVisible()) {
-                return;
-            }
-            user.stop();
-            shown.title = open->windowTitle().toStdString();
-            auto* types = open->findChild<QComboBox*>("fileTypeCombo");
+        ShowAndAct(dialog_, [&](QFileDialog& open) {
+            shown.title = open.windowTitle().toStdString();
+            auto* types = open.findChild<QComboBox*>("fileTypeCombo");
             for (int i = 0; i < types->count(); ++i) {
                 shown.types.push_back(types->itemText(i).toStdString());
             }
-            auto* name = open->findChild<QLineEdit*>("fileNameEdit");
+            auto* name = open.findChild<QLineEdit*>("fileNameEdit");
             shown.name = name->text().toStdString();
             if (file.empty()) {
-                QTest::keyClick(open, Qt::Key_Escape);
+                QTest::keyClick(&open, Qt::Key_Escape);
                 return;
             }
             name->setText(QString::fromStdString(file));
             QTest::keyClick(name, Qt::Key_Return);
         });
-        user.start(10);
-        dialog_.ShowSave();
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "a question of its own";
         return shown;
     }
@@ -115,23 +123,15 @@ TEST(QtSaveDialogTest, ShownForRealItNeitherReadsNorWritesTheUsersConfiguration)
     dialog.SetFileName(QFile::encodeName(config.path() + "/merged.txt").toStdString());
     Qt::SortOrder opened = Qt::DescendingOrder;
     Qt::SortOrder left = opened;
-    QTimer user;
-    QObject::connect(&user, &QTimer::timeout, [&] {
-        auto* shown = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (shown == nullptr || !shown->isVisible()) {
-            return;
-        }
-        user.stop();
+    ShowAndAct(dialog, [&](QFileDialog& shown) {
         // The user sorts by name the other way, then cancels.
-        QHeaderView* header = shown->findChild<QTreeView*>("treeView")->header();
+        QHeaderView* header = shown.findChild<QTreeView*>("treeView")->header();
         opened = header->sortIndicatorOrder();
         QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier,
                           QPoint(header->sectionViewportPosition(0) + 10, header->height() / 2));
         left = header->sortIndicatorOrder();
-        QTest::keyClick(shown, Qt::Key_Escape);
+        QTest::keyClick(&shown, Qt::Key_Escape);
     });
-    user.start(10);
-    dialog.ShowSave();
 
     EXPECT_EQ(opened, Qt::AscendingOrder) << "the earlier program's sort order was read back";
     EXPECT_NE(left, opened) << "the header click didn't reach the dialog";

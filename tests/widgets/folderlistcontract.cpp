@@ -13,7 +13,7 @@ TEST_P(FolderListContract, OpeningAFolderRaisesChangeOnlyWhenItIsAnotherOne) {
     TempFolder root;
     root.MakeFolder("beta");
     root.MakeFolder("alpha");
-    const FolderListMaker::Made made = GetParam().make();
+    const FolderListMade made = GetParam().make();
     FolderList& folders = *made.list;
     const int& changes = *made.changes;
 
@@ -45,7 +45,7 @@ TEST_P(FolderListContract, OpeningAFolderRaisesChangeOnlyWhenItIsAnotherOne) {
 TEST_P(FolderListContract, WhatCantBeDoneRaisesAndChangesNothing) {
     TempFolder root;
     root.MakeFolder("alpha");
-    const FolderListMaker::Made made = GetParam().make();
+    const FolderListMade made = GetParam().make();
     FolderList& folders = *made.list;
     folders.SetPath(root.Text());
     folders.SetListIndex(0);

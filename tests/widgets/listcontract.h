@@ -28,12 +28,22 @@
 
 namespace kelvane::test {
 
+// Makes, for one case, what a suite runs on: one implementation's widget, or a hand on it. Named
+// in the tests' report.
+template <typename Signature>
+struct Maker {
+    const char* name;
+    std::function<Signature> make;
+};
+
+template <typename Signature>
+void PrintTo(const Maker<Signature>& maker, std::ostream* out) {
+    *out << maker.name;
+}
+
 // Makes an empty list widget of a style for one case. The pointer keeps alive whatever holds
 // the list (a window).
-struct ListMaker {
-    const char* name;
-    std::function<std::shared_ptr<ListWidget>(ListRows::Style)> make;
-};
+using ListMaker = Maker<std::shared_ptr<ListWidget>(ListRows::Style)>;
 
 template <typename Maker>
 std::string MakerName(const testing::TestParamInfo<Maker>& info) {
@@ -42,15 +52,12 @@ std::string MakerName(const testing::TestParamInfo<Maker>& info) {
 
 class ListWidgetContract : public testing::TestWithParam<ListMaker> {};
 
-// Makes a folder list for one case, with the count of the change events it raised.
-struct FolderListMaker {
-    struct Made {
-        std::shared_ptr<FolderList> list;
-        std::shared_ptr<int> changes;
-    };
-    const char* name;
-    std::function<Made()> make;
+// A folder list made for one case, with the count of the change events it raised.
+struct FolderListMade {
+    std::shared_ptr<FolderList> list;
+    std::shared_ptr<int> changes;
 };
+using FolderListMaker = Maker<FolderListMade()>;
 
 class FolderListContract : public testing::TestWithParam<FolderListMaker> {};
 
@@ -74,10 +81,7 @@ class ListHand {
     virtual void On(Event event, std::function<void(const MouseEvent&)> handler) = 0;
 };
 
-struct ListHandMaker {
-    const char* name;
-    std::function<std::unique_ptr<ListHand>(ListRows::Style)> make;
-};
+using ListHandMaker = Maker<std::unique_ptr<ListHand>(ListRows::Style)>;
 
 class ListGestures : public testing::TestWithParam<ListHandMaker> {};
 
@@ -102,10 +106,7 @@ class FileListHand {
 };
 
 // Makes the hand on a file list showing the folder given.
-struct FileListHandMaker {
-    const char* name;
-    std::function<std::unique_ptr<FileListHand>(const std::string& folder)> make;
-};
+using FileListHandMaker = Maker<std::unique_ptr<FileListHand>(const std::string& folder)>;
 
 // Clicks (row and keys held, or a key) and the rows selected after them.
 struct GestureCase {
@@ -140,10 +141,7 @@ class DriveListHand {
     virtual void Wheel() = 0;
 };
 
-struct DriveListHandMaker {
-    const char* name;
-    std::function<std::unique_ptr<DriveListHand>()> make;
-};
+using DriveListHandMaker = Maker<std::unique_ptr<DriveListHand>()>;
 
 class DriveListContract : public testing::TestWithParam<DriveListHandMaker> {};
 
@@ -165,10 +163,7 @@ class SaveDialogHand {
     virtual Shown ShowAndAnswer(const std::string& file) = 0;
 };
 
-struct SaveDialogHandMaker {
-    const char* name;
-    std::function<std::unique_ptr<SaveDialogHand>()> make;
-};
+using SaveDialogHandMaker = Maker<std::unique_ptr<SaveDialogHand>()>;
 
 class SaveDialogContract : public testing::TestWithParam<SaveDialogHandMaker> {};
 
@@ -190,35 +185,11 @@ class MsgBoxHand {
                                 const std::string& title, Answer answer) = 0;
 };
 
-struct MsgBoxHandMaker {
-    const char* name;
-    std::function<std::unique_ptr<MsgBoxHand>()> make;
-};
+using MsgBoxHandMaker = Maker<std::unique_ptr<MsgBoxHand>()>;
 
 class MsgBoxContract : public testing::TestWithParam<MsgBoxHandMaker> {};
 
-// Makers and cases print as their names in the tests' report.
-inline void PrintTo(const ListMaker& maker, std::ostream* out) {
-    *out << maker.name;
-}
-inline void PrintTo(const ListHandMaker& maker, std::ostream* out) {
-    *out << maker.name;
-}
-inline void PrintTo(const FolderListMaker& maker, std::ostream* out) {
-    *out << maker.name;
-}
-inline void PrintTo(const FileListHandMaker& maker, std::ostream* out) {
-    *out << maker.name;
-}
-inline void PrintTo(const DriveListHandMaker& maker, std::ostream* out) {
-    *out << maker.name;
-}
-inline void PrintTo(const MsgBoxHandMaker& maker, std::ostream* out) {
-    *out << maker.name;
-}
-inline void PrintTo(const SaveDialogHandMaker& maker, std::ostream* out) {
-    *out << maker.name;
-}
+// Cases print as their names in the tests' report.
 inline void PrintTo(const GestureCase& gesture, std::ostream* out) {
     *out << gesture.name;
 }

@@ -199,7 +199,7 @@ INSTANTIATE_TEST_SUITE_P(Double, FolderListContract,
                                  auto list = std::make_shared<test::FakeFolderList>();
                                  auto changes = std::make_shared<int>(0);
                                  list->onChange = [changes] { ++*changes; };
-                                 return FolderListMaker::Made{list, changes};
+                                 return test::FolderListMade{list, changes};
                              }}),
                          test::MakerName<FolderListMaker>);
 

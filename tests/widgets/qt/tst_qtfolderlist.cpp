@@ -34,7 +34,7 @@ INSTANTIATE_TEST_SUITE_P(Qt, FolderListContract,
                                  auto changes = std::make_shared<int>(0);
                                  QObject::connect(list.get(), &QtFolderList::Change,
                                                   [changes] { ++*changes; });
-                                 return FolderListMaker::Made{list, changes};
+                                 return test::FolderListMade{list, changes};
                              }}),
                          test::MakerName<FolderListMaker>);
 

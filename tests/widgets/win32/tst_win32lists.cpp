@@ -191,7 +191,7 @@ INSTANTIATE_TEST_SUITE_P(Win32, FolderListContract,
                                  auto changes = std::make_shared<int>(0);
                                  window->form_.On("myFolders", Event::Change,
                                                   [changes](const MouseEvent&) { ++*changes; });
-                                 return FolderListMaker::Made{
+                                 return test::FolderListMade{
                                      std::shared_ptr<FolderList>(
                                          window, &window->form_.FolderListNamed("myFolders")),
                                      changes};

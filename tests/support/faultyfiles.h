@@ -109,7 +109,10 @@ class MemoryFile : public PlatformFile {
 };
 
 // The real file API with failures injected by file name, for the failures a test can't cause
-// on a real file system (the tests may run with rights that override file permissions).
+// on a real file system (the tests may run with rights that override file permissions). Its
+// files never tell that they are held in memory (PlatformFile::InMemory), so that a run through
+// them writes behind wherever the temporary folder is, and the tests of writing behind run
+// everywhere.
 class FaultyFiles : public PlatformFiles {
   public:
     bool IsFile(const std::string& path) override { return NativeFiles().IsFile(path); }

@@ -1,0 +1,436 @@
+// The Qt lists: the hands that run the shared list suites on them, and what only Qt's drawing and
+// events add: the program's changes shown in one batch, the folder list's gestures and pictures,
+// the file names' text, the drives of this machine.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStyle>
+#include <QTest>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "listcontract.h"
+#include "pages/selection/mergeorder.h"
+#include "qttestapp.h"
+#include "tempfolder.h"
+#include "typeaheadclock.h"
+#include "widgets/drives.h"
+#include "widgets/qt/appicons.h"
+#include "widgets/qt/qtdrivelist.h"
+#include "widgets/qt/qtfilelist.h"
+#include "widgets/qt/qtfolderlist.h"
+#include "widgets/qt/qtlistwidget.h"
+
+namespace kelvane::qt {
+namespace {
+
+using test::TempFolder;
+
+QPoint Centre(const QAbstractItemView& view, int row) {
+    return view.visualRect(view.model()->index(row, 0)).center();
+}
+
+Qt::KeyboardModifiers Held(bool ctrl, bool shift) {
+    return (ctrl ? Qt::ControlModifier : Qt::NoModifier) |
+           (shift ? Qt::ShiftModifier : Qt::NoModifier);
+}
+
+// A list after a line edit in a window on screen, pressed, clicked and typed into through Qt's
+// events.
+class QtListHand : public test::ListHand {
+  public:
+    explicit QtListHand(ListRows::Style style) : list(style, &window) {
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(&before);
+        layout->addWidget(&list);
+        window.resize(200, 400);
+        EXPECT_TRUE(test::ShowActive(window));
+    }
+    ListWidget& List() override { return list; }
+    void Mouse(Act act, int row, int button, int keys, bool onBox) override {
+        const auto qtButton = button == MouseEvent::LeftButton ? Qt::LeftButton : Qt::RightButton;
+        const Qt::KeyboardModifiers held =
+            Held(keys & MouseEvent::CtrlKey, keys & MouseEvent::ShiftKey);
+        QPoint at = Centre(list, row);
+        if (onBox) {  // where the style puts the box: past the focus frame's margin
+            const QStyle* style = list.style();
+            at.setX(list.visualRect(list.model()->index(row, 0)).left() +
+                    style->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1 +
+                    style->pixelMetric(QStyle::PM_IndicatorWidth) / 2);
+        }
+        if (act == kDown) {
+            QTest::mousePress(list.viewport(), qtButton, held, at);
+        } else if (act == kMove) {
+            QTest::mouseMove(list.viewport(), at);
+        } else {
+            QTest::mouseRelease(list.viewport(), qtButton, held, at);
+        }
+    }
+    int Y(int row) override { return Centre(list, row).y(); }
+    void TabIn() override {
+        before.setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(&before, Qt::Key_Tab);
+        EXPECT_TRUE(list.hasFocus());
+    }
+    void Type(const std::string& typed) override { QTest::keyClicks(&list, typed.c_str()); }
+    void On(Event event, std::function<void(const MouseEvent&)> handler) override {
+        QObject::connect(
+            &list, event == Event::MouseDown ? &QtListWidget::MouseDown : &QtListWidget::MouseUp,
+            std::move(handler));
+    }
+
+    QWidget window;
+    QLineEdit before{&window};
+    QtListWidget list;
+};
+
+using test::ListWidgetContract;
+INSTANTIATE_TEST_SUITE_P(Qt, ListWidgetContract,
+                         testing::Values(test::ListMaker{
+                             "Qt",
+                             [](ListRows::Style style) {
+                                 auto hand = std::make_shared<QtListHand>(style);
+                                 return std::shared_ptr<ListWidget>(hand, &hand->List());
+                             }}),
+                         test::MakerName<test::ListMaker>);
+
+using test::ListGestures;
+INSTANTIATE_TEST_SUITE_P(
+    Qt, ListGestures,
+    testing::Values(test::ListHandMaker{
+        "Qt", [](ListRows::Style style) { return std::make_unique<QtListHand>(style); }}),
+    test::MakerName<test::ListHandMaker>);
+
+// The merge list of the main window in small, reordered by the real procedures: what the program
+// changes is shown in one batch, right after the release handlers return or else at the next turn
+// of the event loop; a press hands over what waits before the user's own pick.
+TEST(QtListWidgetTest, TheProgramsChangesAreShownInOneBatch) {
+    QtListHand hand(ListRows::Style::SingleSelection);
+    test::ListHand& user = hand;
+    QtListWidget& list = hand.list;
+    for (const char* row : {"A", "B", "C", "D", "E", "F"}) {
+        list.AddItem(row);
+    }
+    MergeOrder order(list);
+    hand.On(Event::MouseDown,
+            [&](const MouseEvent& event) { order.lstFileSelect_MouseDown(event); });
+    hand.On(Event::MouseUp, [&](const MouseEvent& event) { order.lstFileSelect_MouseUp(event); });
+    int texts = 0;
+    int currents = 0;
+    QObject::connect(list.model(), &QAbstractItemModel::dataChanged, [&] { ++texts; });
+    QObject::connect(list.selectionModel(), &QItemSelectionModel::currentChanged,
+                     [&] { ++currents; });
+    user.Mouse(QtListHand::kDown, 5, MouseEvent::LeftButton);
+    user.Mouse(QtListHand::kMove, 0, MouseEvent::LeftButton);
+    currents = 0;
+    user.Mouse(QtListHand::kUp, 0, MouseEvent::LeftButton);
+    // Every row passed was one swap of the procedure, yet the view heard of them once.
+    EXPECT_EQ(list.List(0), "F");
+    EXPECT_EQ(texts, 1);
+    EXPECT_LE(currents, 1);  // none when the pointer made the row current already
+    EXPECT_EQ(list.currentIndex().row(), 0);
+    EXPECT_EQ(list.selectionModel()->selectedIndexes().size(), 1);
+
+    list.SetList(3, "moved");
+    list.SetSelected(3, true);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(texts, 2);
+    EXPECT_EQ(list.currentIndex().row(), 3);
+
+    list.SetSelected(4, true);
+    user.Mouse(QtListHand::kDown, 1, MouseEvent::LeftButton);
+    user.Mouse(QtListHand::kUp, 1, MouseEvent::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(list.ListIndex(), 1);
+}
+
+// The file list on screen, clicked and typed into through Qt's events.
+class QtFileListHand : public test::FileListHand {
+  public:
+    explicit QtFileListHand(const std::string& folder) {
+        list.SetPath(folder);
+        list.resize(200, 300);
+        EXPECT_TRUE(test::ShowActive(list));
+    }
+    FileList& Files() override { return list; }
+    void Click(int row, int keys) override {
+        const Qt::KeyboardModifiers held = Held(keys & kCtrl, keys & kShift);
+        if (row == kDownKey) {
+            QTest::keyClick(&list, Qt::Key_Down, held);
+        } else if (row <
+                   kDownKey) {  // through the window, as keys come, so Qt knows which are held
+            QTest::keyClick(list.windowHandle(), TypedChar(row), held);
+        } else {
+            const Qt::MouseButton button = keys & kRight    ? Qt::RightButton
+                                           : keys & kMiddle ? Qt::MiddleButton
+                                                            : Qt::LeftButton;
+            QTest::mouseClick(list.viewport(), button, held, Centre(list, row));
+        }
+    }
+    void OnMouseUp(std::function<void()> handler) override {
+        QObject::connect(&list, &QtFileList::MouseUp,
+                         [handler = std::move(handler)](const MouseEvent&) { handler(); });
+    }
+
+    QtFileList list;
+};
+
+using test::RefusedFilesTest;
+INSTANTIATE_TEST_SUITE_P(Qt, RefusedFilesTest,
+                         testing::Combine(testing::Values(test::FileListHandMaker{
+                                              "Qt",
+                                              [](const std::string& folder) {
+                                                  return std::make_unique<QtFileListHand>(folder);
+                                              }}),
+                                          testing::ValuesIn(test::RefusedFileGestures())),
+                         test::GestureName);
+
+TEST(QtFileListTest, NamesThatAreNotTextKeepTheirExactBytes) {
+    TempFolder folder;
+    const std::string raw = "r\xe9sum\xe9.txt";  // Latin-1 bytes, not valid UTF-8
+    folder.Write(raw, "x");
+    QtFileList list;
+    list.SetPath(folder.Text());
+    EXPECT_EQ(list.List(0), raw);
+    EXPECT_TRUE(list.model()->index(0, 0).data().toString().contains(QChar(0xFFFD)));
+}
+
+// What Qt itself shows as selected, row by row.
+std::vector<bool> QtSelection(const QtFileList& list) {
+    std::vector<bool> rows;
+    for (int i = 0; i < list.ListCount(); ++i) {
+        rows.push_back(list.selectionModel()->isSelected(list.model()->index(i, 0)));
+    }
+    return rows;
+}
+
+// The program's writes reach Qt together, right after the release handlers return or else at the
+// next turn of the event loop, as one selection however scattered they are.
+TEST(QtFileListTest, WritesReachQtInOneBatchAfterTheReleaseHandlers) {
+    TempFolder folder;
+    for (int i = 0; i < 300; ++i) {
+        folder.Write("f" + std::to_string(i) + ".txt", "");
+    }
+    QtFileListHand hand(folder.Text());
+    QtFileList& list = hand.list;
+    hand.OnMouseUp([&list] { list.SetSelected(1, false); });
+    hand.Click(0, QtFileListHand::kNone);
+    hand.Click(2, QtFileListHand::kShift);
+    EXPECT_EQ(QtSelection(list)[1], false);
+    EXPECT_EQ(QtSelection(list)[2], true);
+
+    list.selectAll();  // as Ctrl+A
+    int batches = 0;
+    QObject::connect(list.selectionModel(), &QItemSelectionModel::selectionChanged,
+                     [&] { ++batches; });
+    std::vector<bool> expected(300, true);
+    for (int i = 1; i < 300; i += 2) {
+        list.SetSelected(i, false);
+        expected[static_cast<std::size_t>(i)] = false;
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QtSelection(list), expected);
+    EXPECT_LE(batches, 2);  // cleared, then selected: never one change per row
+
+    list.SetPath(folder.Text());  // shown afresh: nothing selected
+    EXPECT_FALSE(list.Selected(0));
+    EXPECT_EQ(QtSelection(list), std::vector<bool>(300, false));
+}
+
+// A folder opened in a folder list on screen, with two subfolders.
+class FolderListTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        open = folder.MakeFolder("open");
+        folder.MakeFolder("open/sub10");
+        folder.MakeFolder("open/sub2");
+        QObject::connect(&list, &QtFolderList::Change, [this] { ++changes; });
+        list.resize(300, 400);
+        list.SetPath(open);
+        ASSERT_TRUE(test::ShowActive(list));
+    }
+
+    TempFolder folder;
+    std::string open;
+    QtFolderList list;
+    int changes = 0;
+};
+
+using test::FolderListContract;
+using test::FolderListMaker;
+INSTANTIATE_TEST_SUITE_P(Qt, FolderListContract,
+                         testing::Values(FolderListMaker{
+                             "Qt",
+                             [] {
+                                 auto list = std::make_shared<QtFolderList>();
+                                 auto changes = std::make_shared<int>(0);
+                                 QObject::connect(list.get(), &QtFolderList::Change,
+                                                  [changes] { ++*changes; });
+                                 return test::FolderListMade{list, changes};
+                             }}),
+                         test::MakerName<FolderListMaker>);
+
+// The characters are looked for among the folders' names, not the indented rows drawn.
+TEST_F(FolderListTest, TypedCharactersMoveTheHighlightToTheFolderStartingWithThem) {
+    test::TypeAheadClock clock;
+    for (const auto& [typed, index] : {std::pair{"s", 0}, {"o", -1}, {"sub1", 1}}) {
+        clock.Pause();
+        QTest::keyClicks(&list, typed);
+        EXPECT_EQ(list.ListIndex(), index) << typed;
+    }
+    EXPECT_EQ(changes, 1);
+}
+
+// A click moves the highlight, which shows the folder the merge reads, always: a gesture moves it
+// to another row or changes nothing, and never leaves the list with no row drawn highlighted.
+// A double click or Enter opens the highlighted folder.
+TEST_F(FolderListTest, AClickMovesTheHighlightAndADoubleClickOrEnterOpens) {
+    const int openRows = list.count() - list.ListCount();
+    const QPoint sub2 = list.visualItemRect(list.item(openRows)).center();
+    const QPoint sub10 = list.visualItemRect(list.item(openRows + 1)).center();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, sub10);
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, sub10);
+    EXPECT_EQ(list.Path(), folder.At("open/sub10"));
+    EXPECT_EQ(changes, 2);
+    list.SetListIndex(-2);  // the parent, by the keyboard
+    QTest::keyClick(&list, Qt::Key_Return);
+    EXPECT_EQ(list.Path(), open);
+    const auto click = [&](QPoint at, Qt::KeyboardModifiers keys) {
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, keys, at);
+    };
+    const struct {
+        const char* gesture;
+        std::function<void()> act;
+        int index;  // highlighted afterwards
+    } gestures[] = {
+        {"click", [&] { click(sub2, {}); }, 0},
+        {"Ctrl+click on the highlighted row", [&] { click(sub2, Qt::ControlModifier); }, 0},
+        {"Ctrl+Space", [&] { QTest::keyClick(&list, Qt::Key_Space, Qt::ControlModifier); }, 0},
+        {"click below the last row",
+         [&] {
+             click({20, list.viewport()->height() - 5}, {});
+         },
+         0},
+        {"Ctrl+Down", [&] { QTest::keyClick(&list, Qt::Key_Down, Qt::ControlModifier); }, 1},
+        {"Ctrl+click on another row", [&] { click(sub2, Qt::ControlModifier); }, 0},
+    };
+    for (const auto& g : gestures) {
+        SCOPED_TRACE(g.gesture);
+        g.act();
+        EXPECT_EQ(list.ListIndex(), g.index);
+        const QList<QListWidgetItem*> drawn = list.selectedItems();
+        EXPECT_EQ(drawn.size() == 1 ? list.row(drawn.front()) : -1, openRows + g.index);
+    }
+    EXPECT_EQ(list.Path(), open);
+    EXPECT_EQ(changes, 3);
+}
+
+// The open folder and its ancestors show the open folder's picture, the subfolders the closed
+// one, in small pictures: a folder row is as high as the file list's text rows, or where the
+// platform's small picture is taller than the text, as a list's row that shows one.
+TEST_F(FolderListTest, RowsShowSmallPicturesOfOpenAndClosedFolders) {
+    const int openRows = list.count() - list.ListCount();
+    const QImage opened = FolderPicture(true).pixmap(16, 16).toImage();
+    for (int row = 0; row < list.count(); ++row) {
+        EXPECT_EQ(list.item(row)->icon().pixmap(16, 16).toImage() == opened, row < openRows) << row;
+    }
+    QtFileList files;
+    files.SetPath(open);
+    QListWidget pictured;
+    const int side = pictured.style()->pixelMetric(QStyle::PM_SmallIconSize);
+    pictured.setIconSize(QSize(side, side));
+    pictured.addItem(new QListWidgetItem(list.item(0)->icon(), "x"));
+    EXPECT_EQ(list.sizeHintForRow(0),
+              std::max(files.sizeHintForRow(0), pictured.sizeHintForRow(0)));
+}
+
+TEST(QtDriveListTest, ListsTheRootFirstAndNoSystemMounts) {
+    const std::vector<std::string> volumes = ListDrives();
+    ASSERT_FALSE(volumes.empty());
+    EXPECT_EQ(volumes.front(), "/");
+    for (const std::string& volume : volumes) {
+        for (const char* system : {"/proc", "/sys", "/dev"}) {
+            EXPECT_NE(volume.rfind(system, 0), 0u) << volume;
+        }
+    }
+}
+
+// The machine's volumes and one more inside the root, so that the drives nest and a key or a
+// notch could move.
+class MoreVolumes : public QtDriveList {
+  public:
+    explicit MoreVolumes(QWidget* parent) : QtDriveList(parent) { FillDrives(); }
+
+  protected:
+    std::vector<std::string> ReadDrives() const override {
+        std::vector<std::string> volumes = ListDrives();
+        volumes.push_back("/media/kelvane-a");
+        return volumes;
+    }
+};
+
+// The list on screen with another control, driven through Qt's events.
+class QtDrives : public test::DriveListHand {
+  public:
+    QtDrives() {
+        auto* layout = new QVBoxLayout(&window_);
+        layout->addWidget(&list_);
+        layout->addWidget(&other_);
+        QObject::connect(&list_, &QtDriveList::Change, [this] { ++changes_; });
+        EXPECT_TRUE(test::ShowActive(window_));
+    }
+    DriveList& Drives() override { return list_; }
+    int Changes() const override { return changes_; }
+    std::vector<std::string> Shown() const override {
+        std::vector<std::string> rows;
+        for (int i = 0; i < list_.count(); ++i) {
+            rows.push_back(list_.itemText(i).toStdString());
+        }
+        return rows;
+    }
+    int ShownChosen() const override { return list_.currentIndex(); }
+    void KeyDown() override { QTest::keyClick(&list_, Qt::Key_Down); }
+    void PickChosenAgain() override {
+        list_.showPopup();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(list_.view()->window()));
+        QTest::keyClick(list_.view(), Qt::Key_Return);
+    }
+    // With the focus on another control, then on the list.
+    void Wheel() override {
+        for (QWidget* focused : {static_cast<QWidget*>(&other_), static_cast<QWidget*>(&list_)}) {
+            focused->setFocus(Qt::OtherFocusReason);
+            for (const int notch : {-120, 120, -120}) {
+                const QPointF centre = list_.rect().center();
+                QWheelEvent wheel(centre, list_.mapToGlobal(centre), QPoint(), QPoint(0, notch),
+                                  Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+                QApplication::sendEvent(&list_, &wheel);
+            }
+        }
+    }
+
+  private:
+    QWidget window_;
+    MoreVolumes list_{&window_};
+    QPushButton other_{"other", &window_};
+    int changes_ = 0;
+};
+
+using test::DriveListContract;
+using test::DriveListHandMaker;
+INSTANTIATE_TEST_SUITE_P(Qt, DriveListContract,
+                         testing::Values(DriveListHandMaker{
+                             "Qt", [] { return std::make_unique<QtDrives>(); }}),
+                         test::MakerName<DriveListHandMaker>);
+
+}  // namespace
+}  // namespace kelvane::qt

@@ -1,11 +1,10 @@
-#include "widgets/qt/qtsavedialog.h"
-
+// The Qt dialogs: the real Save dialog and message box run the shared suites, answered through
+// their own widgets while their modal loops run; and what Qt adds: its filter strings, and the
+// user's configuration left alone.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -15,29 +14,21 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
-
+#include <algorithm>
 #include <functional>
-#include <map>
+#include <iterator>
 #include <memory>
 #include <string>
 
 #include "listcontract.h"
+#include "modalboxes.h"
+#include "qttestapp.h"
+#include "widgets/qt/qtmsgbox.h"
+#include "widgets/qt/qtsavedialog.h"
 #include "widgets/qt/qttoolkit.h"
 
 namespace kelvane::qt {
 namespace {
-
-// Every file below a folder, with its content.
-std::map<std::string, std::string> FilesBelow(const QString& folder) {
-    std::map<std::string, std::string> files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        QFile file(it.next());
-        files[file.fileName().toStdString()] =
-            file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "(unreadable)";
-    }
-    return files;
-}
 
 // Shows the real dialog and, once its modal loop runs, hands it to `act`, the user's part.
 void ShowAndAct(QtSaveDialog& dialog, const std::function<void(QFileDialog&)>& act) {
@@ -52,15 +43,6 @@ void ShowAndAct(QtSaveDialog& dialog, const std::function<void(QFileDialog&)>& a
     });
     user.start(10);
     dialog.ShowSave();
-}
-
-// The patterns of an entry as Qt reads them; the descriptions the dialog shows are the
-// contract's.
-TEST(QtSaveDialogTest, FilterBecomesQtsNameFilters) {
-    EXPECT_EQ(
-        QtSaveDialog::ToQtFilter("Text files (*.txt)|*.txt;*.sql|All Files(*.*)|*.*").toStdString(),
-        "Text files (*.txt) (*.txt *.sql);;All Files(*.*) (*.*)");
-    EXPECT_EQ(QtSaveDialog::ToQtFilter("Odd|*.a; ;*.b;|Empty|").toStdString(), "Odd (*.a *.b)");
 }
 
 // The real dialog, answered through its own widgets while its modal loop runs.
@@ -99,15 +81,23 @@ INSTANTIATE_TEST_SUITE_P(Qt, SaveDialogContract,
                              "Qt", [] { return std::make_unique<QtSave>(); }}),
                          test::MakerName<test::SaveDialogHandMaker>);
 
+// The patterns of an entry as Qt reads them; the descriptions the dialog shows are the
+// contract's.
+TEST(QtSaveDialogTest, FilterBecomesQtsNameFilters) {
+    EXPECT_EQ(
+        QtSaveDialog::ToQtFilter("Text files (*.txt)|*.txt;*.sql|All Files(*.*)|*.*").toStdString(),
+        "Text files (*.txt) (*.txt *.sql);;All Files(*.*) (*.*)");
+    EXPECT_EQ(QtSaveDialog::ToQtFilter("Odd|*.a; ;*.b;|Empty|").toStdString(), "Odd (*.a *.b)");
+}
+
 // The Save dialog, shown for real by the program's toolkit, writes nothing to the user's
 // configuration and reads none of it: a file list sorted the other way by an earlier program
 // opens sorted as at first. Qt's toolkit would read and write "QtProject" settings there.
 TEST(QtSaveDialogTest, ShownForRealItNeitherReadsNorWritesTheUsersConfiguration) {
     QTemporaryDir config;
-    ASSERT_TRUE(config.isValid());
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
-    ASSERT_EQ(QSettings(QSettings::UserScope, "QtProject").fileName(),
-              config.path() + "/QtProject.conf")
+    const QString settings = QSettings(QSettings::UserScope, "QtProject").fileName();
+    ASSERT_EQ(settings, config.path() + "/QtProject.conf")
         << "Qt's settings were settled before the test could move them";
     {
         // An earlier program: its Save dialog left the file list sorted by name, descending.
@@ -115,8 +105,12 @@ TEST(QtSaveDialogTest, ShownForRealItNeitherReadsNorWritesTheUsersConfiguration)
         earlier.setOption(QFileDialog::DontUseNativeDialog);
         earlier.findChild<QTreeView*>("treeView")->sortByColumn(0, Qt::DescendingOrder);
     }
-    const std::map<std::string, std::string> before = FilesBelow(config.path());
-    ASSERT_FALSE(before.empty());
+    const auto saved = [&settings] {
+        QFile file(settings);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray before = saved();
+    ASSERT_FALSE(before.isEmpty());
 
     QtToolkit toolkit;
     QtSaveDialog dialog;
@@ -135,9 +129,47 @@ TEST(QtSaveDialogTest, ShownForRealItNeitherReadsNorWritesTheUsersConfiguration)
 
     EXPECT_EQ(opened, Qt::AscendingOrder) << "the earlier program's sort order was read back";
     EXPECT_NE(left, opened) << "the header click didn't reach the dialog";
-    EXPECT_EQ(FilesBelow(config.path()), before) << "the dialog wrote to the user's configuration";
-    EXPECT_EQ(QFile::decodeName(dialog.FileName().c_str()), config.path() + "/merged.txt");
+    EXPECT_EQ(saved(), before) << "the dialog wrote to the user's configuration";
 }
+
+// The real box of a window on screen, shown modally and answered through its own buttons and keys.
+class QtBox : public test::MsgBoxHand {
+  public:
+    QtBox() { EXPECT_TRUE(test::ShowActive(owner_)); }
+    Shown ShowAndAnswer(const std::string& text, MsgBox::Style style, const std::string& title,
+                        Answer answer) override {
+        using Answerer = test::ModalBoxAnswerer;
+        const Answerer::Answer answers[] = {
+            Answerer::Press(QMessageBox::Yes), Answerer::Press(QMessageBox::No),
+            Answerer::Press(QMessageBox::Ok),  Answerer::Key(Qt::Key_Return),
+            Answerer::Key(Qt::Key_Escape),     Answerer::CloseBox()};
+        Shown shown;
+        Answerer user([&](QMessageBox& box) {
+            shown.title = box.windowTitle().toStdString();
+            shown.text = box.text().toStdString();
+            const QMessageBox::Icon icons[] = {QMessageBox::NoIcon, QMessageBox::Information,
+                                               QMessageBox::Question, QMessageBox::Critical};
+            shown.icon = static_cast<Icon>(
+                std::find(std::begin(icons), std::end(icons), box.icon()) - std::begin(icons));
+            EXPECT_EQ(box.textFormat(), Qt::PlainText);  // the text as it is, not as markup
+            answers[answer](box);
+        });
+        shown.returned = box_.Show(text, style, title);
+        EXPECT_EQ(user.texts.size(), 1u);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        return shown;
+    }
+
+  private:
+    QWidget owner_;
+    QtMsgBox box_{&owner_};
+};
+
+using test::MsgBoxContract;
+INSTANTIATE_TEST_SUITE_P(Qt, MsgBoxContract,
+                         testing::Values(test::MsgBoxHandMaker{
+                             "Qt", [] { return std::make_unique<QtBox>(); }}),
+                         test::MakerName<test::MsgBoxHandMaker>);
 
 }  // namespace
 }  // namespace kelvane::qt

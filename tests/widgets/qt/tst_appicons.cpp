@@ -1,5 +1,5 @@
-// The pictures built into the program: every rendered size of the application icon, and the
-// two arrows the right way up.
+// The pictures built into the program: every rendered size of the application icon, the two
+// arrows the right way up, and folders open and closed told apart by their shapes.
 #include "widgets/qt/appicons.h"
 
 #include <gtest/gtest.h>
@@ -30,6 +30,24 @@ TEST(AppIcons, TheArrowsPointUpAndDown) {
     EXPECT_EQ(up.pixelColor(8, 17).alpha(), 0);
     EXPECT_GT(down.pixelColor(8, 17).alpha(), 200);
     EXPECT_EQ(down.pixelColor(8, 14).alpha(), 0);
+}
+
+// Not a shade apart but another shape, as in the classic directory lists.
+TEST(AppIcons, TheOpenAndTheClosedFolderDifferInShape) {
+    const QImage open = FolderPicture(true).pixmap(16, 16).toImage();
+    const QImage closed = FolderPicture(false).pixmap(16, 16).toImage();
+    int either = 0;
+    int one = 0;
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            const bool inOpen = open.pixelColor(x, y).alpha() > 128;
+            const bool inClosed = closed.pixelColor(x, y).alpha() > 128;
+            either += inOpen || inClosed ? 1 : 0;
+            one += inOpen != inClosed ? 1 : 0;
+        }
+    }
+    EXPECT_GT(either, 64) << "a picture fills a good part of its square";
+    EXPECT_GE(one * 20, either) << "the shapes differ in at least a twentieth of their pixels";
 }
 
 }  // namespace

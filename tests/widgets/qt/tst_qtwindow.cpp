@@ -1,5 +1,5 @@
-// What a Qt window adds to the window core: its controls' signals raised to the program, and the
-// names screen readers say for its controls.
+// What a Qt window adds to the window core: the window built as described, its controls' signals
+// raised to the program, the names screen readers say for its controls and the labels' colours.
 #include "widgets/qt/qtwindow.h"
 
 #include <gtest/gtest.h>
@@ -11,12 +11,49 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "describedplaces.h"
 #include "pages/about/frmaboutdesign.h"
 #include "pages/main/frmmaindesign.h"
 #include "widgets/textcolor.h"
 
 namespace kelvane::qt {
 namespace {
+
+// Both windows as built, shown: every control where its description puts it in a client area of
+// the described size, in its font, labels wrapping as described and the default button drawn as
+// such; a window of fixed size with a close box, no minimize or maximize box and no taskbar
+// button, at its described place on the screen.
+TEST(QtWindowTest, BuildsBothWindowsAsDescribed) {
+    for (const FormDesign* design : {&frmMainDesign(), &frmAboutDesign()}) {
+        SCOPED_TRACE(design->name);
+        QtWindow window(*design);
+        window.Show();
+        test::ExpectControlsAtTheirDescribedPlaces(window);
+        EXPECT_EQ(window.minimumSize(), window.maximumSize());
+        EXPECT_EQ(window.windowType(), Qt::Tool);
+        EXPECT_FALSE(window.windowFlags() &
+                     (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+        EXPECT_TRUE(window.windowFlags() & Qt::WindowCloseButtonHint);
+        if (design->screenPlace) {
+            EXPECT_EQ(window.geometry().topLeft(),
+                      QPoint(TwipsToPixels(design->screenPlace->x, 96),
+                             TwipsToPixels(design->screenPlace->y, 96)));
+        }
+        for (const ControlDesign& control : design->controls) {
+            SCOPED_TRACE(control.name);
+            const QWidget* widget = window.Control(control.name);
+            const FontDesign& font = control.font.face.empty() ? design->font : control.font;
+            EXPECT_EQ(widget->font().families().front().toStdString(), font.face);
+            EXPECT_DOUBLE_EQ(widget->font().pointSizeF(), font.points);
+            EXPECT_EQ(widget->font().bold(), font.bold);
+            if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+                EXPECT_EQ(label->wordWrap(), control.wordWrap);
+            } else if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
+                EXPECT_EQ(button->isDefault(), control.name == design->defaultButton);
+            }
+        }
+    }
+}
 
 TEST(QtWindowTest, RaisesTheClicksOfItsButtonsAndMenuItems) {
     QtWindow window(frmMainDesign());

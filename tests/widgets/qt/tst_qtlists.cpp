@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QItemSelectionModel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QStyle>
 #include <QTest>

@@ -295,8 +295,9 @@ TEST_F(FolderListTest, TypedCharactersMoveTheHighlightToTheFolderStartingWithThe
 // A double click or Enter opens the highlighted folder.
 TEST_F(FolderListTest, AClickMovesTheHighlightAndADoubleClickOrEnterOpens) {
     const int openRows = list.count() - list.ListCount();
-    const QPoint sub2 = list.visualItemRect(list.item(openRows)).center();
-    const QPoint sub10 = list.visualItemRect(list.item(openRows + 1)).center();
+    const QPoint sub2 = Centre(list, openRows);
+    const QPoint sub10 = Centre(list, openRows + 1);
+    const QPoint below(20, list.viewport()->height() - 5);
     QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, sub10);
     QTest::mouseDClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, sub10);
     EXPECT_EQ(list.Path(), folder.At("open/sub10"));
@@ -315,11 +316,7 @@ TEST_F(FolderListTest, AClickMovesTheHighlightAndADoubleClickOrEnterOpens) {
         {"click", [&] { click(sub2, {}); }, 0},
         {"Ctrl+click on the highlighted row", [&] { click(sub2, Qt::ControlModifier); }, 0},
         {"Ctrl+Space", [&] { QTest::keyClick(&list, Qt::Key_Space, Qt::ControlModifier); }, 0},
-        {"click below the last row",
-         [&] {
-             click({20, list.viewport()->height() - 5}, {});
-         },
-         0},
+        {"click below the last row", [&] { click(below, {}); }, 0},
         {"Ctrl+Down", [&] { QTest::keyClick(&list, Qt::Key_Down, Qt::ControlModifier); }, 1},
         {"Ctrl+click on another row", [&] { click(sub2, Qt::ControlModifier); }, 0},
     };

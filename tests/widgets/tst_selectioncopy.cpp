@@ -33,7 +33,6 @@ TEST(SelectionCopy, HandsBackRunsOfSelectedRows) {
 
 TEST(SelectionCopy, KnowsWhenItHoldsWritesAndDiscardsThemForTheUsersChange) {
     SelectionCopy copy;
-    EXPECT_FALSE(copy.Loaded());
     copy.Load({1, 0});
     EXPECT_FALSE(copy.Set(0, true)) << "no change";
     EXPECT_FALSE(copy.Written());

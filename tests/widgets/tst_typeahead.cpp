@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kelvane {
@@ -59,24 +60,17 @@ TEST(TypeAhead, MovesToTheNextRowStartingWithTheTypedCharacter) {
     // The capital at each end of each range of folded letters, found by its small letter:
     // U+0100, U+012E, U+0132, U+0136, U+0139, U+0147, U+014A, U+0176, U+0179, A, U+00C0, U+00DE,
     // U+0391, U+03AB, U+0400, U+040F, U+0410, U+042F.
-    for (const auto& [capital, small] : {std::pair{"\xc4\x80", "\xc4\x81"},
-                                         {"\xc4\xae", "\xc4\xaf"},
-                                         {"\xc4\xb2", "\xc4\xb3"},
-                                         {"\xc4\xb6", "\xc4\xb7"},
-                                         {"\xc4\xb9", "\xc4\xba"},
-                                         {"\xc5\x87", "\xc5\x88"},
-                                         {"\xc5\x8a", "\xc5\x8b"},
-                                         {"\xc5\xb6", "\xc5\xb7"},
-                                         {"\xc5\xb9", "\xc5\xba"},
-                                         {"A", "a"},
-                                         {"\xc3\x80", "\xc3\xa0"},
-                                         {"\xc3\x9e", "\xc3\xbe"},
-                                         {"\xce\x91", "\xce\xb1"},
-                                         {"\xce\xab", "\xcf\x8b"},
-                                         {"\xd0\x80", "\xd1\x90"},
-                                         {"\xd0\x8f", "\xd1\x9f"},
-                                         {"\xd0\x90", "\xd0\xb0"},
-                                         {"\xd0\xaf", "\xd1\x8f"}}) {
+    const std::pair<const char*, const char*> edges[] = {
+        {"\xc4\x80", "\xc4\x81"}, {"\xc4\xae", "\xc4\xaf"},
+        {"\xc4\xb2", "\xc4\xb3"}, {"\xc4\xb6", "\xc4\xb7"},
+        {"\xc4\xb9", "\xc4\xba"}, {"\xc5\x87", "\xc5\x88"},
+        {"\xc5\x8a", "\xc5\x8b"}, {"\xc5\xb6", "\xc5\xb7"},
+        {"\xc5\xb9", "\xc5\xba"}, {"A", "a"},
+        {"\xc3\x80", "\xc3\xa0"}, {"\xc3\x9e", "\xc3\xbe"},
+        {"\xce\x91", "\xce\xb1"}, {"\xce\xab", "\xcf\x8b"},
+        {"\xd0\x80", "\xd1\x90"}, {"\xd0\x8f", "\xd1\x9f"},
+        {"\xd0\x90", "\xd0\xb0"}, {"\xd0\xaf", "\xd1\x8f"}};
+    for (const auto& [capital, small] : edges) {
         SCOPED_TRACE(capital);
         EXPECT_EQ(TypeAheadRow(1, -1, small, [&](int) -> std::string_view { return capital; }), 0);
     }

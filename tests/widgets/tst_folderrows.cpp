@@ -6,7 +6,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -106,43 +105,38 @@ TEST_F(FolderRowsTest, OpensAFolderByItsNormalPath) {
     EXPECT_EQ(rows.Path(), open) << "a relative path is taken from the current folder";
 }
 
-// A row that can't be opened changes nothing; opening the open folder again shows it afresh.
+// A row that can't be opened changes nothing; opening the open folder again shows it afresh, as
+// it is now.
 TEST_F(FolderRowsTest, OnlyOpeningAnotherFolderIsAChange) {
-    const int firstSubfolder = rows.RowCount() - rows.ListCount();
+    const int first = rows.RowCount() - rows.ListCount();  // the first subfolder's row
+    rows.SetListIndex(1);
     fs::remove(InFolder(open, "sub10"));  // while the list still shows it
+    fs::create_directory(InFolder(open, "sub3"));
     const struct {
         const char* what;
-        std::function<void()> action;
+        int opened;  // the row opened
         std::string path;
         int index;  // highlighted afterwards
         int count;
         int changes;
         int shows;
     } steps[] = {
-        {"a click only moves the highlight", [&] { rows.SetListIndex(1); }, open, 1, 2, 1, 1},
-        {"a subfolder that went away stays closed", [&] { rows.OpenRow(firstSubfolder + 1); }, open,
-         1, 2, 1, 1},
-        {"a row that is none", [&] { rows.OpenRow(100); }, open, 1, 2, 1, 1},
-        {"the open folder again is shown afresh",
-         [&] {
-             fs::create_directory(InFolder(open, "sub3"));
-             rows.OpenRow(firstSubfolder - 1);
-         },
-         open, -1, 2, 1, 2},
-        {"sub3 opens", [&] { rows.OpenRow(firstSubfolder + 1); }, InFolder(open, "sub3"), -1, 0, 2,
-         3},
-        {"its parent opens", [&] { rows.OpenRow(firstSubfolder - 1); }, open, -1, 2, 3, 4},
+        {"a subfolder that went away stays closed", first + 1, open, 1, 2, 1, 1},
+        {"a row that is none", 100, open, 1, 2, 1, 1},
+        {"the open folder again is shown afresh", first - 1, open, -1, 2, 1, 2},
+        {"sub3 opens", first + 1, InFolder(open, "sub3"), -1, 0, 2, 3},
+        {"its parent opens", first - 1, open, -1, 2, 3, 4},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.what);
-        step.action();
+        rows.OpenRow(step.opened);
         EXPECT_EQ(rows.Path(), step.path);
         EXPECT_EQ(rows.ListIndex(), step.index);
         EXPECT_EQ(rows.ListCount(), step.count);
         EXPECT_EQ(rows.changes, step.changes);
         EXPECT_EQ(rows.shows, step.shows);
     }
-    EXPECT_EQ(rows.List(1), InFolder(open, "sub3")) << "its subfolders as they are now";
+    EXPECT_EQ(rows.List(1), InFolder(open, "sub3"));
 }
 
 // After a gesture the row drawn highlighted is the highlighted one, or the open folder when none

@@ -51,7 +51,6 @@ TEST_P(ListGestures, ThePressPicksItsRowBeforeTheEventAndTheCurrentRowFollowsThe
         EXPECT_EQ(ups[0].button, kLeft);
         EXPECT_EQ(ups[0].shift, MouseEvent::ShiftKey);
         EXPECT_EQ(ups[0].y, hand->Y(to));
-        EXPECT_EQ(list.ListIndex(), to);
         for (int i = 0; i < list.ListCount(); ++i) {
             EXPECT_EQ(list.Selected(i), i == to) << i;
             EXPECT_EQ(list.List(i), std::string(1, static_cast<char>('A' + i)));  // never moved

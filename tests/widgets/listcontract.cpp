@@ -1,6 +1,8 @@
 #include "listcontract.h"
 
+#include <cstdlib>
 #include <initializer_list>
+#include <sstream>
 
 #include "widgets/widgeterror.h"
 
@@ -11,10 +13,11 @@ using Style = ListRows::Style;
 constexpr Style kSingle = Style::SingleSelection;
 constexpr Style kCheck = Style::CheckBox;
 
-std::vector<std::string> Rows(const ListWidget& list) {
-    std::vector<std::string> rows;
+// The rows' texts, one after another.
+std::string Rows(const ListWidget& list) {
+    std::string rows;
     for (int i = 0; i < list.ListCount(); ++i) {
-        rows.push_back(list.List(i));
+        rows += list.List(i);
     }
     return rows;
 }
@@ -29,29 +32,39 @@ std::vector<int> SelectedRows(const ListWidget& list) {
     return rows;
 }
 
-// One call of the program: Selected(row) set true or false, ListIndex set, RemoveItem, Clear,
-// AddItem or SetList (with `text`).
-struct Call {
-    enum { Select, Unselect, Index, Remove, Clear, Add, Set } what;
-    int row = 0;
-    const char* text = "";
-};
-
-void Make(ListWidget& list, const Call& call) {
-    switch (call.what) {
-        case Call::Select:
-        case Call::Unselect:
-            return list.SetSelected(call.row, call.what == Call::Select);
-        case Call::Index:
-            return list.SetListIndex(call.row);
-        case Call::Remove:
-            return list.RemoveItem(call.row);
-        case Call::Clear:
-            return list.Clear();
-        case Call::Add:
-            return list.AddItem(call.text);
-        case Call::Set:
-            return list.SetList(call.row, call.text);
+// The program's calls, in turn: +N and -N set Selected(N) true or false, iN sets ListIndex, rN
+// removes row N, c clears, aX adds the text X, sNX sets row N's text to X, lN reads List(N) and
+// ?N reads Selected(N).
+void Make(ListWidget& list, const std::string& calls) {
+    std::istringstream in(calls);
+    for (std::string call; in >> call;) {
+        const int row = std::atoi(call.c_str() + 1);
+        switch (call[0]) {
+            case '+':
+            case '-':
+                list.SetSelected(row, call[0] == '+');
+                break;
+            case 'i':
+                list.SetListIndex(row);
+                break;
+            case 'r':
+                list.RemoveItem(row);
+                break;
+            case 'c':
+                list.Clear();
+                break;
+            case 'a':
+                list.AddItem(call.substr(1));
+                break;
+            case 's':
+                list.SetList(row, call.substr(call.find_first_not_of("s-0123456789")));
+                break;
+            case 'l':
+                list.List(row);
+                break;
+            default:
+                list.Selected(row);
+        }
     }
 }
 
@@ -59,52 +72,32 @@ void Make(ListWidget& list, const Call& call) {
 struct ChangeCase {
     const char* name;
     Style style;
-    std::vector<Call> calls;
+    const char* calls;
     int listIndex;
     std::vector<int> selected;
-    std::vector<std::string> rows;
+    const char* rows;
     int newIndex;
 };
 
-const std::vector<std::string> kAtoF = {"A", "B", "C", "D", "E", "F"};
-
-// One case a line or two, read across.
+// One case a line, read across.
 // clang-format off
 const ChangeCase kChanges[] = {
-    {"SelectingMakesTheOnlySelectedAndCurrentRow", kSingle,
-     {{Call::Select, 1}, {Call::Select, 4}}, 4, {4}, kAtoF, 5},
-    {"UnselectingTheSelectedRowLeavesNoneCurrent", kSingle,
-     {{Call::Select, 4}, {Call::Unselect, 4}}, -1, {}, kAtoF, 5},
-    {"UnselectingAnotherRowKeepsTheCurrentOne", kSingle,
-     {{Call::Select, 4}, {Call::Unselect, 2}}, 4, {4}, kAtoF, 5},
-    {"ListIndexSelectsItsRow", kSingle, {{Call::Index, 3}}, 3, {3}, kAtoF, 5},
-    {"NoListIndexLeavesNoneSelected", kSingle,
-     {{Call::Select, 3}, {Call::Index, -1}}, -1, {}, kAtoF, 5},
-    {"RemovingTheCurrentRowLeavesNoneCurrent", kSingle,
-     {{Call::Select, 2}, {Call::Remove, 2}}, -1, {}, {"A", "B", "D", "E", "F"}, -1},
-    {"RemovingARowBeforeTheCurrentOneKeepsItsText", kSingle,
-     {{Call::Select, 4}, {Call::Remove, 1}}, 3, {3}, {"A", "C", "D", "E", "F"}, -1},
-    {"RemovingARowAfterTheCurrentOneKeepsIt", kSingle,
-     {{Call::Select, 1}, {Call::Remove, 4}}, 1, {1}, {"A", "B", "C", "D", "F"}, -1},
-    {"ReplacingATextKeepsTheSelection", kSingle,
-     {{Call::Select, 2}, {Call::Set, 2, "Z"}, {Call::Set, 5, "Y"}}, 2, {2},
-     {"A", "B", "Z", "D", "E", "Y"}, 5},
-    {"ClearLeavesNoRowAndNoneCurrent", kSingle,
-     {{Call::Select, 1}, {Call::Clear}}, -1, {}, {}, -1},
-    {"AddingAfterAClearCountsFromTheFirstRow", kSingle,
-     {{Call::Select, 1}, {Call::Clear}, {Call::Add, 0, "X"}}, -1, {}, {"X"}, 0},
-    {"MarksAreApartFromTheHighlight", kCheck,
-     {{Call::Select, 0}, {Call::Select, 2}, {Call::Select, 5}, {Call::Unselect, 5}}, -1, {0, 2},
-     kAtoF, 5},
-    {"TheHighlightLeavesTheMarks", kCheck,
-     {{Call::Select, 0}, {Call::Index, 3}, {Call::Unselect, 3}}, 3, {0}, kAtoF, 5},
-    {"RemovingARowTakesItsMarkAlong", kCheck,
-     {{Call::Select, 1}, {Call::Select, 3}, {Call::Index, 4}, {Call::Remove, 1}}, 3, {2},
-     {"A", "C", "D", "E", "F"}, -1},
-    {"AnAddedRowIsUnmarked", kCheck,
-     {{Call::Select, 5}, {Call::Add, 0, "G"}}, -1, {5}, {"A", "B", "C", "D", "E", "F", "G"}, 6},
-    {"ClearTakesTheMarksAndTheHighlight", kCheck,
-     {{Call::Select, 0}, {Call::Index, 0}, {Call::Clear}, {Call::Add, 0, "X"}}, -1, {}, {"X"}, 0},
+    {"SelectingMakesTheOnlySelectedAndCurrentRow", kSingle, "+1 +4", 4, {4}, "ABCDEF", 5},
+    {"UnselectingTheSelectedRowLeavesNoneCurrent", kSingle, "+4 -4", -1, {}, "ABCDEF", 5},
+    {"UnselectingAnotherRowKeepsTheCurrentOne", kSingle, "+4 -2", 4, {4}, "ABCDEF", 5},
+    {"ListIndexSelectsItsRow", kSingle, "i3", 3, {3}, "ABCDEF", 5},
+    {"NoListIndexLeavesNoneSelected", kSingle, "+3 i-1", -1, {}, "ABCDEF", 5},
+    {"RemovingTheCurrentRowLeavesNoneCurrent", kSingle, "+2 r2", -1, {}, "ABDEF", -1},
+    {"RemovingARowBeforeTheCurrentOneKeepsItsText", kSingle, "+4 r1", 3, {3}, "ACDEF", -1},
+    {"RemovingARowAfterTheCurrentOneKeepsIt", kSingle, "+1 r4", 1, {1}, "ABCDF", -1},
+    {"ReplacingATextKeepsTheSelection", kSingle, "+2 s2Z s5Y", 2, {2}, "ABZDEY", 5},
+    {"ClearLeavesNoRowAndNoneCurrent", kSingle, "+1 c", -1, {}, "", -1},
+    {"AddingAfterAClearCountsFromTheFirstRow", kSingle, "+1 c aX", -1, {}, "X", 0},
+    {"MarksAreApartFromTheHighlight", kCheck, "+0 +2 +5 -5", -1, {0, 2}, "ABCDEF", 5},
+    {"TheHighlightLeavesTheMarks", kCheck, "+0 i3 -3", 3, {0}, "ABCDEF", 5},
+    {"RemovingARowTakesItsMarkAlong", kCheck, "+1 +3 i4 r1", 3, {2}, "ACDEF", -1},
+    {"AnAddedRowIsUnmarked", kCheck, "+5 aG", -1, {5}, "ABCDEFG", 6},
+    {"ClearTakesTheMarksAndTheHighlight", kCheck, "+0 i0 c aX", -1, {}, "X", 0},
 };
 // clang-format on
 
@@ -112,12 +105,8 @@ TEST_P(ListWidgetContract, ChangesOfTheProgram) {
     for (const ChangeCase& c : kChanges) {
         SCOPED_TRACE(c.name);
         const std::shared_ptr<ListWidget> list = GetParam().make(c.style);
-        for (const std::string& row : kAtoF) {
-            list->AddItem(row);
-        }
-        for (const Call& call : c.calls) {
-            Make(*list, call);
-        }
+        Make(*list, "aA aB aC aD aE aF");
+        Make(*list, c.calls);
         EXPECT_EQ(list->ListIndex(), c.listIndex);
         EXPECT_EQ(SelectedRows(*list), c.selected);
         EXPECT_EQ(Rows(*list), c.rows);
@@ -126,28 +115,15 @@ TEST_P(ListWidgetContract, ChangesOfTheProgram) {
 }
 
 TEST_P(ListWidgetContract, IndexesOutsideTheListRaise) {
-    const std::function<void(ListWidget&)> outside[] = {
-        [](ListWidget& l) { l.List(3); },
-        [](ListWidget& l) { l.List(-1); },
-        [](ListWidget& l) { l.SetList(3, "x"); },
-        [](ListWidget& l) { l.Selected(3); },
-        [](ListWidget& l) { l.Selected(-1); },
-        [](ListWidget& l) { l.SetSelected(-1, true); },
-        [](ListWidget& l) { l.SetSelected(3, false); },
-        [](ListWidget& l) { l.RemoveItem(3); },
-        [](ListWidget& l) { l.SetListIndex(3); },
-        [](ListWidget& l) { l.SetListIndex(-2); },
-    };
     for (const Style style : {kSingle, kCheck}) {
         const std::shared_ptr<ListWidget> list = GetParam().make(style);
-        for (const char* row : {"A", "B", "C"}) {
-            list->AddItem(row);
-        }
-        for (std::size_t i = 0; i < std::size(outside); ++i) {
-            EXPECT_THROW(outside[i](*list), WidgetError) << "case " << i;
+        Make(*list, "aA aB aC");
+        for (const char* outside :
+             {"l3", "l-1", "s3x", "?3", "?-1", "+-1", "-3", "r3", "i3", "i-2"}) {
+            EXPECT_THROW(Make(*list, outside), WidgetError) << outside;
         }
         EXPECT_NO_THROW(list->SetListIndex(-1));
-        EXPECT_EQ(Rows(*list), (std::vector<std::string>{"A", "B", "C"}));
+        EXPECT_EQ(Rows(*list), "ABC");
     }
 }
 

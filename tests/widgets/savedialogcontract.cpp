@@ -46,8 +46,6 @@ TEST_P(SaveDialogContract, ShowsTheProgramsSettingsAndTakesTheUsersAnswer) {
         EXPECT_EQ(shown.types, c.types);
         EXPECT_TRUE(shown.name.ends_with("before.txt")) << shown.name;
         EXPECT_EQ(dialog.FileName(), InFolder(folder.Text(), c.after));
-        EXPECT_EQ(dialog.Filter(), c.filter);
-        EXPECT_EQ(dialog.DialogTitle(), c.title);
     }
 }
 

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "tempfolder.h"
 #include "widgets/widgeterror.h"
 

@@ -10,32 +10,27 @@
 namespace kelvane {
 namespace {
 
+using enum ControlKind;
+
 // What a screen reader says for a control that shows no caption of its own: its spoken name,
 // else the caption of its label, else its tooltip, access marks taken out.
 TEST(AccessibleName, ComesFromTheSpokenNameTheLabelOrTheTooltip) {
     FormDesign form;
-    form.controls = {{.kind = ControlKind::Label, .name = "Label1", .captions = {"&Files"}}};
+    form.controls = {{.kind = Label, .name = "Label1", .captions = {"&Files"}}};
     const struct {
         const char* what;
         ControlDesign control;
         const char* said;
     } cases[] = {
-        {"labelled list",
-         {.kind = ControlKind::ListBox, .tooltip = "tip", .label = "Label1"},
-         "Files"},
+        {"labelled list", {.kind = ListBox, .tooltip = "tip", .label = "Label1"}, "Files"},
         {"picture button",
-         {.kind = ControlKind::Button, .tooltip = "&Up && away", .picture = Picture::UpArrow},
+         {.kind = Button, .tooltip = "&Up && away", .picture = Picture::UpArrow},
          "Up & away"},
         {"picture box",
-         {.kind = ControlKind::PictureBox,
-          .tooltip = "tip",
-          .label = "Label1",
-          .spokenName = "Icon"},
+         {.kind = PictureBox, .tooltip = "tip", .label = "Label1", .spokenName = "Icon"},
          "Icon"},
-        {"captioned button",
-         {.kind = ControlKind::Button, .captions = {"&Add"}, .tooltip = "tip"},
-         ""},
-        {"label", {.kind = ControlKind::Label, .tooltip = "tip"}, ""},
+        {"captioned button", {.kind = Button, .captions = {"&Add"}, .tooltip = "tip"}, ""},
+        {"label", {.kind = Label, .tooltip = "tip"}, ""},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(form.AccessibleName(c.control), c.said) << c.what;
@@ -47,13 +42,13 @@ TEST(AccessibleName, ComesFromTheSpokenNameTheLabelOrTheTooltip) {
 TEST(TabOrder, VisitsTheFocusableControlsByTabIndex) {
     FormDesign form;
     form.controls = {
-        {.kind = ControlKind::Button, .name = "third", .tabIndex = 4},
-        {.kind = ControlKind::Label, .name = "label", .tabIndex = 0},
-        {.kind = ControlKind::TextBox, .name = "first", .tabIndex = 1},
-        {.kind = ControlKind::Frame, .name = "frame", .tabIndex = 2},
-        {.kind = ControlKind::Line, .name = "line", .tabIndex = 3},
-        {.kind = ControlKind::PictureBox, .name = "none"},
-        {.kind = ControlKind::ListBox, .name = "second", .tabIndex = 3},
+        {.kind = Button, .name = "third", .tabIndex = 4},
+        {.kind = Label, .name = "label", .tabIndex = 0},
+        {.kind = TextBox, .name = "first", .tabIndex = 1},
+        {.kind = Frame, .name = "frame", .tabIndex = 2},
+        {.kind = Line, .name = "line", .tabIndex = 3},
+        {.kind = PictureBox, .name = "none"},
+        {.kind = ListBox, .name = "second", .tabIndex = 3},
     };
     std::vector<std::string> order;
     for (const ControlDesign* control : form.TabOrder()) {
@@ -67,24 +62,21 @@ TEST(TabOrder, VisitsTheFocusableControlsByTabIndex) {
 TEST(CoveredTop, CountsTheControlsDrawnOverItsTopEdge) {
     FormDesign form;
     form.controls = {
-        {.kind = ControlKind::DriveList, .name = "over", .place = {0, 0, 900, 300}},
-        {.kind = ControlKind::FolderList, .name = "under", .place = {0, 150, 900, 600}},
-        {.kind = ControlKind::Frame, .name = "frame", .place = {0, 0, 900, 900}},
-        {.kind = ControlKind::TabControl, .name = "tabs", .place = {0, 1000, 900, 900}},
-        {.kind = ControlKind::ListBox,
+        {.kind = DriveList, .name = "over", .place = {0, 0, 900, 300}},
+        {.kind = FolderList, .name = "under", .place = {0, 150, 900, 600}},
+        {.kind = Frame, .name = "frame", .place = {0, 0, 900, 900}},
+        {.kind = TabControl, .name = "tabs", .place = {0, 1000, 900, 900}},
+        {.kind = ListBox,
          .name = "onPage1",
          .container = "tabs",
          .page = 1,
          .place = {0, 300, 900, 300}},
-        {.kind = ControlKind::ListBox,
+        {.kind = ListBox,
          .name = "onPage0",
          .container = "tabs",
          .page = 0,
          .place = {0, 450, 900, 300}},
-        {.kind = ControlKind::ListBox,
-         .name = "inFrame",
-         .container = "frame",
-         .place = {0, 150, 900, 600}},
+        {.kind = ListBox, .name = "inFrame", .container = "frame", .place = {0, 150, 900, 600}},
     };
     const struct {
         const char* control;

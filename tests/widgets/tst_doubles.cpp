@@ -1,7 +1,10 @@
-// The drive list and Save dialog rules every toolkit shares, run on the tests' doubles.
+// The widget contracts every toolkit keeps, run on the tests' doubles that the pages' tests use in
+// their place.
 #include <memory>
 
 #include "fakedrivelist.h"
+#include "fakefolderlist.h"
+#include "fakelistwidget.h"
 #include "fakesavedialog.h"
 #include "listcontract.h"
 #include "widgets/drives.h"
@@ -10,6 +13,23 @@
 
 namespace kelvane::test {
 namespace {
+
+INSTANTIATE_TEST_SUITE_P(
+    Double, ListWidgetContract,
+    testing::Values(ListMaker{
+        "Double", [](ListRows::Style style) { return std::make_shared<FakeListWidget>(style); }}),
+    MakerName<ListMaker>);
+
+INSTANTIATE_TEST_SUITE_P(Double, FolderListContract,
+                         testing::Values(FolderListMaker{
+                             "Double",
+                             [] {
+                                 auto list = std::make_shared<FakeFolderList>();
+                                 auto changes = std::make_shared<int>(0);
+                                 list->onChange = [changes] { ++*changes; };
+                                 return FolderListMade{list, changes};
+                             }}),
+                         MakerName<FolderListMaker>);
 
 class DoubleDrives : public DriveListHand {
   public:

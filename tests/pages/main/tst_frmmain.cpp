@@ -9,9 +9,11 @@
 #include <QTimer>
 #include <algorithm>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "describedplaces.h"
+#include "entrycheck.h"
 #include "mainwindowdoubles.h"
 #include "modalboxes.h"
 #include "qttestapp.h"
@@ -25,6 +27,8 @@ using kelvane::ControlDesign;
 using kelvane::ControlKind;
 using kelvane::FormDesign;
 using kelvane::MenuDesign;
+using kelvane::test::EntryCheck;
+using kelvane::test::MainWindowHandMaker;
 
 // The main window with doubles for every dialog and for the document opener.
 class MainWindowTest : public kelvane::test::MainWindowDoubles, public ::testing::Test {
@@ -106,79 +110,66 @@ TEST_F(MainWindowTest, EscapeDoesNothingAndEnterOrTheCloseBoxUnloads) {
     EXPECT_TRUE(msg.shown.empty());
 }
 
-// With the window's own, real message box, whose event loop runs while the message shows,
-// answered with Enter: after a failed entry check the focus is back in the entry, with its page in
-// front, whatever took it away, and the next Enter does nothing there. The click that took it
-// never runs, but for "C&lear", which empties the entry (the other buttons' access keys and
-// clicks: tst_commandbutton).
-TEST(MainWindowWithItsBoxes, AFailedEntryCheckShowsOneMessageAndKeepsTheFocus) {
-    using kelvane::test::QtMainWindow;
-    const struct {
-        const char* gesture;
-        std::function<void(QtMainWindow&)> act;
-        QString left;  // in the entry afterwards
-    } gestures[] = {
-        {"Alt+L",
-         [](QtMainWindow& ui) { QTest::keyClick(ui.txtFileType, Qt::Key_L, Qt::AltModifier); }, ""},
-        {"click on Clear", [](QtMainWindow& ui) { QTest::mouseClick(ui.cmdClear, Qt::LeftButton); },
-         ""},
-        {"click on the other page's tab",
-         [](QtMainWindow& ui) {
-             QTabBar* tabs = ui.SSTab1->TabBar();
-             QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(0).center());
-         },
-         "T_1"},
-        {"arrow on the tab strip, before the check runs",
-         [](QtMainWindow& ui) {
-             ui.SSTab1->TabBar()->setFocus(Qt::TabFocusReason);
-             QTest::keyClick(ui.SSTab1->TabBar(), Qt::Key_Left);
-         },
-         "T_1"},
-    };
-    for (const auto& gesture : gestures) {
-        SCOPED_TRACE(gesture.gesture);
-        kelvane::test::MainWindowDoubles doubles;
+// The Qt hand on the real main window, with its own message boxes, answered with Enter.
+class QtHand : public kelvane::test::MainWindowHand {
+  public:
+    QtHand() { EXPECT_TRUE(kelvane::test::ShowActive(ui.window)); }
+
+    frmMain& Main() override { return ui.main; }
+    void Deactivate() override { EXPECT_TRUE(kelvane::test::ActivateAnotherWindow(ui.window)); }
+    void Mouse(bool down, const std::string& control, int tab) override {
+        QWidget* widget = Widget(control);
+        const QPoint at = tab < 0 ? QPoint() : ui.SSTab1->TabBar()->tabRect(tab).center();
+        if (down) {
+            QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, at);
+        } else {
+            QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, at);
+        }
+    }
+    void Press(const std::string& control, Key key) override {
+        const Qt::Key keys[] = {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Left};
+        QTest::keyClick(Widget(control), keys[key]);
+    }
+    void Alt(char letter) override {
+        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(Qt::Key_A + letter - 'a'),
+                        Qt::AltModifier);
+    }
+    int Settle(int boxes) override {
+        static_cast<void>(QTest::qWaitFor([&] { return answerer.texts.size() >= seen + boxes; }));
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        const std::size_t before = std::exchange(seen, answerer.texts.size());
+        return static_cast<int>(seen - before);
+    }
+    std::string Focused() override {
+        EXPECT_TRUE(kelvane::test::ShowActive(ui.window));
+        const QWidget* focused = QApplication::focusWidget();
+        return focused == nullptr ? "" : focused->objectName().toStdString();
+    }
+    int Page() override { return ui.SSTab1->CurrentPage(); }
+
+  private:
+    QWidget* Widget(const std::string& control) {
+        if (control.empty()) {
+            return QApplication::focusWidget();
+        }
+        return control == "SSTab1" ? ui.SSTab1->TabBar() : ui.window.Control(control);
+    }
+
+    kelvane::test::MainWindowDoubles doubles;
+    kelvane::test::QtMainWindow ui{[this] {
         frmMainServices services = doubles.Services();
         services.msgBox = nullptr;
-        QtMainWindow ui(services);
-        ASSERT_TRUE(kelvane::test::ShowActive(ui.window));
-        ui.SSTab1->SetCurrentPage(1);
-        ui.txtFileType->setFocus(Qt::MouseFocusReason);
-        QCoreApplication::processEvents();
-        QTest::keyClicks(ui.txtFileType, "T_1");
+        return services;
+    }()};
+    kelvane::test::ModalBoxAnswerer answerer{kelvane::test::ModalBoxAnswerer::Key(Qt::Key_Return)};
+    std::size_t seen = 0;
+};
 
-        kelvane::test::ModalBoxAnswerer answerer(
-            kelvane::test::ModalBoxAnswerer::Key(Qt::Key_Return));
-        gesture.act(ui);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !answerer.texts.empty(); }));
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
-        EXPECT_EQ(answerer.texts.size(), 1u);
-        EXPECT_EQ(ui.SSTab1->CurrentPage(), 1);
-        EXPECT_EQ(ui.window.focusWidget(), ui.txtFileType);
-        ASSERT_TRUE(kelvane::test::ShowActive(ui.window));  // as the window manager does
-        EXPECT_EQ(QApplication::focusWidget(), ui.txtFileType);
-        EXPECT_EQ(ui.txtFileType->text(), gesture.left);
-        EXPECT_EQ(ui.txtFileType->selectedText(), gesture.left);
-        EXPECT_EQ(ui.lstFileType->ListCount(), 3) << "no other click runs after the failed check";
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCoreApplication::processEvents();
-        EXPECT_TRUE(ui.window.isVisible());
-
-        // Every attempt to leave is checked again; a valid entry lets the other page come.
-        ui.txtFileType->SetText("MP3");
-        QTest::keyClick(ui.txtFileType, Qt::Key_Tab);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return answerer.texts.size() == 2; }));
-        QCoreApplication::processEvents();
-        EXPECT_EQ(ui.window.focusWidget(), ui.txtFileType);
-        ui.txtFileType->SetText("DOC");
-        QTabBar* tabs = ui.SSTab1->TabBar();
-        QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(0).center());
-        QCoreApplication::processEvents();
-        EXPECT_EQ(ui.SSTab1->CurrentPage(), 0);
-        EXPECT_EQ(answerer.texts.size(), 2u);
-    }
-}
+INSTANTIATE_TEST_SUITE_P(Qt, EntryCheck,
+                         testing::Values(MainWindowHandMaker{
+                             "Qt", [] { return std::make_unique<QtHand>(); }}),
+                         kelvane::test::MakerName<MainWindowHandMaker>);
 
 // With the real About dialog: closing it leaves the program running, however the main window
 // counts among the application's windows.

@@ -1,14 +1,15 @@
-#include "qtmainwindow.h"
-
+// The real main window built by the Qt toolkit, worked as a user works it.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemModel>
 #include <QAction>
 #include <QApplication>
+#include <QMouseEvent>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
-#include <functional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -17,8 +18,12 @@
 #include "mainwindowdoubles.h"
 #include "modalboxes.h"
 #include "qttestapp.h"
+#include "tempfolder.h"
+#include "widgets/qt/qtfolderlist.h"
 #include "widgets/qt/qtlistwidget.h"
 #include "widgets/qt/qttextbox.h"
+#include "widgets/qt/qttoolkit.h"
+#include "widgets/qt/qtwindow.h"
 #include "widgets/qt/tabcontrol.h"
 
 namespace {
@@ -27,20 +32,41 @@ using kelvane::ControlDesign;
 using kelvane::ControlKind;
 using kelvane::FormDesign;
 using kelvane::MenuDesign;
+using kelvane::qt::QtWindow;
 using kelvane::test::EntryCheck;
 using kelvane::test::MainWindowHandMaker;
 
-// The main window with doubles for every dialog and for the document opener.
-class MainWindowTest : public kelvane::test::MainWindowDoubles, public ::testing::Test {
+// The main window built by the Qt toolkit, with the doubles' services but for those a test takes
+// back, and its widgets by control name.
+struct QtMainWindow : kelvane::test::MainWindowDoubles {
+    explicit QtMainWindow(void (*takeBack)(frmMainServices&) = [](frmMainServices&) {})
+        : main(toolkit, [&] {
+              frmMainServices services = Services();
+              takeBack(services);
+              return services;
+          }()) {}
+
+    template <typename Widget = QWidget>
+    Widget* Find(const std::string& name) const {
+        return qobject_cast<Widget*>(window.Control(name));
+    }
+
+    kelvane::qt::QtToolkit toolkit;
+    frmMain main;
+    QtWindow& window = dynamic_cast<QtWindow&>(main.window());
+    kelvane::qt::TabControl* SSTab1 = Find<kelvane::qt::TabControl>("SSTab1");
+};
+
+class MainWindowTest : public ::testing::Test {
   protected:
-    MainWindowTest() : ui(Services()) {
+    MainWindowTest() {
         ui.window.OnUnload([this] { ++unloads; });
     }
 
     void ShowActive() { ASSERT_TRUE(kelvane::test::ShowActive(ui.window)); }
 
     int unloads = 0;
-    kelvane::test::QtMainWindow ui;
+    QtMainWindow ui;
 };
 
 TEST_F(MainWindowTest, ControlsSitAtTheirDescribedPlacesInAFixedWindow) {
@@ -55,7 +81,7 @@ TEST_F(MainWindowTest, ControlsSitAtTheirDescribedPlacesInAFixedWindow) {
         if (control.kind == ControlKind::Label) {
             EXPECT_EQ(ui.window.LabelCaption(control.name), control.Caption());
         } else if (control.kind == ControlKind::TextBox) {
-            EXPECT_EQ(ui.Find<kelvane::qt::QtTextBox>(control.name.c_str())->MaxLength(),
+            EXPECT_EQ(ui.Find<kelvane::qt::QtTextBox>(control.name)->MaxLength(),
                       control.maxLength);
         }
     }
@@ -107,7 +133,7 @@ TEST_F(MainWindowTest, EscapeDoesNothingAndEnterOrTheCloseBoxUnloads) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(unloads, 2);
     EXPECT_FALSE(ui.window.isVisible());
-    EXPECT_TRUE(msg.shown.empty());
+    EXPECT_TRUE(ui.msg.shown.empty());
 }
 
 // The Qt hand on the real main window, with its own message boxes, answered with Enter.
@@ -156,12 +182,7 @@ class QtHand : public kelvane::test::MainWindowHand {
         return control == "SSTab1" ? ui.SSTab1->TabBar() : ui.window.Control(control);
     }
 
-    kelvane::test::MainWindowDoubles doubles;
-    kelvane::test::QtMainWindow ui{[this] {
-        frmMainServices services = doubles.Services();
-        services.msgBox = nullptr;
-        return services;
-    }()};
+    QtMainWindow ui{[](frmMainServices& services) { services.msgBox = nullptr; }};
     kelvane::test::ModalBoxAnswerer answerer{kelvane::test::ModalBoxAnswerer::Key(Qt::Key_Return)};
     std::size_t seen = 0;
 };
@@ -174,12 +195,7 @@ INSTANTIATE_TEST_SUITE_P(Qt, EntryCheck,
 // With the real About dialog: closing it leaves the program running, however the main window
 // counts among the application's windows.
 TEST(MainWindowWithAbout, ClosingTheAboutDialogKeepsTheProgramRunning) {
-    kelvane::test::FakeMsgBox msg;
-    kelvane::test::FakeSaveDialog save;
-    frmMainServices services;
-    services.msgBox = &msg;
-    services.saveDialog = &save;
-    kelvane::test::QtMainWindow ui(services);
+    QtMainWindow ui([](frmMainServices& services) { services.showAbout = nullptr; });
     ui.window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&ui.window));
 
@@ -193,13 +209,61 @@ TEST(MainWindowWithAbout, ClosingTheAboutDialogKeepsTheProgramRunning) {
     });
     closer.start(20);
     QTimer::singleShot(0, [&] {
-        ui.mnuHelpAbout->trigger();  // returns once the dialog has closed
-        ui.mnuHelpAbout->trigger();
+        ui.window.MenuItem("mnuHelpAbout")->trigger();  // returns once the dialog has closed
+        ui.window.MenuItem("mnuHelpAbout")->trigger();
         QTimer::singleShot(50, [] { QCoreApplication::exit(7); });
     });
     EXPECT_EQ(QApplication::exec(), 7) << "the program ended when the About dialog closed";
     EXPECT_EQ(aboutsClosed, 2);
     EXPECT_TRUE(ui.window.isVisible());
+}
+
+QPoint RowCentre(QAbstractItemView& view, int row) {
+    return view.visualRect(view.model()->index(row, 0)).center();
+}
+
+// The folder opened, its files picked in the file list (d.exe is no accepted type), the first
+// dragged to the end of the merge list, the target typed and "&Merge files" clicked: the
+// merged file holds the files in the order shown.
+TEST(MergeWindow, TheUsersGesturesEndInTheMergedFile) {
+    QtMainWindow ui;
+    ui.window.show();
+    auto* files = ui.Find<QAbstractItemView>("fileList");
+    auto* merge = ui.Find<QAbstractItemView>("lstFileSelect");
+    QWidget* target = ui.Find("txtTartgetPath");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&ui.window));
+    kelvane::test::TempFolder folder;
+    kelvane::test::TempFolder out;
+    const std::string b("B\0\x1A\xFF\r\n", 6);  // NUL, 0x1A and a byte that is no UTF-8
+    folder.Write("a.txt", "A1\nA2");
+    folder.Write("b.SQL", b);
+    folder.Write("c.dat", "");
+    folder.Write("d.exe", "not text\n");
+    ui.Find<kelvane::qt::QtFolderList>("myFolders")->SetPath(folder.Text());
+    QCoreApplication::processEvents();
+    ASSERT_EQ(files->model()->rowCount(), 4);
+
+    for (int row = 0; row < 4; ++row) {
+        QTest::mouseClick(files->viewport(), Qt::LeftButton,
+                          row == 0 ? Qt::NoModifier : Qt::ControlModifier, RowCentre(*files, row));
+        QCoreApplication::processEvents();
+    }
+    ASSERT_EQ(merge->model()->rowCount(), 3);
+    QWidget* viewport = merge->viewport();
+    const QPoint first = RowCentre(*merge, 0);
+    const QPoint last = RowCentre(*merge, 2);
+    QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, first);
+    QMouseEvent move(QEvent::MouseMove, last, viewport->mapToGlobal(last), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &move);
+    QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, last);
+    target->setFocus();
+    QTest::keyClicks(target, QString::fromStdString(out.At("all.sql")));
+    QTest::mouseClick(ui.Find("cmdMerge"), Qt::LeftButton);
+    QCoreApplication::processEvents();
+
+    EXPECT_TRUE(ui.msg.shown.empty());
+    EXPECT_EQ(out.Read("all.sql"), b + "A1\r\nA2\r\n");
 }
 
 }  // namespace

@@ -138,17 +138,6 @@ TEST_P(Description, AccessLettersAreUniqueOnEachPageAndMenu) {
     }
 }
 
-// A control that takes the focus is named by its caption or else for a screen reader; a tab
-// control by its tabs' captions.
-TEST_P(Description, EveryControlThatTakesTheFocusHasOneNameForScreenReaders) {
-    for (const ControlDesign& control : form.controls) {
-        if (TakesFocus(control) && control.kind != ControlKind::TabControl) {
-            EXPECT_NE(form.AccessibleName(control).empty(), control.Caption().empty())
-                << control.name;
-        }
-    }
-}
-
 INSTANTIATE_TEST_SUITE_P(BothWindows, Description, testing::ValuesIn(kWindows),
                          [](const auto& row) { return std::string(row.param.name); });
 

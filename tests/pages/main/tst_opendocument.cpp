@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <set>
 #include <string>
 #include <utility>
@@ -71,31 +70,6 @@ struct ChoiceCase {
     std::string current = kCurrent;
 };
 
-// Failures name the case.
-void PrintTo(const ChoiceCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
-class DocumentChoiceTest : public ::testing::TestWithParam<ChoiceCase> {};
-
-// The shell is asked to open the chosen file, owned by the window; or nothing is asked.
-TEST_P(DocumentChoiceTest, OpensTheChosenFileOwnedByTheWindow) {
-    const ChoiceCase& c = GetParam();
-    FakeFiles files;
-    for (const auto& file : c.files) {
-        files.files.insert(Native(file));
-    }
-    auto shell = std::make_unique<RecordingShell>();
-    const Opened& opened = shell->opened;
-    DocumentServices services{&files,
-                              std::make_unique<FakeLocation>(Native(c.program), Native(c.current)),
-                              std::move(shell)};
-    test::FakeForm form;
-    form.handle = 0x5150;
-    OpenDocumentWith(form, Native(c.document), services, c.docsFromProgram);
-    EXPECT_EQ(opened, (c.expected.empty() ? Opened{} : Opened{{0x5150, Native(c.expected)}}));
-}
-
 // clang-format off
 const ChoiceCase kChoices[] = {
     // Named in full: the shell looks for a bare name in the program's folder first.
@@ -126,8 +100,25 @@ const ChoiceCase kChoices[] = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Documents, DocumentChoiceTest, ::testing::ValuesIn(kChoices),
-                         [](const auto& named) { return std::string(named.param.name); });
+// The shell is asked to open the chosen file, owned by the window; or nothing is asked.
+TEST(DocumentChoice, OpensTheChosenFileOwnedByTheWindow) {
+    for (const ChoiceCase& c : kChoices) {
+        SCOPED_TRACE(c.name);
+        FakeFiles files;
+        for (const auto& file : c.files) {
+            files.files.insert(Native(file));
+        }
+        auto shell = std::make_unique<RecordingShell>();
+        const Opened& opened = shell->opened;
+        DocumentServices services{
+            &files, std::make_unique<FakeLocation>(Native(c.program), Native(c.current)),
+            std::move(shell)};
+        test::FakeForm form;
+        form.handle = 0x5150;
+        OpenDocumentWith(form, Native(c.document), services, c.docsFromProgram);
+        EXPECT_EQ(opened, (c.expected.empty() ? Opened{} : Opened{{0x5150, Native(c.expected)}}));
+    }
+}
 
 }  // namespace
 }  // namespace kelvane

@@ -136,13 +136,9 @@ class QtHand : public kelvane::test::MainWindowHand {
     frmMain& Main() override { return ui.main; }
     void Deactivate() override { EXPECT_TRUE(kelvane::test::ActivateAnotherWindow(ui.window)); }
     void Mouse(bool down, const std::string& control, int tab) override {
-        QWidget* widget = Widget(control);
         const QPoint at = tab < 0 ? QPoint() : ui.SSTab1->TabBar()->tabRect(tab).center();
-        if (down) {
-            QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, at);
-        } else {
-            QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, at);
-        }
+        QTest::mouseEvent(down ? QTest::MousePress : QTest::MouseRelease, Widget(control),
+                          Qt::LeftButton, Qt::NoModifier, at);
     }
     void Press(const std::string& control, Key key) override {
         const Qt::Key keys[] = {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Left};

@@ -96,9 +96,9 @@ std::vector<std::string> Items(ListWidget& list) {
 // attempt to leave is checked again.
 void ExpectTheCheck(const MainWindowHandMaker& maker, const EntryCase& c) {
     SCOPED_TRACE(c.name);
+    bool unloaded = false;
     const std::unique_ptr<Hand> hand = maker.make();
     frmMain& main = hand->Main();
-    bool unloaded = false;
     main.window().OnUnload([&unloaded] { unloaded = true; });
     main.lstFileType.SetListIndex(0);  // so that a Delete that ran would show
     main.txtFileType.SetText(c.entry);

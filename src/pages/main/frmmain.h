@@ -52,10 +52,6 @@ class frmMain {
     void mnuHelpAbout_Click();
     void mnuHelpHelp_Click();
 
-    // The Save dialog and the message boxes in use (the injected ones in tests).
-    kelvane::SaveDialog& comdlg() { return *comdlg_; }
-    kelvane::MsgBox& msgBox() { return *msgBox_; }
-
     kelvane::FileTypeList& fileTypes() { return *fileTypes_; }
     kelvane::SourceSelection& sourceSelection() { return *sourceSelection_; }
     kelvane::MergeOrder& mergeOrder() { return *mergeOrder_; }

@@ -1,22 +1,29 @@
-#include "qtmainwindow.h"
-
+// The real main window built by the Qt toolkit, worked as a user works it.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemModel>
 #include <QAction>
 #include <QApplication>
+#include <QMouseEvent>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
-#include <functional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "describedplaces.h"
+#include "entrycheck.h"
 #include "mainwindowdoubles.h"
 #include "modalboxes.h"
 #include "qttestapp.h"
+#include "tempfolder.h"
+#include "widgets/qt/qtfolderlist.h"
 #include "widgets/qt/qtlistwidget.h"
 #include "widgets/qt/qttextbox.h"
+#include "widgets/qt/qttoolkit.h"
+#include "widgets/qt/qtwindow.h"
 #include "widgets/qt/tabcontrol.h"
 
 namespace {
@@ -25,24 +32,35 @@ using kelvane::ControlDesign;
 using kelvane::ControlKind;
 using kelvane::FormDesign;
 using kelvane::MenuDesign;
+using kelvane::qt::QtWindow;
+using kelvane::test::EntryCheck;
+using kelvane::test::MainWindowHandMaker;
 
-// The main window with doubles for every dialog and for the document opener.
-class MainWindowTest : public kelvane::test::MainWindowDoubles, public ::testing::Test {
-  protected:
-    MainWindowTest() : ui(Services()) {
-        ui.window.OnUnload([this] { ++unloads; });
+// The main window built by the Qt toolkit, with the doubles' services but for those a test takes
+// back, and its widgets by control name.
+struct QtMainWindow : kelvane::test::MainWindowDoubles {
+    explicit QtMainWindow(void (*takeBack)(frmMainServices&) = [](frmMainServices&) {})
+        : main(toolkit, [&] {
+              frmMainServices services = Services();
+              takeBack(services);
+              return services;
+          }()) {}
+
+    template <typename Widget = QWidget>
+    Widget* Find(const std::string& name) const {
+        return qobject_cast<Widget*>(window.Control(name));
     }
 
-    void ShowActive() { ASSERT_TRUE(kelvane::test::ShowActive(ui.window)); }
-
-    int unloads = 0;
-    kelvane::test::QtMainWindow ui;
+    kelvane::qt::QtToolkit toolkit;
+    frmMain main;
+    QtWindow& window = dynamic_cast<QtWindow&>(main.window());
+    kelvane::qt::TabControl* SSTab1 = Find<kelvane::qt::TabControl>("SSTab1");
 };
 
-TEST_F(MainWindowTest, ControlsSitAtTheirDescribedPlacesInAFixedWindow) {
-    ShowActive();
+TEST(MainWindow, ControlsSitAtTheirDescribedPlacesInAFixedWindow) {
+    QtMainWindow ui;
+    ASSERT_TRUE(kelvane::test::ShowActive(ui.window));
     kelvane::test::ExpectControlsAtTheirDescribedPlaces(ui.window);
-    EXPECT_EQ(ui.window.minimumSize(), ui.window.maximumSize());
     EXPECT_FALSE(ui.window.windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(ui.window.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(ui.window.windowTitle().toStdString(), ui.window.Design().caption);
@@ -51,7 +69,7 @@ TEST_F(MainWindowTest, ControlsSitAtTheirDescribedPlacesInAFixedWindow) {
         if (control.kind == ControlKind::Label) {
             EXPECT_EQ(ui.window.LabelCaption(control.name), control.Caption());
         } else if (control.kind == ControlKind::TextBox) {
-            EXPECT_EQ(ui.Find<kelvane::qt::QtTextBox>(control.name.c_str())->MaxLength(),
+            EXPECT_EQ(ui.Find<kelvane::qt::QtTextBox>(control.name)->MaxLength(),
                       control.maxLength);
         }
     }
@@ -64,8 +82,9 @@ TEST_F(MainWindowTest, ControlsSitAtTheirDescribedPlacesInAFixedWindow) {
 
 // Tab goes round the controls of the description's Tab order that the page in front shows, the
 // tab control by its tab strip.
-TEST_F(MainWindowTest, FocusStartsOnCloseAndTabFollowsThePageShown) {
-    ShowActive();
+TEST(MainWindow, FocusStartsOnCloseAndTabFollowsThePageShown) {
+    QtMainWindow ui;
+    ASSERT_TRUE(kelvane::test::ShowActive(ui.window));
     const FormDesign& design = ui.window.Design();
     const std::vector<const ControlDesign*> order = design.TabOrder();
     EXPECT_EQ(QApplication::focusWidget(), ui.window.Control(order.front()->name));
@@ -91,104 +110,80 @@ TEST_F(MainWindowTest, FocusStartsOnCloseAndTabFollowsThePageShown) {
 
 // Escape does nothing; the close box and Enter on the first control of the Tab order ("&Close")
 // unload the window, asking nothing.
-TEST_F(MainWindowTest, EscapeDoesNothingAndEnterOrTheCloseBoxUnloads) {
-    ShowActive();
+TEST(MainWindow, EscapeDoesNothingAndEnterOrTheCloseBoxUnloads) {
+    int unloads = 0;
+    QtMainWindow ui;
+    ui.window.OnUnload([&unloads] { ++unloads; });
+    ASSERT_TRUE(kelvane::test::ShowActive(ui.window));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QCoreApplication::processEvents();
     EXPECT_EQ(unloads, 0);
     ui.window.close();
     EXPECT_EQ(unloads, 1);
     EXPECT_FALSE(ui.window.isVisible());
-    ShowActive();
+    ASSERT_TRUE(kelvane::test::ShowActive(ui.window));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(unloads, 2);
     EXPECT_FALSE(ui.window.isVisible());
-    EXPECT_TRUE(msg.shown.empty());
+    EXPECT_TRUE(ui.msg.shown.empty());
 }
 
-// With the window's own, real message box, whose event loop runs while the message shows,
-// answered with Enter: after a failed entry check the focus is back in the entry, with its page in
-// front, whatever took it away, and the next Enter does nothing there. The click that took it
-// never runs, but for "C&lear", which empties the entry (the other buttons' access keys and
-// clicks: tst_commandbutton).
-TEST(MainWindowWithItsBoxes, AFailedEntryCheckShowsOneMessageAndKeepsTheFocus) {
-    using kelvane::test::QtMainWindow;
-    const struct {
-        const char* gesture;
-        std::function<void(QtMainWindow&)> act;
-        QString left;  // in the entry afterwards
-    } gestures[] = {
-        {"Alt+L",
-         [](QtMainWindow& ui) { QTest::keyClick(ui.txtFileType, Qt::Key_L, Qt::AltModifier); }, ""},
-        {"click on Clear", [](QtMainWindow& ui) { QTest::mouseClick(ui.cmdClear, Qt::LeftButton); },
-         ""},
-        {"click on the other page's tab",
-         [](QtMainWindow& ui) {
-             QTabBar* tabs = ui.SSTab1->TabBar();
-             QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(0).center());
-         },
-         "T_1"},
-        {"arrow on the tab strip, before the check runs",
-         [](QtMainWindow& ui) {
-             ui.SSTab1->TabBar()->setFocus(Qt::TabFocusReason);
-             QTest::keyClick(ui.SSTab1->TabBar(), Qt::Key_Left);
-         },
-         "T_1"},
-    };
-    for (const auto& gesture : gestures) {
-        SCOPED_TRACE(gesture.gesture);
-        kelvane::test::MainWindowDoubles doubles;
-        frmMainServices services = doubles.Services();
-        services.msgBox = nullptr;
-        QtMainWindow ui(services);
-        ASSERT_TRUE(kelvane::test::ShowActive(ui.window));
-        ui.SSTab1->SetCurrentPage(1);
-        ui.txtFileType->setFocus(Qt::MouseFocusReason);
-        QCoreApplication::processEvents();
-        QTest::keyClicks(ui.txtFileType, "T_1");
+// The Qt hand on the real main window, with its own message boxes, answered with Enter.
+class QtHand : public kelvane::test::MainWindowHand {
+  public:
+    QtHand() { EXPECT_TRUE(kelvane::test::ShowActive(ui.window)); }
 
-        kelvane::test::ModalBoxAnswerer answerer(
-            kelvane::test::ModalBoxAnswerer::Key(Qt::Key_Return));
-        gesture.act(ui);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !answerer.texts.empty(); }));
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
-        EXPECT_EQ(answerer.texts.size(), 1u);
-        EXPECT_EQ(ui.SSTab1->CurrentPage(), 1);
-        EXPECT_EQ(ui.window.focusWidget(), ui.txtFileType);
-        ASSERT_TRUE(kelvane::test::ShowActive(ui.window));  // as the window manager does
-        EXPECT_EQ(QApplication::focusWidget(), ui.txtFileType);
-        EXPECT_EQ(ui.txtFileType->text(), gesture.left);
-        EXPECT_EQ(ui.txtFileType->selectedText(), gesture.left);
-        EXPECT_EQ(ui.lstFileType->ListCount(), 3) << "no other click runs after the failed check";
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCoreApplication::processEvents();
-        EXPECT_TRUE(ui.window.isVisible());
-
-        // Every attempt to leave is checked again; a valid entry lets the other page come.
-        ui.txtFileType->SetText("MP3");
-        QTest::keyClick(ui.txtFileType, Qt::Key_Tab);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return answerer.texts.size() == 2; }));
-        QCoreApplication::processEvents();
-        EXPECT_EQ(ui.window.focusWidget(), ui.txtFileType);
-        ui.txtFileType->SetText("DOC");
-        QTabBar* tabs = ui.SSTab1->TabBar();
-        QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(0).center());
-        QCoreApplication::processEvents();
-        EXPECT_EQ(ui.SSTab1->CurrentPage(), 0);
-        EXPECT_EQ(answerer.texts.size(), 2u);
+    frmMain& Main() override { return ui.main; }
+    void Deactivate() override { EXPECT_TRUE(kelvane::test::ActivateAnotherWindow(ui.window)); }
+    void Mouse(bool down, const std::string& control, int tab) override {
+        const QPoint at = tab < 0 ? QPoint() : ui.SSTab1->TabBar()->tabRect(tab).center();
+        QTest::mouseEvent(down ? QTest::MousePress : QTest::MouseRelease, Widget(control),
+                          Qt::LeftButton, Qt::NoModifier, at);
     }
-}
+    void Press(const std::string& control, Key key) override {
+        const Qt::Key keys[] = {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Left};
+        QTest::keyClick(Widget(control), keys[key]);
+    }
+    void Alt(char letter) override {
+        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(Qt::Key_A + letter - 'a'),
+                        Qt::AltModifier);
+    }
+    int Settle(int boxes) override {
+        static_cast<void>(QTest::qWaitFor([&] { return answerer.texts.size() >= seen + boxes; }));
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        const std::size_t before = std::exchange(seen, answerer.texts.size());
+        return static_cast<int>(seen - before);
+    }
+    std::string Focused() override {
+        EXPECT_TRUE(kelvane::test::ShowActive(ui.window));
+        const QWidget* focused = QApplication::focusWidget();
+        return focused == nullptr ? "" : focused->objectName().toStdString();
+    }
+    int Page() override { return ui.SSTab1->CurrentPage(); }
+
+  private:
+    QWidget* Widget(const std::string& control) {
+        if (control.empty()) {
+            return QApplication::focusWidget();
+        }
+        return control == "SSTab1" ? ui.SSTab1->TabBar() : ui.window.Control(control);
+    }
+
+    QtMainWindow ui{[](frmMainServices& services) { services.msgBox = nullptr; }};
+    kelvane::test::ModalBoxAnswerer answerer{kelvane::test::ModalBoxAnswerer::Key(Qt::Key_Return)};
+    std::size_t seen = 0;
+};
+
+INSTANTIATE_TEST_SUITE_P(Qt, EntryCheck,
+                         testing::Values(MainWindowHandMaker{
+                             "Qt", [] { return std::make_unique<QtHand>(); }}),
+                         kelvane::test::MakerName<MainWindowHandMaker>);
 
 // With the real About dialog: closing it leaves the program running, however the main window
 // counts among the application's windows.
 TEST(MainWindowWithAbout, ClosingTheAboutDialogKeepsTheProgramRunning) {
-    kelvane::test::FakeMsgBox msg;
-    kelvane::test::FakeSaveDialog save;
-    frmMainServices services;
-    services.msgBox = &msg;
-    services.saveDialog = &save;
-    kelvane::test::QtMainWindow ui(services);
+    QtMainWindow ui([](frmMainServices& services) { services.showAbout = nullptr; });
     ui.window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&ui.window));
 
@@ -202,13 +197,61 @@ TEST(MainWindowWithAbout, ClosingTheAboutDialogKeepsTheProgramRunning) {
     });
     closer.start(20);
     QTimer::singleShot(0, [&] {
-        ui.mnuHelpAbout->trigger();  // returns once the dialog has closed
-        ui.mnuHelpAbout->trigger();
+        ui.window.MenuItem("mnuHelpAbout")->trigger();  // returns once the dialog has closed
+        ui.window.MenuItem("mnuHelpAbout")->trigger();
         QTimer::singleShot(50, [] { QCoreApplication::exit(7); });
     });
     EXPECT_EQ(QApplication::exec(), 7) << "the program ended when the About dialog closed";
     EXPECT_EQ(aboutsClosed, 2);
     EXPECT_TRUE(ui.window.isVisible());
+}
+
+QPoint RowCentre(QAbstractItemView& view, int row) {
+    return view.visualRect(view.model()->index(row, 0)).center();
+}
+
+// The folder opened, its files picked in the file list (d.exe is no accepted type), the first
+// dragged to the end of the merge list, the target typed and "&Merge files" clicked: the
+// merged file holds the files in the order shown.
+TEST(MergeWindow, TheUsersGesturesEndInTheMergedFile) {
+    QtMainWindow ui;
+    ui.window.show();
+    auto* files = ui.Find<QAbstractItemView>("fileList");
+    auto* merge = ui.Find<QAbstractItemView>("lstFileSelect");
+    QWidget* target = ui.Find("txtTartgetPath");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&ui.window));
+    kelvane::test::TempFolder folder;
+    kelvane::test::TempFolder out;
+    const std::string b("B\0\x1A\xFF\r\n", 6);  // NUL, 0x1A and a byte that is no UTF-8
+    folder.Write("a.txt", "A1\nA2");
+    folder.Write("b.SQL", b);
+    folder.Write("c.dat", "");
+    folder.Write("d.exe", "not text\n");
+    ui.Find<kelvane::qt::QtFolderList>("myFolders")->SetPath(folder.Text());
+    QCoreApplication::processEvents();
+    ASSERT_EQ(files->model()->rowCount(), 4);
+
+    for (int row = 0; row < 4; ++row) {
+        QTest::mouseClick(files->viewport(), Qt::LeftButton,
+                          row == 0 ? Qt::NoModifier : Qt::ControlModifier, RowCentre(*files, row));
+        QCoreApplication::processEvents();
+    }
+    ASSERT_EQ(merge->model()->rowCount(), 3);
+    QWidget* viewport = merge->viewport();
+    const QPoint first = RowCentre(*merge, 0);
+    const QPoint last = RowCentre(*merge, 2);
+    QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, first);
+    QMouseEvent move(QEvent::MouseMove, last, viewport->mapToGlobal(last), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &move);
+    QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, last);
+    target->setFocus();
+    QTest::keyClicks(target, QString::fromStdString(out.At("all.sql")));
+    QTest::mouseClick(ui.Find("cmdMerge"), Qt::LeftButton);
+    QCoreApplication::processEvents();
+
+    EXPECT_TRUE(ui.msg.shown.empty());
+    EXPECT_EQ(out.Read("all.sql"), b + "A1\r\nA2\r\n");
 }
 
 }  // namespace

@@ -11,7 +11,6 @@
 
 #include "fakewindow.h"
 #include "mainwindowdoubles.h"
-#include "pages/filetypes/filetypelist.h"
 #include "pages/main/frmmain.h"
 #include "pages/merge/mergepage.h"
 #include "tempfolder.h"
@@ -146,15 +145,10 @@ TEST(MainWindowFailures, AnExceptionFromAProcedureStopsAtTheWindow) {
     EXPECT_NO_THROW(static_cast<FakeWindow&>(form.window()).Raise("mnuHelpHelp", Event::Click));
 }
 
-TEST_F(MainWindowEvents, StartsWithTheListsAtTheCurrentFolderTheDefaultTypesAndTheSaveDialogSetUp) {
+TEST_F(MainWindowEvents, StartsWithTheListsAtTheCurrentFolderAndTheSaveDialogSetUp) {
     EXPECT_EQ(form.myDrive.Drive(), CurrentFolder());
     EXPECT_EQ(form.myFolders.Path(), CurrentFolder());
     EXPECT_EQ(form.fileList.Path(), CurrentFolder());
-    FakeListWidget defaults(FakeListWidget::Style::CheckBox);
-    FakeTextBox entry;
-    test::FakeMsgBox unused;
-    FileTypeList(defaults, entry, unused).AddDefaults();
-    EXPECT_EQ(List(form.lstFileType).Items(), defaults.Items()) << "loading adds the defaults";
     test::FakeSaveDialog configured;
     MergePage::ConfigureSaveDialog(configured);
     EXPECT_EQ(save.filter, configured.filter) << "loading sets the Save dialog up";

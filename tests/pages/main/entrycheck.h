@@ -1,0 +1,82 @@
+#pragma once
+
+// The file-type entry check on the real main window with its toolkit's own message boxes,
+// written once and run on each toolkit: natively on Qt (tst_frmmain), under wine on Win32
+// (tst_win32entrycheck). A toolkit's test program compiles entrycheck.cpp and instantiates
+//
+//   INSTANTIATE_TEST_SUITE_P(Qt, EntryCheck, testing::Values(MainWindowHandMaker{"Qt", ...}),
+//                            test::MakerName<MainWindowHandMaker>);
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "listcontract.h"
+#include "pages/main/frmmain.h"
+
+namespace kelvane::test {
+
+// The real main window on screen, built by one toolkit, and a user's hand on it. Input goes
+// to the window as the toolkit delivers it; Settle runs what it brought.
+class MainWindowHand {
+  public:
+    enum Key { kTab, kSpace, kEnter, kLeft };
+
+    virtual ~MainWindowHand() = default;
+    virtual frmMain& Main() = 0;
+    // Another window takes the activation, and the main window stays on screen.
+    virtual void Deactivate() = 0;
+    // The left mouse button goes down or up over a control, or over a tab of the tab strip.
+    virtual void Mouse(bool down, const std::string& control, int tab = -1) = 0;
+    // A key pressed on a control, or on the one with the focus ("").
+    virtual void Press(const std::string& control, Key key) = 0;
+    // Alt and a letter, on the control with the focus.
+    virtual void Alt(char letter) = 0;
+    // Runs what the input brought, until `boxes` message boxes came and were answered (or it
+    // gives up); returns the number of boxes that came since the last call.
+    virtual int Settle(int boxes) = 0;
+    // The control with the focus once the window is active again, as the window system makes
+    // it after a box; and the page in front.
+    virtual std::string Focused() = 0;
+    virtual int Page() = 0;
+};
+
+// How the user leaves the file-type box for a control: a click, or one whose message comes and
+// goes between the press and the release, or a click on the window before the window system
+// activated it; Tab to the next button, then Space or Enter on that button before anything
+// else runs; Alt with the control's access letter; a click on the other page's tab; a click on
+// this page's tab and the Left arrow before anything else runs. And Enter alone, on the control
+// with the focus.
+enum class Gesture {
+    kClick,
+    kPacedClick,
+    kInactiveClick,
+    kTabSpace,
+    kTabEnter,
+    kAlt,
+    kOtherTab,
+    kTabArrow,
+    kEnter
+};
+
+using MainWindowHandMaker = Maker<std::unique_ptr<MainWindowHand>()>;
+
+class EntryCheck : public testing::TestWithParam<MainWindowHandMaker> {};
+
+// A gesture after an entry, and the file types listed afterwards.
+struct EntryCase {
+    const char* name;
+    Gesture gesture;
+    const char* control;
+    const char* entry;
+    std::vector<std::string> types;
+    const char* left = nullptr;  // the entry after a refusal, when it isn't `entry`
+};
+
+// Makes the gesture on a fresh window and checks what the entry check made of it. The suite
+// runs it on every case that holds for every toolkit; a toolkit's own cases call it too.
+void ExpectTheCheck(const MainWindowHandMaker& maker, const EntryCase& c);
+
+}  // namespace kelvane::test

@@ -39,8 +39,19 @@ bool CommandButton::event(QEvent* event) {
 }
 
 void CommandButton::keyPressEvent(QKeyEvent* event) {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    const bool enter = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+                       (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (enter || event->key() == Qt::Key_Space) {
+        // A key typed ahead, right after the Tab that brought the focus here, waits for the
+        // LostFocus that Tab queued; if that handler took the focus back, the key is spent.
+        const QPointer<CommandButton> self(this);
+        RunPendingFocusLoss();
+        if (self == nullptr || !HoldsFocus()) {
+            event->accept();
+            return;
+        }
+    }
+    if (enter) {
         click();
         return;
     }

@@ -12,8 +12,9 @@ namespace kelvane::qt {
 // has the focus then. So when that handler puts the focus back (a failed entry check), the click
 // never runs: not behind the handler's message box, not while it is open, not after it. The
 // mouse press is spent in that case, so the rule holds even when the press and the release
-// arrive together. Enter and Space click the button that has the focus; a button is never a
-// window's default button.
+// arrive together. Enter and Space click the button that has the focus, after that LostFocus
+// too, so a key typed ahead right after Tab follows the same rule; a button is never a window's
+// default button.
 //
 // A button told to click when the focus is taken back (its description's
 // clicksWhenFocusTakenBack) clicks in that case too, once the handler has returned.

@@ -10,7 +10,35 @@ namespace kelvane::test {
 
 namespace {
 
+// How the user leaves the file-type box for a control: a click, or one whose message comes and
+// goes between the press and the release, or a click on the window before the window system
+// activated it; Tab to the next button, then Space or Enter on that button before anything
+// else runs; Alt with the control's access letter; a click on the other page's tab; a click on
+// this page's tab and the Left arrow before anything else runs. And Enter alone, on the control
+// with the focus.
+enum class Gesture {
+    kClick,
+    kPacedClick,
+    kInactiveClick,
+    kTabSpace,
+    kTabEnter,
+    kAlt,
+    kOtherTab,
+    kTabArrow,
+    kEnter
+};
+
 using Hand = MainWindowHand;
+
+// A gesture after an entry, and the file types listed afterwards.
+struct EntryCase {
+    const char* name;
+    Gesture gesture;
+    const char* control;
+    const char* entry;
+    std::vector<std::string> types;
+    const char* left = nullptr;  // the entry after a refusal, when it isn't `entry`
+};
 using G = Gesture;
 
 const std::vector<std::string> kDefaults{"TXT", "SQL", "DAT"};
@@ -28,6 +56,8 @@ const EntryCase kCases[] = {
     {"PacedClickOnClear", G::kPacedClick, "cmdClear", "TX1", kDefaults, ""},
     {"OtherPagesTab", G::kOtherTab, "SSTab1", "TX1", kDefaults},
     {"ArrowOnTheTabStrip", G::kTabArrow, "SSTab1", "TX1", kDefaults},
+    {"TabThenSpace", G::kTabSpace, "cmdAddFileType", "TX1", kDefaults},
+    {"TabThenEnter", G::kTabEnter, "cmdAddFileType", "TX1", kDefaults},
     // A valid entry lets every gesture click.
     {"ValidByClick", G::kClick, "cmdAddFileType", "DOC", kWithDoc},
     {"ValidByPacedClick", G::kPacedClick, "cmdAddFileType", "DOC", kWithDoc},
@@ -88,8 +118,6 @@ std::vector<std::string> Items(ListWidget& list) {
     return items;
 }
 
-}  // namespace
-
 // The check runs once, as the focus leaves the entry, before the click. A refused entry keeps
 // the focus with its page in front, the click that took it away never runs, not behind the
 // message box, not while it is open, not after it; Enter then does nothing, and every other
@@ -128,6 +156,8 @@ void ExpectTheCheck(const MainWindowHandMaker& maker, const EntryCase& c) {
     EXPECT_EQ(Make(*hand, G::kOtherTab, "SSTab1", 0), 0);
     EXPECT_EQ(hand->Page(), 0);
 }
+
+}  // namespace
 
 TEST_P(EntryCheck, RefusedEntryKeepsTheFocusAndStopsTheClick) {
     for (const EntryCase& c : kCases) {

@@ -43,40 +43,8 @@ class MainWindowHand {
     virtual int Page() = 0;
 };
 
-// How the user leaves the file-type box for a control: a click, or one whose message comes and
-// goes between the press and the release, or a click on the window before the window system
-// activated it; Tab to the next button, then Space or Enter on that button before anything
-// else runs; Alt with the control's access letter; a click on the other page's tab; a click on
-// this page's tab and the Left arrow before anything else runs. And Enter alone, on the control
-// with the focus.
-enum class Gesture {
-    kClick,
-    kPacedClick,
-    kInactiveClick,
-    kTabSpace,
-    kTabEnter,
-    kAlt,
-    kOtherTab,
-    kTabArrow,
-    kEnter
-};
-
 using MainWindowHandMaker = Maker<std::unique_ptr<MainWindowHand>()>;
 
 class EntryCheck : public testing::TestWithParam<MainWindowHandMaker> {};
-
-// A gesture after an entry, and the file types listed afterwards.
-struct EntryCase {
-    const char* name;
-    Gesture gesture;
-    const char* control;
-    const char* entry;
-    std::vector<std::string> types;
-    const char* left = nullptr;  // the entry after a refusal, when it isn't `entry`
-};
-
-// Makes the gesture on a fresh window and checks what the entry check made of it. The suite
-// runs it on every case that holds for every toolkit; a toolkit's own cases call it too.
-void ExpectTheCheck(const MainWindowHandMaker& maker, const EntryCase& c);
 
 }  // namespace kelvane::test

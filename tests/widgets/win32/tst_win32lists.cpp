@@ -253,11 +253,10 @@ TEST_F(ListsTest, FolderRowsAreNoHigherThanSmallPicturesMakeThem) {
               std::max(text, GetSystemMetrics(SM_CYSMICON) + 2));
 }
 
-// A folder named in scripts outside code page 1252, holding files and subfolders so named, and a
-// pair of names that look alike.
+// The file list showing a folder named in scripts outside code page 1252, holding files so named
+// and a pair of names that look alike.
 const std::vector<std::string> kFiles = {"ő.txt",    "o.txt",    "Ωmega.txt", "café.txt",
                                          "日本.txt", "中文.txt", "😀.txt"};
-const std::vector<std::string> kSubfolders = {"中文", "ő", "o"};
 
 class NamesTest : public ListsTest {
   protected:
@@ -266,43 +265,26 @@ class NamesTest : public ListsTest {
         for (const std::string& name : kFiles) {
             std::ofstream(test::Utf8Path(root_ + "\\" + name)) << "x";
         }
-        for (const std::string& name : kSubfolders) {
-            std::filesystem::create_directory(test::Utf8Path(root_ + "\\" + name));
-        }
         files_.SetPath(root_);
-        form_.FolderListNamed("myFolders").SetPath(root_);
     }
 
     kelvane::test::TempFolder dir_;
     const std::string root_ = dir_.At("Ωmega 日本 ő");
 };
 
-// The characters reach the type-ahead rule whole, a pair of UTF-16 halves as one; in the folder
-// list the highlight moves and no folder opens.
+// The characters reach the type-ahead rule whole, a pair of UTF-16 halves as one.
 TEST_F(NamesTest, ATypedCharacterOfAnyScriptMovesTheCaretToTheNextRowStartingWithIt) {
-    const struct {
-        const char* list;
-        std::wstring typed;  // UTF-16 units, one message each
-        const char* row;     // the row at the caret afterwards
-    } cases[] = {
-        {"fileList", L"\U0001F600", "😀.txt"},
-        {"fileList", L"\u0151", "ő.txt"},
-        {"myFolders", L"\u0151", "ő"},
-    };
     test::TypeAheadClock clock;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.row);
+    for (const auto& [typed, row] : {std::pair{L"\U0001F600", "😀.txt"}, {L"\u0151", "ő.txt"}}) {
+        SCOPED_TRACE(row);
         clock.Pause();
-        for (const wchar_t unit : c.typed) {
-            PostMessageW(Hwnd(c.list), WM_CHAR, unit, 1);
+        for (const wchar_t* unit = typed; *unit != 0; ++unit) {
+            PostMessageW(Hwnd("fileList"), WM_CHAR, *unit, 1);
         }
         PumpPending();
-        const LRESULT row = SendMessageW(Hwnd(c.list), LB_GETCARETINDEX, 0, 0);
-        wchar_t text[64] = {};
-        SendMessageW(Hwnd(c.list), LB_GETTEXT, row, reinterpret_cast<LPARAM>(text));
-        EXPECT_EQ(FromWide(text), c.row);
+        const LRESULT caret = SendMessageW(Hwnd("fileList"), LB_GETCARETINDEX, 0, 0);
+        EXPECT_EQ(files_.List(static_cast<int>(caret)), row);
     }
-    EXPECT_EQ(form_.FolderListNamed("myFolders").Path(), root_);
 }
 
 std::vector<std::string> Sorted(std::vector<std::string> names) {
@@ -330,15 +312,12 @@ TEST_F(NamesTest, EveryListGivesEachRowsExactTextToAnotherProcess) {
         types.push_back("ő " + std::to_string(i));
         types_.SetList(i, types.back());
     }
-    std::vector<std::string> folders = kSubfolders;
-    folders.push_back("Ωmega 日本 ő");  // the open folder, above them
     const struct {
         const char* list;
         std::vector<std::string> rows;  // its last rows
         bool sorted;                    // by the list, in its own order
     } cases[] = {
         {"fileList", Sorted(kFiles), true},
-        {"myFolders", Sorted(folders), true},
         {"lstFileSelect", merge, false},
         {"lstFileType", types, false},
     };

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -25,7 +24,7 @@ namespace {
 
 using test::PumpUntil;
 
-// A window built at 96 dpi, shown, with every click counted by control name.
+// A window built at 96 dpi, with the names of the buttons clicked, in order.
 class Built {
   public:
     explicit Built(const FormDesign& design)
@@ -33,7 +32,9 @@ class Built {
         for (const ControlDesign& control : design.controls) {
             if (control.kind == ControlKind::Button) {
                 form_.On(control.name, Event::Click,
-                         [this, name = control.name](const MouseEvent&) { ++clicks[name]; });
+                         [this, name = control.name](const MouseEvent&) {
+                             clicks += (clicks.empty() ? "" : " ") + name;
+                         });
             }
         }
         form_.OnUnload([this] { ++unloads; });
@@ -50,7 +51,7 @@ class Built {
         PumpPending();
     }
 
-    std::map<std::string, int> clicks;
+    std::string clicks;
     int unloads = 0;
 
   private:
@@ -123,7 +124,6 @@ TEST(WindowGeometryTest, PutsEveryControlAtItsDescribedPixelsInItsFontAtItsDpi) 
 // A window the system refuses to make, here for an owner that is no window.
 TEST(WindowTest, ABuildThatCanNotBeMadeFailsWithWidgetError) {
     EXPECT_THROW(Win32Window(frmAboutDesign(), reinterpret_cast<HWND>(0x4321), 96), WidgetError);
-    EXPECT_NO_THROW(Win32Window(frmAboutDesign(), nullptr, 96));
 }
 
 // A label's text colour is the one TextColor gives for the system's colours, in the ordinary
@@ -274,11 +274,7 @@ TEST(KeyRoutingTest, SendsTheKeyToTheRightButton) {
         SetFocus(built.Hwnd(c.focus));
         ASSERT_EQ(built.Focused(), c.focus);
         built.Key(c.message, c.key);
-        std::map<std::string, int> clicked;
-        if (*c.clicked != '\0') {
-            clicked[c.clicked] = 1;
-        }
-        EXPECT_EQ(built.clicks, clicked);
+        EXPECT_EQ(built.clicks, c.clicked);
         EXPECT_EQ(built.unloads, 0);
     }
 }
@@ -289,7 +285,7 @@ TEST(CloseBoxTest, ClicksTheCancelButtonOrElseUnloads) {
     PostMessageA(about.form().Hwnd(), WM_CLOSE, 0, 0);
     PostMessageA(main.form().Hwnd(), WM_CLOSE, 0, 0);
     PumpUntil([&] { return main.unloads == 1; });
-    EXPECT_EQ(about.clicks, (std::map<std::string, int>{{"cmdOK", 1}}));
+    EXPECT_EQ(about.clicks, "cmdOK");
     EXPECT_EQ(about.unloads, 0);
     EXPECT_EQ(main.unloads, 1);
 }

@@ -98,12 +98,14 @@ class Win32ListHand : public test::ListHand, MainWindow {
     const char* name_;
 };
 
+std::unique_ptr<test::ListHand> MakeListHand(ListRows::Style style) {
+    return std::make_unique<Win32ListHand>(style);
+}
+
 using test::ListGestures;
-INSTANTIATE_TEST_SUITE_P(
-    Win32, ListGestures,
-    testing::Values(test::ListHandMaker{
-        "Win32", [](ListRows::Style style) { return std::make_unique<Win32ListHand>(style); }}),
-    test::MakerName<test::ListHandMaker>);
+INSTANTIATE_TEST_SUITE_P(Win32, ListGestures,
+                         testing::Values(test::ListHandMaker{"Win32", MakeListHand}),
+                         test::MakerName<test::ListHandMaker>);
 
 // A release is reported for a button pressed over the file list, wherever it comes, and only
 // then.
@@ -155,47 +157,39 @@ class Win32FileListHand : public test::FileListHand, MainWindow {
     }
 };
 
-using test::ListWidgetContract;
-using test::RefusedFilesTest;
+std::unique_ptr<test::FileListHand> MakeFileListHand(const std::string& folder) {
+    return std::make_unique<Win32FileListHand>(folder);
+}
 
+using test::RefusedFilesTest;
 INSTANTIATE_TEST_SUITE_P(Win32, RefusedFilesTest,
                          testing::Combine(testing::Values(test::FileListHandMaker{
-                                              "Win32",
-                                              [](const std::string& folder) {
-                                                  return std::make_unique<Win32FileListHand>(
-                                                      folder);
-                                              }}),
+                                              "Win32", MakeFileListHand}),
                                           testing::ValuesIn(test::RefusedFileGestures())),
                          test::GestureName);
 
 // The main window's lists: the merge list, and the file-type list for the check-box style.
+std::shared_ptr<ListWidget> MakeList(ListRows::Style style) {
+    auto window = std::make_shared<MainWindow>();
+    return {window, style == ListRows::Style::CheckBox ? &window->types_ : &window->merge_};
+}
+
+using test::ListWidgetContract;
 INSTANTIATE_TEST_SUITE_P(Win32, ListWidgetContract,
-                         testing::Values(test::ListMaker{
-                             "Win32",
-                             [](ListRows::Style style) {
-                                 auto window = std::make_shared<MainWindow>();
-                                 return std::shared_ptr<ListWidget>(
-                                     window, style == ListRows::Style::CheckBox ? &window->types_
-                                                                                : &window->merge_);
-                             }}),
+                         testing::Values(test::ListMaker{"Win32", MakeList}),
                          test::MakerName<test::ListMaker>);
 
+test::FolderListMade MakeFolderList() {
+    auto window = std::make_shared<MainWindow>();
+    auto changes = std::make_shared<int>(0);
+    window->form_.On("myFolders", Event::Change, [changes](const MouseEvent&) { ++*changes; });
+    return {{window, &window->form_.FolderListNamed("myFolders")}, changes};
+}
+
 using test::FolderListContract;
-using test::FolderListMaker;
 INSTANTIATE_TEST_SUITE_P(Win32, FolderListContract,
-                         testing::Values(FolderListMaker{
-                             "Win32",
-                             [] {
-                                 auto window = std::make_shared<MainWindow>();
-                                 auto changes = std::make_shared<int>(0);
-                                 window->form_.On("myFolders", Event::Change,
-                                                  [changes](const MouseEvent&) { ++*changes; });
-                                 return test::FolderListMade{
-                                     std::shared_ptr<FolderList>(
-                                         window, &window->form_.FolderListNamed("myFolders")),
-                                     changes};
-                             }}),
-                         test::MakerName<FolderListMaker>);
+                         testing::Values(test::FolderListMaker{"Win32", MakeFolderList}),
+                         test::MakerName<test::FolderListMaker>);
 
 TEST_F(ListsTest, HitsRowsPast65535) {
     ShowOptions();

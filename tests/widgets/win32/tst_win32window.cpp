@@ -46,6 +46,13 @@ class Built {
         const Control* control = form_.ControlOf(GetFocus());
         return control == nullptr ? "" : control->Name();
     }
+    // Shows the window at a page of its tab control, if it has one.
+    void ShowPage(int page) {
+        form_.Show();
+        if (auto* tabs = dynamic_cast<TabControl*>(form_.Find("SSTab1"))) {
+            tabs->SetCurrentPage(page);
+        }
+    }
     void Key(UINT message, WPARAM key) {
         PostMessageA(GetFocus(), message, key, message == WM_SYSCHAR ? 1 << 29 : 1);
         PumpPending();
@@ -157,11 +164,15 @@ TEST(WindowTest, LabelsKeepTheirDescribedColoursOnlyWhereTheyRead) {
     SetSysColors(2, elements, ordinary);
 }
 
+// The pages a user sees: the About box, and each page of the main window's tab control.
+std::vector<std::pair<const FormDesign*, int>> ShownPages() {
+    return {{&frmAboutDesign(), 0}, {&frmMainDesign(), 0}, {&frmMainDesign(), 1}};
+}
+
 // The focus starts on the first control of the description's Tab order; Tab visits the controls
 // of that order that the page shown shows, round to the first again.
 TEST(TabOrderTest, TabVisitsTheShownControlsInTheDescribedOrder) {
-    for (const auto& [design, page] :
-         {std::pair{&frmAboutDesign(), 0}, {&frmMainDesign(), 0}, {&frmMainDesign(), 1}}) {
+    for (const auto& [design, page] : ShownPages()) {
         Built built(*design);
         built.form().Show();
         std::vector<std::string> order;
@@ -169,9 +180,7 @@ TEST(TabOrderTest, TabVisitsTheShownControlsInTheDescribedOrder) {
             order.push_back(control->name);
         }
         EXPECT_EQ(built.Focused(), order.front());
-        if (page == 1) {
-            dynamic_cast<TabControl*>(built.form().Find("SSTab1"))->SetCurrentPage(page);
-        }
+        built.ShowPage(page);
         std::erase_if(order,
                       [&](const std::string& name) { return !IsWindowVisible(built.Hwnd(name)); });
         SetFocus(built.Hwnd(order.front()));
@@ -204,42 +213,36 @@ std::string LabelAbove(HWND control) {
 
 // Buttons, and the picture box (a button to the system), are named by their window texts.
 TEST(AccessibleNameTest, EachControlWithoutACaptionIsNamedAsDescribedAndNothingShownChanges) {
-    for (const FormDesign* form : {&frmMainDesign(), &frmAboutDesign()}) {
+    for (const auto& [form, page] : ShownPages()) {
         const FormDesign& design = *form;
         Built built(design);
-        built.form().Show();
+        built.ShowPage(page);
         std::vector<std::string> captions{""};  // lines show none
         for (const ControlDesign& control : design.controls) {
             if (control.kind == ControlKind::Label) {
                 captions.push_back(control.Caption());
             }
         }
-        auto* tabs = dynamic_cast<TabControl*>(built.form().Find("SSTab1"));
-        for (const int page : {0, 1}) {
-            if (tabs != nullptr) {
-                tabs->SetCurrentPage(page);
+        for (const ControlDesign& control : design.controls) {
+            const std::string name = design.AccessibleName(control);
+            if (name.empty()) {
+                continue;
             }
-            for (const ControlDesign& control : design.controls) {
-                const std::string name = design.AccessibleName(control);
-                if (name.empty()) {
-                    continue;
-                }
-                SCOPED_TRACE(control.name + " on page " + std::to_string(page));
-                HWND hwnd = built.Hwnd(control.name);
-                const bool button =
-                    control.kind == ControlKind::Button || control.kind == ControlKind::PictureBox;
-                EXPECT_EQ(button ? WindowText(hwnd) : LabelAbove(hwnd), name);
-            }
-            // The statics a sighted user sees say what the described labels say, no more.
-            for (HWND child = GetWindow(built.form().Hwnd(), GW_CHILD); child != nullptr;
-                 child = GetWindow(child, GW_HWNDNEXT)) {
-                wchar_t kind[16] = {};
-                GetClassNameW(child, kind, 16);
-                if (lstrcmpiW(kind, L"Static") == 0 && IsWindowVisible(child)) {
-                    EXPECT_NE(std::find(captions.begin(), captions.end(), WindowText(child)),
-                              captions.end())
-                        << WindowText(child);
-                }
+            SCOPED_TRACE(control.name + " on page " + std::to_string(page));
+            HWND hwnd = built.Hwnd(control.name);
+            const bool button =
+                control.kind == ControlKind::Button || control.kind == ControlKind::PictureBox;
+            EXPECT_EQ(button ? WindowText(hwnd) : LabelAbove(hwnd), name);
+        }
+        // The statics a sighted user sees say what the described labels say, no more.
+        for (HWND child = GetWindow(built.form().Hwnd(), GW_CHILD); child != nullptr;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            wchar_t kind[16] = {};
+            GetClassNameW(child, kind, 16);
+            if (lstrcmpiW(kind, L"Static") == 0 && IsWindowVisible(child)) {
+                EXPECT_NE(std::find(captions.begin(), captions.end(), WindowText(child)),
+                          captions.end())
+                    << WindowText(child);
             }
         }
     }

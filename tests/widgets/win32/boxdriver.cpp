@@ -10,19 +10,13 @@ namespace {
 BoxDriver* gDriver = nullptr;
 
 HICON IconOf(HWND box) {
-    HICON icon = nullptr;
-    EnumChildWindows(
-        box,
-        [](HWND child, LPARAM found) -> BOOL {
-            if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-                *reinterpret_cast<HICON*>(found) =
-                    reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&icon));
-    return icon;
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+            return reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
+        }
+    }
+    return nullptr;
 }
 
 // Presses the dialog's No, Cancel or OK button, the first it has.
@@ -105,13 +99,7 @@ void BoxDriver::Look() {
         return;
     }
     ++unexpected;
-    for (const int id : {IDNO, IDCANCEL, IDOK}) {
-        if (HWND button = GetDlgItem(box, id)) {
-            PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                         reinterpret_cast<LPARAM>(button));
-            return;
-        }
-    }
+    CloseAny(box);
 }
 
 BoxDriver::Action BoxDriver::Press(int id) {

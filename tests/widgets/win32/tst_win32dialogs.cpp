@@ -10,6 +10,7 @@
 #include "boxdriver.h"
 #include "listcontract.h"
 #include "tempfolder.h"
+#include "widgets/folderreader.h"
 #include "widgets/win32/win32msgbox.h"
 #include "widgets/win32/win32savedialog.h"
 
@@ -54,12 +55,6 @@ INSTANTIATE_TEST_SUITE_P(Win32, MsgBoxContract,
                          testing::Values(kelvane::test::MsgBoxHandMaker{
                              "Win32", [] { return std::make_unique<Win32Box>(); }}),
                          kelvane::test::MakerName<kelvane::test::MsgBoxHandMaker>);
-
-std::string CurrentFolder() {
-    char folder[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, folder);
-    return folder;
-}
 
 // The real dialog, answered through its own controls while its modal loop runs.
 class Win32Save : public kelvane::test::SaveDialogHand {

@@ -1,17 +1,20 @@
-// The Win32 lists: the contract's cases and gestures on them, the file list's mouse events,
-// rows past 65,535, type-ahead in any script, and which changes the folder and drive lists report.
+// The Win32 lists: the contract's cases and gestures on them, the file list's mouse events, rows
+// past 65,535, names of any script typed and read by another process (as screen readers read
+// them), and which clicks the folder list takes.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "base/widetext.h"
 #include "listcontract.h"
 #include "pages/main/frmmaindesign.h"
+#include "startmarkercopy.h"
 #include "tempfolder.h"
 #include "typeaheadclock.h"
 #include "widgets/win32/messageloop.h"
@@ -28,18 +31,22 @@ class MainWindow {
   public:
     MainWindow() { form_.Show(); }
 
-    // Posts a mouse message to a list at the middle of a row (its top row counting as 0).
+    // The middle of a row of a list (its top row counting as 0), from the top of the list.
+    int RowY(const std::string& list, int visibleRow) {
+        const int height = dynamic_cast<OwnerDrawnList*>(form_.Find(list))->RowHeight();
+        return visibleRow * height + height / 2;
+    }
+    // Posts a mouse message to a list at the middle of a row.
     void Mouse(const std::string& list, UINT message, int visibleRow, WPARAM keys = 0, int x = 30) {
-        auto* control = dynamic_cast<OwnerDrawnList*>(form_.Find(list));
-        const int y = visibleRow * control->RowHeight() + control->RowHeight() / 2;
         // The pointer goes there too: a list holding the mouse follows the real pointer.
-        POINT screen{x, y};
-        ClientToScreen(control->Hwnd(), &screen);
+        POINT screen{x, RowY(list, visibleRow)};
+        ClientToScreen(Hwnd(list), &screen);
         SetCursorPos(screen.x, screen.y);
-        PostMessageA(control->Hwnd(), message, keys, MAKELPARAM(x, y));
+        PostMessageA(Hwnd(list), message, keys, MAKELPARAM(x, RowY(list, visibleRow)));
         PumpPending();
     }
     void ShowOptions() { dynamic_cast<TabControl*>(form_.Find("SSTab1"))->SetCurrentPage(1); }
+    HWND Hwnd(const std::string& name) { return form_.Find(name)->Hwnd(); }
 
     Win32Toolkit toolkit_{96};
     std::unique_ptr<Window> window_ = toolkit_.Build(frmMainDesign());
@@ -72,17 +79,14 @@ class Win32ListHand : public test::ListHand, MainWindow {
         const WPARAM down = act == kUp ? 0 : left ? MK_LBUTTON : MK_RBUTTON;
         MainWindow::Mouse(name_, message, row, held | down, onBox ? 6 : 60);
     }
-    int Y(int row) override {
-        const int height = dynamic_cast<OwnerDrawnList*>(form_.Find(name_))->RowHeight();
-        return row * height + height / 2;
-    }
+    int Y(int row) override { return RowY(name_, row); }
     void TabIn() override {
-        SetFocus(form_.Find(name_)->Hwnd());
+        SetFocus(Hwnd(name_));
         PumpPending();
     }
     void Type(const std::string& typed) override {
         for (const char c : typed) {
-            PostMessageW(form_.Find(name_)->Hwnd(), WM_CHAR, static_cast<WPARAM>(c), 1);
+            PostMessageW(Hwnd(name_), WM_CHAR, static_cast<WPARAM>(c), 1);
         }
         PumpPending();
     }
@@ -94,22 +98,21 @@ class Win32ListHand : public test::ListHand, MainWindow {
     const char* name_;
 };
 
+std::unique_ptr<test::ListHand> MakeListHand(ListRows::Style style) {
+    return std::make_unique<Win32ListHand>(style);
+}
+
 using test::ListGestures;
-INSTANTIATE_TEST_SUITE_P(
-    Win32, ListGestures,
-    testing::Values(test::ListHandMaker{
-        "Win32", [](ListRows::Style style) { return std::make_unique<Win32ListHand>(style); }}),
-    test::MakerName<test::ListHandMaker>);
+INSTANTIATE_TEST_SUITE_P(Win32, ListGestures,
+                         testing::Values(test::ListHandMaker{"Win32", MakeListHand}),
+                         test::MakerName<test::ListHandMaker>);
 
 // A release is reported for a button pressed over the file list, wherever it comes, and only
-// then; neither changes the selection.
+// then.
 TEST_F(ListsTest, TheFileListReportsTheReleaseOfEachButtonPressedOverIt) {
     kelvane::test::TempFolder folder;
-    for (const char* name : {"a.txt", "b.txt", "c.txt"}) {
-        folder.Write(name, "x");
-    }
+    folder.Write("a.txt", "x");
     files_.SetPath(folder.Text());
-    files_.SetSelected(1, true);
     int releases = 0;
     form_.On("fileList", Event::MouseUp, [&](const MouseEvent&) { ++releases; });
     Mouse("fileList", WM_RBUTTONDOWN, 0, MK_RBUTTON);
@@ -118,8 +121,6 @@ TEST_F(ListsTest, TheFileListReportsTheReleaseOfEachButtonPressedOverIt) {
     Mouse("fileList", WM_LBUTTONUP, 0);  // without a press
     Mouse("fileList", WM_RBUTTONUP, 0);
     EXPECT_EQ(releases, 1);
-    EXPECT_EQ(std::vector<bool>({files_.Selected(0), files_.Selected(1), files_.Selected(2)}),
-              std::vector<bool>({false, true, false}));
 }
 
 // The file list of the main window, clicked and typed into through posted messages.
@@ -130,8 +131,8 @@ class Win32FileListHand : public test::FileListHand, MainWindow {
     void Click(int row, int keys) override {
         const WPARAM held = (keys & kCtrl ? MK_CONTROL : 0) | (keys & kShift ? MK_SHIFT : 0);
         if (row == kDownKey) {
-            SendMessageA(form_.Find("fileList")->Hwnd(), WM_KEYDOWN, VK_DOWN, 1);
-            SendMessageA(form_.Find("fileList")->Hwnd(), WM_KEYUP, VK_DOWN, 1);
+            SendMessageA(Hwnd("fileList"), WM_KEYDOWN, VK_DOWN, 1);
+            SendMessageA(Hwnd("fileList"), WM_KEYUP, VK_DOWN, 1);
             return;
         }
         if (row < kDownKey) {  // with Shift down in the thread's key state while it is read
@@ -139,7 +140,7 @@ class Win32FileListHand : public test::FileListHand, MainWindow {
             GetKeyboardState(state);
             state[VK_SHIFT] = keys & kShift ? 0x80 : 0;
             SetKeyboardState(state);
-            SendMessageW(form_.Find("fileList")->Hwnd(), WM_CHAR, TypedChar(row), 1);
+            SendMessageW(Hwnd("fileList"), WM_CHAR, TypedChar(row), 1);
             state[VK_SHIFT] = 0;
             SetKeyboardState(state);
             return;
@@ -156,47 +157,39 @@ class Win32FileListHand : public test::FileListHand, MainWindow {
     }
 };
 
-using test::ListWidgetContract;
-using test::RefusedFilesTest;
+std::unique_ptr<test::FileListHand> MakeFileListHand(const std::string& folder) {
+    return std::make_unique<Win32FileListHand>(folder);
+}
 
+using test::RefusedFilesTest;
 INSTANTIATE_TEST_SUITE_P(Win32, RefusedFilesTest,
                          testing::Combine(testing::Values(test::FileListHandMaker{
-                                              "Win32",
-                                              [](const std::string& folder) {
-                                                  return std::make_unique<Win32FileListHand>(
-                                                      folder);
-                                              }}),
+                                              "Win32", MakeFileListHand}),
                                           testing::ValuesIn(test::RefusedFileGestures())),
                          test::GestureName);
 
 // The main window's lists: the merge list, and the file-type list for the check-box style.
+std::shared_ptr<ListWidget> MakeList(ListRows::Style style) {
+    auto window = std::make_shared<MainWindow>();
+    return {window, style == ListRows::Style::CheckBox ? &window->types_ : &window->merge_};
+}
+
+using test::ListWidgetContract;
 INSTANTIATE_TEST_SUITE_P(Win32, ListWidgetContract,
-                         testing::Values(test::ListMaker{
-                             "Win32",
-                             [](ListRows::Style style) {
-                                 auto window = std::make_shared<MainWindow>();
-                                 return std::shared_ptr<ListWidget>(
-                                     window, style == ListRows::Style::CheckBox ? &window->types_
-                                                                                : &window->merge_);
-                             }}),
+                         testing::Values(test::ListMaker{"Win32", MakeList}),
                          test::MakerName<test::ListMaker>);
 
+test::FolderListMade MakeFolderList() {
+    auto window = std::make_shared<MainWindow>();
+    auto changes = std::make_shared<int>(0);
+    window->form_.On("myFolders", Event::Change, [changes](const MouseEvent&) { ++*changes; });
+    return {{window, &window->form_.FolderListNamed("myFolders")}, changes};
+}
+
 using test::FolderListContract;
-using test::FolderListMaker;
 INSTANTIATE_TEST_SUITE_P(Win32, FolderListContract,
-                         testing::Values(FolderListMaker{
-                             "Win32",
-                             [] {
-                                 auto window = std::make_shared<MainWindow>();
-                                 auto changes = std::make_shared<int>(0);
-                                 window->form_.On("myFolders", Event::Change,
-                                                  [changes](const MouseEvent&) { ++*changes; });
-                                 return test::FolderListMade{
-                                     std::shared_ptr<FolderList>(
-                                         window, &window->form_.FolderListNamed("myFolders")),
-                                     changes};
-                             }}),
-                         test::MakerName<FolderListMaker>);
+                         testing::Values(test::FolderListMaker{"Win32", MakeFolderList}),
+                         test::MakerName<test::FolderListMaker>);
 
 TEST_F(ListsTest, HitsRowsPast65535) {
     ShowOptions();
@@ -204,7 +197,7 @@ TEST_F(ListsTest, HitsRowsPast65535) {
     for (int i = 0; i < kRows; ++i) {
         types_.AddItem("T" + std::to_string(i));
     }
-    HWND list = form_.Find("lstFileType")->Hwnd();
+    HWND list = Hwnd("lstFileType");
     SendMessageA(list, LB_SETTOPINDEX, 69990, 0);
     const auto top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
     ASSERT_GT(top, 65536);
@@ -225,18 +218,10 @@ TEST_F(ListsTest, OpeningAFolderRaisesChangeAndAClickOnlyMovesTheHighlight) {
     folders.SetPath(root.Text());  // the contract's: one change, nothing highlighted
     ASSERT_EQ(folders.ListCount(), 2);
     // The rows above the subfolders: the drive's top folder down to the open one.
-    const int first =
-        static_cast<int>(SendMessageA(form_.Find("myFolders")->Hwnd(), LB_GETCOUNT, 0, 0)) - 2;
+    const int first = static_cast<int>(SendMessageA(Hwnd("myFolders"), LB_GETCOUNT, 0, 0)) - 2;
     Mouse("myFolders", WM_LBUTTONDOWN, first + 1, MK_LBUTTON);
     Mouse("myFolders", WM_LBUTTONUP, first + 1);
     EXPECT_EQ(folders.ListIndex(), 1);
-    // Neither a Ctrl+click on it nor a click below the last row takes the highlight away.
-    for (const auto& [row, keys] : {std::pair{first + 1, MK_CONTROL}, std::pair{first + 4, 0}}) {
-        Mouse("myFolders", WM_LBUTTONDOWN, row, MK_LBUTTON | keys);
-        Mouse("myFolders", WM_LBUTTONUP, row, keys);
-        EXPECT_EQ(folders.ListIndex(), 1);
-        EXPECT_EQ(SendMessageA(form_.Find("myFolders")->Hwnd(), LB_GETCURSEL, 0, 0), first + 1);
-    }
     Mouse("myFolders", WM_LBUTTONDBLCLK, first + 1, MK_LBUTTON);
     Mouse("myFolders", WM_LBUTTONUP, first + 1);
     EXPECT_EQ(changes, 2);
@@ -255,53 +240,106 @@ TEST_F(ListsTest, FolderRowsAreNoHigherThanSmallPicturesMakeThem) {
               std::max(text, GetSystemMetrics(SM_CYSMICON) + 2));
 }
 
-// The characters reach the type-ahead rule whole, a pair of UTF-16 halves as one. In the file list
-// the selection moves with the caret. The characters of one case are typed in quick succession,
-// and each case after a pause.
-TEST_F(ListsTest, ATypedCharacterOfAnyScriptMovesTheCaretToTheNextRowStartingWithIt) {
-    kelvane::test::TempFolder folder;
-    for (const char* name :
-         {"a.txt", "Report.Txt", "o.txt", "ő.txt", "😀.txt", "plain.txt", "prog.txt"}) {
-        std::ofstream(folder.Path() / test::Utf8Path(name)) << "x";
+// The file list showing a folder named in scripts outside code page 1252, holding files so named
+// and a pair of names that look alike.
+const std::vector<std::string> kFiles = {"ő.txt",    "o.txt",    "Ωmega.txt", "café.txt",
+                                         "日本.txt", "中文.txt", "😀.txt"};
+
+class NamesTest : public ListsTest {
+  protected:
+    void SetUp() override {
+        std::filesystem::create_directory(test::Utf8Path(root_));
+        for (const std::string& name : kFiles) {
+            std::ofstream(test::Utf8Path(root_ + "\\" + name)) << "x";
+        }
+        files_.SetPath(root_);
     }
-    for (const char* name : {"tmp", "ő dir", "o dir", "two"}) {
-        std::filesystem::create_directory(folder.Path() / test::Utf8Path(name));
-    }
-    files_.SetPath(folder.Text());
-    FolderList& folders = form_.FolderListNamed("myFolders");
-    folders.SetPath(folder.Text());
-    Mouse("fileList", WM_LBUTTONDOWN, 0, MK_LBUTTON);
-    Mouse("fileList", WM_LBUTTONUP, 0);
-    const struct {
-        const char* list;
-        std::wstring typed;  // UTF-16 units, one message each
-        const char* row;     // the row at the caret afterwards
-    } cases[] = {
-        {"fileList", L"\u0151", "ő.txt"},     {"fileList", L"o", "o.txt"},
-        {"fileList", L"\U0001F600", "😀.txt"}, {"fileList", L"\U0001F600.", "😀.txt"},
-        {"fileList", L"pr", "prog.txt"},  // "pr", from the row "p" finds
-        {"fileList", L"R", "Report.Txt"},     {"myFolders", L"\u0151", "ő dir"},
-        {"myFolders", L"tw", "two"},
-    };
+
+    kelvane::test::TempFolder dir_;
+    const std::string root_ = dir_.At("Ωmega 日本 ő");
+};
+
+// The characters reach the type-ahead rule whole, a pair of UTF-16 halves as one.
+TEST_F(NamesTest, ATypedCharacterOfAnyScriptMovesTheCaretToTheNextRowStartingWithIt) {
     test::TypeAheadClock clock;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.row);
-        clock.now += 60'000;
-        HWND list = form_.Find(c.list)->Hwnd();
-        for (const wchar_t unit : c.typed) {
-            PostMessageW(list, WM_CHAR, unit, 1);
+    for (const auto& [typed, row] : {std::pair{L"\U0001F600", "😀.txt"}, {L"\u0151", "ő.txt"}}) {
+        SCOPED_TRACE(row);
+        clock.Pause();
+        for (const wchar_t* unit = typed; *unit != 0; ++unit) {
+            PostMessageW(Hwnd("fileList"), WM_CHAR, *unit, 1);
         }
         PumpPending();
-        const auto row = static_cast<int>(SendMessageW(list, LB_GETCARETINDEX, 0, 0));
-        wchar_t text[64] = {};
-        SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text));
-        EXPECT_EQ(FromWide(text), c.row);
-        if (c.list == std::string("fileList")) {
-            EXPECT_EQ(SendMessageW(list, LB_GETSELCOUNT, 0, 0), 1);
-            EXPECT_TRUE(files_.Selected(row));
-        }
+        const LRESULT caret = SendMessageW(Hwnd("fileList"), LB_GETCARETINDEX, 0, 0);
+        EXPECT_EQ(files_.List(static_cast<int>(caret)), row);
     }
-    EXPECT_EQ(folders.Path(), folder.Text()) << "the highlight moves, no folder opens";
+}
+
+std::vector<std::string> Sorted(std::vector<std::string> names) {
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Every list gives each row's exact text to another process, also rows whose text changed after
+// they were shown: two, and many at once.
+TEST_F(NamesTest, EveryListGivesEachRowsExactTextToAnotherProcess) {
+    for (const std::string& name : kFiles) {
+        merge_.AddItem(name);
+    }
+    for (int i = 0; i < 40; ++i) {
+        types_.AddItem("Ω " + std::to_string(i));
+    }
+    types_.SetListIndex(3);
+    PumpPending();  // shown
+    merge_.SetList(0, kFiles[1]);
+    merge_.SetList(1, kFiles[0]);
+    std::vector<std::string> merge = kFiles;
+    std::swap(merge[0], merge[1]);
+    std::vector<std::string> types;
+    for (int i = 3; i < types_.ListCount(); ++i) {
+        types.push_back("ő " + std::to_string(i));
+        types_.SetList(i, types.back());
+    }
+    const struct {
+        const char* list;
+        std::vector<std::string> rows;  // its last rows
+        bool sorted;                    // by the list, in its own order
+    } cases[] = {
+        {"fileList", Sorted(kFiles), true},
+        {"lstFileSelect", merge, false},
+        {"lstFileType", types, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.list);
+        // The list reader, run while this thread answers; it writes the rows, one a line.
+        const std::string out = dir_.At("rows.txt");
+        std::wstring command = L"\"" + ToWideShown(test::TestProgram("kelvane_listreader.exe")) +
+                               L"\" " + std::to_wstring(reinterpret_cast<INT_PTR>(Hwnd(c.list))) +
+                               L" \"" + ToWideShown(out) + L"\"";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        PROCESS_INFORMATION process{};
+        ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                   nullptr, &startup, &process));
+        while (MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 10000, QS_ALLINPUT) ==
+               WAIT_OBJECT_0 + 1) {
+            PumpPending();
+        }
+        DWORD code = 1;
+        GetExitCodeProcess(process.hProcess, &code);
+        CloseHandle(process.hProcess);
+        CloseHandle(process.hThread);
+        EXPECT_EQ(code, 0u) << "the list reader failed or didn't end";
+        std::ifstream in(test::Utf8Path(out));
+        std::vector<std::string> rows;
+        for (std::string row; std::getline(in, row);) {
+            rows.push_back(row);
+        }
+        rows.erase(rows.begin(),
+                   rows.end() - static_cast<long>(std::min(c.rows.size(), rows.size())));
+        EXPECT_EQ(c.sorted ? Sorted(rows) : rows, c.rows);
+    }
+    EXPECT_EQ(types_.ListIndex(), 3) << "the highlight stays where it was";
+    EXPECT_EQ(SendMessageW(Hwnd("lstFileType"), LB_GETCURSEL, 0, 0), 3);
 }
 
 // The main window's drive list, driven through posted messages.

@@ -82,7 +82,8 @@ TEST(PosixFiles, APipesReadingWaitsForItsWriter) {
     EXPECT_EQ(std::string(bytes, got), "late\n");
 }
 
-// Only "nothing is there" is an answer; a file that may be there but can't be looked at fails.
+// Only "nothing is there" is an answer; a file that may be there but can't be looked at fails,
+// looked up by its name or among enough names that its folder's listing is read.
 TEST(PosixFiles, LookingUpFailsWhereAFileMayBeThere) {
     test::TempFolder dir;
     const std::string locked = dir.MakeFolder("locked");
@@ -96,6 +97,11 @@ TEST(PosixFiles, LookingUpFailsWhereAFileMayBeThere) {
             EXPECT_THROW(files.IsFile(unknown), FileError) << unknown;
             EXPECT_THROW(files.LookUp(unknown), FileError) << unknown;
         }
+        std::vector<std::string> names(20, "none.txt");
+        names[3] = "b.txt";
+        EXPECT_THROW(files.Folder(locked + "/")->LookUp(names), FileError);
+        names[3] = "loop.txt";
+        EXPECT_THROW(files.Folder(dir.Text() + "/")->LookUp(names), FileError);
         fs::permissions(locked, fs::perms::owner_all);
     });
     if (!ran) {

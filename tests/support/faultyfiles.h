@@ -69,6 +69,9 @@ class MemoryFile : public PlatformFile {
 
     // Cuts `written` when `cuttable`, as a file on disk; otherwise, as a pipe, can't be cut.
     bool Truncate(std::uint64_t size) override {
+        if (failCut) {
+            throw FileError("injected cut failure");
+        }
         if (cuttable) {
             written.resize(std::min<std::size_t>(written.size(), size));
         }
@@ -82,6 +85,7 @@ class MemoryFile : public PlatformFile {
     std::optional<std::size_t> writeLimit;
     bool failClose = false;
     bool cuttable = true;
+    bool failCut = false;
     int writes = 0;
     int closes = 0;
     std::function<void()> onWrite;
@@ -139,8 +143,6 @@ class FaultyFiles : public PlatformFiles {
     std::optional<std::size_t> failWriteAt;
     // Files opened for writing: closing reports a failure.
     bool failClose = false;
-    // Files opened for writing: cutting them fails once something was written to them.
-    bool failCutOnceWritten = false;
     // Bare names of every file opened, in order.
     std::vector<std::string> opened;
     // Called on the thread that does it, before it is done: each read of a source (its bare
@@ -189,8 +191,7 @@ class FaultyFiles : public PlatformFiles {
               name_(std::move(name)),
               file_(std::move(file)),
               writeLimit_(writing ? files.failWriteAt : std::nullopt),
-              failClose_(writing && files.failClose),
-              failCut_(writing && files.failCutOnceWritten) {
+              failClose_(writing && files.failClose) {
             if (const auto it = files.failReadAt.find(name_); it != files.failReadAt.end()) {
                 readLimit_ = it->second;
             }
@@ -228,9 +229,6 @@ class FaultyFiles : public PlatformFiles {
             if (files_.onCut) {
                 files_.onCut();
             }
-            if (failCut_ && done_ > 0) {
-                throw FileError("injected cut failure");
-            }
             return file_->Truncate(size);
         }
 
@@ -241,7 +239,6 @@ class FaultyFiles : public PlatformFiles {
         std::optional<std::size_t> readLimit_;
         std::optional<std::size_t> writeLimit_;
         bool failClose_;
-        bool failCut_;
         std::size_t done_ = 0;
     };
 };

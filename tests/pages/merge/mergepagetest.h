@@ -8,7 +8,6 @@
 #include <functional>
 #include <iterator>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -99,10 +98,6 @@ class FailingRun : public MergePageTest, public testing::WithParamInterface<Fail
 template <typename Case>
 std::string CaseName(const testing::TestParamInfo<Case>& info) {
     return info.param.name;
-}
-
-inline void PrintTo(const Failure& c, std::ostream* os) {
-    *os << c.name;
 }
 
 }  // namespace kelvane::test

@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -66,10 +65,6 @@ struct PageRun {
     // Done while the question shows.
     std::function<void(const TempFolder& src, const std::string& target)> duringQuestion = {};
 };
-
-void PrintTo(const PageRun& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class Procedure : public MergePageTest, public testing::WithParamInterface<PageRun> {};
 

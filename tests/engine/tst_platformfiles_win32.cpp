@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "base/widetext.h"
 #include "engine/fileerror.h"
 #include "engine/platformfiles.h"
 #include "platformfilestest.h"
@@ -21,8 +22,8 @@ const bool kNamesIgnoreCase = true;
 // Names that Windows opens as another: the trailing dot and space go, the case counts for
 // nothing, and a path may go down and up again; and another name of the file, a hard link.
 OddNames MakeOddNames(const TempFolder& dir) {
-    if (!CreateHardLinkW(Wide(dir.At("hard.txt")).c_str(), Wide(dir.At("a.txt")).c_str(),
-                         nullptr)) {
+    if (!CreateHardLinkW(ToWide(dir.At("hard.txt")).value().c_str(),
+                         ToWide(dir.At("a.txt")).value().c_str(), nullptr)) {
         throw std::runtime_error("can't make a hard link");
     }
     return {{"a.txt "}, {"A.TXT", "a.txt.", "folder.txt\\..\\a.txt", "hard.txt"}};
@@ -37,7 +38,7 @@ using test::TempFolder;
 // A file that Explorer doesn't show is a file all the same.
 TEST(Win32Files, AHiddenFileIsAFile) {
     TempFolder dir;
-    const std::wstring path = test::Wide(dir.Write("h.txt", "x"));
+    const std::wstring path = ToWide(dir.Write("h.txt", "x")).value();
     // Under wine, a file system without extended attributes can't keep the attribute.
     ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_HIDDEN) &&
                 (GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_HIDDEN) != 0);
@@ -66,13 +67,15 @@ TEST(Win32Files, AFileLockedByAnotherProgramCantBeOpened) {
     TempFolder dir;
     PlatformFiles& files = NativeFiles();
     const std::string file = dir.Write("locked.txt", "keep\r\n");
-    {
-        const test::LockedFile lock(file);
-        EXPECT_TRUE(files.IsFile(file));
-        EXPECT_TRUE(files.LookUp(file).has_value());
-        EXPECT_THROW(files.Open(file, PlatformFiles::Access::Read, false), FileError);
-        EXPECT_THROW(files.Open(file, PlatformFiles::Access::Write, true), FileError);
-    }
+    // Held open with no sharing, as a program that locks it does.
+    const HANDLE lock = CreateFileA(file.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    EXPECT_TRUE(files.IsFile(file));
+    EXPECT_TRUE(files.LookUp(file).has_value());
+    EXPECT_THROW(files.Open(file, PlatformFiles::Access::Read, false), FileError);
+    EXPECT_THROW(files.Open(file, PlatformFiles::Access::Write, true), FileError);
+    CloseHandle(lock);
     EXPECT_EQ(dir.Read("locked.txt"), "keep\r\n");
 }
 

@@ -76,16 +76,6 @@ TEST(TextWriter, CloseReportsFailuresOfTheLastWrite) {
     EXPECT_THROW(other.Close(), FileError);
     EXPECT_EQ(refusing.written, "x\r\n");
 }
-TEST(TextWriter, LettingGoWritesOutWhatIsHeld) {
-    MemoryFile target;
-    {
-        TextWriter out(target.Ref(), 64);
-        out.Write("kept\r\n");
-    }
-    EXPECT_EQ(target.written, "kept\r\n");
-    EXPECT_EQ(target.closes, 0);  // the handle is let go without a close to report
-}
-
 // The last buffer goes out on the caller's thread only once the piece being written behind is
 // written: written at once, it would land before that piece.
 TEST(TextWriter, TheLastBufferWaitsForThePieceBeingWritten) {

@@ -174,30 +174,24 @@ class FaultyFiles : public PlatformFiles {
 
     class Faulty : public PlatformFile {
       public:
-        // The failures injected for the file's bare name, as they stand when it is opened.
         Faulty(const FaultyFiles& files, std::string name, std::unique_ptr<PlatformFile> file,
                bool writing)
-            : files_(files),
-              name_(std::move(name)),
-              file_(std::move(file)),
-              writeLimit_(writing ? files.failWriteAt : std::nullopt),
-              failClose_(writing && files.failClose) {
-            if (const auto it = files.failReadAt.find(name_); it != files.failReadAt.end()) {
-                readLimit_ = it->second;
-            }
-        }
+            : files_(files), name_(std::move(name)), file_(std::move(file)), writing_(writing) {}
 
         std::size_t Read(char* buffer, std::size_t size) override {
             if (files_.onRead) {
                 files_.onRead(name_);
             }
-            const std::size_t n = file_->Read(buffer, UpToLimit(readLimit_, done_, size, "read"));
+            if (const auto it = files_.failReadAt.find(name_); it != files_.failReadAt.end()) {
+                size = UpToLimit(it->second, done_, size, "read");
+            }
+            const std::size_t n = file_->Read(buffer, size);
             done_ += n;
             return n;
         }
 
         std::size_t Write(const char* data, std::size_t size) override {
-            size = UpToLimit(writeLimit_, done_, size, "write");
+            size = UpToLimit(writing_ ? files_.failWriteAt : std::nullopt, done_, size, "write");
             if (files_.onWrite) {
                 files_.onWrite();
             }
@@ -208,7 +202,7 @@ class FaultyFiles : public PlatformFiles {
 
         void Close() override {
             file_->Close();
-            if (failClose_) {
+            if (writing_ && files_.failClose) {
                 throw FileError("injected close failure");
             }
         }
@@ -226,9 +220,7 @@ class FaultyFiles : public PlatformFiles {
         const FaultyFiles& files_;
         std::string name_;
         std::unique_ptr<PlatformFile> file_;
-        std::optional<std::size_t> readLimit_;
-        std::optional<std::size_t> writeLimit_;
-        bool failClose_;
+        bool writing_;
         std::size_t done_ = 0;
     };
 };

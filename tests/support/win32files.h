@@ -7,19 +7,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "base/widetext.h"
-#include "tempfolder.h"
-
 namespace kelvane::test {
-
-// The wide form of a UTF-8 name, as the program gives it to Windows.
-inline std::wstring Wide(const std::string& utf8) {
-    const auto wide = ToWide(utf8);
-    if (!wide) {
-        throw std::runtime_error("not UTF-8: " + utf8);
-    }
-    return *wide;
-}
 
 // Files made and read by their names in the ANSI code page, as programs that know no other
 // spelling make them: the C runtime takes a narrow name so.
@@ -39,23 +27,5 @@ inline std::string ReadAnsiFile(const std::string& path) {
 inline bool AnsiCodePageIsSingleByte() {
     return GetACP() != CP_UTF8 && !IsDBCSLeadByte(0xE9);
 }
-
-// Holds a file open with no sharing, as a program that locks it does.
-class LockedFile {
-  public:
-    explicit LockedFile(const std::string& path)
-        : handle_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr)) {
-        if (handle_ == INVALID_HANDLE_VALUE) {
-            throw std::runtime_error("can't lock " + path);
-        }
-    }
-    ~LockedFile() { CloseHandle(handle_); }
-    LockedFile(const LockedFile&) = delete;
-    LockedFile& operator=(const LockedFile&) = delete;
-
-  private:
-    HANDLE handle_;
-};
 
 }  // namespace kelvane::test

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "base/widetext.h"
 #include "mergepagetest.h"
 #include "win32files.h"
 
@@ -27,9 +28,9 @@ INSTANTIATE_TEST_SUITE_P(
                     WriteAnsiFile(p.src.Text() + "\\caf\xE9.txt", "B\r\n");
                     const std::string path = p.out.At("t.txt");
                     std::filesystem::remove(path);
-                    EXPECT_TRUE(CreateHardLinkW(Wide(path).c_str(),
-                                                Wide(p.src.Text() + "\\caf\u00E9.txt").c_str(),
-                                                nullptr))
+                    EXPECT_TRUE(CreateHardLinkW(
+                        ToWide(path).value().c_str(),
+                        ToWide(p.src.Text() + "\\caf\u00E9.txt").value().c_str(), nullptr))
                         << GetLastError();
                     p.rows.Clear();
                     p.Rows({"a.txt", "caf\xE9.txt", "c.txt"});

@@ -81,7 +81,7 @@ class MergePageTest : public testing::Test {
 // holds the whole lines copied before the failure, or what it held.
 struct Failure {
     const char* name;
-    // Makes the failure; returns the target's path, or nothing where it can't be made here.
+    // Makes the failure; returns the target's path.
     std::function<std::string(MergePageTest&)> arrange;
     std::vector<std::string> shown;
     // What the target holds at the message and after; none: `out` is left as it was.

@@ -44,9 +44,6 @@ TEST_P(FailingRun, StopsWithTheCriticalMessage) {
         msgBox.shown.clear();
         files.opened.clear();
         const std::string path = c.arrange(*this);
-        if (path.empty()) {
-            return false;
-        }
         const auto entries = [&] { return std::distance(fs::directory_iterator(out.Path()), {}); };
         const auto before = entries();
         std::optional<std::string> atTheMessage;
@@ -64,7 +61,6 @@ TEST_P(FailingRun, StopsWithTheCriticalMessage) {
         if (c.cUnopened) {
             EXPECT_EQ(std::count(files.opened.begin(), files.opened.end(), "c.txt"), 0);
         }
-        return true;
     };
     if (c.unprivileged) {
         if (!RunUnprivileged({src.Path(), out.Path()}, [&] {
@@ -80,9 +76,7 @@ TEST_P(FailingRun, StopsWithTheCriticalMessage) {
     }
     for (const std::size_t bufferSize :
          {MergeJob::kDefaultBufferSize, std::size_t{3}, std::size_t{32}}) {
-        if (!run(bufferSize, MergeJob::kDefaultBuffersBehind)) {
-            GTEST_SKIP() << "not available on this system";
-        }
+        run(bufferSize, MergeJob::kDefaultBuffersBehind);
     }
 }
 
@@ -158,14 +152,6 @@ INSTANTIATE_TEST_SUITE_P(
                 {kFailed},
                 std::nullopt,
                 true},
-        // A device that takes no data: the failure shows only when the data goes out.
-        Failure{"FullDisk",
-                [](MergePageTest&) {
-                    return fs::exists("/dev/full") ? std::string("/dev/full") : std::string();
-                },
-                {kReplace, kFailed},
-                std::nullopt,
-                false},
         Injected(
             "SourceCantBeOpened", [](FaultyFiles& f) { f.failOpen = {"b.txt"}; }, kA, true),
         Injected(

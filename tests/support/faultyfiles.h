@@ -46,7 +46,6 @@ struct MemoryFile {
     bool cuttable = true;  // as a file on disk; otherwise, as a pipe, it can't be cut
     bool failCut = false;
     int writes = 0;
-    int closes = 0;
     std::function<void()> onWrite;  // may wait, on the thread that writes
     // Where reading has got to, and the piece it takes next.
     std::size_t pos = 0;
@@ -79,7 +78,6 @@ struct MemoryFile {
         }
 
         void Close() override {
-            ++f_.closes;
             if (f_.failClose) {
                 throw FileError("injected close failure");
             }
@@ -103,7 +101,8 @@ struct MemoryFile {
 };
 
 // The real file API with failures injected by file name, for the failures a test can't cause
-// on a real file system (the tests may run with rights that override file permissions). Its
+// on a real file system (the tests may run with rights that override file permissions). Names in
+// a folder are reached by their full paths (JoinedFolder), so that they open through it. Its
 // files never tell that they are held in memory (PlatformFile::InMemory), so that a run through
 // them writes behind wherever the temporary folder is, and the tests of writing behind run
 // everywhere.
@@ -116,12 +115,13 @@ class FaultyFiles : public PlatformFiles {
 
     std::unique_ptr<PlatformFile> Open(const std::string& path, Access access,
                                        bool create) override {
-        return Faulted(path, access, [&] { return NativeFiles().Open(path, access, create); });
-    }
-
-    // The real folder, whose names open with the failures injected.
-    std::unique_ptr<PlatformFolder> Folder(const std::string& folder) override {
-        return std::make_unique<FaultyFolder>(*this, NativeFiles().Folder(folder));
+        const std::string name = std::filesystem::path(path).filename().string();
+        opened.push_back(name);
+        if (failOpen.count(name) != 0) {
+            throw FileError("injected open failure");
+        }
+        return std::make_unique<Faulty>(*this, name, NativeFiles().Open(path, access, create),
+                                        access == Access::Write);
     }
 
     // Bare names whose opening fails.
@@ -143,35 +143,6 @@ class FaultyFiles : public PlatformFiles {
     std::function<void()> onCut;
 
   private:
-    // The file `open` opens for the path, with the failures injected for its bare name.
-    std::unique_ptr<PlatformFile> Faulted(
-        const std::string& path, Access access,
-        const std::function<std::unique_ptr<PlatformFile>()>& open) {
-        const std::string name = std::filesystem::path(path).filename().string();
-        opened.push_back(name);
-        if (failOpen.count(name) != 0) {
-            throw FileError("injected open failure");
-        }
-        return std::make_unique<Faulty>(*this, name, open(), access == Access::Write);
-    }
-
-    class FaultyFolder : public PlatformFolder {
-      public:
-        FaultyFolder(FaultyFiles& files, std::unique_ptr<PlatformFolder> folder)
-            : files_(files), folder_(std::move(folder)) {}
-        std::vector<std::optional<FileStatus>> LookUp(
-            const std::vector<std::string>& names) override {
-            return folder_->LookUp(names);
-        }
-        std::unique_ptr<PlatformFile> Open(const std::string& name) override {
-            return files_.Faulted(name, Access::Read, [&] { return folder_->Open(name); });
-        }
-
-      private:
-        FaultyFiles& files_;
-        std::unique_ptr<PlatformFolder> folder_;
-    };
-
     class Faulty : public PlatformFile {
       public:
         Faulty(const FaultyFiles& files, std::string name, std::unique_ptr<PlatformFile> file,

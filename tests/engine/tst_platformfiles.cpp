@@ -31,7 +31,6 @@ TEST(PlatformFiles, IsFileHoldsForFilesAloneAsLookUpTells) {
     } cases[] = {
         {file, Found::File},
         {dir.Write("empty.txt", ""), Found::File},
-        {dir.At("A.TXT"), test::kNamesIgnoreCase ? Found::File : Found::Nothing},
         {dir.Text() + "/a.txt", Found::File},
         {readOnly, Found::File},
         {dir.MakeFolder("sub.txt"), Found::Folder},

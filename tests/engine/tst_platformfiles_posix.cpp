@@ -22,8 +22,6 @@ namespace kelvane {
 
 namespace test {
 
-const bool kNamesIgnoreCase = false;
-
 // Pipes, and links of every kind; the folder's own names.
 OddNames MakeOddNames(const TempFolder& dir) {
     if (::mkfifo(dir.At("pipe.txt").c_str(), 0600) != 0) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 
@@ -11,13 +13,10 @@
 #include "engine/platformfiles.h"
 #include "platformfilestest.h"
 #include "tempfolder.h"
-#include "win32files.h"
 
 namespace kelvane {
 
 namespace test {
-
-const bool kNamesIgnoreCase = true;
 
 // Names that Windows opens as another: the trailing dot and space go, the case counts for
 // nothing, and a path may go down and up again; and another name of the file, a hard link.
@@ -35,6 +34,20 @@ namespace {
 
 using test::TempFolder;
 
+// Files made by their names in the ANSI code page, as programs that know no other spelling make
+// them: the C runtime takes a narrow name so.
+void WriteAnsiFile(const std::string& path, const std::string& bytes) {
+    if (!(std::ofstream(path, std::ios::binary) << bytes)) {
+        throw std::runtime_error("can't write " + path);
+    }
+}
+
+// Whether byte 0xE9 is one character of the ANSI code page (as in the Windows code pages
+// 1250 to 1258), so names holding it can be made through the "A" functions.
+bool AnsiCodePageIsSingleByte() {
+    return GetACP() != CP_UTF8 && !IsDBCSLeadByte(0xE9);
+}
+
 // A file that Explorer doesn't show is a file all the same.
 TEST(Win32Files, AHiddenFileIsAFile) {
     TempFolder dir;
@@ -51,11 +64,11 @@ TEST(Win32Files, AHiddenFileIsAFile) {
 TEST(Win32Files, LookingUpFailsWhereAFileMayBeThere) {
     TempFolder dir;
     PlatformFiles& files = NativeFiles();
-    if (!test::AnsiCodePageIsSingleByte()) {
+    if (!AnsiCodePageIsSingleByte()) {
         GTEST_SKIP() << "the ANSI code page here has no single-byte 0xE9";
     }
     const std::string ansi = dir.Text() + "\\caf\xE9.txt";
-    test::WriteAnsiFile(ansi, "x");
+    WriteAnsiFile(ansi, "x");
     dir.Write("cafe.txt", "the best fit of the name");
     EXPECT_THROW(files.IsFile(ansi), FileError);
     EXPECT_THROW(files.LookUp(ansi), FileError);
@@ -83,12 +96,12 @@ TEST(Win32Files, AFileLockedByAnotherProgramCantBeOpened) {
 // their names in UTF-8, as the program holds every name, and so are names outside that code
 // page; the code page's best fit of a name is no other name of the file.
 TEST(Win32Files, AnsiNamesReachTheRightFile) {
-    if (!test::AnsiCodePageIsSingleByte()) {
+    if (!AnsiCodePageIsSingleByte()) {
         GTEST_SKIP() << "the ANSI code page here has no single-byte 0xE9";
     }
     TempFolder dir;
     PlatformFiles& files = NativeFiles();
-    test::WriteAnsiFile(dir.Text() + "\\caf\xE9.txt", "caf\xE9\r\n");
+    WriteAnsiFile(dir.Text() + "\\caf\xE9.txt", "caf\xE9\r\n");
     const std::string name = dir.Text() + "\\caf\u00E9.txt";
     EXPECT_TRUE(files.IsFile(name));
     EXPECT_FALSE(files.IsFile(dir.Text() + "\\cafe.txt"));
@@ -102,7 +115,8 @@ TEST(Win32Files, AnsiNamesReachTheRightFile) {
         out->Close();
         EXPECT_EQ(dir.Read(written), "x\r\n") << written;
     }
-    EXPECT_EQ(test::ReadAnsiFile(dir.Text() + "\\r\xE9sum\xE9.txt"), "x\r\n");
+    std::ifstream ansi(dir.Text() + "\\r\xE9sum\xE9.txt", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(ansi), {}), "x\r\n");
     EXPECT_FALSE(files.IsFile(dir.Text() + "\\o \u03A9 \u65E5\u672C.txt"));
 }
 

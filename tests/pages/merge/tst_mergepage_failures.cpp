@@ -1,8 +1,8 @@
 // Merge runs that fail: a target that can't be written, and sources that can't be reached,
 // opened or read. The run stops with the critical message, and the target holds what it held
 // before or the whole lines copied before the failure. Some runs write the target on a thread of
-// its own while the sources are read: gates in the file doubles hold one side until the other has
-// got to a chosen point, so that each case takes the same course every time.
+// its own while the sources are read: gates in the file doubles hold one side until the other
+// has got to a chosen point, so that each case takes the same course every time.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -128,9 +128,6 @@ class FaultyFiles : public PlatformFiles {
     std::set<std::string> failOpen;
     // Bare names whose reading fails once this many bytes were read.
     std::map<std::string, std::size_t> failReadAt;
-    // Files opened for writing: a write fails once this many bytes were written, as on a full
-    // disk; the write that reaches the limit writes what fits.
-    std::optional<std::size_t> failWriteAt;
     // Files opened for writing: closing reports a failure.
     bool failClose = false;
     // Bare names of every file opened, in order.
@@ -162,13 +159,10 @@ class FaultyFiles : public PlatformFiles {
         }
 
         std::size_t Write(const char* data, std::size_t size) override {
-            size = UpToLimit(writing_ ? files_.failWriteAt : std::nullopt, done_, size, "write");
             if (files_.onWrite) {
                 files_.onWrite();
             }
-            const std::size_t n = file_->Write(data, size);
-            done_ += n;
-            return n;
+            return file_->Write(data, size);
         }
 
         void Close() override {

@@ -156,11 +156,7 @@ INSTANTIATE_TEST_SUITE_P(
         Injected(
             "SourceFailsInsideALine", [](FaultyFiles& f) { f.failReadAt["b.txt"] = 8; },
             kA + "B1\r\n", true),
-        // Writing the target fails part way, as on a full disk, or with a failure of another
-        // kind, or only when it is closed.
-        Injected(
-            "DiskFullInsideALine", [](FaultyFiles& f) { f.failWriteAt = 14; }, kA + "B1\r\n",
-            false),
+        // Writing the target fails with a failure of another kind, or only when it is closed.
         Injected(
             "WriteRaisesAnotherError",
             [](FaultyFiles& f) { f.onWrite = [] { throw std::runtime_error("no room left"); }; },

@@ -77,27 +77,4 @@ class MergePageTest : public testing::Test {
     FaultyFiles files;
 };
 
-// A run that fails, with rows a.txt, b.txt and c.txt: the critical message shows, and the target
-// holds the whole lines copied before the failure, or what it held.
-struct Failure {
-    const char* name;
-    // Makes the failure; returns the target's path.
-    std::function<std::string(MergePageTest&)> arrange;
-    std::vector<std::string> shown;
-    // What the target holds at the message and after; none: `out` is left as it was.
-    std::optional<std::string> target;
-    bool cUnopened;             // the row after the failing b.txt is never opened
-    bool unprivileged = false;  // arranged and run as a user whom file permissions bind
-    // Run once, with buffers of 4 bytes and this many written behind; none: with the usual
-    // buffers and with short ones.
-    std::size_t behind = 0;
-};
-
-class FailingRun : public MergePageTest, public testing::WithParamInterface<Failure> {};
-
-template <typename Case>
-std::string CaseName(const testing::TestParamInfo<Case>& info) {
-    return info.param.name;
-}
-
 }  // namespace kelvane::test

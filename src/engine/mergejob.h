@@ -47,11 +47,6 @@ class MergeJob {
     // it was looked at.
     bool OpenTarget(const std::string& target);
 
-    // The number of rows, and the source of one opened for reading. Null when the row is
-    // skipped: nothing, or a folder, is there, or the file there is the target itself.
-    std::size_t Rows() const { return sources_.size(); }
-    std::unique_ptr<PlatformFile> OpenSource(std::size_t row);
-
     // Copies each row's source in turn into the target, all through one reader, while the
     // target's writer writes behind. A source stays open until the next one has been opened;
     // none is opened once writing has failed.
@@ -69,6 +64,9 @@ class MergeJob {
         std::optional<FileStatus> found;  // when the sources were looked up
     };
 
+    // The source of a row opened for reading. Null when the row is skipped: nothing, or a
+    // folder, is there, or the file there is the target itself.
+    std::unique_ptr<PlatformFile> OpenSource(std::size_t row);
     bool IsASource(const std::optional<FileIdentity>& file) const;
     // Whether a file, not a folder and not the target, is at the path now.
     bool OtherFileAt(const std::string& path) const;

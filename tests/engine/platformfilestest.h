@@ -9,11 +9,8 @@
 // platform's own file system.
 namespace kelvane::test {
 
-// Whether a name in another case names the same file.
-extern const bool kNamesIgnoreCase;
-
 // Entries of kinds only the platform has, made in `dir` beside its a.txt (a file) and
-// folder.txt: names of every such kind, and names that are other spellings of a.txt.
+// folder.txt: names of every such kind, and other names of a.txt (other spellings, links).
 struct OddNames {
     std::vector<std::string> others;
     std::vector<std::string> spellingsOfA;

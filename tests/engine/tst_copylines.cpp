@@ -36,11 +36,12 @@ std::string ModelCopy(const std::string& bytes) {
     return line.empty() ? copy : copy + line + "\r\n";
 }
 
-std::string CopyAllLines(MemoryFile& source, std::size_t inSize, std::size_t outSize) {
+std::string CopyAllLines(MemoryFile& source, std::size_t inSize, std::size_t outSize,
+                         std::size_t behind = 0) {
     MemoryFile target;
     {
         TextReader in(source.Ref(), inSize);
-        TextWriter out(target.Ref(), outSize);
+        TextWriter out(target.Ref(), outSize, behind);
         CopyLines(in, out);
         out.Close();
     }
@@ -81,7 +82,8 @@ TEST(CopyLines, EndsEachLineWithCrLf) {
 // Random files of lines short and long, with CR, LF and other bytes inside them and at their
 // ends, read in random pieces. Short files of line-end bytes go through buffers of a few bytes,
 // so that CR and LF fall on every kind of boundary; longer lines through buffers longer than
-// them, too, as the bulk copy works through many bytes at a time.
+// them, too, as the bulk copy works through many bytes at a time. Some rounds write
+// behind, through a single buffer that waits while the other is written.
 TEST(CopyLines, RandomFilesMatchTheModel) {
     std::mt19937 random(20240611);
     const auto draw = [&](std::size_t most) {
@@ -109,7 +111,7 @@ TEST(CopyLines, RandomFilesMatchTheModel) {
         const std::size_t outSize = size(small || round % 4 == 1 ? 7 : 400);
         SCOPED_TRACE(testing::Message()
                      << "round " << round << " in " << inSize << " out " << outSize);
-        EXPECT_EQ(CopyAllLines(source, inSize, outSize), ModelCopy(bytes));
+        EXPECT_EQ(CopyAllLines(source, inSize, outSize, round % 8 == 3), ModelCopy(bytes));
     }
 }
 
@@ -130,8 +132,9 @@ TEST(CopyLines, CopiesALineLongerThanTheBuffers) {
 }
 
 // A read that fails inside a line takes back the part of it copied. Held in the target's buffer,
-// it goes. Too long for that buffer, it is out in the file before reading fails, and a file is
-// cut back to the lines before it; what went into a pipe stays there, the rest of it goes.
+// or in buffers waiting to be written behind, it goes. Too long for those, it is out in the file
+// before reading fails, and a file is cut back to the lines before it; what went into a pipe
+// stays there, the rest of it goes.
 TEST(CopyLines, AReadFailureInsideALineTakesItsStartBack) {
     const std::string longLine = "ok\n" + std::string(100, 'x') + "\n";
     const struct {
@@ -140,12 +143,17 @@ TEST(CopyLines, AReadFailureInsideALineTakesItsStartBack) {
         std::size_t failAt;
         std::size_t inSize;
         std::size_t outSize;
+        std::size_t behind;
         bool cuttable;
         std::string kept;
     } cases[] = {
-        {"held", "one\ntwo\nthree\n", 10, 4, 64, true, "one\r\ntwo\r\n"},
-        {"out in a file", longLine, 50, 8, 16, true, "ok\r\n"},
-        {"out in a pipe", longLine, 50, 8, 16, false, "ok\r\n"},
+        {"held", "one\ntwo\nthree\n", 10, 4, 64, 0, true, "one\r\ntwo\r\n"},
+        {"after a line end", "one\ntwo\n", 4, 4, 64, 0, true, "one\r\n"},
+        {"at the first byte", "one\n", 0, 4, 64, 0, true, ""},
+        {"waiting behind", "one\ntwo\nthree\n", 10, 4, 4, 8, true, "one\r\ntwo\r\n"},
+        {"out in a file", longLine, 50, 8, 16, 0, true, "ok\r\n"},
+        {"out in a file, written behind", longLine, 50, 8, 16, 2, true, "ok\r\n"},
+        {"out in a pipe", longLine, 50, 8, 16, 0, false, "ok\r\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -156,7 +164,7 @@ TEST(CopyLines, AReadFailureInsideALineTakesItsStartBack) {
         target.cuttable = c.cuttable;
         {
             TextReader in(source.Ref(), c.inSize);
-            TextWriter out(target.Ref(), c.outSize);
+            TextWriter out(target.Ref(), c.outSize, c.behind);
             EXPECT_THROW(CopyLines(in, out), FileError);
         }  // what is held is written out when the writer lets go
         if (c.cuttable) {

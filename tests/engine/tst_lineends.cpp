@@ -1,14 +1,11 @@
 // The line-end copy, the same cases through every way of doing it that this processor has. A way
-// it lacks is skipped with a message naming it, and the run ends with a line listing the ways
-// that were tested.
+// it lacks is skipped with a message naming it.
 #include "engine/lineends.h"
 
 #include <gtest/gtest.h>
 
-#include <iostream>
 #include <ostream>
 #include <random>
-#include <set>
 #include <string>
 
 namespace kelvane {
@@ -33,36 +30,12 @@ std::string Model(const std::string& in, bool crBefore) {
     return out;
 }
 
-std::set<std::string>& Tested() {
-    static std::set<std::string> names;
-    return names;
-}
-
-class TestedReport : public testing::Environment {
-  public:
-    void TearDown() override {
-        std::cout << "Line-end copy tested";
-        const char* separator = ": ";
-        for (const LineEndMethod method : kLineEndMethods) {
-            if (Tested().count(std::string(LineEndMethodName(method))) != 0) {
-                std::cout << separator << LineEndMethodName(method);
-                separator = ", ";
-            }
-        }
-        std::cout << "\n";
-    }
-};
-
-testing::Environment* const kReport = testing::AddGlobalTestEnvironment(new TestedReport);
-
 class LineEndCopy : public testing::TestWithParam<LineEndMethod> {
   protected:
     void SetUp() override {
-        const std::string name(LineEndMethodName(GetParam()));
         if (!CanCopyLineEnds(GetParam())) {
-            GTEST_SKIP() << "this processor can't copy line ends " << name;
+            GTEST_SKIP() << "this processor can't copy line ends " << LineEndMethodName(GetParam());
         }
-        Tested().insert(name);
     }
 
     // Copies `in` the way under test and checks it against the model.

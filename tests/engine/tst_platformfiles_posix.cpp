@@ -22,8 +22,6 @@ namespace kelvane {
 
 namespace test {
 
-const bool kNamesIgnoreCase = false;
-
 // Pipes, and links of every kind; the folder's own names.
 OddNames MakeOddNames(const TempFolder& dir) {
     if (::mkfifo(dir.At("pipe.txt").c_str(), 0600) != 0) {
@@ -41,48 +39,38 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A pipe that has taken the place of a listed file must not freeze the window at its opening.
-TEST(PosixFiles, APipeNeitherBlocksReadingNorWriting) {
+// A pipe that has taken the place of a listed file must not freeze the window at its opening:
+// with no program at its other end, it reads as empty and can't be opened for writing. Once
+// open, it is read as it comes, however slow its writer.
+TEST(PosixFiles, APipeNeitherBlocksAtItsOpeningNorMissesWhatComesLate) {
     test::TempFolder folder;
     const std::string pipe = folder.At("part1.txt");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     PlatformFiles& files = NativeFiles();
+    char bytes[8] = {};
+    EXPECT_EQ(files.Open(pipe, PlatformFiles::Access::Read, false)->Read(bytes, 1), 0U);
+    EXPECT_THROW(files.Open(pipe, PlatformFiles::Access::Write, true), FileError);
 
-    {
-        auto source = files.Open(pipe, PlatformFiles::Access::Read, false);
-        char byte = 0;
-        EXPECT_EQ(source->Read(&byte, 1), 0U) << "no program writes to it: it reads as empty";
-    }
-
-    EXPECT_THROW(files.Open(pipe, PlatformFiles::Access::Write, true), FileError)
-        << "no program reads from it";
-}
-
-// Once open, a pipe is read as it comes, however slow its writer.
-TEST(PosixFiles, APipesReadingWaitsForItsWriter) {
-    test::TempFolder folder;
-    const std::string pipe = folder.At("part1.txt");
-    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     // A reader for the moment, so that the writer's end opens without waiting.
     const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
     ASSERT_GE(reader, 0);
     const int writer = ::open(pipe.c_str(), O_WRONLY);
     ::close(reader);
     ASSERT_GE(writer, 0);
-    auto source = NativeFiles().Open(pipe, PlatformFiles::Access::Read, false);
+    auto source = files.Open(pipe, PlatformFiles::Access::Read, false);
     std::thread slow([writer] {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));  // while the reading waits
         EXPECT_EQ(::write(writer, "late\n", 5), 5);
         ::close(writer);
     });
-    char bytes[8] = {};
     std::size_t got = 0;
     EXPECT_NO_THROW(got = source->Read(bytes, sizeof bytes));
     slow.join();
     EXPECT_EQ(std::string(bytes, got), "late\n");
 }
 
-// Only "nothing is there" is an answer; a file that may be there but can't be looked at fails.
+// Only "nothing is there" is an answer; a file that may be there but can't be looked at fails,
+// looked up by its name or among enough names that its folder's listing is read.
 TEST(PosixFiles, LookingUpFailsWhereAFileMayBeThere) {
     test::TempFolder dir;
     const std::string locked = dir.MakeFolder("locked");
@@ -96,6 +84,11 @@ TEST(PosixFiles, LookingUpFailsWhereAFileMayBeThere) {
             EXPECT_THROW(files.IsFile(unknown), FileError) << unknown;
             EXPECT_THROW(files.LookUp(unknown), FileError) << unknown;
         }
+        std::vector<std::string> names(20, "none.txt");
+        names[3] = "b.txt";
+        EXPECT_THROW(files.Folder(locked + "/")->LookUp(names), FileError);
+        names[3] = "loop.txt";
+        EXPECT_THROW(files.Folder(dir.Text() + "/")->LookUp(names), FileError);
         fs::permissions(locked, fs::perms::owner_all);
     });
     if (!ran) {

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "engine/fileerror.h"
 #include "faultyfiles.h"
@@ -15,20 +17,47 @@ namespace {
 
 using test::MemoryFile;
 
-// A write that fails part way leaves the file cut back to its last whole line, and nothing is
-// written after it.
-TEST(TextWriter, AFailedWriteIsNotTriedAgain) {
-    MemoryFile target;
-    target.writeLimit = 5;
-    {
-        TextWriter out(target.Ref(), 4);
-        out.Write("ab\r\n");
-        EXPECT_THROW(out.Write("cdef\r\n"), FileError);
-        const int writes = target.writes;
-        EXPECT_THROW(out.Close(), FileError);
-        EXPECT_EQ(target.writes, writes);
+// A write that fails part way, as on a full disk, leaves the file cut back to its last whole
+// line where it can be cut, and nothing is written after it; whether the buffers are written on
+// the caller's thread or behind.
+TEST(TextWriter, AFailedWriteLeavesWholeLinesAndIsNotTriedAgain) {
+    const struct {
+        const char* what;
+        std::size_t failAt;
+        bool cuttable;
+        bool failCut;
+        std::string kept;
+    } cases[] = {
+        {"inside a line", 14, true, false, "A1\r\nA2\r\nB1\r\n"},
+        {"between CR and LF", 7, true, false, "A1\r\n"},
+        {"at a line end", 8, true, false, "A1\r\nA2\r\n"},
+        {"before any line end", 1, true, false, ""},
+        {"a pipe, which can't be cut", 14, false, false, "A1\r\nA2\r\nB1\r\nB2"},
+        {"the cut fails", 14, true, true, "A1\r\nA2\r\nB1\r\nB2"},
+    };
+    for (const auto& c : cases) {
+        for (const std::size_t behind : {0, 2}) {
+            SCOPED_TRACE(testing::Message() << c.what << ", behind " << behind);
+            MemoryFile target;
+            target.writeLimit = c.failAt;
+            target.cuttable = c.cuttable;
+            target.failCut = c.failCut;
+            {
+                TextWriter out(target.Ref(), 8, behind);
+                EXPECT_THROW(
+                    {
+                        out.Write("A1\r\nA2\r\n");
+                        out.Write("B1\r\nB2 is long\r\n");
+                        out.Close();
+                    },
+                    FileError);
+                const int writes = target.writes;
+                EXPECT_THROW(out.Close(), FileError);
+                EXPECT_EQ(target.writes, writes);
+            }
+            EXPECT_EQ(target.written, c.kept);
+        }
     }
-    EXPECT_EQ(target.written, "ab\r\n");
 }
 
 // Data still held when the file is closed goes out then; a failure there is reported.
@@ -47,15 +76,22 @@ TEST(TextWriter, CloseReportsFailuresOfTheLastWrite) {
     EXPECT_THROW(other.Close(), FileError);
     EXPECT_EQ(refusing.written, "x\r\n");
 }
-
-TEST(TextWriter, LettingGoWritesOutWhatIsHeld) {
+// The last buffer goes out on the caller's thread only once the piece being written behind is
+// written: written at once, it would land before that piece.
+TEST(TextWriter, TheLastBufferWaitsForThePieceBeingWritten) {
     MemoryFile target;
-    {
-        TextWriter out(target.Ref(), 64);
-        out.Write("kept\r\n");
-    }
-    EXPECT_EQ(target.written, "kept\r\n");
-    EXPECT_EQ(target.closes, 0);  // the handle is let go without a close to report
+    test::Gate writing;
+    target.onWrite = [&writing, caller = std::this_thread::get_id()] {
+        if (std::this_thread::get_id() != caller) {
+            writing.Open();
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+    };
+    TextWriter out(target.Ref(), 4, 2);
+    out.Write("A1\r\nA2");  // passes "A1\r\n" on, and holds "A2"
+    writing.Wait();
+    out.Close();
+    EXPECT_EQ(target.written, "A1\r\nA2");
 }
 
 // Full buffers wait behind the one being written. A line cut short, as by a failed read, is taken

@@ -32,48 +32,10 @@ inline std::size_t UpToLimit(const std::optional<std::size_t>& limit, std::size_
 // turn, all of what is asked when empty), so that line ends can be put at any read boundary.
 // Writes append to `written`. A limit makes a read or write raise once that many bytes have
 // gone through; the call that reaches it moves what fits.
-class MemoryFile : public PlatformFile {
-  public:
-    // A file that stands for this one, which the test keeps, so that it can look at it after the
-    // stream has let go of the file.
-    std::unique_ptr<PlatformFile> Ref() { return std::make_unique<Forward>(*this); }
-
-    std::size_t Read(char* buffer, std::size_t size) override {
-        std::size_t n = UpToLimit(readLimit, pos_, std::min(size, content.size() - pos_), "read");
-        if (!pieces.empty()) {
-            n = std::min(n, pieces[piece_++ % pieces.size()]);
-        }
-        std::memcpy(buffer, content.data() + pos_, n);
-        pos_ += n;
-        return n;
-    }
-
-    std::size_t Write(const char* data, std::size_t size) override {
-        if (onWrite) {
-            onWrite();  // may wait, on the thread that writes
-        }
-        ++writes;
-        size = UpToLimit(writeLimit, written.size(), size, "write");
-        written.append(data, size);
-        return size;
-    }
-
-    void Close() override {
-        ++closes;
-        if (failClose) {
-            throw FileError("injected close failure");
-        }
-    }
-
-    std::optional<FileIdentity> Identity() override { return FileIdentity{0, 1}; }
-
-    // Cuts `written` when `cuttable`, as a file on disk; otherwise, as a pipe, can't be cut.
-    bool Truncate(std::uint64_t size) override {
-        if (cuttable) {
-            written.resize(std::min<std::size_t>(written.size(), size));
-        }
-        return cuttable;
-    }
+struct MemoryFile {
+    // An open file whose reads and writes are this one's, which the test keeps, so that it can
+    // look at it after the stream has let go of the file.
+    std::unique_ptr<PlatformFile> Ref() { return std::make_unique<Handle>(*this); }
 
     std::string content;
     std::vector<std::size_t> pieces;
@@ -81,35 +43,66 @@ class MemoryFile : public PlatformFile {
     std::string written;
     std::optional<std::size_t> writeLimit;
     bool failClose = false;
-    bool cuttable = true;
+    bool cuttable = true;  // as a file on disk; otherwise, as a pipe, it can't be cut
+    bool failCut = false;
     int writes = 0;
-    int closes = 0;
-    std::function<void()> onWrite;
+    std::function<void()> onWrite;  // may wait, on the thread that writes
+    // Where reading has got to, and the piece it takes next.
+    std::size_t pos = 0;
+    std::size_t piece = 0;
 
   private:
-    class Forward : public PlatformFile {
+    class Handle : public PlatformFile {
       public:
-        explicit Forward(MemoryFile& file) : file_(file) {}
+        explicit Handle(MemoryFile& file) : f_(file) {}
+
         std::size_t Read(char* buffer, std::size_t size) override {
-            return file_.Read(buffer, size);
+            std::size_t n =
+                UpToLimit(f_.readLimit, f_.pos, std::min(size, f_.content.size() - f_.pos), "read");
+            if (!f_.pieces.empty()) {
+                n = std::min(n, f_.pieces[f_.piece++ % f_.pieces.size()]);
+            }
+            std::memcpy(buffer, f_.content.data() + f_.pos, n);
+            f_.pos += n;
+            return n;
         }
+
         std::size_t Write(const char* data, std::size_t size) override {
-            return file_.Write(data, size);
+            if (f_.onWrite) {
+                f_.onWrite();
+            }
+            ++f_.writes;
+            size = UpToLimit(f_.writeLimit, f_.written.size(), size, "write");
+            f_.written.append(data, size);
+            return size;
         }
-        void Close() override { file_.Close(); }
-        std::optional<FileIdentity> Identity() override { return file_.Identity(); }
-        bool Truncate(std::uint64_t size) override { return file_.Truncate(size); }
+
+        void Close() override {
+            if (f_.failClose) {
+                throw FileError("injected close failure");
+            }
+        }
+
+        std::optional<FileIdentity> Identity() override { return FileIdentity{0, 1}; }
+
+        bool Truncate(std::uint64_t size) override {
+            if (f_.failCut) {
+                throw FileError("injected cut failure");
+            }
+            if (f_.cuttable) {
+                f_.written.resize(std::min<std::size_t>(f_.written.size(), size));
+            }
+            return f_.cuttable;
+        }
 
       private:
-        MemoryFile& file_;
+        MemoryFile& f_;
     };
-
-    std::size_t pos_ = 0;
-    std::size_t piece_ = 0;
 };
 
 // The real file API with failures injected by file name, for the failures a test can't cause
-// on a real file system (the tests may run with rights that override file permissions). Its
+// on a real file system (the tests may run with rights that override file permissions). Names in
+// a folder are reached by their full paths (JoinedFolder), so that they open through it. Its
 // files never tell that they are held in memory (PlatformFile::InMemory), so that a run through
 // them writes behind wherever the temporary folder is, and the tests of writing behind run
 // everywhere.
@@ -122,25 +115,21 @@ class FaultyFiles : public PlatformFiles {
 
     std::unique_ptr<PlatformFile> Open(const std::string& path, Access access,
                                        bool create) override {
-        return Faulted(path, access, [&] { return NativeFiles().Open(path, access, create); });
-    }
-
-    // The real folder, whose names open with the failures injected.
-    std::unique_ptr<PlatformFolder> Folder(const std::string& folder) override {
-        return std::make_unique<FaultyFolder>(*this, NativeFiles().Folder(folder));
+        const std::string name = std::filesystem::path(path).filename().string();
+        opened.push_back(name);
+        if (failOpen.count(name) != 0) {
+            throw FileError("injected open failure");
+        }
+        return std::make_unique<Faulty>(*this, name, NativeFiles().Open(path, access, create),
+                                        access == Access::Write);
     }
 
     // Bare names whose opening fails.
     std::set<std::string> failOpen;
     // Bare names whose reading fails once this many bytes were read.
     std::map<std::string, std::size_t> failReadAt;
-    // Files opened for writing: a write fails once this many bytes were written, as on a full
-    // disk; the write that reaches the limit writes what fits.
-    std::optional<std::size_t> failWriteAt;
     // Files opened for writing: closing reports a failure.
     bool failClose = false;
-    // Files opened for writing: cutting them fails once something was written to them.
-    bool failCutOnceWritten = false;
     // Bare names of every file opened, in order.
     std::vector<std::string> opened;
     // Called on the thread that does it, before it is done: each read of a source (its bare
@@ -151,73 +140,34 @@ class FaultyFiles : public PlatformFiles {
     std::function<void()> onCut;
 
   private:
-    // The file `open` opens for the path, with the failures injected for its bare name.
-    std::unique_ptr<PlatformFile> Faulted(
-        const std::string& path, Access access,
-        const std::function<std::unique_ptr<PlatformFile>()>& open) {
-        const std::string name = std::filesystem::path(path).filename().string();
-        opened.push_back(name);
-        if (failOpen.count(name) != 0) {
-            throw FileError("injected open failure");
-        }
-        return std::make_unique<Faulty>(*this, name, open(), access == Access::Write);
-    }
-
-    class FaultyFolder : public PlatformFolder {
-      public:
-        FaultyFolder(FaultyFiles& files, std::unique_ptr<PlatformFolder> folder)
-            : files_(files), folder_(std::move(folder)) {}
-        std::vector<std::optional<FileStatus>> LookUp(
-            const std::vector<std::string>& names) override {
-            return folder_->LookUp(names);
-        }
-        std::unique_ptr<PlatformFile> Open(const std::string& name) override {
-            return files_.Faulted(name, Access::Read, [&] { return folder_->Open(name); });
-        }
-
-      private:
-        FaultyFiles& files_;
-        std::unique_ptr<PlatformFolder> folder_;
-    };
-
     class Faulty : public PlatformFile {
       public:
-        // The failures injected for the file's bare name, as they stand when it is opened.
         Faulty(const FaultyFiles& files, std::string name, std::unique_ptr<PlatformFile> file,
                bool writing)
-            : files_(files),
-              name_(std::move(name)),
-              file_(std::move(file)),
-              writeLimit_(writing ? files.failWriteAt : std::nullopt),
-              failClose_(writing && files.failClose),
-              failCut_(writing && files.failCutOnceWritten) {
-            if (const auto it = files.failReadAt.find(name_); it != files.failReadAt.end()) {
-                readLimit_ = it->second;
-            }
-        }
+            : files_(files), name_(std::move(name)), file_(std::move(file)), writing_(writing) {}
 
         std::size_t Read(char* buffer, std::size_t size) override {
             if (files_.onRead) {
                 files_.onRead(name_);
             }
-            const std::size_t n = file_->Read(buffer, UpToLimit(readLimit_, done_, size, "read"));
+            if (const auto it = files_.failReadAt.find(name_); it != files_.failReadAt.end()) {
+                size = UpToLimit(it->second, done_, size, "read");
+            }
+            const std::size_t n = file_->Read(buffer, size);
             done_ += n;
             return n;
         }
 
         std::size_t Write(const char* data, std::size_t size) override {
-            size = UpToLimit(writeLimit_, done_, size, "write");
             if (files_.onWrite) {
                 files_.onWrite();
             }
-            const std::size_t n = file_->Write(data, size);
-            done_ += n;
-            return n;
+            return file_->Write(data, size);
         }
 
         void Close() override {
             file_->Close();
-            if (failClose_) {
+            if (writing_ && files_.failClose) {
                 throw FileError("injected close failure");
             }
         }
@@ -228,9 +178,6 @@ class FaultyFiles : public PlatformFiles {
             if (files_.onCut) {
                 files_.onCut();
             }
-            if (failCut_ && done_ > 0) {
-                throw FileError("injected cut failure");
-            }
             return file_->Truncate(size);
         }
 
@@ -238,10 +185,7 @@ class FaultyFiles : public PlatformFiles {
         const FaultyFiles& files_;
         std::string name_;
         std::unique_ptr<PlatformFile> file_;
-        std::optional<std::size_t> readLimit_;
-        std::optional<std::size_t> writeLimit_;
-        bool failClose_;
-        bool failCut_;
+        bool writing_;
         std::size_t done_ = 0;
     };
 };

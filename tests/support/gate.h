@@ -1,6 +1,5 @@
 #pragma once
 
-#include <chrono>
 #include <condition_variable>
 #include <mutex>
 
@@ -17,11 +16,6 @@ class Gate {
     void Wait() {
         std::unique_lock lock(mutex_);
         opened_.wait(lock, [this] { return open_; });
-    }
-    // For a gate that only a fault opens: waits for it a while at most.
-    void WaitAWhile() {
-        std::unique_lock lock(mutex_);
-        opened_.wait_for(lock, std::chrono::milliseconds(500), [this] { return open_; });
     }
 
   private:

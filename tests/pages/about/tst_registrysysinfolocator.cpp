@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -39,79 +39,64 @@ constexpr char kSecondKey[] = "SOFTWARE\\Microsoft\\Shared Tools Location";
 constexpr char kMsinfoPath[] = "C:\\Program Files\\Common Files\\MSInfo\\msinfo32.exe";
 constexpr char kSharedTools[] = "C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo";
 
-// What a lookup gives: the program, none, or a failure raised to the launcher.
-struct Located {
-    std::optional<std::string> program;
-    bool raises = false;
-};
-
-struct LocateCase {
-    const char* name;
-    std::function<void(MemoryRegistry&, test::FakeFileLookup&)> arrange;
-    Located located;
-    std::vector<std::string> keysOpened;
-    std::vector<std::string> fileLookups;
-};
-
-class LocateSysInfoTest : public ::testing::TestWithParam<LocateCase> {
-  protected:
-    MemoryRegistry registry;
-    test::FakeFileLookup files;
-    RegistrySysInfoLocator locator{registry, files};
-};
-
-TEST_P(LocateSysInfoTest, FindsTheRecordedProgram) {
-    // Nothing is recorded yet: each lookup reads the registry again.
-    ASSERT_EQ(locator.LocateSysInfo(), std::nullopt);
-    registry.opened.clear();
-    GetParam().arrange(registry, files);
-    if (GetParam().located.raises) {
-        EXPECT_THROW(locator.LocateSysInfo(), RegistryValueError);
-    } else {
-        EXPECT_EQ(locator.LocateSysInfo(), GetParam().located.program);
-    }
-    EXPECT_EQ(registry.opened, GetParam().keysOpened);
-    EXPECT_EQ(files.lookups, GetParam().fileLookups);
-    EXPECT_EQ(registry.OpenKeyCount(), 0);
-}
-
-void RecordFirst(MemoryRegistry& registry, const std::string& path) {
-    registry.SetValue(kFirstKey, "PATH", kRegSz, test::Sz(path));
-}
-// The second location, with the program in its folder.
-void RecordSecond(MemoryRegistry& registry, test::FakeFileLookup& files,
-                  const std::string& folder = kSharedTools) {
-    registry.SetValue(kSecondKey, "MSINFO", kRegSz, test::Sz(folder));
-    files.files = {folder + "\\MSINFO32.EXE"};
-}
-
 const std::vector<std::string> kFirstOnly = {kFirstKey};
 const std::vector<std::string> kBoth = {kFirstKey, kSecondKey};
 const std::string kSecondProgram = std::string(kSharedTools) + "\\MSINFO32.EXE";
-const std::vector<std::string> kSecondLookup = {kSecondProgram};
+
+struct LocateCase {
+    const char* name;
+    std::uint32_t firstType;  // of the value at the first place; 0: none there
+    std::string first;
+    std::string second;  // the folder recorded at the second place; empty: none
+    bool programThere;   // whether that folder holds the program
+    std::optional<std::string> program;
+    bool raises;  // a failure raised to the launcher
+    std::vector<std::string> keysOpened;
+    std::vector<std::string> fileLookups;
+    std::uint32_t granted = 0x20019;  // a standard user's rights, to read only
+};
+
+class LocateSysInfoTest : public ::testing::TestWithParam<LocateCase> {};
+
+TEST_P(LocateSysInfoTest, FindsTheRecordedProgram) {
+    const LocateCase& c = GetParam();
+    MemoryRegistry registry;
+    test::FakeFileLookup files;
+    RegistrySysInfoLocator locator{registry, files};
+    // Nothing is recorded yet: each lookup reads the registry again.
+    ASSERT_EQ(locator.LocateSysInfo(), std::nullopt);
+    registry.opened.clear();
+    if (c.firstType != 0) {
+        registry.SetValue(kFirstKey, "PATH", c.firstType, c.first);
+    }
+    if (!c.second.empty()) {
+        registry.SetValue(kSecondKey, "MSINFO", kRegSz, test::Sz(c.second));
+    }
+    if (c.programThere) {
+        files.files = {c.second + "\\MSINFO32.EXE"};
+    }
+    registry.grantedAccess = c.granted;
+    if (c.raises) {
+        EXPECT_THROW(locator.LocateSysInfo(), RegistryValueError);
+    } else {
+        EXPECT_EQ(locator.LocateSysInfo(), c.program);
+    }
+    EXPECT_EQ(registry.opened, c.keysOpened);
+    EXPECT_EQ(files.lookups, c.fileLookups);
+    EXPECT_EQ(registry.OpenKeyCount(), 0);
+}
 
 // clang-format off
 const LocateCase kLocateCases[] = {
-    {"FirstLocationWinsUntestedAndSecondIsNeverRead",
-     [](auto& r, auto& f) { RecordFirst(r, kMsinfoPath); RecordSecond(r, f); },
-     {kMsinfoPath}, kFirstOnly, {}},
-    {"SecondLocationWithTheProgram", [](auto& r, auto& f) { RecordSecond(r, f); },
-     {kSecondProgram}, kBoth, kSecondLookup},
-    {"SecondLocationWithoutTheProgram", [](auto& r, auto& f) { RecordSecond(r, f); f.files = {}; },
-     {}, kBoth, kSecondLookup},
-    {"DoubledSeparatorIsKept", [](auto& r, auto& f) { RecordSecond(r, f, "C:\\Sys\\"); },
-     {"C:\\Sys\\\\MSINFO32.EXE"}, kBoth, {"C:\\Sys\\\\MSINFO32.EXE"}},
-    {"FirstValueWithNoDataEndsTheLookup",
-     [](auto& r, auto& f) { r.SetValue(kFirstKey, "PATH", kRegSz, ""); RecordSecond(r, f); },
-     {{}, true}, kFirstOnly, {}},
+    {"FirstLocationWinsUntestedAndSecondIsNeverRead", kRegSz, test::Sz(kMsinfoPath), kSharedTools, true, kMsinfoPath, false, kFirstOnly, {}},
+    {"SecondLocationWithTheProgram", 0, "", kSharedTools, true, kSecondProgram, false, kBoth, {kSecondProgram}},
+    {"SecondLocationWithoutTheProgram", 0, "", kSharedTools, false, {}, false, kBoth, {kSecondProgram}},
+    {"DoubledSeparatorIsKept", 0, "", "C:\\Sys\\", true, "C:\\Sys\\\\MSINFO32.EXE", false, kBoth, {"C:\\Sys\\\\MSINFO32.EXE"}},
+    {"FirstValueWithNoDataEndsTheLookup", kRegSz, "", kSharedTools, true, {}, true, kFirstOnly, {}},
     // The path stays as the caller's empty text; starting it then fails.
-    {"FirstValueOfOtherTypeGivesAnEmptyPath",
-     [](auto& r, auto& f) { r.SetValue(kFirstKey, "PATH", kRegBinary, "C:\\x.exe"); RecordSecond(r, f); },
-     {""}, kFirstOnly, {}},
-    {"BothMissing", [](auto&, auto&) {}, {}, kBoth, {}},
-    {"RefusedKeysCountAsMissing",
-     [](auto& r, auto& f) { r.grantedAccess = 0; RecordFirst(r, kMsinfoPath); RecordSecond(r, f); },
-     {}, kBoth, {}},
+    {"FirstValueOfOtherTypeGivesAnEmptyPath", kRegBinary, "C:\\x.exe", kSharedTools, true, "", false, kFirstOnly, {}},
+    {"BothMissing", 0, "", "", false, {}, false, kBoth, {}},
+    {"RefusedKeysCountAsMissing", kRegSz, test::Sz(kMsinfoPath), kSharedTools, true, {}, false, kBoth, {}, 0},
 };
 // clang-format on
 

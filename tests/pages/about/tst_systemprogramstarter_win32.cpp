@@ -4,8 +4,6 @@
 #include <windows.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "pages/about/systemprogramstarter.h"
@@ -15,11 +13,6 @@
 
 namespace kelvane {
 namespace {
-
-std::string ReadText(const std::string& path) {
-    std::ifstream in(test::Utf8Path(path), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // A program in a folder named with blanks, outside the ANSI code page: read unquoted, its path
 // would start "...\Sys.exe" instead; its command line names it.
@@ -32,8 +25,8 @@ TEST(SystemProgramStarterWin32, StartsTheOneProgramItsPathNames) {
 
     ASSERT_TRUE(SystemProgramStarter().Start(program));
     ASSERT_TRUE(test::WaitForFile(test::Utf8Path(marker))) << "the program didn't run: " << program;
-    EXPECT_NE(ReadText(marker).find(program), std::string::npos)
-        << "its command line names the program: " << ReadText(marker);
+    const std::string commandLine = folder.Read("Sys Info Ωmega 日本 ő\\sys info.started");
+    EXPECT_NE(commandLine.find(program), std::string::npos) << commandLine;
     EXPECT_FALSE(std::filesystem::exists(test::Utf8Path(decoyMarker)))
         << "a shorter path was started";
 }

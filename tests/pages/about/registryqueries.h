@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,11 @@ struct KeyValueCase {
     std::string readName = "Value";
     std::string readKey = kTestKey;
 };
+
+// Failures name the case.
+inline void PrintTo(const KeyValueCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 // clang-format off
 inline const KeyValueCase kKeyValueCases[] = {

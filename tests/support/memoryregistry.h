@@ -4,7 +4,6 @@
 #include <cstring>
 #include <map>
 #include <string>
-#include <vector>
 
 #include "base/text.h"
 #include "pages/about/registry.h"
@@ -21,7 +20,6 @@ class MemoryRegistry : public Registry {
 
     std::int32_t OpenKeyEx(RegKey root, const std::string& subKey, std::uint32_t /*options*/,
                            std::uint32_t access, RegKey& result) override {
-        opened.push_back(subKey);
         const auto found = keys_.find(UCase(subKey));
         if (root != kMachine || found == keys_.end()) {
             return kErrorFileNotFound;
@@ -70,8 +68,6 @@ class MemoryRegistry : public Registry {
     // The rights granted, a standard user's: read only (0x20019). An open that asks for more is
     // refused.
     std::uint32_t grantedAccess = 0x20019;
-    // Every key an open asked for, in order.
-    std::vector<std::string> opened;
 
   private:
     struct Value {

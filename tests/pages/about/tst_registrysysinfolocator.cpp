@@ -39,20 +39,19 @@ constexpr char kSecondKey[] = "SOFTWARE\\Microsoft\\Shared Tools Location";
 constexpr char kMsinfoPath[] = "C:\\Program Files\\Common Files\\MSInfo\\msinfo32.exe";
 constexpr char kSharedTools[] = "C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo";
 
-const std::vector<std::string> kFirstOnly = {kFirstKey};
-const std::vector<std::string> kBoth = {kFirstKey, kSecondKey};
 const std::string kSecondProgram = std::string(kSharedTools) + "\\MSINFO32.EXE";
 
+// A place read, or a path looked up, that the locator should pass over shows in its answer: the
+// value at the second place may have no data, which raises when read, and the file the first
+// place names is never there.
 struct LocateCase {
     const char* name;
     std::uint32_t firstType;  // of the value at the first place; 0: none there
     std::string first;
-    std::string second;  // the folder recorded at the second place; empty: none
-    bool programThere;   // whether that folder holds the program
+    std::optional<std::string> second;  // the folder recorded at the second place, as stored
+    std::string programFile;            // the only file there is
     std::optional<std::string> program;
-    bool raises;  // a failure raised to the launcher
-    std::vector<std::string> keysOpened;
-    std::vector<std::string> fileLookups;
+    bool raises = false;              // a failure raised to the launcher
     std::uint32_t granted = 0x20019;  // a standard user's rights, to read only
 };
 
@@ -65,38 +64,35 @@ TEST_P(LocateSysInfoTest, FindsTheRecordedProgram) {
     RegistrySysInfoLocator locator{registry, files};
     // Nothing is recorded yet: each lookup reads the registry again.
     ASSERT_EQ(locator.LocateSysInfo(), std::nullopt);
-    registry.opened.clear();
     if (c.firstType != 0) {
         registry.SetValue(kFirstKey, "PATH", c.firstType, c.first);
     }
-    if (!c.second.empty()) {
-        registry.SetValue(kSecondKey, "MSINFO", kRegSz, test::Sz(c.second));
+    if (c.second) {
+        registry.SetValue(kSecondKey, "MSINFO", kRegSz, *c.second);
     }
-    if (c.programThere) {
-        files.files = {c.second + "\\MSINFO32.EXE"};
-    }
+    files.files = {c.programFile};
     registry.grantedAccess = c.granted;
     if (c.raises) {
         EXPECT_THROW(locator.LocateSysInfo(), RegistryValueError);
     } else {
         EXPECT_EQ(locator.LocateSysInfo(), c.program);
     }
-    EXPECT_EQ(registry.opened, c.keysOpened);
-    EXPECT_EQ(files.lookups, c.fileLookups);
     EXPECT_EQ(registry.OpenKeyCount(), 0);
 }
 
+const std::string kSecond = test::Sz(kSharedTools);
+
 // clang-format off
 const LocateCase kLocateCases[] = {
-    {"FirstLocationWinsUntestedAndSecondIsNeverRead", kRegSz, test::Sz(kMsinfoPath), kSharedTools, true, kMsinfoPath, false, kFirstOnly, {}},
-    {"SecondLocationWithTheProgram", 0, "", kSharedTools, true, kSecondProgram, false, kBoth, {kSecondProgram}},
-    {"SecondLocationWithoutTheProgram", 0, "", kSharedTools, false, {}, false, kBoth, {kSecondProgram}},
-    {"DoubledSeparatorIsKept", 0, "", "C:\\Sys\\", true, "C:\\Sys\\\\MSINFO32.EXE", false, kBoth, {"C:\\Sys\\\\MSINFO32.EXE"}},
-    {"FirstValueWithNoDataEndsTheLookup", kRegSz, "", kSharedTools, true, {}, true, kFirstOnly, {}},
+    {"FirstLocationWinsUntestedAndSecondIsNeverRead", kRegSz, test::Sz(kMsinfoPath), "", "", kMsinfoPath},
+    {"SecondLocationWithTheProgram", 0, "", kSecond, kSecondProgram, kSecondProgram},
+    {"SecondLocationWithoutTheProgram", 0, "", kSecond, "", {}},
+    {"DoubledSeparatorIsKept", 0, "", test::Sz("C:\\Sys\\"), "C:\\Sys\\\\MSINFO32.EXE", "C:\\Sys\\\\MSINFO32.EXE"},
+    {"FirstValueWithNoDataEndsTheLookup", kRegSz, "", kSecond, kSecondProgram, {}, true},
     // The path stays as the caller's empty text; starting it then fails.
-    {"FirstValueOfOtherTypeGivesAnEmptyPath", kRegBinary, "C:\\x.exe", kSharedTools, true, "", false, kFirstOnly, {}},
-    {"BothMissing", 0, "", "", false, {}, false, kBoth, {}},
-    {"RefusedKeysCountAsMissing", kRegSz, test::Sz(kMsinfoPath), kSharedTools, true, {}, false, kBoth, {}, 0},
+    {"FirstValueOfOtherTypeGivesAnEmptyPath", kRegBinary, "C:\\x.exe", kSecond, kSecondProgram, ""},
+    {"BothMissing", 0, "", {}, kSecondProgram, {}},
+    {"RefusedKeysCountAsMissing", kRegSz, test::Sz(kMsinfoPath), kSecond, kSecondProgram, {}, false, 0},
 };
 // clang-format on
 

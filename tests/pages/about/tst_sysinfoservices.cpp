@@ -1,10 +1,14 @@
+// The system-information services of POSIX systems, tried for real: the first of the desktops'
+// programs found on PATH, and its start.
 #include "pages/about/sysinfoservices.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "fakemsgbox.h"
 #include "pages/about/sysinfolauncher.h"
@@ -16,18 +20,24 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The dialog and its services are made once: without a program the button says so; the program
-// is then installed while the dialog is open, and the next launch finds it and starts it.
-TEST(PlatformSysInfoServicesTest, EveryLaunchLooksForTheProgramAgain) {
+// Each test sets PATH to folders of its own; it is set back when the test ends.
+class SysInfoOnPathTest : public ::testing::Test {
+  protected:
+    ~SysInfoOnPathTest() override { setenv("PATH", before_.c_str(), 1); }
+
+    const std::string before_ = std::getenv("PATH") != nullptr ? std::getenv("PATH") : "";
     test::TempFolder folder;
-    const std::string path = std::getenv("PATH") != nullptr ? std::getenv("PATH") : "";
-    setenv("PATH", folder.Text().c_str(), 1);  // the only folder looked in, until the test ends
+};
+
+// The services are made once: without a program the button says so; the program is then
+// installed while the dialog is open, and the next launch finds it and starts it.
+TEST_F(SysInfoOnPathTest, EveryLaunchLooksForTheProgramAgain) {
+    setenv("PATH", folder.Text().c_str(), 1);
     SysInfoServices services = PlatformSysInfoServices();
     test::FakeMsgBox msgBox;
     SysInfoLauncher launcher(*services.locator, *services.starter, msgBox);
     launcher.StartSysInfo();
     ASSERT_EQ(msgBox.shown.size(), 1u);
-    EXPECT_EQ(msgBox.shown[0].text, kSysInfoUnavailable);
 
     const fs::path marker = folder.Path() / "started";  // the program installed marks it
     fs::permissions(
@@ -36,8 +46,57 @@ TEST(PlatformSysInfoServicesTest, EveryLaunchLooksForTheProgramAgain) {
     launcher.StartSysInfo();
     EXPECT_EQ(msgBox.shown.size(), 1u);
     EXPECT_TRUE(test::WaitForFile(marker));
-    setenv("PATH", path.c_str(), 1);
 }
+
+struct Case {
+    const char* name;
+    // What the folder holds: "name*" a program that runs, "name/" a folder, else a file that
+    // can't run.
+    std::vector<std::string> made;
+    std::string path;   // '@' stands for the folder, which is also the current folder
+    std::string found;  // in the folder; empty for nothing
+};
+
+class FirstProgramOnPathTest : public SysInfoOnPathTest,
+                               public ::testing::WithParamInterface<Case> {};
+
+TEST_P(FirstProgramOnPathTest, IsTheEarliestProgramInTheFirstFolderHoldingIt) {
+    for (std::string made : GetParam().made) {
+        if (made.back() == '/') {
+            fs::create_directories(folder.Path() / made);
+            continue;
+        }
+        const bool runs = made.back() == '*';
+        made.erase(made.size() - (runs ? 1 : 0));
+        fs::create_directories((folder.Path() / made).parent_path());
+        fs::permissions(folder.Write(made, "#!/bin/sh\n"),
+                        runs ? fs::perms::owner_all : fs::perms::owner_read);
+    }
+    std::string path = GetParam().path;
+    for (auto at = path.find('@'); at != std::string::npos; at = path.find('@')) {
+        path.replace(at, 1, folder.Text() + "/");
+    }
+    setenv("PATH", path.c_str(), 1);
+    const fs::path before = fs::current_path();
+    fs::current_path(folder.Path());
+    const std::optional<std::string> found = PlatformSysInfoServices().locator->LocateSysInfo();
+    fs::current_path(before);
+    EXPECT_EQ(found.value_or(""), GetParam().found.empty() ? "" : folder.At(GetParam().found));
+}
+
+// clang-format off
+const Case kCases[] = {
+    {"EarliestProgramBeforeEarlierFolder", {"a/kinfocenter*", "a/hardinfo*", "b/hardinfo2*"}, "@a:@b", "b/hardinfo2"},
+    {"FirstFolderHoldingTheProgram", {"a/kinfocenter*", "b/hardinfo*", "c/hardinfo*"}, "@a:@b:@c", "b/hardinfo"},
+    {"FilesThatCantRunAndFoldersPassedOver", {"a/hardinfo2", "a/hardinfo/", "b/kinfocenter*"}, "::@a::@b:", "b/kinfocenter"},
+    {"RelativeFoldersPassedOver", {"rel/hardinfo*", "hardinfo*"}, "rel:.:", ""},
+    {"NothingInTheFolder", {"empty/"}, "@empty", ""},
+    {"NoFolder", {"hardinfo*"}, "", ""},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Paths, FirstProgramOnPathTest, ::testing::ValuesIn(kCases),
+                         [](const auto& named) { return std::string(named.param.name); });
 
 }  // namespace
 }  // namespace kelvane

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <map>
 #include <string>
+#include <utility>
 
 #include "base/text.h"
 #include "pages/about/registry.h"
@@ -41,8 +42,8 @@ class MemoryRegistry : public Registry {
         if (value == keys_[handle->second].end()) {
             return kErrorFileNotFound;
         }
-        type = value->second.type;
-        const std::string& bytes = value->second.data;
+        type = value->second.first;
+        const std::string& bytes = value->second.second;
         const bool fits = bytes.size() <= dataSize;
         dataSize = static_cast<std::uint32_t>(bytes.size());
         if (data == nullptr) {
@@ -70,11 +71,8 @@ class MemoryRegistry : public Registry {
     std::uint32_t grantedAccess = 0x20019;
 
   private:
-    struct Value {
-        std::uint32_t type;
-        std::string data;
-    };
-    std::map<std::string, std::map<std::string, Value>> keys_;
+    // The values of each key by name: their type and their data.
+    std::map<std::string, std::map<std::string, std::pair<std::uint32_t, std::string>>> keys_;
     std::map<RegKey, std::string> open_;
 };
 

@@ -1,6 +1,6 @@
 // The system-information services of Windows, tried for real (under wine when cross-built):
-// GetKeyValue over the registry, the plain-file lookup, and the whole launch, which starts a
-// small program of the tests' own.
+// GetKeyValue over the registry, the plain-file lookup, the program start and the whole launch;
+// the programs started are a small program of the tests' own.
 #include "pages/about/sysinfoservices.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +17,7 @@
 #include "pages/about/registrysysinfolocator.h"
 #include "pages/about/sysinfolauncher.h"
 #include "pages/about/systemfilelookup.h"
+#include "pages/about/systemprogramstarter.h"
 #include "pages/about/win32registry.h"
 #include "registryqueries.h"
 #include "startmarkercopy.h"
@@ -166,6 +167,34 @@ TEST(SysInfoLauncherWin32, ThePlatformServicesStartTheRecordedProgram) {
     SysInfoLauncher(*services.locator, *services.starter, msgBox).StartSysInfo();
     EXPECT_TRUE(msgBox.shown.empty());
     EXPECT_TRUE(test::WaitForFile(test::Utf8Path(marker))) << "the program didn't run: " << marker;
+}
+
+// ---- The program start over CreateProcess: a program of the tests' own is started and leaves
+// a marker file behind.
+
+// A program in a folder named with blanks, outside the ANSI code page: read unquoted, its path
+// would start "...\Sys.exe" instead; its command line names it.
+TEST(SystemProgramStarterWin32, StartsTheOneProgramItsPathNames) {
+    test::TempFolder folder;
+    std::filesystem::create_directory(folder.Path() / test::Utf8Path("Sys Info Ωmega 日本 ő"));
+    const std::string decoyMarker = test::CopyStartMarker(folder.Text() + "\\Sys.exe");
+    const std::string program = folder.Text() + "\\Sys Info Ωmega 日本 ő\\sys info.exe";
+    const std::string marker = test::CopyStartMarker(program);
+
+    ASSERT_TRUE(SystemProgramStarter().Start(program));
+    ASSERT_TRUE(test::WaitForFile(test::Utf8Path(marker))) << "the program didn't run: " << program;
+    const std::string commandLine = folder.Read("Sys Info Ωmega 日本 ő\\sys info.started");
+    EXPECT_NE(commandLine.find(program), std::string::npos) << commandLine;
+    EXPECT_FALSE(std::filesystem::exists(test::Utf8Path(decoyMarker)))
+        << "a shorter path was started";
+}
+
+// Bytes that aren't exactly UTF-8 never start a program of a name they would become.
+TEST(SystemProgramStarterWin32, NotExactTextStartsNothing) {
+    test::TempFolder folder;
+    test::CopyStartMarker(folder.Text() + "\\sysé.exe");
+    test::CopyStartMarker(folder.Text() + "\\sys\uFFFD.exe");
+    EXPECT_FALSE(SystemProgramStarter().Start(folder.Text() + "\\sys\xE9.exe"));
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// What the program start of every platform refuses to start, and reports.
+// What the program start of every platform refuses to start, and reports; what each platform
+// finds and starts is in tst_sysinfoservices_posix.cpp and tst_sysinfoservices_win32.cpp.
 #include "pages/about/systemprogramstarter.h"
 
 #include <gtest/gtest.h>

@@ -26,6 +26,8 @@ TEST_P(SystemProgramStarterFailureTest, ReportsAProgramThatCantStart) {
 const FailureCase kFailures[] = {
     {"Missing", [](const test::TempFolder& f) { return f.At("MSINFO32.EXE"); }},
     {"Empty", [](const test::TempFolder&) { return std::string(); }},
+    // A bare name is no path: PATH isn't searched.
+    {"BareName", [](const test::TempFolder&) { return std::string("true"); }},
     {"Folder", [](const test::TempFolder& f) { return f.MakeFolder("tools"); }},
     {"NotAProgram", [](const test::TempFolder& f) { return f.Write("notes.exe", "text\r\n"); }},
 };

@@ -15,14 +15,10 @@ namespace kelvane::test {
 // regard to case, and the calls give the status codes the platform's registry gives.
 class MemoryRegistry : public Registry {
   public:
-    // HKEY_LOCAL_MACHINE, sign-extended as the platform's headers give it.
-    static constexpr RegKey kMachine =
-        static_cast<RegKey>(static_cast<std::intptr_t>(static_cast<std::int32_t>(0x80000002u)));
-
     std::int32_t OpenKeyEx(RegKey root, const std::string& subKey, std::uint32_t /*options*/,
                            std::uint32_t access, RegKey& result) override {
         const auto found = keys_.find(UCase(subKey));
-        if (root != kMachine || found == keys_.end()) {
+        if (root != RootKey(kHkeyLocalMachine) || found == keys_.end()) {
             return kErrorFileNotFound;
         }
         if ((access & ~grantedAccess) != 0) {

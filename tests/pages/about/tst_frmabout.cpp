@@ -66,9 +66,8 @@ class FrmAboutTest : public ::testing::Test {
 
 // A modal dialog with no owner, at its place and with a fixed border each time it shows (the
 // window as built is the Qt window's suite's). Each showing has the texts loaded and the focus on
-// OK, whatever changed in between. Esc wherever the focus
-// is, Enter on the icon (which clicks OK) and the close box all close the dialog, and start
-// nothing.
+// OK, whatever changed in between. Esc wherever the focus is, Enter on the icon (which clicks OK)
+// and the close box all close the dialog, and start nothing.
 TEST_F(FrmAboutTest, EachShowingIsModalAtItsPlaceWithTheLoadedTextsAndTheFocusOnOk) {
     const kelvane::FormDesign& design = about.Design();
     EXPECT_EQ(about.parentWidget(), nullptr);

@@ -12,11 +12,10 @@
 
 namespace kelvane::test {
 
-// A file system of a few plain files, given by full path; records every lookup.
+// A file system of a few plain files, given by full path.
 class FakeFileLookup : public FileLookup {
   public:
     std::string PlainFileName(const std::string& path) override {
-        lookups.push_back(path);
         if (files.count(path) == 0) {
             return {};
         }
@@ -25,7 +24,6 @@ class FakeFileLookup : public FileLookup {
     }
 
     std::set<std::string> files;
-    std::vector<std::string> lookups;
 };
 
 // Records every program start; only the programs listed as installed start.

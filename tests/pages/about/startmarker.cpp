@@ -13,16 +13,12 @@ int main() {
     std::vector<wchar_t> module(32768);
     const DWORD length =
         GetModuleFileNameW(nullptr, module.data(), static_cast<DWORD>(module.size()));
-    if (length == 0 || length >= module.size()) {
+    if (length <= 4 || length >= module.size()) {
         return 1;
     }
-    std::wstring marker(module.data(), length);
-    const auto dot = marker.find_last_of(L'.');
-    if (dot != std::wstring::npos && marker.find_first_of(L"\\/", dot) == std::wstring::npos) {
-        marker.erase(dot);
-    }
-    const std::wstring partial = marker + L".partial";
-    marker += L".started";
+    const std::wstring stem(module.data(), length - 4);  // the program's path without ".exe"
+    const std::wstring partial = stem + L".partial";
+    const std::wstring marker = stem + L".started";
 
     const HANDLE file = CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,22 +16,25 @@ constexpr char kProgram[] = "C:\\Program Files\\Common Files\\MSInfo\\msinfo32.e
 
 struct LaunchCase {
     const char* name;
-    std::function<void(test::FakeSysInfoLocator&, test::RecordingStarter&)> arrange;
+    std::optional<std::string> located;  // the program the lookup names
+    bool lookupFails;
+    bool installed;                     // whether kProgram starts
     std::vector<std::string> attempts;  // programs the launcher tried to start
     bool message;                       // whether it said the program is unavailable
 };
 
-class StartSysInfoTest : public ::testing::TestWithParam<LaunchCase> {
-  protected:
-    test::FakeSysInfoLocator locator;
-    test::RecordingStarter starter;
-    test::FakeMsgBox msgBox;
-    SysInfoLauncher launcher{locator, starter, msgBox};
-};
+class StartSysInfoTest : public ::testing::TestWithParam<LaunchCase> {};
 
 TEST_P(StartSysInfoTest, StartsTheProgramOrSaysItIsUnavailable) {
-    GetParam().arrange(locator, starter);
-    launcher.StartSysInfo();
+    test::FakeSysInfoLocator locator;
+    locator.program = GetParam().located;
+    locator.fails = GetParam().lookupFails;
+    test::RecordingStarter starter;
+    if (GetParam().installed) {
+        starter.installed = {kProgram};
+    }
+    test::FakeMsgBox msgBox;
+    SysInfoLauncher(locator, starter, msgBox).StartSysInfo();
 
     EXPECT_EQ(starter.attempts, GetParam().attempts);
     if (GetParam().message) {
@@ -45,19 +48,13 @@ TEST_P(StartSysInfoTest, StartsTheProgramOrSaysItIsUnavailable) {
     EXPECT_EQ(locator.lookups, 1);
 }
 
-// clang-format off
 const LaunchCase kLaunchCases[] = {
-    {"ProgramFoundAndStarted",
-     [](auto& locator, auto& starter) { locator.program = kProgram; starter.installed = {kProgram}; },
-     {kProgram}, false},
-    {"StaleProgram", [](auto& locator, auto&) { locator.program = kProgram; }, {kProgram}, true},
-    {"EmptyPathIsTriedAndFails", [](auto& locator, auto&) { locator.program = ""; }, {""}, true},
-    {"NoProgram", [](auto&, auto&) {}, {}, true},
-    {"LookupFails",
-     [](auto& locator, auto& starter) { locator.program = kProgram; locator.fails = true; starter.installed = {kProgram}; },
-     {}, true},
+    {"ProgramFoundAndStarted", kProgram, false, true, {kProgram}, false},
+    {"StaleProgram", kProgram, false, false, {kProgram}, true},
+    {"EmptyPathIsTriedAndFails", "", false, false, {""}, true},
+    {"NoProgram", std::nullopt, false, true, {}, true},
+    {"LookupFails", kProgram, true, true, {}, true},
 };
-// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Launches, StartSysInfoTest, ::testing::ValuesIn(kLaunchCases),
                          [](const auto& named) { return std::string(named.param.name); });

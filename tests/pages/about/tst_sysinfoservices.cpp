@@ -1,43 +1,39 @@
-#include "pages/about/sysinfoservices.h"
+// What the program start of every platform refuses to start, and reports; what each platform
+// finds and starts is in tst_sysinfoservices_posix.cpp and tst_sysinfoservices_win32.cpp.
+#include "pages/about/systemprogramstarter.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
-#include "fakemsgbox.h"
-#include "pages/about/sysinfolauncher.h"
 #include "tempfolder.h"
-#include "waitforfile.h"
 
 namespace kelvane {
 namespace {
 
-namespace fs = std::filesystem;
+struct FailureCase {
+    const char* name;
+    std::string (*program)(const test::TempFolder&);
+};
 
-// The dialog and its services are made once: without a program the button says so; the program
-// is then installed while the dialog is open, and the next launch finds it and starts it.
-TEST(PlatformSysInfoServicesTest, EveryLaunchLooksForTheProgramAgain) {
+class SystemProgramStarterFailureTest : public ::testing::TestWithParam<FailureCase> {};
+
+TEST_P(SystemProgramStarterFailureTest, ReportsAProgramThatCantStart) {
     test::TempFolder folder;
-    const std::string path = std::getenv("PATH") != nullptr ? std::getenv("PATH") : "";
-    setenv("PATH", folder.Text().c_str(), 1);  // the only folder looked in, until the test ends
-    SysInfoServices services = PlatformSysInfoServices();
-    test::FakeMsgBox msgBox;
-    SysInfoLauncher launcher(*services.locator, *services.starter, msgBox);
-    launcher.StartSysInfo();
-    ASSERT_EQ(msgBox.shown.size(), 1u);
-    EXPECT_EQ(msgBox.shown[0].text, kSysInfoUnavailable);
-
-    const fs::path marker = folder.Path() / "started";  // the program installed marks it
-    fs::permissions(
-        folder.Write("kinfocenter", "#!/bin/sh\necho started > '" + marker.string() + "'\n"),
-        fs::perms::owner_all);
-    launcher.StartSysInfo();
-    EXPECT_EQ(msgBox.shown.size(), 1u);
-    EXPECT_TRUE(test::WaitForFile(marker));
-    setenv("PATH", path.c_str(), 1);
+    EXPECT_FALSE(SystemProgramStarter().Start(GetParam().program(folder)));
 }
+
+const FailureCase kFailures[] = {
+    {"Missing", [](const test::TempFolder& f) { return f.At("MSINFO32.EXE"); }},
+    {"Empty", [](const test::TempFolder&) { return std::string(); }},
+    // A bare name is no path: PATH isn't searched.
+    {"BareName", [](const test::TempFolder&) { return std::string("true"); }},
+    {"Folder", [](const test::TempFolder& f) { return f.MakeFolder("tools"); }},
+    {"NotAProgram", [](const test::TempFolder& f) { return f.Write("notes.exe", "text\r\n"); }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Programs, SystemProgramStarterFailureTest, ::testing::ValuesIn(kFailures),
+                         [](const auto& named) { return std::string(named.param.name); });
 
 }  // namespace
 }  // namespace kelvane

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "describedplaces.h"
-#include "fakeform.h"
 #include "fakemsgbox.h"
+#include "fakewindow.h"
 #include "pages/about/aboutbox.h"
 #include "pages/about/frmaboutdesign.h"
 #include "pages/about/sysinfolauncher.h"
@@ -39,7 +39,7 @@ Texts Shown(const QWidget& about) {
 
 // The texts the About box's load sets, from the dialog's own placeholders.
 Texts Loaded() {
-    kelvane::test::FakeForm form;
+    kelvane::test::FakeWindow form(frmAboutDesign());
     for (const char* label : kLabels) {
         form.labels[label] = frmAboutDesign().Find(label)->Caption();
     }

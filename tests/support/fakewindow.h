@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "fakedrivelist.h"
+#include "fakedriverows.h"
 #include "fakefilelist.h"
 #include "fakefolderlist.h"
 #include "fakelistwidget.h"

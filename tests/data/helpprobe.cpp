@@ -1,10 +1,10 @@
 // Asks for help.pdf as the Help command does, through the platform's own services. The install
 // check puts it beside the installed program and starts it in another folder.
-#include "fakeform.h"
+#include "fakewindow.h"
 #include "pages/main/opendocument.h"
 
 int main() {
-    kelvane::test::FakeForm form;
+    kelvane::test::FakeWindow form;
     OpenDocument(form, "help.pdf");
     return 0;
 }

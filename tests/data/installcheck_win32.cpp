@@ -16,7 +16,10 @@
 #include <shellapi.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "base/widetext.h"
@@ -132,19 +135,13 @@ int ChooseHelp(const std::wstring& program, const std::wstring& folder,
 }
 
 int Record(const std::wstring& record, const std::wstring& document) {
-    const std::wstring partial = record + L".partial";
-    const HANDLE file = CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return 1;
-    }
-    const std::string text = FromWide(document) + "\n";
-    DWORD written = 0;
-    const BOOL ok =
-        WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
-        written == text.size();
-    CloseHandle(file);
-    return ok && MoveFileExW(partial.c_str(), record.c_str(), MOVEFILE_REPLACE_EXISTING) ? 0 : 1;
+    const std::filesystem::path partial = record + L".partial";
+    std::ofstream out(partial, std::ios::binary);
+    out << FromWide(document) << "\n";
+    out.close();
+    std::error_code failed;
+    std::filesystem::rename(partial, record, failed);
+    return out && !failed ? 0 : 1;
 }
 
 }  // namespace

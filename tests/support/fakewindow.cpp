@@ -1,5 +1,7 @@
 #include "fakewindow.h"
 
+#include "widgets/drives.h"
+
 namespace kelvane::test {
 
 FakeWindow::FakeWindow(const FormDesign& design) : WindowCore(design) {
@@ -26,7 +28,7 @@ FakeWindow::FakeWindow(const FormDesign& design) : WindowCore(design) {
                     std::make_unique<FakeListWidget>(FakeListWidget::Style::CheckBox));
                 break;
             case ControlKind::DriveList:
-                Add(control.name, std::make_unique<FakeDriveList>());
+                Add(control.name, std::make_unique<FakeDriveRows>(ListDrives()));
                 break;
             case ControlKind::FolderList:
                 Add(control.name, std::make_unique<FakeFolderList>());

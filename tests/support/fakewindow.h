@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "fakedrivelist.h"
+#include "fakedriverows.h"
 #include "fakefilelist.h"
 #include "fakefolderlist.h"
 #include "fakelistwidget.h"
@@ -17,19 +17,19 @@
 
 namespace kelvane::test {
 
-// A window in memory built from a description: a fake widget for every control of a kind the
-// contract covers, the handlers the program wired (only for events the control raises, as on the
-// real windows), and Raise to play a user's event.
+// A window in memory built from a description (none for a bare window): a fake widget for every
+// control of a kind the contract covers, the handlers the program wired (only for events the
+// control raises, as on the real windows), and Raise to play a user's event.
 class FakeWindow : public WindowCore {
   public:
-    explicit FakeWindow(const FormDesign& design);
+    explicit FakeWindow(const FormDesign& design = {});
 
     void Show() override { ++shows; }
     std::string Caption() const override { return caption; }
     void SetCaption(const std::string& text) override { caption = text; }
     void ShowModal() override {}
     void Unload() override;
-    std::uintptr_t NativeHandle() const override { return 0; }
+    std::uintptr_t NativeHandle() const override { return handle; }
 
     using WindowCore::Handled;
 
@@ -45,6 +45,7 @@ class FakeWindow : public WindowCore {
     std::map<std::string, int> pages;
     int shows = 0;
     int unloads = 0;
+    std::uintptr_t handle = 0;
 
   protected:
     std::string LabelText(const ControlDesign& label) const override {

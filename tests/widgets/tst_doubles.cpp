@@ -2,7 +2,7 @@
 // their place.
 #include <memory>
 
-#include "fakedrivelist.h"
+#include "fakedriverows.h"
 #include "fakefolderlist.h"
 #include "fakelistwidget.h"
 #include "fakesavedialog.h"

@@ -5,7 +5,8 @@
 #include <map>
 #include <string>
 
-#include "fakeform.h"
+#include "fakewindow.h"
+#include "pages/about/frmaboutdesign.h"
 
 namespace kelvane {
 namespace {
@@ -13,7 +14,7 @@ namespace {
 // The load sets the caption and the three labels: the version is the built project's, the
 // description one paragraph, an empty line and the address.
 TEST(AboutBox, LoadSetsTheCaptionAndTheLabels) {
-    test::FakeForm form;
+    test::FakeWindow form(frmAboutDesign());
     LoadAboutBox(form);
 
     EXPECT_EQ(form.caption, "About Kelvane Text File Merger");

@@ -11,9 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "fakeform.h"
 #include "fakemsgbox.h"
+#include "fakewindow.h"
 #include "pages/about/aboutbox.h"
+#include "pages/about/frmaboutdesign.h"
 #include "sysinfodoubles.h"
 #include "widgets/qt/qttoolkit.h"
 #include "widgets/qt/qtwindow.h"
@@ -74,7 +75,7 @@ TEST_F(FrmAboutTest, EachShowingIsModalAtItsPlaceWithTheLoadedTextsAndTheFocusOn
     ASSERT_TRUE(design.screenPlace);
     const QPoint place(kelvane::TwipsToPixels(design.screenPlace->x, 96),
                        kelvane::TwipsToPixels(design.screenPlace->y, 96));
-    kelvane::test::FakeForm loaded;
+    kelvane::test::FakeWindow loaded(frmAboutDesign());
     kelvane::LoadAboutBox(loaded);
     const std::pair<QWidget*, Qt::Key> closes[] = {
         {cmdSysInfo, Qt::Key_Escape}, {picIcon, Qt::Key_Return}, {nullptr, Qt::Key_unknown}};

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -84,34 +85,88 @@ INSTANTIATE_TEST_SUITE_P(
                     ValidateCase{"\xC3\xA9", false}, ValidateCase{"caf\xC3\xA9", false},
                     ValidateCase{"\xE9", false}, ValidateCase{"\xFF", false}));
 
-class EntryCheck : public testing::TestWithParam<std::pair<std::string, bool>> {};
+using Items = std::vector<std::string>;
+const Items kDefaults{"TXT", "SQL", "DAT"};
 
-// On every loss of the focus; the rule itself is validateFileType's.
-TEST_P(EntryCheck, RefusalShowsOneMessageAndSelectsTheWholeEntry) {
-    const auto& [entry, refused] = GetParam();
-    Page page;
-    page.text.SetText(entry);
-    for (const int losses : {1, 2}) {
-        page.text.SetSelStart(1);
-        page.types.txtFileType_LostFocus();
-        EXPECT_EQ(page.text.focusCalls, refused ? losses : 0);
-        EXPECT_EQ(page.msg.shown.size(), refused ? losses : 0u);
-        if (refused) {
-            EXPECT_EQ(page.msg.shown.back().text, kInvalid);
-            EXPECT_EQ(page.msg.shown.back().style, MsgBox::Style::Information);
-            EXPECT_EQ(page.msg.shown.back().title, "Kelvane Message");
-            EXPECT_EQ(page.text.SelStart(), 0);
-            EXPECT_EQ(page.text.SelectedText(), entry);
-        }
-    }
-    EXPECT_EQ(page.text.Text(), entry);
-    EXPECT_EQ(page.list.Items(), (std::vector<std::string>{"TXT", "SQL", "DAT"}));
+// One procedure of the page, run on it with an entry typed, a row highlighted and every question
+// answered alike.
+struct Step {
+    const char* name;
+    void (FileTypeList::*procedure)();
+    std::string entry;
+    Items items;  // the list afterwards; each item marked, but for the user's unmarked "SQL"
+    const char* message = nullptr;  // the one message shown, if any
+    int row = -1;
+    MsgBox::Button answer = MsgBox::Button::Yes;
+    bool emptied = false;  // the entry is emptied; otherwise it is kept
+};
+
+void PrintTo(const Step& step, std::ostream* os) {
+    *os << step.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Entries, EntryCheck,
-                         testing::Values(std::pair<std::string, bool>{"txt", false},
-                                         std::pair<std::string, bool>{"  ", false},
-                                         std::pair<std::string, bool>{"MP3", true}));
+class PageStep : public testing::TestWithParam<Step> {};
+
+// A refused entry, on the loss of the focus, gets the focus back, wholly selected; the rule
+// itself is validateFileType's. A new type is marked; the add command does not check the entry.
+TEST_P(PageStep, ChangesTheListAndTheEntryAsTheProcedureDoes) {
+    const Step& c = GetParam();
+    Page page;
+    page.text.SetText(c.entry);
+    page.text.SetSelStart(1);
+    page.list.SetListIndex(c.row);
+    page.msg.answers = {c.answer};
+    (page.types.*c.procedure)();
+    EXPECT_EQ(page.list.Items(), c.items);
+    std::vector<bool> marks;
+    for (const std::string& item : c.items) {
+        marks.push_back(item != "SQL");
+    }
+    EXPECT_EQ(Marks(page.list), marks);
+    EXPECT_EQ(page.text.Text(), c.emptied ? "" : c.entry);
+    ASSERT_EQ(page.msg.shown.size(), c.message != nullptr ? 1u : 0u);
+    const bool refused = c.message == kInvalid;
+    EXPECT_EQ(page.text.focusCalls, refused ? 1 : 0);
+    if (c.message != nullptr) {
+        EXPECT_EQ(page.msg.shown[0].text, c.message);
+        EXPECT_EQ(page.msg.shown[0].style,
+                  refused ? MsgBox::Style::Information : MsgBox::Style::Question);
+        EXPECT_EQ(page.msg.shown[0].title, "Kelvane Message");
+    }
+    if (refused) {
+        EXPECT_EQ(page.text.SelStart(), 0);
+        EXPECT_EQ(page.text.SelectedText(), c.entry);
+    }
+}
+
+constexpr auto kLostFocus = &FileTypeList::txtFileType_LostFocus;
+constexpr auto kAdd = &FileTypeList::cmdAddFileType_Click;
+constexpr auto kDelete = &FileTypeList::cmdDelete_Click;
+constexpr auto kClearList = &FileTypeList::cmdLearList_Click;
+constexpr auto kClear = &FileTypeList::cmdClear_Click;
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Steps, PageStep, testing::Values(
+    Step{"CheckAcceptsLetters", kLostFocus, "txt", kDefaults},
+    Step{"CheckAcceptsBlanks", kLostFocus, "  ", kDefaults},
+    Step{"CheckRefusesADigit", kLostFocus, "MP3", kDefaults, kInvalid},
+    Step{"AddListedType", kAdd, "TXT", kDefaults},
+    Step{"AddLastListedType", kAdd, "DAT", kDefaults},
+    Step{"AddTrimsBeforeLookingUp", kAdd, " SQL ", kDefaults},
+    Step{"AddNothing", kAdd, "", kDefaults},
+    Step{"AddBlanks", kAdd, "   ", kDefaults},
+    Step{"AddOtherCase", kAdd, "txt", {"TXT", "SQL", "DAT", "txt"}},
+    Step{"AddTrimmed", kAdd, " DOC", {"TXT", "SQL", "DAT", "DOC"}},
+    Step{"AddPrefixOfAType", kAdd, "TX", {"TXT", "SQL", "DAT", "TX"}},
+    Step{"AddUnchecked", kAdd, "MP3", {"TXT", "SQL", "DAT", "MP3"}},
+    Step{"DeleteNothingHighlighted", kDelete, "", kDefaults},
+    Step{"DeleteFirst", kDelete, "", {"SQL", "DAT"}, nullptr, 0},
+    Step{"DeleteUnmarked", kDelete, "", {"TXT", "DAT"}, nullptr, 1},
+    Step{"DeleteLast", kDelete, "", {"TXT", "SQL"}, nullptr, 2},
+    Step{"ClearListOnNo", kClearList, "", kDefaults, kQuestion, -1, MsgBox::Button::No},
+    Step{"ClearListOnYes", kClearList, "", {}, kQuestion},
+    Step{"ClearEntry", kClear, "MP3", kDefaults, nullptr, -1, MsgBox::Button::Yes, true}));
+// clang-format on
 
 TEST(FileTypeList, EntryCheckGoesPastAFailingStep) {
     FakeListWidget list(FakeListWidget::Style::CheckBox);
@@ -124,36 +179,6 @@ TEST(FileTypeList, EntryCheckGoesPastAFailingStep) {
     EXPECT_EQ(text.SelectedText(), "MP3");
 }
 
-struct AddCase {
-    std::string entry;
-    std::vector<std::string> items;  // the list afterwards
-};
-class AddFileType : public testing::TestWithParam<AddCase> {};
-
-TEST_P(AddFileType, AppendsTheTrimmedEntryUnlessListedExactly) {
-    Page page;
-    page.text.SetText(GetParam().entry);
-    page.types.cmdAddFileType_Click();
-    EXPECT_EQ(page.list.Items(), GetParam().items);
-    std::vector<bool> marks{true, false, true};
-    marks.resize(GetParam().items.size(), true);  // a new item is marked, the others keep theirs
-    EXPECT_EQ(Marks(page.list), marks);
-    EXPECT_TRUE(page.msg.shown.empty());
-    EXPECT_EQ(page.text.Text(), GetParam().entry);  // the entry is kept
-}
-
-INSTANTIATE_TEST_SUITE_P(Entries, AddFileType,
-                         testing::Values(AddCase{"TXT", {"TXT", "SQL", "DAT"}},
-                                         AddCase{"DAT", {"TXT", "SQL", "DAT"}},
-                                         AddCase{" SQL ", {"TXT", "SQL", "DAT"}},
-                                         AddCase{"", {"TXT", "SQL", "DAT"}},
-                                         AddCase{"   ", {"TXT", "SQL", "DAT"}},
-                                         AddCase{"txt", {"TXT", "SQL", "DAT", "txt"}},
-                                         AddCase{" DOC", {"TXT", "SQL", "DAT", "DOC"}},
-                                         AddCase{"TX", {"TXT", "SQL", "DAT", "TX"}},
-                                         // the add command does not check the entry
-                                         AddCase{"MP3", {"TXT", "SQL", "DAT", "MP3"}}));
-
 TEST(FileTypeList, AddStopsSilentlyAtAFailureKeepingWhatWasDone) {
     NoMarkList list(FakeListWidget::Style::CheckBox);
     FakeTextBox text;
@@ -162,42 +187,6 @@ TEST(FileTypeList, AddStopsSilentlyAtAFailureKeepingWhatWasDone) {
     EXPECT_NO_THROW(FileTypeList(list, text, msg).cmdAddFileType_Click());
     EXPECT_EQ(list.Items(), std::vector<std::string>{"DOC"});
     EXPECT_TRUE(msg.shown.empty());
-}
-
-TEST(FileTypeList, DeleteRemovesOnlyTheHighlightedItemWhateverIsMarked) {
-    const std::vector<std::vector<std::string>> after = {
-        {"TXT", "SQL", "DAT"}, {"SQL", "DAT"}, {"TXT", "DAT"}, {"TXT", "SQL"}};
-    for (int row = -1; row < 3; ++row) {
-        Page page;
-        page.list.SetListIndex(row);
-        page.types.cmdDelete_Click();
-        EXPECT_EQ(page.list.Items(), after[static_cast<std::size_t>(row + 1)]) << row;
-        EXPECT_TRUE(page.msg.shown.empty());
-    }
-}
-
-TEST(FileTypeList, ClearListAsksFirstAndClearsOnlyOnYes) {
-    for (const auto answer : {MsgBox::Button::No, MsgBox::Button::Yes}) {
-        Page page;
-        page.msg.answers.push_back(answer);
-        page.types.cmdLearList_Click();
-        ASSERT_EQ(page.msg.shown.size(), 1u);
-        EXPECT_EQ(page.msg.shown[0].text, kQuestion);
-        EXPECT_EQ(page.msg.shown[0].style, MsgBox::Style::Question);
-        EXPECT_EQ(page.msg.shown[0].title, "Kelvane Message");
-        EXPECT_EQ(page.list.ListCount(), answer == MsgBox::Button::Yes ? 0 : 3);
-    }
-}
-
-TEST(FileTypeList, ClearEntryEmptiesTheBoxOnly) {
-    for (const std::string entry : {"MP3", ""}) {
-        Page page;
-        page.text.SetText(entry);
-        page.types.cmdClear_Click();
-        EXPECT_EQ(page.text.Text(), "");
-        EXPECT_EQ(page.list.ListCount(), 3);
-        EXPECT_TRUE(page.msg.shown.empty());
-    }
 }
 
 }  // namespace

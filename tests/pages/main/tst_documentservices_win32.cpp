@@ -42,33 +42,29 @@ TEST(DocumentServicesWin32, ShellOpensADocumentFromTheCurrentFolder) {
 }
 
 // Help, asked for by a program put in a folder of any name and started in another, names in full
-// the guide of the folder it was started in, else the one beside the program; the program finds
-// its own path, where it leaves the name.
+// the guide of the folder it was started in before the one beside the program; the program
+// finds its own path, where it leaves the name.
 TEST(HelpProbe, NamesTheGuideInFull) {
-    for (const bool guideInStartFolder : {false, true}) {
-        SCOPED_TRACE(guideInStartFolder ? "guide in the start folder" : "guide beside the program");
-        test::TempFolder folder;
-        const std::string home = folder.Text() + "\\" + kFolderName;
-        const std::string start = folder.Text() + "\\start " + kFolderName;
-        std::filesystem::create_directory(test::Utf8Path(home));
-        std::filesystem::create_directory(test::Utf8Path(start));
-        std::filesystem::copy_file(test::Utf8Path(test::TestProgram("kelvane_helpprobe.exe")),
-                                   test::Utf8Path(home + "\\kelvane-merger.exe"));
-        std::ofstream(test::Utf8Path(home + "\\help.pdf")) << "%PDF-1.4\n";
-        if (guideInStartFolder) {
-            std::ofstream(test::Utf8Path(start + "\\help.pdf")) << "%PDF-1.4\n";
-        }
-
-        // The probe starts in the current folder of the test.
-        const std::filesystem::path saved = std::filesystem::current_path();
-        std::filesystem::current_path(test::Utf8Path(start));
-        const bool started = SystemProgramStarter().Start(home + "\\kelvane-merger.exe");
-        std::filesystem::current_path(saved);
-        ASSERT_TRUE(started);
-        const std::string opened = home + "\\kelvane-merger.exe.opened";
-        ASSERT_TRUE(test::WaitForFile(test::Utf8Path(opened))) << "no document was opened";
-        EXPECT_EQ(ReadText(opened), (guideInStartFolder ? start : home) + "\\help.pdf");
+    test::TempFolder folder;
+    const std::string home = folder.Text() + "\\" + kFolderName;
+    const std::string start = folder.Text() + "\\start " + kFolderName;
+    std::filesystem::create_directory(test::Utf8Path(home));
+    std::filesystem::create_directory(test::Utf8Path(start));
+    std::filesystem::copy_file(test::Utf8Path(test::TestProgram("kelvane_helpprobe.exe")),
+                               test::Utf8Path(home + "\\kelvane-merger.exe"));
+    for (const std::string& guide : {home, start}) {
+        std::ofstream(test::Utf8Path(guide + "\\help.pdf")) << "%PDF-1.4\n";
     }
+
+    // The probe starts in the current folder of the test.
+    const std::filesystem::path saved = std::filesystem::current_path();
+    std::filesystem::current_path(test::Utf8Path(start));
+    const bool started = SystemProgramStarter().Start(home + "\\kelvane-merger.exe");
+    std::filesystem::current_path(saved);
+    ASSERT_TRUE(started);
+    const std::string opened = home + "\\kelvane-merger.exe.opened";
+    ASSERT_TRUE(test::WaitForFile(test::Utf8Path(opened))) << "no document was opened";
+    EXPECT_EQ(ReadText(opened), start + "\\help.pdf");
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "pages/main/frmmain.h"
 #include "pages/merge/mergepage.h"
 #include "tempfolder.h"
+#include "widgets/drives.h"
 #include "widgets/folderreader.h"
 
 namespace kelvane {
@@ -92,7 +93,7 @@ const Reaction kReactions[] = {
     {"cmdClear", Event::Click, [](EachEvent& t) { t.form.txtFileType.SetText("X"); },
      [](EachEvent& t) { return t.form.txtFileType.Text().empty(); }},
     {"myDrive", Event::Change, [](EachEvent& t) { t.form.myDrive.SetDrive(t.folder.Text()); },
-     [](EachEvent& t) { return t.form.myFolders.Path() == t.folder.Text(); }},
+     [](EachEvent& t) { return t.form.myFolders.Path() == t.form.myDrive.Drive(); }},
     {"myFolders", Event::Change, [](EachEvent& t) { t.form.myFolders.SetPath(t.folder.Text()); },
      [](EachEvent& t) { return t.form.fileList.Path() == t.folder.Text(); }},
     {"fileList", Event::MouseUp, [](EachEvent& t) {
@@ -146,7 +147,9 @@ TEST(MainWindowFailures, AnExceptionFromAProcedureStopsAtTheWindow) {
 }
 
 TEST_F(MainWindowEvents, StartsWithTheListsAtTheCurrentFolderAndTheSaveDialogSetUp) {
-    EXPECT_EQ(form.myDrive.Drive(), CurrentFolder());
+    test::FakeDriveRows drives(ListDrives());
+    drives.SetDrive(CurrentFolder());
+    EXPECT_EQ(form.myDrive.Drive(), drives.Drive());
     EXPECT_EQ(form.myFolders.Path(), CurrentFolder());
     EXPECT_EQ(form.fileList.Path(), CurrentFolder());
     test::FakeSaveDialog configured;

@@ -11,7 +11,7 @@
 
 #include "base/pathname.h"
 #include "engine/fileerror.h"
-#include "fakeform.h"
+#include "fakewindow.h"
 
 namespace kelvane {
 namespace {
@@ -113,7 +113,7 @@ TEST(DocumentChoice, OpensTheChosenFileOwnedByTheWindow) {
         DocumentServices services{
             &files, std::make_unique<FakeLocation>(Native(c.program), Native(c.current)),
             std::move(shell)};
-        test::FakeForm form;
+        test::FakeWindow form;
         form.handle = 0x5150;
         OpenDocumentWith(form, Native(c.document), services, c.docsFromProgram);
         EXPECT_EQ(opened, (c.expected.empty() ? Opened{} : Opened{{0x5150, Native(c.expected)}}));

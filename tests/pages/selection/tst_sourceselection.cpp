@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "fakedrivelist.h"
+#include "fakedriverows.h"
 #include "fakefilelist.h"
 #include "fakefolderlist.h"
 #include "fakelistwidget.h"

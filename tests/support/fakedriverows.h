@@ -8,16 +8,6 @@
 
 namespace kelvane::test {
 
-// A drive list that keeps whatever drive it is given, for the pages' tests of a drive that
-// can't be read.
-class FakeDriveList : public DriveList {
-  public:
-    std::string Drive() const override { return drive; }
-    void SetDrive(const std::string& text) override { drive = text; }
-
-    std::string drive;
-};
-
 // A drive list on the shared rules over the drives the test lists, drawn in memory.
 class FakeDriveRows : public DriveRows {
   public:

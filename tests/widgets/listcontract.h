@@ -96,6 +96,14 @@ class ListHand {
 
 using ListHandMaker = Maker<std::unique_ptr<ListHand>(ListRows::Style)>;
 
+// The lists of the hands a maker makes.
+inline ListMaker ListsOf(const ListHandMaker& hands) {
+    return {hands.name, [make = hands.make](ListRows::Style style) {
+                std::shared_ptr<ListHand> hand = make(style);
+                return std::shared_ptr<ListWidget>(hand, &hand->List());
+            }};
+}
+
 class ListGestures : public testing::TestWithParam<ListHandMaker> {};
 
 // A toolkit's file list on screen showing the files of a folder, and a user's hand on it.

@@ -93,22 +93,15 @@ class QtListHand : public test::ListHand {
     QtListWidget list;
 };
 
-using test::ListWidgetContract;
-INSTANTIATE_TEST_SUITE_P(Qt, ListWidgetContract,
-                         testing::Values(test::ListMaker{
-                             "Qt",
-                             [](ListRows::Style style) {
-                                 auto hand = std::make_shared<QtListHand>(style);
-                                 return std::shared_ptr<ListWidget>(hand, &hand->List());
-                             }}),
-                         test::MakerName<test::ListMaker>);
+const test::ListHandMaker kQtLists{
+    "Qt", [](ListRows::Style style) { return std::make_unique<QtListHand>(style); }};
 
+using test::ListWidgetContract;
+INSTANTIATE_TEST_SUITE_P(Qt, ListWidgetContract, testing::Values(test::ListsOf(kQtLists)),
+                         test::MakerName<test::ListMaker>);
 using test::ListGestures;
-INSTANTIATE_TEST_SUITE_P(
-    Qt, ListGestures,
-    testing::Values(test::ListHandMaker{
-        "Qt", [](ListRows::Style style) { return std::make_unique<QtListHand>(style); }}),
-    test::MakerName<test::ListHandMaker>);
+INSTANTIATE_TEST_SUITE_P(Qt, ListGestures, testing::Values(kQtLists),
+                         test::MakerName<test::ListHandMaker>);
 
 // The merge list of the main window in small, reordered by the real procedures: what the program
 // changes is shown in one batch, right after the release handlers return or else at the next turn

@@ -56,6 +56,13 @@ class MainWindow {
         state[held] = 0;
         SetKeyboardState(state);
     }
+    // Posts the characters to a list, as typed in quick succession.
+    void Type(const std::string& list, const std::string& typed) {
+        for (const char c : typed) {
+            PostMessageW(Hwnd(list), WM_CHAR, static_cast<WPARAM>(c), 1);
+        }
+        PumpPending();
+    }
     void ShowOptions() { dynamic_cast<TabControl*>(form_.Find("SSTab1"))->SetCurrentPage(1); }
     HWND Hwnd(const std::string& name) { return form_.Find(name)->Hwnd(); }
 
@@ -95,12 +102,7 @@ class Win32ListHand : public test::ListHand, MainWindow {
         SetFocus(Hwnd(name_));
         PumpPending();
     }
-    void Type(const std::string& typed) override {
-        for (const char c : typed) {
-            PostMessageW(Hwnd(name_), WM_CHAR, static_cast<WPARAM>(c), 1);
-        }
-        PumpPending();
-    }
+    void Type(const std::string& typed) override { MainWindow::Type(name_, typed); }
     void On(Event event, std::function<void(const MouseEvent&)> handler) override {
         form_.On(name_, event, std::move(handler));
     }
@@ -169,15 +171,9 @@ INSTANTIATE_TEST_SUITE_P(Win32, RefusedFilesTest,
                                           testing::ValuesIn(test::RefusedFileGestures())),
                          test::GestureName);
 
-// The main window's lists: the merge list, and the file-type list for the check-box style.
-std::shared_ptr<ListWidget> MakeList(ListRows::Style style) {
-    auto window = std::make_shared<MainWindow>();
-    return {window, style == ListRows::Style::CheckBox ? &window->types_ : &window->merge_};
-}
-
 using test::ListWidgetContract;
 INSTANTIATE_TEST_SUITE_P(Win32, ListWidgetContract,
-                         testing::Values(test::ListMaker{"Win32", MakeList}),
+                         testing::Values(test::ListsOf({"Win32", MakeListHand})),
                          test::MakerName<test::ListMaker>);
 
 // The main window's folder list, clicked and typed into through posted messages.
@@ -205,12 +201,6 @@ test::FolderListMade MakeFolderList() {
                  row(index), MK_LBUTTON | ctrl);
         w->Mouse("myFolders", WM_LBUTTONUP, row(index), ctrl);
     };
-    const auto type = [box](const std::string& typed) {
-        for (const char c : typed) {
-            PostMessageW(box, WM_CHAR, static_cast<WPARAM>(c), 1);
-        }
-        PumpPending();
-    };
     const auto drawn = [list, box, row] {
         const auto selected = static_cast<int>(SendMessageA(box, LB_GETCURSEL, 0, 0));
         return selected == LB_ERR ? list->ListCount() : selected - row(0);
@@ -221,6 +211,7 @@ test::FolderListMade MakeFolderList() {
             dynamic_cast<OwnerDrawnList*>(w->form_.Find("fileList"))->RowHeight(),
             GetSystemMetrics(SM_CYSMICON) + 2};  // 2 pixels at 96 dpi
     };
+    const auto type = [w](const std::string& typed) { w->Type("myFolders", typed); };
     return {{window, list}, changes, act, type, drawn, heights};
 }
 

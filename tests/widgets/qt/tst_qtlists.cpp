@@ -81,7 +81,13 @@ class QtListHand : public test::ListHand {
         QTest::keyClick(&before, Qt::Key_Tab);
         EXPECT_TRUE(list.hasFocus());
     }
-    void Type(const std::string& typed) override { QTest::keyClicks(&list, typed.c_str()); }
+    // A key event for each character, as keys come.
+    void Type(const std::string& typed) override {
+        for (const char32_t character : QString::fromStdString(typed).toUcs4()) {
+            QTest::sendKeyEvent(QTest::Click, &list, Qt::Key_unknown,
+                                QString::fromUcs4(&character, 1), Qt::NoModifier);
+        }
+    }
     void On(Event event, std::function<void(const MouseEvent&)> handler) override {
         QObject::connect(
             &list, event == Event::MouseDown ? &QtListWidget::MouseDown : &QtListWidget::MouseUp,

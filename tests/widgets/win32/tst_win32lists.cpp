@@ -111,13 +111,11 @@ class Win32ListHand : public test::ListHand, MainWindow {
     const char* name_;
 };
 
-std::unique_ptr<test::ListHand> MakeListHand(ListRows::Style style) {
-    return std::make_unique<Win32ListHand>(style);
-}
+const test::ListHandMaker kWin32Lists{
+    "Win32", [](ListRows::Style style) { return std::make_unique<Win32ListHand>(style); }};
 
 using test::ListGestures;
-INSTANTIATE_TEST_SUITE_P(Win32, ListGestures,
-                         testing::Values(test::ListHandMaker{"Win32", MakeListHand}),
+INSTANTIATE_TEST_SUITE_P(Win32, ListGestures, testing::Values(kWin32Lists),
                          test::MakerName<test::ListHandMaker>);
 
 // A release is reported for a button pressed over the file list, wherever it comes, and only
@@ -172,8 +170,7 @@ INSTANTIATE_TEST_SUITE_P(Win32, RefusedFilesTest,
                          test::GestureName);
 
 using test::ListWidgetContract;
-INSTANTIATE_TEST_SUITE_P(Win32, ListWidgetContract,
-                         testing::Values(test::ListsOf({"Win32", MakeListHand})),
+INSTANTIATE_TEST_SUITE_P(Win32, ListWidgetContract, testing::Values(test::ListsOf(kWin32Lists)),
                          test::MakerName<test::ListMaker>);
 
 // The main window's folder list, clicked and typed into through posted messages.

@@ -52,10 +52,23 @@ std::string MakerName(const testing::TestParamInfo<Maker>& info) {
 
 class ListWidgetContract : public testing::TestWithParam<ListMaker> {};
 
-// A folder list made for one case, with the count of the change events it raised.
+// A folder list made for one case, with the count of the change events it raised; a toolkit's
+// is on screen, with a user's hand on it (a double's takes no gestures).
 struct FolderListMade {
+    enum Gesture { kClick, kCtrlClick, kDoubleClick, kEnter, kCtrlSpace, kCtrlDown };
+
     std::shared_ptr<FolderList> list;
     std::shared_ptr<int> changes;
+    // A gesture on the row of a folder index (-1 the open folder, -2 its parent; ListCount() the
+    // space below the last row), or the keys alone.
+    std::function<void(Gesture, int index)> act = {};
+    // Characters typed in quick succession.
+    std::function<void(const std::string&)> type = {};
+    // The index of the one row drawn highlighted; ListCount() when none or several are.
+    std::function<int()> drawn = {};
+    // The heights of a folder row, of the file list's text rows and of a small picture with the
+    // margin a row gives it.
+    std::function<std::vector<int>()> heights = {};
 };
 using FolderListMaker = Maker<FolderListMade()>;
 
@@ -82,6 +95,14 @@ class ListHand {
 };
 
 using ListHandMaker = Maker<std::unique_ptr<ListHand>(ListRows::Style)>;
+
+// The lists of the hands a maker makes.
+inline ListMaker ListsOf(const ListHandMaker& hands) {
+    return {hands.name, [make = hands.make](ListRows::Style style) {
+                std::shared_ptr<ListHand> hand = make(style);
+                return std::shared_ptr<ListWidget>(hand, &hand->List());
+            }};
+}
 
 class ListGestures : public testing::TestWithParam<ListHandMaker> {};
 

@@ -118,18 +118,22 @@ TEST_P(ListGestures, AClickOnACheckBoxTurnsItsMarkOver) {
     }
 }
 
-// Both styles look for the characters typed in quick succession together; the marks stay.
+// Both styles look for the characters typed in quick succession together; the marks stay. A
+// character of any script is looked for whole, also one of two UTF-16 units.
 TEST_P(ListGestures, CharactersTypedInQuickSuccessionAreLookedForTogether) {
     TypeAheadClock clock;
     for (const Style style : {Style::SingleSelection, Style::CheckBox}) {
-        const auto hand = Filled(style, {"plain.txt", "prog.txt", "report.txt"});
+        const auto hand =
+            Filled(style, {"plain.txt", "prog.txt", "report.txt", "o.txt", "ő.txt", "😀.txt"});
         clock.Pause();
         hand->Type("pr");
         EXPECT_EQ(hand->List().ListIndex(), 1);
         EXPECT_EQ(hand->List().Selected(1), style == Style::SingleSelection);
-        clock.Pause();
-        hand->Type("pp");
-        EXPECT_EQ(hand->List().ListIndex(), 1) << "p afresh, then p again: round to prog.txt";
+        for (const auto& [typed, row] : {std::pair{"pp", 1}, {"ő", 4}, {"😀", 5}}) {
+            clock.Pause();
+            hand->Type(typed);
+            EXPECT_EQ(hand->List().ListIndex(), row) << typed;  // pp: p afresh, then round to prog
+        }
     }
 }
 

@@ -81,7 +81,13 @@ class QtListHand : public test::ListHand {
         QTest::keyClick(&before, Qt::Key_Tab);
         EXPECT_TRUE(list.hasFocus());
     }
-    void Type(const std::string& typed) override { QTest::keyClicks(&list, typed.c_str()); }
+    // A key event for each character, as keys come.
+    void Type(const std::string& typed) override {
+        for (const char32_t character : QString::fromStdString(typed).toUcs4()) {
+            QTest::sendKeyEvent(QTest::Click, &list, Qt::Key_unknown,
+                                QString::fromUcs4(&character, 1), Qt::NoModifier);
+        }
+    }
     void On(Event event, std::function<void(const MouseEvent&)> handler) override {
         QObject::connect(
             &list, event == Event::MouseDown ? &QtListWidget::MouseDown : &QtListWidget::MouseUp,
@@ -93,22 +99,15 @@ class QtListHand : public test::ListHand {
     QtListWidget list;
 };
 
-using test::ListWidgetContract;
-INSTANTIATE_TEST_SUITE_P(Qt, ListWidgetContract,
-                         testing::Values(test::ListMaker{
-                             "Qt",
-                             [](ListRows::Style style) {
-                                 auto hand = std::make_shared<QtListHand>(style);
-                                 return std::shared_ptr<ListWidget>(hand, &hand->List());
-                             }}),
-                         test::MakerName<test::ListMaker>);
+const test::ListHandMaker kQtLists{
+    "Qt", [](ListRows::Style style) { return std::make_unique<QtListHand>(style); }};
 
+using test::ListWidgetContract;
+INSTANTIATE_TEST_SUITE_P(Qt, ListWidgetContract, testing::Values(test::ListsOf(kQtLists)),
+                         test::MakerName<test::ListMaker>);
 using test::ListGestures;
-INSTANTIATE_TEST_SUITE_P(
-    Qt, ListGestures,
-    testing::Values(test::ListHandMaker{
-        "Qt", [](ListRows::Style style) { return std::make_unique<QtListHand>(style); }}),
-    test::MakerName<test::ListHandMaker>);
+INSTANTIATE_TEST_SUITE_P(Qt, ListGestures, testing::Values(kQtLists),
+                         test::MakerName<test::ListHandMaker>);
 
 // The merge list of the main window in small, reordered by the real procedures: what the program
 // changes is shown in one batch, right after the release handlers return or else at the next turn
@@ -246,108 +245,67 @@ TEST(QtFileListTest, WritesReachQtInOneBatchAfterTheReleaseHandlers) {
     EXPECT_EQ(QtSelection(list), std::vector<bool>(300, false));
 }
 
-// A folder opened in a folder list on screen, with two subfolders.
-class FolderListTest : public testing::Test {
-  protected:
-    void SetUp() override {
-        open = folder.MakeFolder("open");
-        folder.MakeFolder("open/sub10");
-        folder.MakeFolder("open/sub2");
-        QObject::connect(&list, &QtFolderList::Change, [this] { ++changes; });
-        list.resize(300, 400);
-        list.SetPath(open);
-        ASSERT_TRUE(test::ShowActive(list));
-    }
-
-    TempFolder folder;
-    std::string open;
-    QtFolderList list;
-    int changes = 0;
-};
+// The folder list on screen, clicked and typed into through Qt's events.
+test::FolderListMade MakeFolderList() {
+    using Made = test::FolderListMade;
+    auto list = std::make_shared<QtFolderList>();
+    auto changes = std::make_shared<int>(0);
+    QObject::connect(list.get(), &QtFolderList::Change, [changes] { ++*changes; });
+    list->resize(300, 400);
+    EXPECT_TRUE(test::ShowActive(*list));
+    QtFolderList* l = list.get();
+    // The rows above a folder index 0: the open folder and its ancestors.
+    const auto above = [l] { return l->count() - l->ListCount(); };
+    const auto act = [l, above](Made::Gesture gesture, int index) {
+        const QPoint at = index < l->ListCount() ? Centre(*l, above() + index)
+                                                 : QPoint(20, l->viewport()->height() - 5);
+        const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Space, Qt::Key_Down};
+        if (gesture == Made::kDoubleClick) {
+            QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, at);
+        } else if (gesture >= Made::kEnter) {
+            QTest::keyClick(l, keys[gesture - Made::kEnter],
+                            gesture == Made::kEnter ? Qt::NoModifier : Qt::ControlModifier);
+        } else {
+            QTest::mouseClick(l->viewport(), Qt::LeftButton,
+                              Held(gesture == Made::kCtrlClick, false), at);
+        }
+    };
+    const auto drawn = [l, above] {
+        const QList<QListWidgetItem*> rows = l->selectedItems();
+        return rows.size() == 1 ? l->row(rows.front()) - above() : l->ListCount();
+    };
+    const auto heights = [l] {
+        QtFileList files;
+        files.SetPath(l->Path());
+        QListWidget pictured;
+        const int side = pictured.style()->pixelMetric(QStyle::PM_SmallIconSize);
+        pictured.setIconSize(QSize(side, side));
+        pictured.addItem(new QListWidgetItem(l->item(0)->icon(), "x"));
+        return std::vector<int>{l->sizeHintForRow(0), files.sizeHintForRow(0),
+                                pictured.sizeHintForRow(0)};
+    };
+    return {list,  changes,
+            act,   [l](const std::string& typed) { QTest::keyClicks(l, typed.c_str()); },
+            drawn, heights};
+}
 
 using test::FolderListContract;
-using test::FolderListMaker;
 INSTANTIATE_TEST_SUITE_P(Qt, FolderListContract,
-                         testing::Values(FolderListMaker{
-                             "Qt",
-                             [] {
-                                 auto list = std::make_shared<QtFolderList>();
-                                 auto changes = std::make_shared<int>(0);
-                                 QObject::connect(list.get(), &QtFolderList::Change,
-                                                  [changes] { ++*changes; });
-                                 return test::FolderListMade{list, changes};
-                             }}),
-                         test::MakerName<FolderListMaker>);
+                         testing::Values(test::FolderListMaker{"Qt", MakeFolderList}),
+                         test::MakerName<test::FolderListMaker>);
 
-// The characters are looked for among the folders' names, not the indented rows drawn.
-TEST_F(FolderListTest, TypedCharactersMoveTheHighlightToTheFolderStartingWithThem) {
-    test::TypeAheadClock clock;
-    for (const auto& [typed, index] : {std::pair{"s", 0}, {"o", -1}, {"sub1", 1}}) {
-        clock.Pause();
-        QTest::keyClicks(&list, typed);
-        EXPECT_EQ(list.ListIndex(), index) << typed;
-    }
-    EXPECT_EQ(changes, 1);
-}
-
-// A click moves the highlight, which shows the folder the merge reads, always: a gesture moves it
-// to another row or changes nothing, and never leaves the list with no row drawn highlighted.
-// A double click or Enter opens the highlighted folder.
-TEST_F(FolderListTest, AClickMovesTheHighlightAndADoubleClickOrEnterOpens) {
-    const int openRows = list.count() - list.ListCount();
-    const QPoint sub2 = Centre(list, openRows);
-    const QPoint sub10 = Centre(list, openRows + 1);
-    const QPoint below(20, list.viewport()->height() - 5);
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, sub10);
-    QTest::mouseDClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, sub10);
-    EXPECT_EQ(list.Path(), folder.At("open/sub10"));
-    EXPECT_EQ(changes, 2);
-    list.SetListIndex(-2);  // the parent, by the keyboard
-    QTest::keyClick(&list, Qt::Key_Return);
-    EXPECT_EQ(list.Path(), open);
-    const auto click = [&](QPoint at, Qt::KeyboardModifiers keys) {
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, keys, at);
-    };
-    const struct {
-        const char* gesture;
-        std::function<void()> act;
-        int index;  // highlighted afterwards
-    } gestures[] = {
-        {"click", [&] { click(sub2, {}); }, 0},
-        {"Ctrl+click on the highlighted row", [&] { click(sub2, Qt::ControlModifier); }, 0},
-        {"Ctrl+Space", [&] { QTest::keyClick(&list, Qt::Key_Space, Qt::ControlModifier); }, 0},
-        {"click below the last row", [&] { click(below, {}); }, 0},
-        {"Ctrl+Down", [&] { QTest::keyClick(&list, Qt::Key_Down, Qt::ControlModifier); }, 1},
-        {"Ctrl+click on another row", [&] { click(sub2, Qt::ControlModifier); }, 0},
-    };
-    for (const auto& g : gestures) {
-        SCOPED_TRACE(g.gesture);
-        g.act();
-        EXPECT_EQ(list.ListIndex(), g.index);
-        const QList<QListWidgetItem*> drawn = list.selectedItems();
-        EXPECT_EQ(drawn.size() == 1 ? list.row(drawn.front()) : -1, openRows + g.index);
-    }
-    EXPECT_EQ(list.Path(), open);
-    EXPECT_EQ(changes, 3);
-}
-
-// The open folder and its ancestors show the open folder's picture, the subfolders the closed
-// one, in small pictures: a folder row is as high as the file list's text rows, or where the
-// platform's small picture is taller than the text, as a list's row that shows one.
-TEST_F(FolderListTest, RowsShowSmallPicturesOfOpenAndClosedFolders) {
+// The open folder and its ancestors show the open folder's picture, the subfolders the closed one.
+TEST(QtFolderListTest, RowsShowPicturesOfOpenAndClosedFolders) {
+    TempFolder folder;
+    const std::string open = folder.MakeFolder("open");
+    folder.MakeFolder("open/sub");
+    QtFolderList list;
+    list.SetPath(open);
     const int openRows = list.count() - list.ListCount();
     const QImage opened = FolderPicture(true).pixmap(16, 16).toImage();
     for (int row = 0; row < list.count(); ++row) {
         EXPECT_EQ(list.item(row)->icon().pixmap(16, 16).toImage() == opened, row < openRows) << row;
     }
-    QtFileList files;
-    files.SetPath(open);
-    QListWidget pictured;
-    const int side = pictured.style()->pixelMetric(QStyle::PM_SmallIconSize);
-    pictured.setIconSize(QSize(side, side));
-    pictured.addItem(new QListWidgetItem(list.item(0)->icon(), "x"));
-    EXPECT_EQ(list.sizeHintForRow(0),
-              std::max(files.sizeHintForRow(0), pictured.sizeHintForRow(0)));
 }
 
 TEST(QtDriveListTest, ListsTheRootFirstAndNoSystemMounts) {

@@ -45,6 +45,24 @@ class MainWindow {
         PostMessageA(Hwnd(list), message, keys, MAKELPARAM(x, RowY(list, visibleRow)));
         PumpPending();
     }
+    // Sends a key's message to a list, with `held` (a virtual key) down in the thread's key state
+    // while it is read.
+    void Key(const std::string& list, UINT message, WPARAM key, BYTE held = 0) {
+        BYTE state[256] = {};
+        GetKeyboardState(state);
+        state[held] = held != 0 ? 0x80 : 0;
+        SetKeyboardState(state);
+        SendMessageW(Hwnd(list), message, key, 1);
+        state[held] = 0;
+        SetKeyboardState(state);
+    }
+    // Posts the characters to a list, as typed in quick succession, in UTF-16 units.
+    void Type(const std::string& list, const std::string& typed) {
+        for (const wchar_t unit : ToWideShown(typed)) {
+            PostMessageW(Hwnd(list), WM_CHAR, unit, 1);
+        }
+        PumpPending();
+    }
     void ShowOptions() { dynamic_cast<TabControl*>(form_.Find("SSTab1"))->SetCurrentPage(1); }
     HWND Hwnd(const std::string& name) { return form_.Find(name)->Hwnd(); }
 
@@ -84,12 +102,7 @@ class Win32ListHand : public test::ListHand, MainWindow {
         SetFocus(Hwnd(name_));
         PumpPending();
     }
-    void Type(const std::string& typed) override {
-        for (const char c : typed) {
-            PostMessageW(Hwnd(name_), WM_CHAR, static_cast<WPARAM>(c), 1);
-        }
-        PumpPending();
-    }
+    void Type(const std::string& typed) override { MainWindow::Type(name_, typed); }
     void On(Event event, std::function<void(const MouseEvent&)> handler) override {
         form_.On(name_, event, std::move(handler));
     }
@@ -98,13 +111,11 @@ class Win32ListHand : public test::ListHand, MainWindow {
     const char* name_;
 };
 
-std::unique_ptr<test::ListHand> MakeListHand(ListRows::Style style) {
-    return std::make_unique<Win32ListHand>(style);
-}
+const test::ListHandMaker kWin32Lists{
+    "Win32", [](ListRows::Style style) { return std::make_unique<Win32ListHand>(style); }};
 
 using test::ListGestures;
-INSTANTIATE_TEST_SUITE_P(Win32, ListGestures,
-                         testing::Values(test::ListHandMaker{"Win32", MakeListHand}),
+INSTANTIATE_TEST_SUITE_P(Win32, ListGestures, testing::Values(kWin32Lists),
                          test::MakerName<test::ListHandMaker>);
 
 // A release is reported for a button pressed over the file list, wherever it comes, and only
@@ -130,19 +141,9 @@ class Win32FileListHand : public test::FileListHand, MainWindow {
     FileList& Files() override { return files_; }
     void Click(int row, int keys) override {
         const WPARAM held = (keys & kCtrl ? MK_CONTROL : 0) | (keys & kShift ? MK_SHIFT : 0);
-        if (row == kDownKey) {
-            SendMessageA(Hwnd("fileList"), WM_KEYDOWN, VK_DOWN, 1);
-            SendMessageA(Hwnd("fileList"), WM_KEYUP, VK_DOWN, 1);
-            return;
-        }
-        if (row < kDownKey) {  // with Shift down in the thread's key state while it is read
-            BYTE state[256] = {};
-            GetKeyboardState(state);
-            state[VK_SHIFT] = keys & kShift ? 0x80 : 0;
-            SetKeyboardState(state);
-            SendMessageW(Hwnd("fileList"), WM_CHAR, TypedChar(row), 1);
-            state[VK_SHIFT] = 0;
-            SetKeyboardState(state);
+        if (row <= kDownKey) {
+            Key("fileList", row == kDownKey ? WM_KEYDOWN : WM_CHAR,
+                row == kDownKey ? VK_DOWN : TypedChar(row), keys & kShift ? VK_SHIFT : 0);
             return;
         }
         const int button = keys & kRight ? 1 : keys & kMiddle ? 2 : 0;
@@ -168,22 +169,47 @@ INSTANTIATE_TEST_SUITE_P(Win32, RefusedFilesTest,
                                           testing::ValuesIn(test::RefusedFileGestures())),
                          test::GestureName);
 
-// The main window's lists: the merge list, and the file-type list for the check-box style.
-std::shared_ptr<ListWidget> MakeList(ListRows::Style style) {
-    auto window = std::make_shared<MainWindow>();
-    return {window, style == ListRows::Style::CheckBox ? &window->types_ : &window->merge_};
-}
-
 using test::ListWidgetContract;
-INSTANTIATE_TEST_SUITE_P(Win32, ListWidgetContract,
-                         testing::Values(test::ListMaker{"Win32", MakeList}),
+INSTANTIATE_TEST_SUITE_P(Win32, ListWidgetContract, testing::Values(test::ListsOf(kWin32Lists)),
                          test::MakerName<test::ListMaker>);
 
+// The main window's folder list, clicked and typed into through posted messages.
 test::FolderListMade MakeFolderList() {
+    using Made = test::FolderListMade;
     auto window = std::make_shared<MainWindow>();
     auto changes = std::make_shared<int>(0);
-    window->form_.On("myFolders", Event::Change, [changes](const MouseEvent&) { ++*changes; });
-    return {{window, &window->form_.FolderListNamed("myFolders")}, changes};
+    MainWindow* w = window.get();
+    w->form_.On("myFolders", Event::Change, [changes](const MouseEvent&) { ++*changes; });
+    FolderList* list = &w->form_.FolderListNamed("myFolders");
+    HWND box = w->Hwnd("myFolders");
+    // The list box's row of a folder index (the list shows them all).
+    const auto row = [list, box](int index) {
+        return index + static_cast<int>(SendMessageA(box, LB_GETCOUNT, 0, 0)) - list->ListCount();
+    };
+    const auto act = [w, row](Made::Gesture gesture, int index) {
+        const WPARAM ctrl = gesture == Made::kCtrlClick ? MK_CONTROL : 0;
+        if (gesture >= Made::kEnter) {
+            const WPARAM keys[] = {VK_RETURN, VK_SPACE, VK_DOWN};
+            w->Key("myFolders", WM_KEYDOWN, keys[gesture - Made::kEnter],
+                   gesture == Made::kEnter ? 0 : VK_CONTROL);
+            return;
+        }
+        w->Mouse("myFolders", gesture == Made::kDoubleClick ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN,
+                 row(index), MK_LBUTTON | ctrl);
+        w->Mouse("myFolders", WM_LBUTTONUP, row(index), ctrl);
+    };
+    const auto drawn = [list, box, row] {
+        const auto selected = static_cast<int>(SendMessageA(box, LB_GETCURSEL, 0, 0));
+        return selected == LB_ERR ? list->ListCount() : selected - row(0);
+    };
+    const auto heights = [w] {
+        return std::vector<int>{
+            dynamic_cast<OwnerDrawnList*>(w->form_.Find("myFolders"))->RowHeight(),
+            dynamic_cast<OwnerDrawnList*>(w->form_.Find("fileList"))->RowHeight(),
+            GetSystemMetrics(SM_CYSMICON) + 2};  // 2 pixels at 96 dpi
+    };
+    const auto type = [w](const std::string& typed) { w->Type("myFolders", typed); };
+    return {{window, list}, changes, act, type, drawn, heights};
 }
 
 using test::FolderListContract;
@@ -208,36 +234,12 @@ TEST_F(ListsTest, HitsRowsPast65535) {
     EXPECT_EQ(types_.ListIndex(), top + 1);
 }
 
-TEST_F(ListsTest, OpeningAFolderRaisesChangeAndAClickOnlyMovesTheHighlight) {
-    kelvane::test::TempFolder root;
-    root.MakeFolder("alpha");
-    root.MakeFolder("beta");
-    FolderList& folders = form_.FolderListNamed("myFolders");
-    int changes = 0;
-    form_.On("myFolders", Event::Change, [&](const MouseEvent&) { ++changes; });
-    folders.SetPath(root.Text());  // the contract's: one change, nothing highlighted
-    ASSERT_EQ(folders.ListCount(), 2);
-    // The rows above the subfolders: the drive's top folder down to the open one.
-    const int first = static_cast<int>(SendMessageA(Hwnd("myFolders"), LB_GETCOUNT, 0, 0)) - 2;
-    Mouse("myFolders", WM_LBUTTONDOWN, first + 1, MK_LBUTTON);
-    Mouse("myFolders", WM_LBUTTONUP, first + 1);
-    EXPECT_EQ(folders.ListIndex(), 1);
-    Mouse("myFolders", WM_LBUTTONDBLCLK, first + 1, MK_LBUTTON);
-    Mouse("myFolders", WM_LBUTTONUP, first + 1);
-    EXPECT_EQ(changes, 2);
-    EXPECT_EQ(folders.Path(), root.At("beta"));
-}
-
-// The folder pictures are small ones: a folder row is as high as the other lists' text rows, or
-// where the platform's small picture is taller than the text, as that picture with the same
-// margin (2 pixels at 96 dpi).
-TEST_F(ListsTest, FolderRowsAreNoHigherThanSmallPicturesMakeThem) {
+// The other lists' rows are as high as the file list's.
+TEST_F(ListsTest, TextRowsAreAsHighInEveryList) {
     const int text = dynamic_cast<OwnerDrawnList*>(form_.Find("fileList"))->RowHeight();
     for (const char* other : {"lstFileSelect", "lstFileType"}) {
         EXPECT_EQ(dynamic_cast<OwnerDrawnList*>(form_.Find(other))->RowHeight(), text) << other;
     }
-    EXPECT_EQ(dynamic_cast<OwnerDrawnList*>(form_.Find("myFolders"))->RowHeight(),
-              std::max(text, GetSystemMetrics(SM_CYSMICON) + 2));
 }
 
 // The file list showing a folder named in scripts outside code page 1252, holding files so named
@@ -258,21 +260,6 @@ class NamesTest : public ListsTest {
     kelvane::test::TempFolder dir_;
     const std::string root_ = dir_.At("Ωmega 日本 ő");
 };
-
-// The characters reach the type-ahead rule whole, a pair of UTF-16 halves as one.
-TEST_F(NamesTest, ATypedCharacterOfAnyScriptMovesTheCaretToTheNextRowStartingWithIt) {
-    test::TypeAheadClock clock;
-    for (const auto& [typed, row] : {std::pair{L"\U0001F600", "😀.txt"}, {L"\u0151", "ő.txt"}}) {
-        SCOPED_TRACE(row);
-        clock.Pause();
-        for (const wchar_t* unit = typed; *unit != 0; ++unit) {
-            PostMessageW(Hwnd("fileList"), WM_CHAR, *unit, 1);
-        }
-        PumpPending();
-        const LRESULT caret = SendMessageW(Hwnd("fileList"), LB_GETCARETINDEX, 0, 0);
-        EXPECT_EQ(files_.List(static_cast<int>(caret)), row);
-    }
-}
 
 std::vector<std::string> Sorted(std::vector<std::string> names) {
     std::sort(names.begin(), names.end());

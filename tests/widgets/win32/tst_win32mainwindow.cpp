@@ -1,12 +1,12 @@
-// The file-type entry check on the real main window built by the Win32 toolkit, with the
-// system's message boxes, driven by posted input.
+// The real main window built by the Win32 toolkit, with the system's message boxes, worked by
+// posted input.
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 
 #include "boxdriver.h"
-#include "entrycheck.h"
+#include "mainwindowhand.h"
 #include "pages/main/frmmain.h"
 #include "widgets/win32/control.h"
 #include "widgets/win32/messageloop.h"
@@ -17,9 +17,9 @@
 namespace kelvane::win32 {
 namespace {
 
-using kelvane::test::EntryCheck;
 using kelvane::test::MainWindowHand;
 using kelvane::test::MainWindowHandMaker;
+using kelvane::test::MainWindowOnScreen;
 using test::BoxDriver;
 
 // The centre of a tab of the tab strip, in its client coordinates.
@@ -48,7 +48,7 @@ class Win32Hand : public MainWindowHand {
     }
     void Press(const std::string& control, Key key) override {
         HWND target = control.empty() ? GetFocus() : form_.Find(control)->Hwnd();
-        const WPARAM keys[] = {VK_TAB, VK_SPACE, VK_RETURN, VK_LEFT};
+        const WPARAM keys[] = {VK_TAB, VK_SPACE, VK_RETURN, VK_LEFT, VK_ESCAPE};
         PostMessageA(target, WM_KEYDOWN, keys[key], 1);
         PostMessageA(target, WM_KEYUP, keys[key], 0xC0000001);
     }
@@ -68,6 +68,9 @@ class Win32Hand : public MainWindowHand {
         return focused == nullptr ? "" : focused->Name();
     }
     int Page() override { return tabs_->CurrentPage(); }
+    void Focus(const std::string& control) override { SetFocus(form_.Find(control)->Hwnd()); }
+    void CloseBox() override { PostMessageA(form_.Hwnd(), WM_CLOSE, 0, 0); }
+    bool Shown() override { return IsWindowVisible(form_.Hwnd()) != FALSE; }
 
   private:
     Win32Toolkit toolkit_{96};
@@ -76,7 +79,7 @@ class Win32Hand : public MainWindowHand {
     TabControl* tabs_ = dynamic_cast<TabControl*>(form_.Find("SSTab1"));
 };
 
-INSTANTIATE_TEST_SUITE_P(Win32, EntryCheck,
+INSTANTIATE_TEST_SUITE_P(Win32, MainWindowOnScreen,
                          testing::Values(MainWindowHandMaker{
                              "Win32", [] { return std::make_unique<Win32Hand>(); }}),
                          kelvane::test::MakerName<MainWindowHandMaker>);

@@ -20,6 +20,7 @@ TEST_P(MainWindowOnScreen, TabGoesRoundTheControlsOfThePageInFront) {
     const FormDesign& design = frmMainDesign();
     const std::vector<const ControlDesign*> order = design.TabOrder();
     EXPECT_EQ(hand->Focused(), order.front()->name);
+    EXPECT_EQ(hand->Page(), 0);
     for (int page : {1, 0}) {
         SCOPED_TRACE(page);
         hand->Mouse(true, "SSTab1", page);

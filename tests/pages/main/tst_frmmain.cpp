@@ -10,26 +10,19 @@
 #include <QTimer>
 #include <string>
 #include <utility>
-#include <vector>
 
-#include "describedplaces.h"
 #include "mainwindowdoubles.h"
 #include "mainwindowhand.h"
 #include "modalboxes.h"
 #include "qttestapp.h"
 #include "tempfolder.h"
 #include "widgets/qt/qtfolderlist.h"
-#include "widgets/qt/qtlistwidget.h"
-#include "widgets/qt/qttextbox.h"
 #include "widgets/qt/qttoolkit.h"
 #include "widgets/qt/qtwindow.h"
 #include "widgets/qt/tabcontrol.h"
 
 namespace {
 
-using kelvane::ControlDesign;
-using kelvane::ControlKind;
-using kelvane::MenuDesign;
 using kelvane::qt::QtWindow;
 using kelvane::test::MainWindowHandMaker;
 using kelvane::test::MainWindowOnScreen;
@@ -54,29 +47,6 @@ struct QtMainWindow : kelvane::test::MainWindowDoubles {
     QtWindow& window = dynamic_cast<QtWindow&>(main.window());
     kelvane::qt::TabControl* SSTab1 = Find<kelvane::qt::TabControl>("SSTab1");
 };
-
-TEST(MainWindow, ControlsSitAtTheirDescribedPlacesInAFixedWindow) {
-    QtMainWindow ui;
-    ASSERT_TRUE(kelvane::test::ShowActive(ui.window));
-    kelvane::test::ExpectControlsAtTheirDescribedPlaces(ui.window);
-    EXPECT_FALSE(ui.window.windowFlags() & Qt::WindowMinimizeButtonHint);
-    EXPECT_FALSE(ui.window.windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_EQ(ui.window.windowTitle().toStdString(), ui.window.Design().caption);
-    EXPECT_EQ(ui.SSTab1->CurrentPage(), 0);
-    for (const ControlDesign& control : ui.window.Design().controls) {
-        if (control.kind == ControlKind::Label) {
-            EXPECT_EQ(ui.window.LabelCaption(control.name), control.Caption());
-        } else if (control.kind == ControlKind::TextBox) {
-            EXPECT_EQ(ui.Find<kelvane::qt::QtTextBox>(control.name)->MaxLength(),
-                      control.maxLength);
-        }
-    }
-    for (const MenuDesign& menu : ui.window.Design().menus) {
-        for (const MenuDesign& item : menu.items) {
-            EXPECT_NE(ui.window.MenuItem(item.name), nullptr) << item.name;
-        }
-    }
-}
 
 // The Qt hand on the real main window, with its own message boxes, answered with Enter.
 class QtHand : public kelvane::test::MainWindowHand {

@@ -2,7 +2,7 @@
 
 // The real main window on screen with its toolkit's own message boxes, worked by a user's hand:
 // the suite written once and run on each toolkit, natively on Qt (tst_frmmain), under wine on
-// Win32 (tst_win32mainwindow). A toolkit's test program compiles entrycheck.cpp and
+// Win32 (tst_win32window). A toolkit's test program compiles entrycheck.cpp and
 // mainwindowkeys.cpp and instantiates
 //
 //   INSTANTIATE_TEST_SUITE_P(Qt, MainWindowOnScreen,

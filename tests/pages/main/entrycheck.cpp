@@ -1,4 +1,4 @@
-#include "entrycheck.h"
+#include "mainwindowhand.h"
 
 #include <cctype>
 #include <vector>
@@ -159,7 +159,7 @@ void ExpectTheCheck(const MainWindowHandMaker& maker, const EntryCase& c) {
 
 }  // namespace
 
-TEST_P(EntryCheck, RefusedEntryKeepsTheFocusAndStopsTheClick) {
+TEST_P(MainWindowOnScreen, RefusedEntryKeepsTheFocusAndStopsTheClick) {
     for (const EntryCase& c : kCases) {
         ExpectTheCheck(GetParam(), c);
     }

@@ -8,33 +8,24 @@
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
-#include <algorithm>
 #include <string>
 #include <utility>
-#include <vector>
 
-#include "describedplaces.h"
-#include "entrycheck.h"
 #include "mainwindowdoubles.h"
+#include "mainwindowhand.h"
 #include "modalboxes.h"
 #include "qttestapp.h"
 #include "tempfolder.h"
 #include "widgets/qt/qtfolderlist.h"
-#include "widgets/qt/qtlistwidget.h"
-#include "widgets/qt/qttextbox.h"
 #include "widgets/qt/qttoolkit.h"
 #include "widgets/qt/qtwindow.h"
 #include "widgets/qt/tabcontrol.h"
 
 namespace {
 
-using kelvane::ControlDesign;
-using kelvane::ControlKind;
-using kelvane::FormDesign;
-using kelvane::MenuDesign;
 using kelvane::qt::QtWindow;
-using kelvane::test::EntryCheck;
 using kelvane::test::MainWindowHandMaker;
+using kelvane::test::MainWindowOnScreen;
 
 // The main window built by the Qt toolkit, with the doubles' services but for those a test takes
 // back, and its widgets by control name.
@@ -57,77 +48,6 @@ struct QtMainWindow : kelvane::test::MainWindowDoubles {
     kelvane::qt::TabControl* SSTab1 = Find<kelvane::qt::TabControl>("SSTab1");
 };
 
-TEST(MainWindow, ControlsSitAtTheirDescribedPlacesInAFixedWindow) {
-    QtMainWindow ui;
-    ASSERT_TRUE(kelvane::test::ShowActive(ui.window));
-    kelvane::test::ExpectControlsAtTheirDescribedPlaces(ui.window);
-    EXPECT_FALSE(ui.window.windowFlags() & Qt::WindowMinimizeButtonHint);
-    EXPECT_FALSE(ui.window.windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_EQ(ui.window.windowTitle().toStdString(), ui.window.Design().caption);
-    EXPECT_EQ(ui.SSTab1->CurrentPage(), 0);
-    for (const ControlDesign& control : ui.window.Design().controls) {
-        if (control.kind == ControlKind::Label) {
-            EXPECT_EQ(ui.window.LabelCaption(control.name), control.Caption());
-        } else if (control.kind == ControlKind::TextBox) {
-            EXPECT_EQ(ui.Find<kelvane::qt::QtTextBox>(control.name)->MaxLength(),
-                      control.maxLength);
-        }
-    }
-    for (const MenuDesign& menu : ui.window.Design().menus) {
-        for (const MenuDesign& item : menu.items) {
-            EXPECT_NE(ui.window.MenuItem(item.name), nullptr) << item.name;
-        }
-    }
-}
-
-// Tab goes round the controls of the description's Tab order that the page in front shows, the
-// tab control by its tab strip.
-TEST(MainWindow, FocusStartsOnCloseAndTabFollowsThePageShown) {
-    QtMainWindow ui;
-    ASSERT_TRUE(kelvane::test::ShowActive(ui.window));
-    const FormDesign& design = ui.window.Design();
-    const std::vector<const ControlDesign*> order = design.TabOrder();
-    EXPECT_EQ(QApplication::focusWidget(), ui.window.Control(order.front()->name));
-    for (int page : {0, 1}) {
-        SCOPED_TRACE(page);
-        ui.SSTab1->SetCurrentPage(page);
-        std::vector<QWidget*> expected;
-        for (const ControlDesign* control : order) {
-            const int on = design.PageOn(*control, "SSTab1");
-            if (on == -1 || on == page) {
-                expected.push_back(control->kind == ControlKind::TabControl
-                                       ? ui.SSTab1->TabBar()
-                                       : ui.window.Control(control->name));
-            }
-        }
-        std::rotate(expected.begin(), expected.begin() + 1, expected.end());
-        for (QWidget* widget : expected) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            EXPECT_EQ(QApplication::focusWidget(), widget) << widget->objectName().toStdString();
-        }
-    }
-}
-
-// Escape does nothing; the close box and Enter on the first control of the Tab order ("&Close")
-// unload the window, asking nothing.
-TEST(MainWindow, EscapeDoesNothingAndEnterOrTheCloseBoxUnloads) {
-    int unloads = 0;
-    QtMainWindow ui;
-    ui.window.OnUnload([&unloads] { ++unloads; });
-    ASSERT_TRUE(kelvane::test::ShowActive(ui.window));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(unloads, 0);
-    ui.window.close();
-    EXPECT_EQ(unloads, 1);
-    EXPECT_FALSE(ui.window.isVisible());
-    ASSERT_TRUE(kelvane::test::ShowActive(ui.window));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    EXPECT_EQ(unloads, 2);
-    EXPECT_FALSE(ui.window.isVisible());
-    EXPECT_TRUE(ui.msg.shown.empty());
-}
-
 // The Qt hand on the real main window, with its own message boxes, answered with Enter.
 class QtHand : public kelvane::test::MainWindowHand {
   public:
@@ -141,7 +61,8 @@ class QtHand : public kelvane::test::MainWindowHand {
                           Qt::LeftButton, Qt::NoModifier, at);
     }
     void Press(const std::string& control, Key key) override {
-        const Qt::Key keys[] = {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Left};
+        const Qt::Key keys[] = {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Left,
+                                Qt::Key_Escape};
         QTest::keyClick(Widget(control), keys[key]);
     }
     void Alt(char letter) override {
@@ -158,9 +79,15 @@ class QtHand : public kelvane::test::MainWindowHand {
     std::string Focused() override {
         EXPECT_TRUE(kelvane::test::ShowActive(ui.window));
         const QWidget* focused = QApplication::focusWidget();
+        if (focused == ui.SSTab1->TabBar()) {
+            return "SSTab1";
+        }
         return focused == nullptr ? "" : focused->objectName().toStdString();
     }
     int Page() override { return ui.SSTab1->CurrentPage(); }
+    void Focus(const std::string& control) override { Widget(control)->setFocus(); }
+    void CloseBox() override { ui.window.close(); }
+    bool Shown() override { return ui.window.isVisible(); }
 
   private:
     QWidget* Widget(const std::string& control) {
@@ -175,7 +102,7 @@ class QtHand : public kelvane::test::MainWindowHand {
     std::size_t seen = 0;
 };
 
-INSTANTIATE_TEST_SUITE_P(Qt, EntryCheck,
+INSTANTIATE_TEST_SUITE_P(Qt, MainWindowOnScreen,
                          testing::Values(MainWindowHandMaker{
                              "Qt", [] { return std::make_unique<QtHand>(); }}),
                          kelvane::test::MakerName<MainWindowHandMaker>);

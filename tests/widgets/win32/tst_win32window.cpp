@@ -1,15 +1,19 @@
-// The two windows as the Win32 toolkit builds them: every control at its place, the Tab order,
-// the names screen readers say, Enter, Esc, access keys, the close box, and a text box's text of
-// any script.
+// The two windows as the Win32 toolkit builds them: every control at its place, the names screen
+// readers say, the About box's keys and close box, and a text box's text of any script; and the
+// Win32 hand that runs the main window's own suite on the real window with the system's message
+// boxes, by posted input.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "base/widetext.h"
 #include "boxdriver.h"
+#include "mainwindowhand.h"
 #include "pages/about/frmaboutdesign.h"
+#include "pages/main/frmmain.h"
 #include "pages/main/frmmaindesign.h"
 #include "widgets/textcolor.h"
 #include "widgets/widgeterror.h"
@@ -21,8 +25,6 @@
 
 namespace kelvane::win32 {
 namespace {
-
-using test::PumpUntil;
 
 // A window built at 96 dpi, with the names of the buttons clicked, in order.
 class Built {
@@ -54,7 +56,8 @@ class Built {
         }
     }
     void Key(UINT message, WPARAM key) {
-        PostMessageA(GetFocus(), message, key, message == WM_SYSCHAR ? 1 << 29 : 1);
+        HWND target = message == WM_CLOSE ? form_.Hwnd() : GetFocus();
+        PostMessageA(target, message, key, message == WM_SYSCHAR ? 1 << 29 : 1);
         PumpPending();
     }
 
@@ -169,31 +172,6 @@ std::vector<std::pair<const FormDesign*, int>> ShownPages() {
     return {{&frmAboutDesign(), 0}, {&frmMainDesign(), 0}, {&frmMainDesign(), 1}};
 }
 
-// The focus starts on the first control of the description's Tab order; Tab visits the controls
-// of that order that the page shown shows, round to the first again.
-TEST(TabOrderTest, TabVisitsTheShownControlsInTheDescribedOrder) {
-    for (const auto& [design, page] : ShownPages()) {
-        Built built(*design);
-        built.form().Show();
-        std::vector<std::string> order;
-        for (const ControlDesign* control : design->TabOrder()) {
-            order.push_back(control->name);
-        }
-        EXPECT_EQ(built.Focused(), order.front());
-        built.ShowPage(page);
-        std::erase_if(order,
-                      [&](const std::string& name) { return !IsWindowVisible(built.Hwnd(name)); });
-        SetFocus(built.Hwnd(order.front()));
-        std::vector<std::string> visited{built.Focused()};
-        for (std::size_t i = 0; i < order.size(); ++i) {
-            built.Key(WM_KEYDOWN, VK_TAB);
-            visited.push_back(built.Focused());
-        }
-        order.push_back(order.front());
-        EXPECT_EQ(visited, order) << design->name << " page " << page;
-    }
-}
-
 // The name the system's accessibility proxies give a control that shows no caption of its own:
 // the text of the static control above it in the z-order, looking upwards past hidden windows and
 // windows that take no focus, up to one that does.
@@ -248,49 +226,35 @@ TEST(AccessibleNameTest, EachControlWithoutACaptionIsNamedAsDescribedAndNothingS
     }
 }
 
-// Enter clicks the focused button, else the default one; Esc clicks the Cancel button; an access
-// letter clicks its button on the page shown only.
-TEST(KeyRoutingTest, SendsTheKeyToTheRightButton) {
-    const FormDesign* main = &frmMainDesign();
-    const FormDesign* about = &frmAboutDesign();
+// The About box's keys: Tab goes from "OK" to the icon; Enter clicks the focused button, else the
+// default one; Esc and the close box click the Cancel button; an access letter clicks its button.
+TEST(KeyRoutingTest, SendsTheKeyToTheRightControl) {
     const struct {
-        const FormDesign* design;
         const char* focus;  // where the focus is when the key comes
-        UINT message;
+        UINT message;       // WM_CLOSE for the close box
         WPARAM key;
-        const char* clicked;  // the button clicked, if any
+        const char* clicked;  // the buttons clicked, if any
+        const char* focused;  // where the focus is afterwards
     } cases[] = {
-        {about, "picIcon", WM_KEYDOWN, VK_RETURN, "cmdOK"},
-        {about, "cmdSysInfo", WM_KEYDOWN, VK_RETURN, "cmdSysInfo"},
-        {about, "cmdSysInfo", WM_KEYDOWN, VK_ESCAPE, "cmdOK"},
-        {about, "cmdOK", WM_SYSCHAR, 's', "cmdSysInfo"},
-        {main, "cmdClose", WM_KEYDOWN, VK_RETURN, "cmdClose"},
-        {main, "lstFileSelect", WM_KEYDOWN, VK_RETURN, ""},
-        {main, "txtTartgetPath", WM_KEYDOWN, VK_ESCAPE, ""},
-        {main, "txtTartgetPath", WM_SYSCHAR, 'm', "cmdMerge"},
-        {main, "txtTartgetPath", WM_SYSCHAR, 'a', ""},  // a button of the Options page
+        {"cmdOK", WM_KEYDOWN, VK_TAB, "", "picIcon"},
+        {"picIcon", WM_KEYDOWN, VK_RETURN, "cmdOK", "picIcon"},
+        {"cmdSysInfo", WM_KEYDOWN, VK_RETURN, "cmdSysInfo", "cmdSysInfo"},
+        {"cmdSysInfo", WM_KEYDOWN, VK_ESCAPE, "cmdOK", "cmdSysInfo"},
+        {"cmdOK", WM_SYSCHAR, 's', "cmdSysInfo", "cmdSysInfo"},
+        {"picIcon", WM_CLOSE, 0, "cmdOK", "picIcon"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.focus) + " key " + std::to_string(c.key));
-        Built built(*c.design);
+        SCOPED_TRACE(std::string(c.focus) + " message " + std::to_string(c.message) + " key " +
+                     std::to_string(c.key));
+        Built built(frmAboutDesign());
         built.form().Show();
         SetFocus(built.Hwnd(c.focus));
         ASSERT_EQ(built.Focused(), c.focus);
         built.Key(c.message, c.key);
         EXPECT_EQ(built.clicks, c.clicked);
+        EXPECT_EQ(built.Focused(), c.focused);
         EXPECT_EQ(built.unloads, 0);
     }
-}
-
-TEST(CloseBoxTest, ClicksTheCancelButtonOrElseUnloads) {
-    Built about(frmAboutDesign());
-    Built main(frmMainDesign());
-    PostMessageA(about.form().Hwnd(), WM_CLOSE, 0, 0);
-    PostMessageA(main.form().Hwnd(), WM_CLOSE, 0, 0);
-    PumpUntil([&] { return main.unloads == 1; });
-    EXPECT_EQ(about.clicks, "cmdOK");
-    EXPECT_EQ(about.unloads, 0);
-    EXPECT_EQ(main.unloads, 1);
 }
 
 // Text set or typed in any script comes back exactly; bytes that aren't UTF-8 (a name NTFS allows
@@ -335,6 +299,73 @@ TEST(TextBoxTest, GivesBackWhatWasTypedOrSetExactly) {
         EXPECT_EQ(box.SelLength(), 4);
     }
 }
+
+using kelvane::test::MainWindowHand;
+using kelvane::test::MainWindowHandMaker;
+using kelvane::test::MainWindowOnScreen;
+using test::BoxDriver;
+
+// The centre of a tab of the tab strip, in its client coordinates.
+LPARAM TabCentre(HWND strip, int tab) {
+    RECT rect{};
+    SendMessageA(strip, TCM_GETITEMRECT, static_cast<WPARAM>(tab), reinterpret_cast<LPARAM>(&rect));
+    return MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+}
+
+// The Win32 hand on the real main window, with the system's message boxes, answered with OK.
+class Win32Hand : public MainWindowHand {
+  public:
+    Win32Hand() { form_.Show(); }
+
+    frmMain& Main() override { return main_; }
+    void Deactivate() override {
+        // Owned by the main window, and gone with it.
+        SetActiveWindow(CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
+                                        form_.Hwnd(), nullptr, nullptr, nullptr));
+        EXPECT_NE(GetActiveWindow(), form_.Hwnd());
+    }
+    void Mouse(bool down, const std::string& control, int tab) override {
+        HWND target = form_.Find(control)->Hwnd();
+        const LPARAM at = tab < 0 ? MAKELPARAM(5, 5) : TabCentre(target, tab);
+        PostMessageA(target, down ? WM_LBUTTONDOWN : WM_LBUTTONUP, down ? MK_LBUTTON : 0, at);
+    }
+    void Press(const std::string& control, Key key) override {
+        HWND target = control.empty() ? GetFocus() : form_.Find(control)->Hwnd();
+        const WPARAM keys[] = {VK_TAB, VK_SPACE, VK_RETURN, VK_LEFT, VK_ESCAPE};
+        PostMessageA(target, WM_KEYDOWN, keys[key], 1);
+        PostMessageA(target, WM_KEYUP, keys[key], 0xC0000001);
+    }
+    void Alt(char letter) override {
+        PostMessageA(GetFocus(), WM_SYSCHAR, static_cast<WPARAM>(letter), 1 << 29);
+    }
+    int Settle(int boxes) override {
+        BoxDriver driver;
+        for (int i = 0; i < boxes; ++i) {
+            driver.Expect(BoxDriver::Press(IDOK));
+        }
+        test::PumpUntil([&] { return driver.Done(); });
+        return static_cast<int>(driver.seen.size());
+    }
+    std::string Focused() override {
+        const Control* focused = form_.ControlOf(GetFocus());
+        return focused == nullptr ? "" : focused->Name();
+    }
+    int Page() override { return tabs_->CurrentPage(); }
+    void Focus(const std::string& control) override { SetFocus(form_.Find(control)->Hwnd()); }
+    void CloseBox() override { PostMessageA(form_.Hwnd(), WM_CLOSE, 0, 0); }
+    bool Shown() override { return IsWindowVisible(form_.Hwnd()) != FALSE; }
+
+  private:
+    Win32Toolkit toolkit_{96};
+    frmMain main_{toolkit_};
+    Win32Window& form_ = dynamic_cast<Win32Window&>(main_.window());
+    TabControl* tabs_ = dynamic_cast<TabControl*>(form_.Find("SSTab1"));
+};
+
+INSTANTIATE_TEST_SUITE_P(Win32, MainWindowOnScreen,
+                         testing::Values(MainWindowHandMaker{
+                             "Win32", [] { return std::make_unique<Win32Hand>(); }}),
+                         kelvane::test::MakerName<MainWindowHandMaker>);
 
 }  // namespace
 }  // namespace kelvane::win32

@@ -1,10 +1,12 @@
 #pragma once
 
-// The file-type entry check on the real main window with its toolkit's own message boxes,
-// written once and run on each toolkit: natively on Qt (tst_frmmain), under wine on Win32
-// (tst_win32entrycheck). A toolkit's test program compiles entrycheck.cpp and instantiates
+// The real main window on screen with its toolkit's own message boxes, worked by a user's hand:
+// the suite written once and run on each toolkit, natively on Qt (tst_frmmain), under wine on
+// Win32 (tst_win32window). A toolkit's test program compiles entrycheck.cpp and
+// mainwindowkeys.cpp and instantiates
 //
-//   INSTANTIATE_TEST_SUITE_P(Qt, EntryCheck, testing::Values(MainWindowHandMaker{"Qt", ...}),
+//   INSTANTIATE_TEST_SUITE_P(Qt, MainWindowOnScreen,
+//                            testing::Values(MainWindowHandMaker{"Qt", ...}),
 //                            test::MakerName<MainWindowHandMaker>);
 
 #include <gtest/gtest.h>
@@ -22,7 +24,7 @@ namespace kelvane::test {
 // to the window as the toolkit delivers it; Settle runs what it brought.
 class MainWindowHand {
   public:
-    enum Key { kTab, kSpace, kEnter, kLeft };
+    enum Key { kTab, kSpace, kEnter, kLeft, kEscape };
 
     virtual ~MainWindowHand() = default;
     virtual frmMain& Main() = 0;
@@ -41,10 +43,15 @@ class MainWindowHand {
     // it after a box; and the page in front.
     virtual std::string Focused() = 0;
     virtual int Page() = 0;
+    // The focus put on a control, as the window system puts it.
+    virtual void Focus(const std::string& control) = 0;
+    // The close box of the title bar clicked, and whether the window is still on screen.
+    virtual void CloseBox() = 0;
+    virtual bool Shown() = 0;
 };
 
 using MainWindowHandMaker = Maker<std::unique_ptr<MainWindowHand>()>;
 
-class EntryCheck : public testing::TestWithParam<MainWindowHandMaker> {};
+class MainWindowOnScreen : public testing::TestWithParam<MainWindowHandMaker> {};
 
 }  // namespace kelvane::test

@@ -25,7 +25,7 @@ int TextBoxCore::SelLength() const {
 
 void TextBoxCore::SetSelLength(int length) {
     const std::string text = Text();
-    const auto start = static_cast<std::size_t>(SelStart());
+    const std::size_t start = BytesBeforeShownUnit(text, ShownSelection().first);
     ShowSelection(ShownUnitsBefore(text, start),
                   ShownUnitsBefore(text, start + static_cast<std::size_t>(std::max(length, 0))));
 }

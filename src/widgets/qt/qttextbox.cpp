@@ -27,9 +27,11 @@ void QtTextBox::SetText(const std::string& text) {
 }
 
 std::pair<std::size_t, std::size_t> QtTextBox::ShownSelection() const {
-    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
-    const auto length = hasSelectedText() ? selectedText().size() : 0;
-    return {static_cast<std::size_t>(start), static_cast<std::size_t>(start + length)};
+    if (!hasSelectedText()) {
+        const auto caret = static_cast<std::size_t>(cursorPosition());
+        return {caret, caret};
+    }
+    return {static_cast<std::size_t>(selectionStart()), static_cast<std::size_t>(selectionEnd())};
 }
 
 void QtTextBox::ShowSelection(std::size_t start, std::size_t end) {

@@ -5,7 +5,7 @@
 // program compiles listcontract.cpp and instantiates the suites with its own makers:
 //
 //   INSTANTIATE_TEST_SUITE_P(Qt, ListWidgetContract, testing::Values(ListMaker{"Qt", ...}),
-//                            test::MakerName<ListMaker>);
+//                            test::ParamName<ListMaker>);
 
 #include <gtest/gtest.h>
 
@@ -17,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "paramname.h"
 #include "widgets/controlevents.h"
 #include "widgets/drivelist.h"
 #include "widgets/filelist.h"
@@ -44,11 +45,6 @@ void PrintTo(const Maker<Signature>& maker, std::ostream* out) {
 // Makes an empty list widget of a style for one case. The pointer keeps alive whatever holds
 // the list (a window).
 using ListMaker = Maker<std::shared_ptr<ListWidget>(ListRows::Style)>;
-
-template <typename Maker>
-std::string MakerName(const testing::TestParamInfo<Maker>& info) {
-    return info.param.name;
-}
 
 class ListWidgetContract : public testing::TestWithParam<ListMaker> {};
 

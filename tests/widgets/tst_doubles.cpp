@@ -18,7 +18,7 @@ INSTANTIATE_TEST_SUITE_P(
     Double, ListWidgetContract,
     testing::Values(ListMaker{
         "Double", [](ListRows::Style style) { return std::make_shared<FakeListWidget>(style); }}),
-    MakerName<ListMaker>);
+    ParamName<ListMaker>);
 
 INSTANTIATE_TEST_SUITE_P(Double, FolderListContract,
                          testing::Values(FolderListMaker{
@@ -29,7 +29,7 @@ INSTANTIATE_TEST_SUITE_P(Double, FolderListContract,
                                  list->onChange = [changes] { ++*changes; };
                                  return FolderListMade{list, changes};
                              }}),
-                         MakerName<FolderListMaker>);
+                         ParamName<FolderListMaker>);
 
 class DoubleDrives : public DriveListHand {
   public:
@@ -53,7 +53,7 @@ class DoubleDrives : public DriveListHand {
 INSTANTIATE_TEST_SUITE_P(Double, DriveListContract,
                          testing::Values(DriveListHandMaker{
                              "Double", [] { return std::make_unique<DoubleDrives>(); }}),
-                         MakerName<DriveListHandMaker>);
+                         ParamName<DriveListHandMaker>);
 
 // The double shows nothing: what it would show is what the shared rules read.
 class DoubleSave : public SaveDialogHand {
@@ -78,7 +78,7 @@ class DoubleSave : public SaveDialogHand {
 INSTANTIATE_TEST_SUITE_P(Double, SaveDialogContract,
                          testing::Values(SaveDialogHandMaker{
                              "Double", [] { return std::make_unique<DoubleSave>(); }}),
-                         MakerName<SaveDialogHandMaker>);
+                         ParamName<SaveDialogHandMaker>);
 
 }  // namespace
 }  // namespace kelvane::test

@@ -9,6 +9,7 @@
 
 #include "pages/about/registry.h"
 #include "pages/about/registrysysinfolocator.h"
+#include "paramname.h"
 #include "sysinfodoubles.h"
 
 namespace kelvane::test {
@@ -78,11 +79,6 @@ inline const KeyValueCase kKeyValueCases[] = {
     {"MissingKey", "Value", kRegSz, Sz("x"), KeyValueCase::kNone, "", "Value", std::string(kTestKey) + "\\No Such Key"},
 };
 // clang-format on
-
-template <typename Case>
-std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
-    return info.param.name;
-}
 
 // Reads the case's value through the locator over `registry`, where it is stored; then reads it
 // again without a buffer, as a caller asks what buffer a value needs.

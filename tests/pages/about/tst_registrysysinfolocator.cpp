@@ -28,7 +28,7 @@ TEST_P(GetKeyValueTest, ReadsTheValueAsText) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, GetKeyValueTest, ::testing::ValuesIn(test::kKeyValueCases),
-                         test::CaseName<test::KeyValueCase>);
+                         test::ParamName<test::KeyValueCase>);
 
 // ---- LocateSysInfo: the two places the platform records the program, spelled out here as the
 // platform names them rather than taken from the locator's own constants, so that a misspelt
@@ -97,7 +97,7 @@ const LocateCase kLocateCases[] = {
 // clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Lookups, LocateSysInfoTest, ::testing::ValuesIn(kLocateCases),
-                         test::CaseName<LocateCase>);
+                         test::ParamName<LocateCase>);
 
 }  // namespace
 }  // namespace kelvane

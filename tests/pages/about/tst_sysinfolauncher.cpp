@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "fakemsgbox.h"
+#include "paramname.h"
 #include "sysinfodoubles.h"
 
 namespace kelvane {
@@ -57,7 +58,7 @@ const LaunchCase kLaunchCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Launches, StartSysInfoTest, ::testing::ValuesIn(kLaunchCases),
-                         [](const auto& named) { return std::string(named.param.name); });
+                         test::ParamName<LaunchCase>);
 
 }  // namespace
 }  // namespace kelvane

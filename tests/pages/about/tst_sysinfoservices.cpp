@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "paramname.h"
 #include "tempfolder.h"
 
 namespace kelvane {
@@ -33,7 +34,7 @@ const FailureCase kFailures[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Programs, SystemProgramStarterFailureTest, ::testing::ValuesIn(kFailures),
-                         [](const auto& named) { return std::string(named.param.name); });
+                         test::ParamName<FailureCase>);
 
 }  // namespace
 }  // namespace kelvane

@@ -16,6 +16,7 @@
 #include "fakemsgbox.h"
 #include "pages/about/sysinfolauncher.h"
 #include "pages/about/systemprogramstarter.h"
+#include "paramname.h"
 #include "tempfolder.h"
 #include "waitforfile.h"
 
@@ -100,7 +101,7 @@ const Case kCases[] = {
 // clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Paths, FirstProgramOnPathTest, ::testing::ValuesIn(kCases),
-                         [](const auto& named) { return std::string(named.param.name); });
+                         test::ParamName<Case>);
 
 // ---- The program start: a program started on its own, as it would start by itself.
 

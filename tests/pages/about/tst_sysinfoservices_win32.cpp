@@ -98,7 +98,7 @@ TEST_P(Win32RegistryValueTest, GetKeyValueReadsTheValueAsText) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, Win32RegistryValueTest, ::testing::ValuesIn(test::kKeyValueCases),
-                         test::CaseName<test::KeyValueCase>);
+                         test::ParamName<test::KeyValueCase>);
 
 // ---- The plain-file lookup: hidden and system files and folders are not plain files; names are
 // found whatever their case.
@@ -144,7 +144,7 @@ const LookupCase kCases[] = {
 // clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Paths, SystemFileLookupWin32Test, ::testing::ValuesIn(kCases),
-                         [](const auto& test) { return std::string(test.param.name); });
+                         test::ParamName<LookupCase>);
 
 // ---- The whole launch: the registry value it reads is written by the test and removed
 // afterwards, the program it starts is the tests'.

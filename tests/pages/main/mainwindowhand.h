@@ -7,7 +7,7 @@
 //
 //   INSTANTIATE_TEST_SUITE_P(Qt, MainWindowOnScreen,
 //                            testing::Values(MainWindowHandMaker{"Qt", ...}),
-//                            test::MakerName<MainWindowHandMaker>);
+//                            test::ParamName<MainWindowHandMaker>);
 
 #include <gtest/gtest.h>
 

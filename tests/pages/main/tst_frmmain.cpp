@@ -105,7 +105,7 @@ class QtHand : public kelvane::test::MainWindowHand {
 INSTANTIATE_TEST_SUITE_P(Qt, MainWindowOnScreen,
                          testing::Values(MainWindowHandMaker{
                              "Qt", [] { return std::make_unique<QtHand>(); }}),
-                         kelvane::test::MakerName<MainWindowHandMaker>);
+                         kelvane::test::ParamName<MainWindowHandMaker>);
 
 // With the real About dialog: closing it leaves the program running, however the main window
 // counts among the application's windows.

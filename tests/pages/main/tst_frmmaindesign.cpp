@@ -14,6 +14,7 @@
 
 #include "pages/about/frmaboutdesign.h"
 #include "pages/main/frmmaindesign.h"
+#include "paramname.h"
 #include "widgets/twips.h"
 
 namespace kelvane {
@@ -134,7 +135,7 @@ TEST_P(Description, AccessLettersAreUniqueOnEachPageAndMenu) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothWindows, Description, testing::ValuesIn(kWindows),
-                         [](const auto& row) { return std::string(row.param.name); });
+                         test::ParamName<Window>);
 
 }  // namespace
 }  // namespace kelvane

@@ -23,6 +23,7 @@
 #include "childprocess.h"
 #include "gate.h"
 #include "mergepagetest.h"
+#include "paramname.h"
 
 namespace kelvane {
 namespace {
@@ -351,7 +352,7 @@ INSTANTIATE_TEST_SUITE_P(
                 .cUnopened = true,
                 .bufferSize = 4,
                 .behind = kManyBehind}),
-    [](const testing::TestParamInfo<PageRun>& run) { return std::string(run.param.name); });
+    ParamName<PageRun>);
 
 }  // namespace
 }  // namespace kelvane

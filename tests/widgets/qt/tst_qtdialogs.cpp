@@ -79,7 +79,7 @@ using test::SaveDialogContract;
 INSTANTIATE_TEST_SUITE_P(Qt, SaveDialogContract,
                          testing::Values(test::SaveDialogHandMaker{
                              "Qt", [] { return std::make_unique<QtSave>(); }}),
-                         test::MakerName<test::SaveDialogHandMaker>);
+                         test::ParamName<test::SaveDialogHandMaker>);
 
 // The patterns of an entry as Qt reads them; the descriptions the dialog shows are the
 // contract's.
@@ -169,7 +169,7 @@ using test::MsgBoxContract;
 INSTANTIATE_TEST_SUITE_P(Qt, MsgBoxContract,
                          testing::Values(test::MsgBoxHandMaker{
                              "Qt", [] { return std::make_unique<QtBox>(); }}),
-                         test::MakerName<test::MsgBoxHandMaker>);
+                         test::ParamName<test::MsgBoxHandMaker>);
 
 }  // namespace
 }  // namespace kelvane::qt

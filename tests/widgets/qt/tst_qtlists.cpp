@@ -104,10 +104,10 @@ const test::ListHandMaker kQtLists{
 
 using test::ListWidgetContract;
 INSTANTIATE_TEST_SUITE_P(Qt, ListWidgetContract, testing::Values(test::ListsOf(kQtLists)),
-                         test::MakerName<test::ListMaker>);
+                         test::ParamName<test::ListMaker>);
 using test::ListGestures;
 INSTANTIATE_TEST_SUITE_P(Qt, ListGestures, testing::Values(kQtLists),
-                         test::MakerName<test::ListHandMaker>);
+                         test::ParamName<test::ListHandMaker>);
 
 // The merge list of the main window in small, reordered by the real procedures: what the program
 // changes is shown in one batch, right after the release handlers return or else at the next turn
@@ -292,7 +292,7 @@ test::FolderListMade MakeFolderList() {
 using test::FolderListContract;
 INSTANTIATE_TEST_SUITE_P(Qt, FolderListContract,
                          testing::Values(test::FolderListMaker{"Qt", MakeFolderList}),
-                         test::MakerName<test::FolderListMaker>);
+                         test::ParamName<test::FolderListMaker>);
 
 // The open folder and its ancestors show the open folder's picture, the subfolders the closed one.
 TEST(QtFolderListTest, RowsShowPicturesOfOpenAndClosedFolders) {
@@ -384,7 +384,7 @@ using test::DriveListHandMaker;
 INSTANTIATE_TEST_SUITE_P(Qt, DriveListContract,
                          testing::Values(DriveListHandMaker{
                              "Qt", [] { return std::make_unique<QtDrives>(); }}),
-                         test::MakerName<DriveListHandMaker>);
+                         test::ParamName<DriveListHandMaker>);
 
 }  // namespace
 }  // namespace kelvane::qt

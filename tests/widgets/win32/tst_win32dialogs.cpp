@@ -50,7 +50,7 @@ using kelvane::test::MsgBoxContract;
 INSTANTIATE_TEST_SUITE_P(Win32, MsgBoxContract,
                          testing::Values(kelvane::test::MsgBoxHandMaker{
                              "Win32", [] { return std::make_unique<Win32Box>(); }}),
-                         kelvane::test::MakerName<kelvane::test::MsgBoxHandMaker>);
+                         kelvane::test::ParamName<kelvane::test::MsgBoxHandMaker>);
 
 // The real dialog, answered through its own controls while its modal loop runs.
 class Win32Save : public kelvane::test::SaveDialogHand {
@@ -93,7 +93,7 @@ using kelvane::test::SaveDialogContract;
 INSTANTIATE_TEST_SUITE_P(Win32, SaveDialogContract,
                          testing::Values(kelvane::test::SaveDialogHandMaker{
                              "Win32", [] { return std::make_unique<Win32Save>(); }}),
-                         kelvane::test::MakerName<kelvane::test::SaveDialogHandMaker>);
+                         kelvane::test::ParamName<kelvane::test::SaveDialogHandMaker>);
 
 // A name UTF-16 can't spell isn't offered (shown with U+FFFD and accepted as it stands, it would
 // name another file), and a cancel keeps it.

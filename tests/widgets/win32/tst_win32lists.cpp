@@ -116,7 +116,7 @@ const test::ListHandMaker kWin32Lists{
 
 using test::ListGestures;
 INSTANTIATE_TEST_SUITE_P(Win32, ListGestures, testing::Values(kWin32Lists),
-                         test::MakerName<test::ListHandMaker>);
+                         test::ParamName<test::ListHandMaker>);
 
 // A release is reported for a button pressed over the file list, wherever it comes, and only
 // then.
@@ -171,7 +171,7 @@ INSTANTIATE_TEST_SUITE_P(Win32, RefusedFilesTest,
 
 using test::ListWidgetContract;
 INSTANTIATE_TEST_SUITE_P(Win32, ListWidgetContract, testing::Values(test::ListsOf(kWin32Lists)),
-                         test::MakerName<test::ListMaker>);
+                         test::ParamName<test::ListMaker>);
 
 // The main window's folder list, clicked and typed into through posted messages.
 test::FolderListMade MakeFolderList() {
@@ -215,7 +215,7 @@ test::FolderListMade MakeFolderList() {
 using test::FolderListContract;
 INSTANTIATE_TEST_SUITE_P(Win32, FolderListContract,
                          testing::Values(test::FolderListMaker{"Win32", MakeFolderList}),
-                         test::MakerName<test::FolderListMaker>);
+                         test::ParamName<test::FolderListMaker>);
 
 TEST_F(ListsTest, HitsRowsPast65535) {
     ShowOptions();
@@ -375,7 +375,7 @@ using test::DriveListContract;
 INSTANTIATE_TEST_SUITE_P(Win32, DriveListContract,
                          testing::Values(test::DriveListHandMaker{
                              "Win32", [] { return std::make_unique<Win32Drives>(); }}),
-                         test::MakerName<test::DriveListHandMaker>);
+                         test::ParamName<test::DriveListHandMaker>);
 
 }  // namespace
 }  // namespace kelvane::win32

@@ -365,7 +365,7 @@ class Win32Hand : public MainWindowHand {
 INSTANTIATE_TEST_SUITE_P(Win32, MainWindowOnScreen,
                          testing::Values(MainWindowHandMaker{
                              "Win32", [] { return std::make_unique<Win32Hand>(); }}),
-                         kelvane::test::MakerName<MainWindowHandMaker>);
+                         kelvane::test::ParamName<MainWindowHandMaker>);
 
 }  // namespace
 }  // namespace kelvane::win32
